@@ -1,0 +1,42 @@
+# The two commands of the README: `make run` and `make check`.
+# Both install what is missing from Debian, then build in build/ with two jobs.
+
+BUILD   ?= build
+JOBS    ?= 2
+CMAKE_FLAGS ?=
+
+DEBIAN_PACKAGES := cmake make g++ pkg-config ccache \
+	qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev \
+	libsimpleini-dev libicu-dev libgtest-dev libgmock-dev libbenchmark-dev \
+	xvfb xauth poppler-utils fonts-dejavu-core
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: all deps build run check clean
+
+all: build
+
+deps:
+	@missing=""; for p in $(DEBIAN_PACKAGES); do \
+	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y $$missing; \
+	fi
+
+$(BUILD)/CMakeCache.txt: | deps
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+
+build: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	cd $(BUILD) && ./Test
+
+check: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 300
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QStringList>
+#include <QWidget>
+
+// The status line: sections of fixed widths, left to right, whose texts can be set and read.
+class THeaderControl : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit THeaderControl(QWidget *parent = nullptr);
+
+    void AddSection(int width);
+    int SectionCount() const;
+    int SectionWidth(int index) const;
+    QString SectionText(int index) const;
+    void SetSectionText(int index, const QString &text);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QList<int> m_widths;
+    QStringList m_texts;
+};

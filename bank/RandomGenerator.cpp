@@ -1,0 +1,16 @@
+#include "bank/RandomGenerator.h"
+
+#include "platform/Clock.h"
+
+quint32 RandSeed = 0;
+
+void Randomize()
+{
+    RandSeed = static_cast<quint32>(Clock::HighResCounter());
+}
+
+qint32 Random(qint32 n)
+{
+    RandSeed = RandSeed * 134775813u + 1u;
+    return static_cast<qint32>((static_cast<quint64>(RandSeed) * static_cast<quint32>(n)) >> 32);
+}

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QtGlobal>
+
+// The draw's linear congruential generator: 32-bit state, seeded once at process start.
+extern quint32 RandSeed;
+
+// Seeds the generator from the high-resolution counter.
+void Randomize();
+// A number from 0 to n - 1 (0 when n is 0): state := state * 134775813 + 1, then the upper
+// 32 bits of state * n.
+qint32 Random(qint32 n);

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "indicators/GClass.h"
+
+#include <memory>
+
+enum TLEDPos : quint8 { lpLeft, lpRight, lpTop, lpBottom };
+
+// The indicator the user sees: a lamp with a caption beside, above or below it. A state change
+// or a flash tick redraws the lamp alone; any display parameter repaints the whole control.
+class TAbLED : public TAbBinGControl
+{
+    Q_OBJECT
+
+public:
+    explicit TAbLED(QWidget *AOwner);
+    ~TAbLED() override;
+
+    TLED *LED() const { return FLED.get(); }
+    TLEDPos LED_Position() const { return FLED_Position; }
+    void SetLED_Position(TLEDPos Value);
+    int Spacing() const { return FSpacing; }
+    void SetSpacing(int Value);
+
+protected:
+    void ParamChange(QObject *Sender) override;
+    void StatusChanged() override;
+    void Flash(bool status) override;
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    std::unique_ptr<TLED> FLED;
+    TLEDPos FLED_Position = lpLeft;
+    int FSpacing = 5;
+    bool Painting = false;
+};

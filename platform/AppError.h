@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <stdexcept>
+
+// An error that ends the event handler it is raised in; the handler boundary shows its
+// message to the user (see Guarded) and the program goes on.
+class AppError : public std::runtime_error
+{
+public:
+    explicit AppError(const QString &message);
+    QString message() const { return m_message; }
+
+private:
+    QString m_message;
+};
+
+// A text that does not convert to the number asked for.
+class ConvertError : public AppError
+{
+public:
+    using AppError::AppError;
+};

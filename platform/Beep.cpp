@@ -1,0 +1,24 @@
+#include "platform/Beep.h"
+
+#include <QApplication>
+
+namespace {
+std::function<void()> &replacement()
+{
+    static std::function<void()> handler;
+    return handler;
+}
+}
+
+void Beep::Sound()
+{
+    if (replacement())
+        replacement()();
+    else
+        QApplication::beep();
+}
+
+void Beep::SetHandler(std::function<void()> handler)
+{
+    replacement() = std::move(handler);
+}

@@ -1,0 +1,50 @@
+#include "platform/Clock.h"
+
+#include "platform/DateTime.h"
+
+#include <QDateTime>
+#include <chrono>
+
+namespace {
+std::function<double()> &nowReplacement()
+{
+    static std::function<double()> now;
+    return now;
+}
+
+std::function<qint64()> &tickReplacement()
+{
+    static std::function<qint64()> tickCount;
+    return tickCount;
+}
+}
+
+double Clock::Now()
+{
+    if (nowReplacement())
+        return nowReplacement()();
+    return DateTime::FromQDateTime(QDateTime::currentDateTime());
+}
+
+qint64 Clock::TickCount()
+{
+    if (tickReplacement())
+        return tickReplacement()();
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+quint64 Clock::HighResCounter()
+{
+    return static_cast<quint64>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
+}
+
+void Clock::SetNowForTests(std::function<double()> now)
+{
+    nowReplacement() = std::move(now);
+}
+
+void Clock::SetTickCountForTests(std::function<qint64()> tickCount)
+{
+    tickReplacement() = std::move(tickCount);
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// Time values are day fractions in a double: days since 1899-12-30 00:00, the fraction
+// being the time of day (1.0 is one day, 30 minutes is 30/1440).
+namespace DateTime {
+
+constexpr double MillisecondsPerDay = 86400000.0;
+
+// A time of day; raises ConvertError unless 0 <= h < 24, 0 <= m < 60, 0 <= s < 60, 0 <= ms < 1000.
+double EncodeTime(int hours, int minutes, int seconds, int milliseconds);
+
+double FromQDateTime(const QDateTime &dateTime);
+QDateTime ToQDateTime(double value);
+
+// The time-of-day part of the value in the user's long time format (hours, minutes, seconds).
+QString LongTimeText(double value);
+// The date part of the value in the user's short date format.
+QString ShortDateText(double value);
+
+}

@@ -1,0 +1,20 @@
+#include "platform/Guarded.h"
+
+#include "platform/AppError.h"
+#include "platform/Messages.h"
+
+#include <exception>
+#include <new>
+
+void Guarded(const std::function<void()> &handler)
+{
+    try {
+        handler();
+    } catch (const AppError &error) {
+        Messages::ShowError(error.message());
+    } catch (const std::bad_alloc &) {
+        Messages::ShowError(QStringLiteral("Nedostatek paměti."));
+    } catch (const std::exception &error) {
+        Messages::ShowError(QString::fromUtf8(error.what()));
+    }
+}

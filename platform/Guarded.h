@@ -1,0 +1,7 @@
+#pragma once
+
+#include <functional>
+
+// Runs an event handler; an error it raises ends it and is shown in the standard error box,
+// and the program goes on. Exceptions must never cross Qt's event loop.
+void Guarded(const std::function<void()> &handler);

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+// Modal message boxes with an OK button. Tests replace the real boxes with a handler, so no
+// test ever blocks on one.
+class Messages
+{
+public:
+    enum class Kind { Information, Error };
+    using Handler = std::function<void(Kind kind, const QString &caption, const QString &text)>;
+
+    // A plain message; an empty caption means the application's title.
+    static void Show(const QString &text, const QString &caption = QString());
+    // The standard error box.
+    static void ShowError(const QString &text);
+
+    // Replaces the real boxes; an empty handler restores them.
+    static void SetHandler(Handler handler);
+
+private:
+    static void Dispatch(Kind kind, const QString &caption, const QString &text);
+};

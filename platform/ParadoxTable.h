@@ -1,0 +1,61 @@
+#pragma once
+
+#include "platform/AppError.h"
+#include "platform/ParadoxTypes.h"
+
+#include <QString>
+#include <memory>
+
+// The table engine's error; its message says what is wrong and in which file, in Czech.
+class TableError : public AppError
+{
+public:
+    using AppError::AppError;
+};
+
+// A read-only reader of a Paradox table (.db) and its memo file (.mb). The table is read
+// whole at open and never written; every offset and count is checked against the file.
+class ParadoxTable
+{
+public:
+    ParadoxTable();
+    ~ParadoxTable();
+    ParadoxTable(const ParadoxTable &) = delete;
+    ParadoxTable &operator=(const ParadoxTable &) = delete;
+
+    // The engine's network control directory: kept, not used by a read-only reader.
+    static void setNetFileDir(const QString &directory);
+    static QString netFileDir();
+
+    void close();
+    void setDatabaseName(const QString &alias);
+    QString databaseName() const;
+    void setTableName(const QString &fullPath);
+    QString tableName() const;
+    // Raises TableError for a missing, unreadable or damaged table.
+    void open();
+    bool isOpen() const;
+
+    int recordCount() const;
+    void first();
+    // At the last record the position stays where it is.
+    void next();
+    // The sequence number of the current record, 1 for the first; 0 when there is none.
+    int recNo() const;
+
+    // A field of the current record by name (any letter case). Raises TableError for an
+    // unknown field or no current record, ConvertError for a value that is no 32-bit integer.
+    qint32 fieldAsInteger(const QString &name) const;
+    QString fieldAsString(const QString &name) const;
+
+    // The table's schema and raw values, for tools.
+    int fieldCount() const;
+    paradox::FieldDef field(int index) const;
+    int codePage() const;
+    // The value of field `index` of the current record.
+    paradox::Value value(int index) const;
+
+private:
+    struct Data;
+    std::unique_ptr<Data> d;
+};

@@ -1,0 +1,6 @@
+#include "settings/HesloT.h"
+
+TFrmHesloT::TFrmHesloT(QWidget *parent)
+    : QDialog(parent)
+{
+}

@@ -1,0 +1,6 @@
+#include "settings/Konfigurace.h"
+
+TFrmKonfig::TFrmKonfig(QWidget *parent)
+    : QDialog(parent)
+{
+}
