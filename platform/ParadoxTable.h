@@ -42,6 +42,8 @@ public:
     void next();
     // The sequence number of the current record, 1 for the first; 0 when there is none.
     int recNo() const;
+    // Moves straight to record recNo (1-based); out of range raises TableError.
+    void setRecNo(int recNo);
 
     // A field of the current record by name (any letter case). Raises TableError for an
     // unknown field or no current record, ConvertError for a value that is no 32-bit integer.
