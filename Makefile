@@ -12,7 +12,7 @@ DEBIAN_PACKAGES := cmake make g++ pkg-config ccache \
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run check clean
+.PHONY: all deps build run check install package clean
 
 all: build
 
@@ -37,6 +37,15 @@ run: build
 
 check: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 300
+
+# make install PREFIX=/opt/test-znalosti
+PREFIX ?= /usr/local
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A .deb in build/ whose dependencies are Debian's runtime packages.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

@@ -1,0 +1,34 @@
+# A self-contained folder PREFIX/lib/test-znalosti holding the program, the sample bank, the help
+# page and the Czech Qt translations; PREFIX/bin/test-znalosti starts it.
+include(GNUInstallDirs)
+set(TZ_APP_DIR lib/test-znalosti)
+
+install(TARGETS Test RUNTIME DESTINATION ${TZ_APP_DIR})
+install(FILES ${CMAKE_BINARY_DIR}/test.db ${CMAKE_SOURCE_DIR}/app/napoveda.html
+        DESTINATION ${TZ_APP_DIR})
+install(FILES ${CMAKE_BINARY_DIR}/test.mb DESTINATION ${TZ_APP_DIR} OPTIONAL)
+install(PROGRAMS ${CMAKE_SOURCE_DIR}/packaging/test-znalosti DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/test-znalosti.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_SOURCE_DIR}/packaging/test-znalosti.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
+
+get_target_property(TZ_QMAKE Qt6::qmake IMPORTED_LOCATION)
+execute_process(COMMAND ${TZ_QMAKE} -query QT_INSTALL_TRANSLATIONS
+                OUTPUT_VARIABLE TZ_QT_TRANSLATIONS OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+if(EXISTS "${TZ_QT_TRANSLATIONS}/qtbase_cs.qm")
+  install(FILES "${TZ_QT_TRANSLATIONS}/qtbase_cs.qm" DESTINATION ${TZ_APP_DIR}/translations)
+endif()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME test-znalosti)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "Test znalostí <dev@test-znalosti.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Timed multiple-choice knowledge tests (Czech)")
+set(CPACK_PACKAGE_DESCRIPTION "Test znalostí draws 30 questions from a question bank, times the test, evaluates the answers, lets the user review them and prints the test and its answer key.")
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n, fonts-dejavu-core")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+include(CPack)
