@@ -8,11 +8,11 @@ CMAKE_FLAGS ?=
 DEBIAN_PACKAGES := cmake make g++ pkg-config ccache \
 	qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev \
 	libsimpleini-dev libicu-dev libgtest-dev libgmock-dev libbenchmark-dev \
-	xvfb xauth poppler-utils fonts-dejavu-core
+	xvfb xauth xdotool poppler-utils fonts-dejavu-core clang libclang-rt-14-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run check install package clean
+.PHONY: all deps build run check install package fuzz clean
 
 all: build
 
@@ -47,5 +47,12 @@ install: build
 package: build
 	cd $(BUILD) && cpack -G DEB
 
+# libFuzzer targets built with clang in build-fuzz/, each run for FUZZ_SECONDS.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DTZ_FUZZ=ON
+	cmake --build build-fuzz -j $(JOBS)
+	fuzz/run.sh build-fuzz $(FUZZ_SECONDS)
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) build-fuzz build-asan

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Runs every fuzzer of a fuzz build for a number of seconds each, from seed corpora made of the
+# tests' own kind of tables and settings files. Exits non-zero on the first finding.
+set -euo pipefail
+build=${1:-build-fuzz}
+seconds=${2:-60}
+here=$(cd "$(dirname "$0")" && pwd)
+corpus=$build/corpus
+mkdir -p "$corpus/fuzz_paradox_table" "$corpus/fuzz_profile_file" "$corpus/fuzz_password"
+
+# A table input is the table's length (4 bytes, little-endian), the table, then its memo file.
+pack_table() {
+  local db=$1 mb=${1%.db}.mb out=$2
+  perl -e 'print pack("V", -s $ARGV[0])' "$db" > "$out"
+  cat "$db" >> "$out"
+  [ -f "$mb" ] && cat "$mb" >> "$out"
+  return 0
+}
+for csv in "$here"/seeds/*.csv "$here"/../data/otazky.csv; do
+  name=$(basename "$csv" .csv)
+  "$build/testbank" build "$csv" "$corpus/$name.db" >/dev/null
+  pack_table "$corpus/$name.db" "$corpus/fuzz_paradox_table/$name"
+done
+cp "$here"/seeds/*.ini "$corpus/fuzz_profile_file/"
+cp "$here"/seeds/*.wht "$corpus/fuzz_password/" 2>/dev/null || true
+
+status=0
+for fuzzer in "$build"/fuzz_*; do
+  [ -x "$fuzzer" ] || continue
+  name=$(basename "$fuzzer")
+  mkdir -p "$corpus/$name" "$build/findings/$name"
+  echo "== $name for ${seconds}s"
+  if ! "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+        -artifact_prefix="$build/findings/$name/" "$corpus/$name" 2>"$build/findings/$name.log"; then
+    echo "$name found a problem:"; tail -40 "$build/findings/$name.log"; status=1
+  else
+    grep -E 'stat::number_of_executed_units|Done' "$build/findings/$name.log" | tail -2
+  fi
+done
+exit $status
