@@ -1,0 +1,27 @@
+#include "testrun/Markers.h"
+
+#include "app/Unit2.h"
+
+#include <QLabel>
+
+namespace Markers {
+
+void HideAll(const TForm2 &form)
+{
+    for (int k = 0; k <= 2; ++k)
+        form.MarkerLabel(k)->hide();
+}
+
+void Show(const TForm2 &form, int answerIndex, const QString &text, TColor color)
+{
+    QLabel *label = form.MarkerLabel(answerIndex);
+    if (!label)
+        return;
+    label->setText(text);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, ResolveColor(color, palette));
+    label->setPalette(palette);
+    label->show();
+}
+
+}
