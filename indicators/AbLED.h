@@ -27,10 +27,17 @@ protected:
     void StatusChanged() override;
     void Flash(bool status) override;
     void paintEvent(QPaintEvent *event) override;
+    // Caption and lamp; sets the lamp rectangle that the lamp-only redraws use.
+    virtual void Paint(TCanvas &can);
 
 private:
+    QRect LampRect() const;
+    void RedrawLamp(bool lit);
+
     std::unique_ptr<TLED> FLED;
     TLEDPos FLED_Position = lpLeft;
     int FSpacing = 5;
     bool Painting = false;
+    // The look the next lamp-only paint shows: the state, or a flash tick's on/off.
+    bool FLampLit = false;
 };

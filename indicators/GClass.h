@@ -25,7 +25,7 @@ class TAbPersistent
 public:
     virtual ~TAbPersistent();
     virtual void Change();
-    virtual void ChangeObject(QObject *Sender);
+    virtual void ChangeObject(TAbPersistent *Sender);
 
     std::function<void(TAbPersistent *sender)> OnChange;
 };
@@ -126,7 +126,9 @@ protected:
 
 private:
     void StartFlash();
+    void UpdateFlashRegistration();
     void SyncWithGroup();
+    QList<TAbBinGControl *> OwnerControls() const;
 
     bool FChecked = false;
     TFlashFreq FFrequency = ff1Hz;

@@ -9,6 +9,8 @@ QColor ResolveColor(TColor color, const QPalette &palette)
 {
     if ((color & 0xFF000000u) == 0xFF000000u) {
         switch (color & 0xFFu) {
+        case 8:
+            return palette.color(QPalette::WindowText);
         case 16:
             return palette.color(QPalette::Dark);
         case 20:
@@ -151,7 +153,7 @@ void TCanvas::TextOut(int x, int y, const QString &text)
         m_painter->fillRect(QRect(x, y, metrics.horizontalAdvance(text), metrics.height()),
                             resolve(m_brushColor));
     m_painter->save();
-    m_painter->setPen(resolve(clBlack));
+    m_painter->setPen(resolve(m_fontColor));
     m_painter->drawText(x, y + metrics.ascent(), text);
     m_painter->restore();
 }

@@ -19,6 +19,7 @@ constexpr TColor clAqua = 0xFFFF00;
 constexpr TColor clSilver = 0xC0C0C0;
 constexpr TColor clBlack = 0x000000;
 constexpr TColor clWhite = 0xFFFFFF;
+constexpr TColor clWindowText = 0xFF000008;
 constexpr TColor clBtnFace = 0xFF00000F;
 constexpr TColor clBtnShadow = 0xFF000010;
 constexpr TColor clBtnHighlight = 0xFF000014;
@@ -47,6 +48,9 @@ public:
     BrushStyle brushStyle() const { return m_brushStyle; }
     virtual void setFont(const QFont &font);
     QFont font() const { return m_font; }
+    // The colour TextOut writes in; black unless set.
+    void setFontColor(TColor color) { m_fontColor = color; }
+    TColor fontColor() const { return m_fontColor; }
 
     virtual void Ellipse(int x1, int y1, int x2, int y2);
     // The arc of the ellipse in (x1, y1, x2, y2) running counter-clockwise from the radial
@@ -80,5 +84,6 @@ private:
     TColor m_brushColor = clWhite;
     BrushStyle m_brushStyle = BrushStyle::Solid;
     QFont m_font;
+    TColor m_fontColor = clBlack;
     QPoint m_penPosition;
 };

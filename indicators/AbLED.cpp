@@ -1,0 +1,138 @@
+#include "indicators/AbLED.h"
+
+#include "indicators/AbFlashT.h"
+#include "indicators/AbProc.h"
+#include "platform/Canvas.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <algorithm>
+
+TAbLED::TAbLED(QWidget *AOwner)
+    : TAbBinGControl(AOwner)
+    , FLED(std::make_unique<TLED>())
+{
+    FLED->OnChange = [this](TAbPersistent *) { ParamChange(this); };
+    resize(73, 33);
+    SetSpacing(5);
+    SetCaption(objectName());
+}
+
+TAbLED::~TAbLED()
+{
+    FLED.reset();
+    RemoveFlashClient(this);
+}
+
+void TAbLED::SetLED_Position(TLEDPos Value)
+{
+    if (Value == FLED_Position)
+        return;
+    FLED_Position = Value;
+    ParamChange(this);
+}
+
+void TAbLED::SetSpacing(int Value)
+{
+    if (Value == FSpacing)
+        return;
+    FSpacing = Value;
+    ParamChange(this);
+}
+
+void TAbLED::ParamChange(QObject *)
+{
+    update();
+}
+
+void TAbLED::StatusChanged()
+{
+    if (isVisible())
+        RedrawLamp(Checked());
+}
+
+void TAbLED::Flash(bool status)
+{
+    if (!Painting && isVisible())
+        RedrawLamp(status);
+}
+
+QRect TAbLED::LampRect() const
+{
+    const TRect &r = FLED->Rect;
+    return QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1));
+}
+
+// Qt draws only inside paintEvent, so "draw the lamp at once" is a synchronous repaint of the
+// lamp's rectangle, which paintEvent recognises and serves with the lamp alone.
+void TAbLED::RedrawLamp(bool lit)
+{
+    FLampLit = lit;
+    const QRect lamp = LampRect();
+    if (!lamp.isEmpty())
+        repaint(lamp);
+}
+
+void TAbLED::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    TCanvas canvas(painter, palette());
+    const QRect lamp = LampRect();
+    if (!lamp.isEmpty() && lamp.contains(event->rect())) {
+        FLED->Draw(canvas, FLampLit);
+        return;
+    }
+    Paint(canvas);
+}
+
+void TAbLED::Paint(TCanvas &can)
+{
+    if (Painting)
+        return;
+    Painting = true;
+    can.setFont(font());
+    can.setFontColor(clWindowText);
+
+    int w = FLED->Width();
+    int h = FLED->Height();
+    if (FLED->Shape() == sRound) {
+        w = std::max(w, h);
+        h = w;
+    }
+    const int halfW = width() / 2;
+    const int halfH = height() / 2;
+    TRect &lamp = FLED->Rect;
+    lamp = TRect{0, 0, w, h};
+
+    can.setBrushStyle(TCanvas::BrushStyle::Clear);
+    switch (FLED_Position) {
+    case lpLeft:
+        lamp.Top = halfH - h / 2;
+        lamp.Bottom = lamp.Top + h;
+        DrawMultiLineText(can, lamp.Right + FSpacing, halfH, 0, Caption(), 3);
+        break;
+    case lpRight:
+        lamp.Left = width() - w;
+        lamp.Right = width();
+        lamp.Top = halfH - h / 2;
+        lamp.Bottom = lamp.Top + h;
+        DrawMultiLineText(can, lamp.Left - FSpacing, halfH, 0, Caption(), 5);
+        break;
+    case lpTop:
+        lamp.Left = halfW - w / 2;
+        lamp.Right = lamp.Left + w;
+        DrawMultiLineText(can, halfW, lamp.Bottom + FSpacing, 0, Caption(), 1);
+        break;
+    case lpBottom:
+        lamp.Top = height() - h;
+        lamp.Bottom = height();
+        lamp.Left = halfW - w / 2;
+        lamp.Right = lamp.Left + w;
+        DrawMultiLineText(can, halfW, lamp.Top - FSpacing, 0, Caption(), 7);
+        break;
+    }
+    can.setBrushStyle(TCanvas::BrushStyle::Solid);
+    FLampLit = Checked();
+    FLED->Draw(can, FLampLit);
+    Painting = false;
+}
