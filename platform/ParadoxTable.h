@@ -3,6 +3,7 @@
 #include "platform/AppError.h"
 #include "platform/ParadoxTypes.h"
 
+#include <QByteArray>
 #include <QString>
 #include <memory>
 
@@ -34,6 +35,8 @@ public:
     QString tableName() const;
     // Raises TableError for a missing, unreadable or damaged table.
     void open();
+    // Opens a table held in memory; `mb` is its memo file, `nameForMessages` names it in errors.
+    void openFromBytes(const QByteArray &db, const QByteArray &mb, const QString &nameForMessages);
     bool isOpen() const;
 
     int recordCount() const;

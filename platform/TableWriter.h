@@ -4,25 +4,43 @@
 
 #include <QList>
 #include <QString>
+#include <memory>
 
-// Writes a non-keyed Paradox table (.db, and its .mb when a memo value does not fit into the
-// record) that Paradox readers read. Fields of type Alpha, Short, Long, Number and Memo.
+class TextCodec;
+
+// Writes a non-keyed Paradox table (.db, and its .mb when it has memo fields) that Paradox
+// readers read. Fields of type Alpha, Short, Long, Number and Memo.
 class TableWriter
 {
 public:
+    // Raises TableError for a field the writer cannot make or a code page iconv lacks.
     explicit TableWriter(QList<paradox::FieldDef> fields, int codePage = 1250);
+    ~TableWriter();
+    TableWriter(const TableWriter &) = delete;
+    TableWriter &operator=(const TableWriter &) = delete;
 
     // One value per field: blank, an integer, a real or a text. Raises TableError for a value
-    // that the field cannot hold.
+    // that the field cannot hold; the table is then as it was before the call.
     void addRecord(const QList<paradox::Value> &values);
     int recordCount() const { return static_cast<int>(m_records.size()); }
 
-    // Writes the table and, when needed, the memo file beside it (same name, extension .mb).
-    // Raises TableError when a file cannot be written.
+    // Writes the table and, when it has memo fields, the memo file beside it (same name,
+    // extension .mb); each file is replaced whole or not at all. Raises TableError when a file
+    // cannot be written.
     void write(const QString &dbPath) const;
 
 private:
+    QByteArray encodeField(const paradox::FieldDef &field, const paradox::Value &value,
+                           QByteArray &memo) const;
+    QByteArray encodeText(const paradox::FieldDef &field, const paradox::Value &value) const;
+    QByteArray header(const QString &tableName) const;
+    QByteArray dataBlocks() const;
+    bool hasMemoFields() const;
+
     QList<paradox::FieldDef> m_fields;
-    int m_codePage;
-    QList<QList<paradox::Value>> m_records;
+    std::unique_ptr<TextCodec> m_codec;
+    int m_recordSize = 0;
+    int m_blockSize = 0;
+    QList<QByteArray> m_records;
+    QByteArray m_memo; // the whole .mb, header chunk first
 };

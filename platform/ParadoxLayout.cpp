@@ -1,0 +1,264 @@
+#include "platform/ParadoxLayout.h"
+
+#include "platform/ParadoxBytes.h"
+#include "platform/ParadoxTable.h"
+#include "platform/TextCodec.h"
+
+#include <QDir>
+
+using namespace paradox;
+using namespace paradox::bytes;
+
+namespace {
+
+constexpr int kFixedHeaderSize = 0x58;
+constexpr int kExtendedFieldList = 0x78;
+constexpr int kCodePageOffset = 0x6A;
+constexpr int kBlockHeaderSize = 6;
+constexpr int kNewTableNameSize = 261;
+constexpr int kOldTableNameSize = 79;
+// Tables written by the engine carry this word where an encrypted table has its key.
+constexpr quint32 kPlainTableMark = 0xFF00FF00u;
+
+[[noreturn]] void Fail(const QString &fileName, const QString &reason)
+{
+    throw TableError(QStringLiteral("Soubor %1 není čitelná tabulka Paradox: %2")
+                         .arg(QDir::toNativeSeparators(fileName), reason));
+}
+
+bool IsKnownType(quint8 type)
+{
+    switch (static_cast<FieldType>(type)) {
+    case FieldType::Alpha: case FieldType::Date: case FieldType::Short: case FieldType::Long:
+    case FieldType::Currency: case FieldType::Number: case FieldType::Logical:
+    case FieldType::Memo: case FieldType::Blob: case FieldType::FormattedMemo:
+    case FieldType::Ole: case FieldType::Graphic: case FieldType::Time:
+    case FieldType::Timestamp: case FieldType::AutoInc: case FieldType::Bcd:
+    case FieldType::Bytes:
+        return true;
+    }
+    return false;
+}
+
+class LayoutParser
+{
+public:
+    LayoutParser(const QByteArray &db, const QString &fileName)
+        : m_db(db), m_fileName(fileName)
+    {
+    }
+
+    ParadoxLayout parse()
+    {
+        readFixedHeader();
+        readFields();
+        readFieldNames();
+        indexRecords();
+        return std::move(m_layout);
+    }
+
+private:
+    const char *at(qint64 offset) const { return m_db.constData() + offset; }
+    [[noreturn]] void fail(const QString &reason) const { Fail(m_fileName, reason); }
+
+    void readFixedHeader()
+    {
+        if (m_db.size() < kFixedHeaderSize)
+            fail(QStringLiteral("soubor je kratší než hlavička tabulky"));
+        const int fileType = static_cast<quint8>(m_db[4]);
+        if (fileType != 0 && fileType != 2)
+            fail(QStringLiteral("není to datový soubor tabulky (typ souboru %1)").arg(fileType));
+        m_layout.recordSize = readLE16(at(0));
+        m_headerSize = readLE16(at(2));
+        const int blockKiB = static_cast<quint8>(m_db[5]);
+        if (blockKiB != 1 && blockKiB != 2 && blockKiB != 3 && blockKiB != 4 && blockKiB != 8
+            && blockKiB != 16 && blockKiB != 32)
+            fail(QStringLiteral("neplatná velikost bloku (%1 KiB)").arg(blockKiB));
+        m_blockSize = blockKiB * 1024;
+        m_recordCount = readLE32(at(6));
+        m_blocksInFile = readLE16(at(0x0C));
+        m_firstBlock = readLE16(at(0x0E));
+        m_fieldCount = readLE16(at(0x21));
+        const quint32 key = readLE32(at(0x25));
+        if (key != 0 && key != kPlainTableMark)
+            fail(QStringLiteral("tabulka je chráněna heslem (zašifrovaná)"));
+        m_version = static_cast<quint8>(m_db[0x39]);
+        if (m_version < 3 || m_version > 12)
+            fail(QStringLiteral("neznámá verze souboru (%1)").arg(m_version));
+        if (m_headerSize < kFixedHeaderSize || m_headerSize > m_db.size())
+            fail(QStringLiteral("velikost hlavičky (%1 B) nesouhlasí s délkou souboru").arg(m_headerSize));
+        const qint64 expectedLength = m_headerSize + qint64(m_blocksInFile) * m_blockSize;
+        if (m_db.size() < expectedLength)
+            fail(QStringLiteral("soubor je zkrácený (má %1 B, hlavička udává %2 B)")
+                     .arg(m_db.size()).arg(expectedLength));
+        if (m_fieldCount <= 0)
+            fail(QStringLiteral("tabulka nemá žádná pole"));
+        if (m_layout.recordSize <= 0 || m_layout.recordSize + kBlockHeaderSize > m_blockSize)
+            fail(QStringLiteral("neplatná velikost záznamu (%1 B)").arg(m_layout.recordSize));
+        m_extended = m_version >= 5;
+    }
+
+    void readFields()
+    {
+        m_position = m_extended ? kExtendedFieldList : kFixedHeaderSize;
+        if (m_extended) {
+            const int codePage = readLE16(at(kCodePageOffset));
+            m_layout.codePage = codePage == 0 ? 437 : codePage;
+        }
+        require(2 * m_fieldCount, QStringLiteral("seznam polí přesahuje hlavičku"));
+        int offset = 0;
+        for (int i = 0; i < m_fieldCount; ++i) {
+            const quint8 type = static_cast<quint8>(m_db[m_position + 2 * i]);
+            int size = static_cast<quint8>(m_db[m_position + 2 * i + 1]);
+            if (!IsKnownType(type))
+                fail(QStringLiteral("pole č. %1 má neznámý typ 0x%2")
+                         .arg(i + 1).arg(type, 2, 16, QLatin1Char('0')));
+            FieldDef field;
+            field.type = static_cast<FieldType>(type);
+            // The size byte of a BCD field holds its decimal places.
+            field.size = field.type == FieldType::Bcd ? 17 : size;
+            if (!IsValidFieldSize(field.type, field.size))
+                fail(QStringLiteral("pole č. %1 má neplatnou velikost %2 B").arg(i + 1).arg(size));
+            m_layout.fields.append(field);
+            m_layout.fieldOffsets.append(offset);
+            offset += field.size;
+        }
+        if (offset != m_layout.recordSize)
+            fail(QStringLiteral("součet velikostí polí (%1 B) nesouhlasí s velikostí záznamu (%2 B)")
+                     .arg(offset).arg(m_layout.recordSize));
+        m_position += 2 * m_fieldCount;
+    }
+
+    void readFieldNames()
+    {
+        const int pointers = 4 + 4 * m_fieldCount;
+        const int tableName = m_version >= 12 ? kNewTableNameSize : kOldTableNameSize;
+        require(pointers + tableName, QStringLiteral("jméno tabulky přesahuje hlavičku"));
+        m_position += pointers + tableName;
+        const TextCodec codec(m_layout.codePage);
+        for (int i = 0; i < m_fieldCount; ++i) {
+            const char *start = at(m_position);
+            const auto *end = static_cast<const char *>(
+                std::memchr(start, 0, static_cast<size_t>(m_headerSize - m_position)));
+            if (end == nullptr || end == start)
+                fail(QStringLiteral("chybí jméno pole č. %1").arg(i + 1));
+            m_layout.fields[i].name = codec.decode(start, end - start);
+            m_position += static_cast<int>(end - start) + 1;
+        }
+    }
+
+    void indexRecords()
+    {
+        const QList<int> chain = blockChain();
+        qint64 total = 0;
+        QList<int> counts;
+        counts.reserve(chain.size());
+        for (const int block : chain) {
+            counts.append(recordsInBlock(block));
+            total += counts.last();
+        }
+        if (total != m_recordCount)
+            fail(QStringLiteral("počet záznamů v hlavičce (%1) nesouhlasí s datovými bloky (%2)")
+                     .arg(m_recordCount).arg(total));
+        m_layout.recordOffsets.reserve(static_cast<size_t>(total));
+        for (qsizetype i = 0; i < chain.size(); ++i) {
+            const qint64 start = blockStart(chain[i]) + kBlockHeaderSize;
+            for (int r = 0; r < counts[i]; ++r)
+                m_layout.recordOffsets.push_back(static_cast<qint32>(start + qint64(r) * m_layout.recordSize));
+        }
+    }
+
+    QList<int> blockChain() const
+    {
+        QList<int> chain;
+        std::vector<bool> visited(static_cast<size_t>(m_blocksInFile) + 1, false);
+        for (int block = m_firstBlock; block != 0;) {
+            if (block > m_blocksInFile)
+                fail(QStringLiteral("řetěz datových bloků vede mimo soubor (blok %1 z %2)")
+                         .arg(block).arg(m_blocksInFile));
+            if (visited[static_cast<size_t>(block)])
+                fail(QStringLiteral("řetěz datových bloků se zacyklil (blok %1)").arg(block));
+            visited[static_cast<size_t>(block)] = true;
+            chain.append(block);
+            block = readLE16(at(blockStart(block)));
+        }
+        return chain;
+    }
+
+    int recordsInBlock(int block) const
+    {
+        const auto used = static_cast<qint16>(readLE16(at(blockStart(block) + 4)));
+        if (used < 0)
+            return 0;
+        if (used % m_layout.recordSize != 0
+            || used + m_layout.recordSize + kBlockHeaderSize > m_blockSize)
+            fail(QStringLiteral("blok %1 udává neplatnou délku dat (%2 B)").arg(block).arg(used));
+        return used / m_layout.recordSize + 1;
+    }
+
+    qint64 blockStart(int block) const { return m_headerSize + qint64(block - 1) * m_blockSize; }
+
+    void require(int bytes, const QString &reason) const
+    {
+        if (qint64(m_position) + bytes > m_headerSize)
+            fail(reason);
+    }
+
+    const QByteArray &m_db;
+    const QString &m_fileName;
+    ParadoxLayout m_layout;
+    int m_headerSize = 0;
+    int m_blockSize = 0;
+    quint32 m_recordCount = 0;
+    int m_blocksInFile = 0;
+    int m_firstBlock = 0;
+    int m_fieldCount = 0;
+    int m_version = 0;
+    bool m_extended = false;
+    int m_position = 0;
+};
+
+}
+
+ParadoxLayout ParadoxLayout::parse(const QByteArray &db, const QString &fileName)
+{
+    return LayoutParser(db, fileName).parse();
+}
+
+namespace paradox {
+
+bool IsBlobType(FieldType type)
+{
+    switch (type) {
+    case FieldType::Memo: case FieldType::Blob: case FieldType::FormattedMemo:
+    case FieldType::Ole: case FieldType::Graphic:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsValidFieldSize(FieldType type, int size)
+{
+    switch (type) {
+    case FieldType::Alpha: case FieldType::Bytes:
+        return size >= 1 && size <= 255;
+    case FieldType::Short:
+        return size == 2;
+    case FieldType::Logical:
+        return size == 1;
+    case FieldType::Date: case FieldType::Long: case FieldType::Time: case FieldType::AutoInc:
+        return size == 4;
+    case FieldType::Number: case FieldType::Currency: case FieldType::Timestamp:
+        return size == 8;
+    case FieldType::Bcd:
+        return size == 17;
+    case FieldType::Memo: case FieldType::Blob: case FieldType::FormattedMemo:
+    case FieldType::Ole: case FieldType::Graphic:
+        // A BLOB field may keep nothing of its value in the record but its 10-byte leader.
+        return size >= 10 && size <= 250;
+    }
+    return false;
+}
+
+}

@@ -1,0 +1,248 @@
+#include "platform/ParadoxTable.h"
+
+#include "platform/ParadoxBytes.h"
+#include "platform/ParadoxLayout.h"
+#include "platform/ParadoxMemo.h"
+#include "platform/ParadoxValue.h"
+#include "platform/TextCodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+using namespace paradox;
+
+namespace {
+
+QString &NetFileDirectory()
+{
+    static QString directory;
+    return directory;
+}
+
+// Larger than any table the format can describe (65535 blocks of 32 KiB and the header).
+constexpr qint64 kMaxTableFileSize = qint64(65536) * 32768 + 65536;
+
+}
+
+struct ParadoxTable::Data
+{
+    QString databaseName;
+    QString tableName;
+    QString nameForMessages;
+    bool open = false;
+    QByteArray db;
+    ParadoxMemo memo;
+    ParadoxLayout layout;
+    std::unique_ptr<TextCodec> codec;
+    qsizetype current = -1;
+    // Names asked for, exactly as given, with their field index: the program asks by the same
+    // few names for every record.
+    mutable QList<std::pair<QString, int>> nameCache;
+
+    void load(const QByteArray &bytes);
+    int fieldIndex(const QString &name) const;
+    const char *fieldBytes(int index) const;
+    void requireCurrent() const;
+};
+
+void ParadoxTable::Data::load(const QByteArray &bytes)
+{
+    layout = ParadoxLayout::parse(bytes, nameForMessages);
+    codec = std::make_unique<TextCodec>(layout.codePage);
+    if (!codec->isValid())
+        throw TableError(QStringLiteral("Soubor %1 není čitelná tabulka Paradox: neznámá kódová stránka %2")
+                             .arg(QDir::toNativeSeparators(nameForMessages))
+                             .arg(layout.codePage));
+    db = bytes;
+    nameCache.clear();
+    current = layout.recordOffsets.empty() ? -1 : 0;
+    open = true;
+}
+
+int ParadoxTable::Data::fieldIndex(const QString &name) const
+{
+    for (const auto &[cachedName, index] : nameCache) {
+        if (cachedName == name)
+            return index;
+    }
+    for (qsizetype i = 0; i < layout.fields.size(); ++i) {
+        if (layout.fields[i].name.compare(name, Qt::CaseInsensitive) == 0) {
+            nameCache.append({name, static_cast<int>(i)});
+            return static_cast<int>(i);
+        }
+    }
+    throw TableError(QStringLiteral("Tabulka %1 nemá pole %2.")
+                         .arg(QDir::toNativeSeparators(nameForMessages), name));
+}
+
+void ParadoxTable::Data::requireCurrent() const
+{
+    if (!open)
+        throw TableError(QStringLiteral("Tabulka není otevřená."));
+    if (current < 0)
+        throw TableError(QStringLiteral("Tabulka %1 nemá žádný záznam.")
+                             .arg(QDir::toNativeSeparators(nameForMessages)));
+}
+
+const char *ParadoxTable::Data::fieldBytes(int index) const
+{
+    return db.constData() + layout.recordOffsets[static_cast<size_t>(current)] + layout.fieldOffsets[index];
+}
+
+ParadoxTable::ParadoxTable()
+    : d(std::make_unique<Data>())
+{
+}
+
+ParadoxTable::~ParadoxTable() = default;
+
+void ParadoxTable::setNetFileDir(const QString &directory)
+{
+    NetFileDirectory() = directory;
+}
+
+QString ParadoxTable::netFileDir()
+{
+    return NetFileDirectory();
+}
+
+void ParadoxTable::close()
+{
+    d->open = false;
+    d->db.clear();
+    d->memo.clear();
+    d->layout = {};
+    d->codec.reset();
+    d->current = -1;
+    d->nameCache.clear();
+}
+
+void ParadoxTable::setDatabaseName(const QString &alias)
+{
+    d->databaseName = alias;
+}
+
+QString ParadoxTable::databaseName() const
+{
+    return d->databaseName;
+}
+
+void ParadoxTable::setTableName(const QString &fullPath)
+{
+    d->tableName = fullPath;
+}
+
+QString ParadoxTable::tableName() const
+{
+    return d->tableName;
+}
+
+void ParadoxTable::open()
+{
+    close();
+    const QString path = d->tableName;
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        throw TableError(QStringLiteral("Soubor %1 nelze otevřít: %2")
+                             .arg(QDir::toNativeSeparators(path),
+                                  QFileInfo::exists(path) ? file.errorString()
+                                                          : QStringLiteral("soubor neexistuje")));
+    if (file.size() > kMaxTableFileSize)
+        throw TableError(QStringLiteral("Soubor %1 není čitelná tabulka Paradox: soubor je příliš velký")
+                             .arg(QDir::toNativeSeparators(path)));
+    const QByteArray bytes = file.readAll();
+    file.close();
+    d->nameForMessages = path;
+    d->load(bytes);
+    d->memo.setTablePath(path);
+}
+
+void ParadoxTable::openFromBytes(const QByteArray &db, const QByteArray &mb, const QString &nameForMessages)
+{
+    close();
+    d->nameForMessages = nameForMessages;
+    d->load(db);
+    QString memoName = nameForMessages;
+    memoName.replace(QRegularExpression(QStringLiteral("\\.db$"), QRegularExpression::CaseInsensitiveOption), QString());
+    d->memo.setBytes(mb, memoName + QStringLiteral(".mb"));
+}
+
+bool ParadoxTable::isOpen() const
+{
+    return d->open;
+}
+
+int ParadoxTable::recordCount() const
+{
+    return static_cast<int>(d->layout.recordOffsets.size());
+}
+
+void ParadoxTable::first()
+{
+    if (d->open && recordCount() > 0)
+        d->current = 0;
+}
+
+void ParadoxTable::next()
+{
+    if (d->open && d->current + 1 < recordCount())
+        ++d->current;
+}
+
+int ParadoxTable::recNo() const
+{
+    return d->open && d->current >= 0 ? static_cast<int>(d->current) + 1 : 0;
+}
+
+void ParadoxTable::setRecNo(int recNo)
+{
+    if (!d->open || recNo < 1 || recNo > recordCount())
+        throw TableError(QStringLiteral("Záznam č. %1 v tabulce neexistuje.").arg(recNo));
+    d->current = recNo - 1;
+}
+
+qint32 ParadoxTable::fieldAsInteger(const QString &name) const
+{
+    d->requireCurrent();
+    const int index = d->fieldIndex(name);
+    const FieldDef &field = d->layout.fields[index];
+    const char *raw = d->fieldBytes(index);
+    // The bank's numbers are Short or Long: read them without building a value.
+    if (field.type == FieldType::Short && !bytes::isBlank(raw, 2))
+        return bytes::decodeShort(raw);
+    if ((field.type == FieldType::Long || field.type == FieldType::AutoInc) && !bytes::isBlank(raw, 4))
+        return bytes::decodeLong(raw);
+    return ValueToInteger(DecodeValue(raw, field, *d->codec, d->memo), field.type, field.name);
+}
+
+QString ParadoxTable::fieldAsString(const QString &name) const
+{
+    d->requireCurrent();
+    const int index = d->fieldIndex(name);
+    return ValueToText(value(index), d->layout.fields[index].type);
+}
+
+int ParadoxTable::fieldCount() const
+{
+    return static_cast<int>(d->layout.fields.size());
+}
+
+FieldDef ParadoxTable::field(int index) const
+{
+    if (index < 0 || index >= fieldCount())
+        throw TableError(QStringLiteral("Pole č. %1 v tabulce neexistuje.").arg(index + 1));
+    return d->layout.fields[index];
+}
+
+int ParadoxTable::codePage() const
+{
+    return d->layout.codePage;
+}
+
+Value ParadoxTable::value(int index) const
+{
+    d->requireCurrent();
+    return DecodeValue(d->fieldBytes(index), field(index), *d->codec, d->memo);
+}

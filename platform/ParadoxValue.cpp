@@ -1,0 +1,223 @@
+#include "platform/ParadoxValue.h"
+
+#include "platform/Conversions.h"
+#include "platform/ParadoxBytes.h"
+#include "platform/ParadoxMemo.h"
+#include "platform/ParadoxTable.h"
+#include "platform/TextCodec.h"
+
+#include <QDate>
+#include <QTime>
+#include <charconv>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+using namespace paradox::bytes;
+
+namespace paradox {
+
+namespace {
+
+constexpr int kBlobLeaderSize = 10;
+constexpr qint64 kMsPerDay = 86'400'000;
+// Julian day of the day before 1 January of year 1, so that day 1 is that date.
+constexpr qint64 kJulianDayZero = 1'721'425;
+
+QString TextUpToZero(const char *bytes, int size, const TextCodec &codec)
+{
+    const auto *end = static_cast<const char *>(std::memchr(bytes, 0, static_cast<size_t>(size)));
+    return codec.decode(bytes, end ? end - bytes : size);
+}
+
+bool IsTextBlob(FieldType type)
+{
+    return type == FieldType::Memo || type == FieldType::FormattedMemo;
+}
+
+Value DecodeBlob(const char *bytes, const FieldDef &field, const TextCodec &codec,
+                 const ParadoxMemo &memo)
+{
+    const int inRecord = field.size - kBlobLeaderSize;
+    const quint32 blockAndIndex = readLE32(bytes + inRecord);
+    const quint32 length = readLE32(bytes + inRecord + 4);
+    if (length == 0)
+        return {};
+    const QByteArray data = length <= static_cast<quint32>(inRecord)
+        ? QByteArray(bytes, length)
+        : memo.value(blockAndIndex, length);
+    if (!IsTextBlob(field.type))
+        return data;
+    return TextUpToZero(data.constData(), static_cast<int>(data.size()), codec);
+}
+
+// Packed decimal: the first byte's top bit is the sign (set = positive, else every digit is
+// inverted), its low six bits the count of decimal places; 32 digits follow, two per byte.
+Value DecodeBcd(const char *bytes)
+{
+    const auto *u = reinterpret_cast<const quint8 *>(bytes);
+    const bool positive = (u[0] & 0x80) != 0;
+    const int places = u[0] & 0x3F;
+    if (places > 32)
+        throw TableError(QStringLiteral("Hodnota pole typu BCD je poškozená."));
+    QString digits;
+    for (int i = 0; i < 32; ++i) {
+        int digit = (u[1 + i / 2] >> (i % 2 == 0 ? 4 : 0)) & 0x0F;
+        if (!positive)
+            digit = 0x0F - digit;
+        if (digit > 9)
+            throw TableError(QStringLiteral("Hodnota pole typu BCD je poškozená."));
+        digits.append(QLatin1Char(static_cast<char>('0' + digit)));
+    }
+    QString whole = digits.left(32 - places);
+    while (whole.size() > 1 && whole.startsWith(QLatin1Char('0')))
+        whole.remove(0, 1);
+    if (whole.isEmpty())
+        whole = QStringLiteral("0");
+    QString fraction = digits.right(places);
+    while (fraction.endsWith(QLatin1Char('0')))
+        fraction.chop(1);
+    QString text = fraction.isEmpty() ? whole : whole + QLatin1Char('.') + fraction;
+    if (!positive && text != QLatin1String("0"))
+        text.prepend(QLatin1Char('-'));
+    return text;
+}
+
+bool IsIntegerType(FieldType type)
+{
+    return type == FieldType::Short || type == FieldType::Long || type == FieldType::AutoInc;
+}
+
+bool IsTextType(FieldType type)
+{
+    return type == FieldType::Alpha || IsTextBlob(type);
+}
+
+[[noreturn]] void FailInteger(const QString &text, const QString &fieldName)
+{
+    throw ConvertError(QStringLiteral("Hodnota „%1“ pole %2 není platné celé číslo.")
+                           .arg(text, fieldName));
+}
+
+qint32 RoundToInteger(double number, const QString &fieldName)
+{
+    const double rounded = std::nearbyint(number);
+    if (!(rounded >= std::numeric_limits<qint32>::min() && rounded <= std::numeric_limits<qint32>::max()))
+        FailInteger(NumberToText(number), fieldName);
+    return static_cast<qint32>(rounded);
+}
+
+// A decimal text such as a BCD value, rounded half to even without going through binary.
+qint32 DecimalTextToInteger(const QString &text, const QString &fieldName)
+{
+    const qsizetype point = text.indexOf(QLatin1Char('.'));
+    if (point < 0) {
+        if (const auto whole = TryStrToInt(text))
+            return *whole;
+        FailInteger(text, fieldName);
+    }
+    const auto whole = TryStrToInt(text.left(point));
+    const QString fraction = text.mid(point + 1);
+    if (!whole || fraction.isEmpty())
+        FailInteger(text, fieldName);
+    const bool negative = text.startsWith(QLatin1Char('-'));
+    const QChar first = fraction[0];
+    const bool beyondHalf = first > QLatin1Char('5')
+        || (first == QLatin1Char('5') && fraction.size() > 1);
+    const bool roundAway = beyondHalf || (first == QLatin1Char('5') && (*whole % 2 != 0));
+    if (!roundAway)
+        return *whole;
+    const qint64 result = qint64(*whole) + (negative ? -1 : 1);
+    if (result < std::numeric_limits<qint32>::min() || result > std::numeric_limits<qint32>::max())
+        FailInteger(text, fieldName);
+    return static_cast<qint32>(result);
+}
+
+}
+
+Value DecodeValue(const char *bytes, const FieldDef &field, const TextCodec &codec,
+                  const ParadoxMemo &memo)
+{
+    if (isBlank(bytes, field.size))
+        return {};
+    switch (field.type) {
+    case FieldType::Alpha:
+        return TextUpToZero(bytes, field.size, codec);
+    case FieldType::Short:
+        return qint64(decodeShort(bytes));
+    case FieldType::Long: case FieldType::AutoInc: case FieldType::Date: case FieldType::Time:
+        return qint64(decodeLong(bytes));
+    case FieldType::Number: case FieldType::Currency: case FieldType::Timestamp:
+        return decodeNumber(bytes);
+    case FieldType::Logical:
+        return static_cast<quint8>(bytes[0]) != 0x80;
+    case FieldType::Bcd:
+        return DecodeBcd(bytes);
+    case FieldType::Bytes:
+        return QByteArray(bytes, field.size);
+    case FieldType::Memo: case FieldType::Blob: case FieldType::FormattedMemo:
+    case FieldType::Ole: case FieldType::Graphic:
+        return DecodeBlob(bytes, field, codec, memo);
+    }
+    return {};
+}
+
+QString NumberToText(double number)
+{
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::fixed);
+    if (result.ec != std::errc())
+        return QString::number(number, 'g', QLocale::FloatingPointShortest);
+    return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+QString ValueToText(const Value &value, FieldType type)
+{
+    if (const auto *integer = std::get_if<qint64>(&value)) {
+        if (type == FieldType::Date)
+            return QDate::fromJulianDay(kJulianDayZero + *integer).toString(Qt::ISODate);
+        if (type == FieldType::Time)
+            return QTime::fromMSecsSinceStartOfDay(static_cast<int>(*integer % kMsPerDay)).toString(Qt::ISODateWithMs);
+        return QString::number(*integer);
+    }
+    if (const auto *real = std::get_if<double>(&value)) {
+        if (type == FieldType::Timestamp && std::isfinite(*real) && std::abs(*real) < 1e17) {
+            const auto ms = static_cast<qint64>(*real);
+            const QDate date = QDate::fromJulianDay(kJulianDayZero + 1 + ms / kMsPerDay);
+            const QTime time = QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms % kMsPerDay));
+            return date.toString(Qt::ISODate) + QLatin1Char(' ') + time.toString(Qt::ISODate);
+        }
+        return NumberToText(*real);
+    }
+    if (const auto *logical = std::get_if<bool>(&value))
+        return *logical ? QStringLiteral("true") : QStringLiteral("false");
+    if (const auto *text = std::get_if<QString>(&value))
+        return *text;
+    if (const auto *data = std::get_if<QByteArray>(&value))
+        return QString::fromLatin1(data->toHex());
+    return {};
+}
+
+qint32 ValueToInteger(const Value &value, FieldType type, const QString &fieldName)
+{
+    if (std::holds_alternative<std::monostate>(value))
+        return 0;
+    if (IsIntegerType(type)) {
+        const qint64 integer = std::get<qint64>(value);
+        if (integer < std::numeric_limits<qint32>::min() || integer > std::numeric_limits<qint32>::max())
+            FailInteger(QString::number(integer), fieldName);
+        return static_cast<qint32>(integer);
+    }
+    if (type == FieldType::Number || type == FieldType::Currency)
+        return RoundToInteger(std::get<double>(value), fieldName);
+    if (type == FieldType::Bcd)
+        return DecimalTextToInteger(std::get<QString>(value), fieldName);
+    const QString text = ValueToText(value, type);
+    if (IsTextType(type)) {
+        if (const auto integer = TryStrToInt(TrimControl(text)))
+            return *integer;
+    }
+    FailInteger(text, fieldName);
+}
+
+}

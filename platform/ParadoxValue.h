@@ -1,0 +1,26 @@
+#pragma once
+
+#include "platform/ParadoxTypes.h"
+
+class ParadoxMemo;
+class TextCodec;
+
+namespace paradox {
+
+// The value of a field whose bytes start at `bytes`; BLOB values longer than the record's part
+// are read from `memo`. Raises TableError for a damaged value.
+Value DecodeValue(const char *bytes, const FieldDef &field, const TextCodec &codec,
+                  const ParadoxMemo &memo);
+
+// The value as text: numbers in plain decimal (reals as the shortest text that reads back to
+// the same number), Logical as true/false, dates and times in ISO 8601, bytes in hex.
+QString ValueToText(const Value &value, FieldType type);
+
+// The value as a 32-bit integer: integers and reals (rounded to nearest, an exact half to
+// even) in range, or a text holding a decimal integer. Raises ConvertError otherwise.
+qint32 ValueToInteger(const Value &value, FieldType type, const QString &fieldName);
+
+// The shortest plain decimal text that reads back to `number`.
+QString NumberToText(double number);
+
+}

@@ -1,0 +1,334 @@
+#include "platform/TableWriter.h"
+
+#include "platform/Conversions.h"
+#include "platform/ParadoxBytes.h"
+#include "platform/ParadoxLayout.h"
+#include "platform/ParadoxMemo.h"
+#include "platform/ParadoxTable.h"
+#include "platform/ParadoxValue.h"
+#include "platform/TextCodec.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cmath>
+#include <limits>
+
+using namespace paradox;
+using namespace paradox::bytes;
+
+namespace {
+
+constexpr int kHeaderUnit = 0x800;
+constexpr int kFieldList = 0x78;
+constexpr int kTableNameSize = 261;
+constexpr int kBlockHeaderSize = 6;
+constexpr int kBlobLeaderSize = 10;
+constexpr int kMemoChunk = 4096;
+constexpr int kMemoBlockHeader = 9;
+constexpr int kMaxFieldNameLength = 25;
+constexpr int kMaxBlocks = 65535;
+constexpr quint8 kVersion7 = 12;
+constexpr char kSortOrder[] = "ascii";
+
+// The header chunk of a memo file as the engine writes it for a new table.
+constexpr unsigned char kMemoHeader[] = {
+    0x00, 0x01, 0x00, 0x01, 0x00, 0x82, 0x73, 0x02, 0x00, 0x29, 0x00, 0x00, 0x10, 0x00, 0x10, 0x00,
+    0x10, 0x40, 0x00, 0x00, 0x08, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
+    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xA1, 0x02};
+
+[[noreturn]] void Fail(const QString &message)
+{
+    throw TableError(message);
+}
+
+bool IsWritableType(FieldType type)
+{
+    return type == FieldType::Alpha || type == FieldType::Short || type == FieldType::Long
+        || type == FieldType::Number || type == FieldType::Memo;
+}
+
+QString ValueText(const Value &value)
+{
+    if (const auto *text = std::get_if<QString>(&value))
+        return *text;
+    if (const auto *integer = std::get_if<qint64>(&value))
+        return QString::number(*integer);
+    if (const auto *real = std::get_if<double>(&value))
+        return NumberToText(*real);
+    return {};
+}
+
+// An integer from an integer, an integral real or a decimal text.
+std::optional<qint64> ValueInteger(const Value &value)
+{
+    if (const auto *integer = std::get_if<qint64>(&value))
+        return *integer;
+    if (const auto *real = std::get_if<double>(&value)) {
+        if (std::isfinite(*real) && std::trunc(*real) == *real && std::abs(*real) < 1e18)
+            return static_cast<qint64>(*real);
+        return std::nullopt;
+    }
+    if (const auto *text = std::get_if<QString>(&value)) {
+        if (const auto parsed = TryStrToInt(*text))
+            return *parsed;
+    }
+    return std::nullopt;
+}
+
+std::optional<double> ValueReal(const Value &value)
+{
+    if (const auto *integer = std::get_if<qint64>(&value))
+        return static_cast<double>(*integer);
+    if (const auto *real = std::get_if<double>(&value))
+        return std::isfinite(*real) ? std::optional<double>(*real) : std::nullopt;
+    if (const auto *text = std::get_if<QString>(&value)) {
+        bool ok = false;
+        const double parsed = text->toDouble(&ok);
+        if (ok && std::isfinite(parsed))
+            return parsed;
+    }
+    return std::nullopt;
+}
+
+bool IsBlankValue(const Value &value)
+{
+    if (std::holds_alternative<std::monostate>(value))
+        return true;
+    const auto *text = std::get_if<QString>(&value);
+    return text != nullptr && text->isEmpty();
+}
+
+int BlockSizeFor(int recordSize)
+{
+    for (const int kib : {4, 8, 16, 32}) {
+        if (recordSize + kBlockHeaderSize <= kib * 1024)
+            return kib * 1024;
+    }
+    Fail(QStringLiteral("Záznam tabulky by byl příliš dlouhý (%1 B).").arg(recordSize));
+}
+
+void WriteWhole(const QString &path, const QByteArray &bytes)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        Fail(QStringLiteral("Soubor %1 nelze zapsat: %2")
+                 .arg(QDir::toNativeSeparators(path), file.errorString()));
+}
+
+}
+
+TableWriter::TableWriter(QList<FieldDef> fields, int codePage)
+    : m_fields(std::move(fields))
+    , m_codec(std::make_unique<TextCodec>(codePage))
+{
+    if (!m_codec->isValid())
+        Fail(QStringLiteral("Kódovou stránku %1 nelze použít.").arg(codePage));
+    if (m_fields.isEmpty())
+        Fail(QStringLiteral("Tabulka musí mít aspoň jedno pole."));
+    for (const FieldDef &field : std::as_const(m_fields)) {
+        if (field.name.isEmpty() || field.name.size() > kMaxFieldNameLength
+            || field.name.contains(QChar(0)) || !m_codec->encode(field.name))
+            Fail(QStringLiteral("Jméno pole „%1“ nelze zapsat.").arg(field.name));
+        if (!IsWritableType(field.type) || !IsValidFieldSize(field.type, field.size)
+            || (field.type == FieldType::Memo && field.size <= kBlobLeaderSize))
+            Fail(QStringLiteral("Pole %1 nelze zapsat: nepodporovaný typ nebo velikost %2 B.")
+                     .arg(field.name).arg(field.size));
+        m_recordSize += field.size;
+    }
+    m_blockSize = BlockSizeFor(m_recordSize);
+    m_memo = QByteArray(kMemoChunk, '\0');
+    std::memcpy(m_memo.data(), kMemoHeader, sizeof kMemoHeader);
+}
+
+TableWriter::~TableWriter() = default;
+
+void TableWriter::addRecord(const QList<Value> &values)
+{
+    if (values.size() != m_fields.size())
+        Fail(QStringLiteral("Záznam má %1 hodnot, tabulka má %2 polí.").arg(values.size()).arg(m_fields.size()));
+    const int perBlock = (m_blockSize - kBlockHeaderSize) / m_recordSize;
+    if (m_records.size() >= qint64(kMaxBlocks) * perBlock)
+        Fail(QStringLiteral("Tabulka nepojme další záznam."));
+    const qsizetype memoSize = m_memo.size();
+    QByteArray record;
+    record.reserve(m_recordSize);
+    try {
+        for (qsizetype i = 0; i < m_fields.size(); ++i)
+            record += encodeField(m_fields[i], values[i], m_memo);
+    } catch (const TableError &) {
+        m_memo.truncate(memoSize);
+        throw;
+    }
+    m_records.append(record);
+}
+
+QByteArray TableWriter::encodeText(const FieldDef &field, const Value &value) const
+{
+    if (std::holds_alternative<bool>(value) || std::holds_alternative<QByteArray>(value))
+        Fail(QStringLiteral("Do textového pole %1 nelze zapsat tuto hodnotu.").arg(field.name));
+    const QString text = ValueText(value);
+    const auto encoded = m_codec->encode(text);
+    if (!encoded)
+        Fail(QStringLiteral("Text „%1“ pole %2 obsahuje znak, který kódová stránka %3 nemá.")
+                 .arg(text.left(40), field.name).arg(m_codec->codePage()));
+    if (encoded->contains('\0'))
+        Fail(QStringLiteral("Text pole %1 obsahuje nulový znak.").arg(field.name));
+    return *encoded;
+}
+
+QByteArray TableWriter::encodeField(const FieldDef &field, const Value &value, QByteArray &memo) const
+{
+    QByteArray bytes(field.size, '\0');
+    if (IsBlankValue(value))
+        return bytes;
+    switch (field.type) {
+    case FieldType::Alpha: {
+        const QByteArray text = encodeText(field, value);
+        if (text.size() > field.size)
+            Fail(QStringLiteral("Text „%1“ je delší než pole %2 (%3 B).")
+                     .arg(ValueText(value).left(40), field.name).arg(field.size));
+        std::memcpy(bytes.data(), text.constData(), static_cast<size_t>(text.size()));
+        return bytes;
+    }
+    case FieldType::Short: case FieldType::Long: {
+        // The smallest value would be stored as all zeros, which reads as blank.
+        const qint64 limit = field.type == FieldType::Short ? std::numeric_limits<qint16>::max()
+                                                            : std::numeric_limits<qint32>::max();
+        const auto integer = ValueInteger(value);
+        if (!integer || *integer < -limit || *integer > limit)
+            Fail(QStringLiteral("Hodnotu „%1“ nelze zapsat do celočíselného pole %2.")
+                     .arg(ValueText(value), field.name));
+        if (field.type == FieldType::Short)
+            encodeShort(bytes.data(), static_cast<qint16>(*integer));
+        else
+            encodeLong(bytes.data(), static_cast<qint32>(*integer));
+        return bytes;
+    }
+    case FieldType::Number: {
+        const auto real = ValueReal(value);
+        if (!real)
+            Fail(QStringLiteral("Hodnotu „%1“ nelze zapsat do číselného pole %2.")
+                     .arg(ValueText(value), field.name));
+        encodeNumber(bytes.data(), *real);
+        return bytes;
+    }
+    case FieldType::Memo: {
+        const QByteArray text = encodeText(field, value);
+        const int inRecord = field.size - kBlobLeaderSize;
+        std::memcpy(bytes.data(), text.constData(), static_cast<size_t>(std::min<qsizetype>(inRecord, text.size())));
+        quint32 blockAndIndex = 0;
+        if (text.size() > inRecord) {
+            const qint64 chunks = (kMemoBlockHeader + text.size() + kMemoChunk - 1) / kMemoChunk;
+            if (chunks > 0xFFFF || memo.size() + chunks * kMemoChunk > 0xFFFFFF00ll)
+                Fail(QStringLiteral("Text pole %1 je příliš dlouhý.").arg(field.name));
+            blockAndIndex = static_cast<quint32>(memo.size()) | 0xFFu;
+            QByteArray block(chunks * kMemoChunk, '\0');
+            block[0] = 2;
+            writeLE16(block.data() + 1, static_cast<quint16>(chunks));
+            writeLE32(block.data() + 3, static_cast<quint32>(text.size()));
+            writeLE16(block.data() + 7, 1);
+            std::memcpy(block.data() + kMemoBlockHeader, text.constData(), static_cast<size_t>(text.size()));
+            memo += block;
+        }
+        writeLE32(bytes.data() + inRecord, blockAndIndex);
+        writeLE32(bytes.data() + inRecord + 4, static_cast<quint32>(text.size()));
+        writeLE16(bytes.data() + inRecord + 8, 1);
+        return bytes;
+    }
+    default:
+        break;
+    }
+    Fail(QStringLiteral("Pole %1 nelze zapsat.").arg(field.name));
+}
+
+bool TableWriter::hasMemoFields() const
+{
+    return std::any_of(m_fields.cbegin(), m_fields.cend(),
+                       [](const FieldDef &field) { return field.type == FieldType::Memo; });
+}
+
+QByteArray TableWriter::header(const QString &tableName) const
+{
+    QByteArray tail;
+    for (qsizetype i = 0; i < m_fields.size(); ++i)
+        tail += QByteArray(4, '\0');
+    QByteArray name = m_codec->encode(tableName).value_or(QByteArray("table.db")).left(kTableNameSize - 1);
+    name.resize(kTableNameSize, '\0');
+    tail += name;
+    for (const FieldDef &field : m_fields)
+        tail += *m_codec->encode(field.name) + '\0';
+    for (qsizetype i = 0; i < m_fields.size(); ++i) {
+        char number[2];
+        writeLE16(number, static_cast<quint16>(i + 1));
+        tail += QByteArray(number, 2);
+    }
+    tail += QByteArray(kSortOrder, sizeof kSortOrder);
+
+    const qsizetype used = kFieldList + 2 * m_fields.size() + 4 + tail.size();
+    const qsizetype size = (used + kHeaderUnit - 1) / kHeaderUnit * kHeaderUnit;
+    if (size > 0xF800)
+        Fail(QStringLiteral("Hlavička tabulky by byla příliš velká."));
+    const int perBlock = (m_blockSize - kBlockHeaderSize) / m_recordSize;
+    const auto blocks = static_cast<quint16>((m_records.size() + perBlock - 1) / perBlock);
+
+    QByteArray h(size, '\0');
+    char *p = h.data();
+    writeLE16(p + 0x00, static_cast<quint16>(m_recordSize));
+    writeLE16(p + 0x02, static_cast<quint16>(size));
+    p[0x04] = 2; // non-keyed
+    p[0x05] = static_cast<char>(m_blockSize / 1024);
+    writeLE32(p + 0x06, static_cast<quint32>(m_records.size()));
+    writeLE16(p + 0x0A, blocks);
+    writeLE16(p + 0x0C, blocks);
+    writeLE16(p + 0x0E, blocks > 0 ? 1 : 0);
+    writeLE16(p + 0x10, blocks);
+    writeLE16(p + 0x21, static_cast<quint16>(m_fields.size()));
+    writeLE32(p + 0x25, 0xFF00FF00u); // not encrypted
+    p[0x39] = static_cast<char>(kVersion7);
+    p[0x3E] = 0x1F;
+    p[0x3F] = 0x0F;
+    p[0x56] = 0x20;
+    p[0x58] = p[0x5A] = static_cast<char>(kVersion7);
+    p[0x59] = p[0x5B] = 1;
+    writeLE16(p + 0x6A, static_cast<quint16>(m_codec->codePage()));
+    p[0x6C] = p[0x6D] = 1;
+    int offset = kFieldList;
+    for (const FieldDef &field : m_fields) {
+        p[offset++] = static_cast<char>(field.type);
+        p[offset++] = static_cast<char>(field.size);
+    }
+    std::memcpy(p + offset + 4, tail.constData(), static_cast<size_t>(tail.size()));
+    return h;
+}
+
+QByteArray TableWriter::dataBlocks() const
+{
+    const int perBlock = (m_blockSize - kBlockHeaderSize) / m_recordSize;
+    const qsizetype blocks = (m_records.size() + perBlock - 1) / perBlock;
+    QByteArray data(blocks * m_blockSize, '\0');
+    for (qsizetype b = 0; b < blocks; ++b) {
+        char *block = data.data() + b * m_blockSize;
+        const qsizetype first = b * perBlock;
+        const qsizetype count = std::min<qsizetype>(perBlock, m_records.size() - first);
+        writeLE16(block, static_cast<quint16>(b + 1 < blocks ? b + 2 : 0));
+        writeLE16(block + 2, static_cast<quint16>(b));
+        writeLE16(block + 4, static_cast<quint16>((count - 1) * m_recordSize));
+        for (qsizetype r = 0; r < count; ++r)
+            std::memcpy(block + kBlockHeaderSize + r * m_recordSize, m_records[first + r].constData(),
+                        static_cast<size_t>(m_recordSize));
+    }
+    return data;
+}
+
+void TableWriter::write(const QString &dbPath) const
+{
+    const QFileInfo info(dbPath);
+    if (hasMemoFields()) {
+        QString memoPath = ParadoxMemo::findBeside(dbPath);
+        if (memoPath.isEmpty())
+            memoPath = info.absoluteDir().filePath(info.completeBaseName() + QStringLiteral(".mb"));
+        WriteWhole(memoPath, m_memo);
+    }
+    WriteWhole(dbPath, header(info.fileName()) + dataBlocks());
+}

@@ -1,0 +1,60 @@
+#include "BankBuilder.h"
+
+#include "platform/TableWriter.h"
+
+using paradox::FieldDef;
+using paradox::FieldType;
+using paradox::Value;
+
+namespace {
+
+// Memo fields keep short texts inside the record and put long ones into the .mb.
+constexpr int kMemoSize = 60;
+
+QList<FieldDef> BankFields()
+{
+    return {
+        {QStringLiteral("Cis"), FieldType::Long, 4},
+        {QStringLiteral("Skupina"), FieldType::Short, 2},
+        {QStringLiteral("Dotaz"), FieldType::Memo, kMemoSize},
+        {QStringLiteral("Odp1"), FieldType::Memo, kMemoSize},
+        {QStringLiteral("Odp2"), FieldType::Memo, kMemoSize},
+        {QStringLiteral("Odp3"), FieldType::Memo, kMemoSize},
+        {QStringLiteral("Komentar"), FieldType::Memo, kMemoSize},
+        {QStringLiteral("CspravOdp"), FieldType::Short, 2},
+    };
+}
+
+}
+
+void WriteBank(const QString &dbPath, const QList<BankRecord> &records)
+{
+    TableWriter writer(BankFields());
+    for (const BankRecord &record : records) {
+        writer.addRecord({Value(qint64(record.cis)), Value(qint64(record.skupina)), Value(record.dotaz),
+                          Value(record.odp1), Value(record.odp2), Value(record.odp3),
+                          Value(record.komentar), Value(qint64(record.cspravOdp))});
+    }
+    writer.write(dbPath);
+}
+
+QList<BankRecord> MakeBankRecords(int g1, int g2, int g3, int others)
+{
+    QList<BankRecord> records;
+    records.reserve(g1 + g2 + g3 + others);
+    const auto append = [&records](int count, qint32 group) {
+        for (int i = 0; i < count; ++i) {
+            const qint32 n = static_cast<qint32>(records.size());
+            const QString number = QString::number(n);
+            records.append({n, group, QStringLiteral("Otázka ") + number,
+                            QStringLiteral("Odpověď A ") + number, QStringLiteral("Odpověď B ") + number,
+                            QStringLiteral("Odpověď C ") + number, QStringLiteral("Komentář ") + number,
+                            n % 3});
+        }
+    };
+    append(g1, 1);
+    append(g2, 2);
+    append(g3, 3);
+    append(others, 0);
+    return records;
+}
