@@ -1,8 +1,109 @@
 #include "print/Printout.h"
 
 #include "app/Unit2.h"
+#include "platform/Clock.h"
+#include "platform/DateTime.h"
+#include "print/PrintJob.h"
+#include "print/PrintLayout.h"
 
-// Placeholders until printing lands.
-void TForm2::BtnTiskClick() {}
-void PrintTest() {}
-void PrintKey() {}
+#include <algorithm>
+
+namespace {
+constexpr int TestCapacity = 30;
+constexpr int KeyLinesPerColumn = 15;
+
+// Only the questions of the current test are printed; slots beyond it hold no question.
+int PrintedQuestionCount()
+{
+    return std::clamp(QuestionCount, 0, TestCapacity);
+}
+
+QString TestTitle()
+{
+    return QStringLiteral("Test znalostí     ") + DateTime::ShortDateText(Clock::Now());
+}
+
+void PrintAnswer(PrintLayout &layout, const QString &label, const QString &answer)
+{
+    layout.PrintText(label);
+    layout.PrintWrapped(answer, PrintLineLength);
+}
+
+void PrintQuestionBlock(PrintLayout &layout, int slot)
+{
+    const Totazka &question = TestQuestions[slot];
+    layout.PrintText(QStringLiteral("otázka č. %1").arg(slot));
+    layout.PrintWrapped(question.wdotaz, PrintLineLength);
+    layout.PrintNextLine();
+    PrintAnswer(layout, QStringLiteral("Odpověď A"), question.wodp1);
+    PrintAnswer(layout, QStringLiteral("Odpověď B"), question.wodp2);
+    PrintAnswer(layout, QStringLiteral("Odpověď C"), question.wodp3);
+    layout.PrintNextLine();
+    layout.PrintRule();
+    layout.PrintNextLine();
+}
+
+QString AnswerLetter(qint32 answerIndex)
+{
+    static const QString letters[] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
+    return answerIndex >= 0 && answerIndex <= 2 ? letters[answerIndex] : QStringLiteral("X");
+}
+
+QString KeyEntry(const QString &lead, int slot)
+{
+    return lead + QString::number(slot) + QStringLiteral(" - ") + AnswerLetter(TestQuestions[slot].wcspravOdp);
+}
+}
+
+void TForm2::BtnTiskClick()
+{
+    PrintTest();
+}
+
+void PrintTest()
+{
+    PrintJob job;
+    if (!job.Begin())
+        return;
+    PrintLayout &layout = job.Layout();
+    const int lastSlot = PrintedQuestionCount();
+    int slot = 1;
+    while (slot <= lastSlot) {
+        layout.PrintPageSetup();
+        layout.PrintPageHead(TestTitle());
+        // Every page takes at least one block, so a head reaching below the limit cannot
+        // keep the printout from ending.
+        do {
+            PrintQuestionBlock(layout, slot);
+            ++slot;
+            layout.PrintNextLine();
+        } while (slot <= lastSlot && layout.PrintArea().Top < PrintPageBottom);
+        layout.PrintNextLine();
+        layout.PrintTextAt(layout.PrintArea().Left + 60 * layout.LetterWidth(QLatin1Char('M')),
+                           QStringLiteral("Strana %1").arg(job.PageNumber()));
+        job.NewPage();
+    }
+    job.End();
+}
+
+void PrintKey()
+{
+    PrintJob job;
+    if (!job.Begin())
+        return;
+    PrintLayout &layout = job.Layout();
+    layout.PrintPageSetup();
+    layout.PrintPageHead(QStringLiteral("Otázky testu-klíč "));
+    const int lastSlot = PrintedQuestionCount();
+    for (int slot = 1; slot <= std::min(lastSlot, KeyLinesPerColumn); ++slot) {
+        QString line = KeyEntry(QStringLiteral("   otázka č. "), slot);
+        if (slot + KeyLinesPerColumn <= lastSlot)
+            line += KeyEntry(QStringLiteral("       otázka č. "), slot + KeyLinesPerColumn);
+        layout.PrintText(line);
+        layout.PrintNextLine();
+        layout.PrintNextLine();
+    }
+    layout.PrintNextLine();
+    job.NewPage();
+    job.End();
+}

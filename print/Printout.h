@@ -1,5 +1,6 @@
 #pragma once
 
-// The two printouts of the current test; each shows the print dialog first.
+// The two printouts of the current test; each shows the print dialog first and prints
+// nothing when it is cancelled. Printer failures raise AppError.
 void PrintTest();
 void PrintKey();

@@ -1,0 +1,25 @@
+#include "platform/PrintDialog.h"
+
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+PrintDialog::Handler &replacement()
+{
+    static PrintDialog::Handler handler;
+    return handler;
+}
+}
+
+bool PrintDialog::Execute(QPrinter &printer, QWidget *parent)
+{
+    if (replacement())
+        return replacement()(printer);
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void PrintDialog::SetHandler(Handler handler)
+{
+    replacement() = std::move(handler);
+}

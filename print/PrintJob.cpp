@@ -1,0 +1,52 @@
+#include "print/PrintJob.h"
+
+#include "app/Unit2.h"
+#include "platform/AppError.h"
+#include "platform/Canvas.h"
+#include "platform/PrintDialog.h"
+#include "print/PrintLayout.h"
+
+#include <QGuiApplication>
+
+PrintJob::PrintJob()
+    : m_printer(QPrinter::HighResolution)
+{
+}
+
+PrintJob::~PrintJob() = default;
+
+QFont PrintJob::PrinterFont()
+{
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(7);
+    return font;
+}
+
+bool PrintJob::Begin()
+{
+    if (!PrintDialog::Execute(m_printer, Form2))
+        return false;
+    // The page-bottom limit and the line pitch are device units of a 600 dpi printer.
+    m_printer.setResolution(DotsPerInch);
+    if (!m_painter.begin(&m_printer))
+        throw AppError(QStringLiteral("Tisk nelze zahájit: tiskárna není dostupná."));
+    m_canvas = std::make_unique<TCanvas>(m_painter, QGuiApplication::palette());
+    m_canvas->setFont(PrinterFont());
+    m_layout = std::make_unique<PrintLayout>(*m_canvas, m_printer.resolution(), m_printer.width());
+    m_pageNumber = 1;
+    return true;
+}
+
+void PrintJob::NewPage()
+{
+    if (!m_printer.newPage())
+        throw AppError(QStringLiteral("Tiskárna nepřijala další stránku."));
+    ++m_pageNumber;
+}
+
+void PrintJob::End()
+{
+    if (!m_painter.end())
+        throw AppError(QStringLiteral("Tisk se nepodařilo dokončit."));
+}

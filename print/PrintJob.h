@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QFont>
+#include <QPainter>
+#include <QPrinter>
+#include <memory>
+
+class PrintLayout;
+class TCanvas;
+
+// The printout frame: the print dialog, the document, its pages and their numbers. Printer
+// failures raise AppError, which ends the printout at the failing step.
+class PrintJob
+{
+public:
+    static constexpr int DotsPerInch = 600;
+
+    PrintJob();
+    ~PrintJob();
+
+    // A sans face with Czech glyphs, small enough that a 110-character line with the default
+    // margin and the indent fits the width of an A4 page.
+    static QFont PrinterFont();
+
+    // Shows the print dialog and begins the document; false, with nothing printed, when the
+    // user cancels.
+    bool Begin();
+    PrintLayout &Layout() { return *m_layout; }
+    // 1 on the first page, one more on each new page.
+    int PageNumber() const { return m_pageNumber; }
+    void NewPage();
+    void End();
+
+private:
+    QPrinter m_printer;
+    QPainter m_painter;
+    std::unique_ptr<TCanvas> m_canvas;
+    std::unique_ptr<PrintLayout> m_layout;
+    int m_pageNumber = 0;
+};

@@ -1,0 +1,103 @@
+#include "print/PrintLayout.h"
+
+#include "app/Unit2.h"
+#include "platform/Canvas.h"
+
+#include <QApplication>
+#include <QList>
+#include <cmath>
+
+PrintLayout::PrintLayout(TCanvas &canvas, int dotsPerInch, int pageWidth)
+    : m_canvas(canvas)
+    , m_dotsPerInch(dotsPerInch)
+    , m_pageWidth(pageWidth)
+{
+}
+
+int PrintLayout::FontHeight() const
+{
+    return static_cast<int>(std::nearbyint(m_canvas.font().pointSizeF() * m_dotsPerInch / 72.0));
+}
+
+int PrintLayout::LetterWidth(QChar letter) const
+{
+    return m_canvas.TextWidth(QString(letter));
+}
+
+void PrintLayout::PrintPageSetup()
+{
+    const QRect clip = m_canvas.ClipRect();
+    m_area.Left = clip.left() + PrinterLeftMargin * LetterWidth(QLatin1Char('A'));
+    m_area.Top = clip.top();
+    m_area.Right = m_pageWidth;
+    // The first line step of a page is H alone, without the gap.
+    m_area.Bottom = m_area.Top + FontHeight();
+}
+
+void PrintLayout::PrintNextLine()
+{
+    m_area.Top = m_area.Bottom;
+    m_area.Bottom = m_area.Top + LinePitch();
+}
+
+void PrintLayout::PrintRule()
+{
+    m_canvas.MoveTo(m_area.Right, m_area.Top);
+    m_canvas.LineTo(m_area.Left, m_area.Top);
+}
+
+void PrintLayout::PrintText(const QString &text)
+{
+    PrintTextAt(m_area.Left, text);
+}
+
+void PrintLayout::PrintTextAt(int x, const QString &text)
+{
+    m_canvas.TextOut(x, m_area.Top, text);
+}
+
+void PrintLayout::PrintPageHead(const QString &title)
+{
+    PrintRule();
+    PrintNextLine();
+    PrintNextLine();
+    PrintRule();
+    PrintNextLine();
+    applyWindowFontStyle();
+    PrintText(title);
+    PrintNextLine();
+    PrintNextLine();
+    PrintWrapped(TestCode, PrintLineLength);
+    PrintNextLine();
+    PrintNextLine();
+    PrintRule();
+    PrintNextLine();
+}
+
+// The printer font keeps its face and size and takes the main window font's style, never bold.
+void PrintLayout::applyWindowFontStyle()
+{
+    const QFont windowFont = Form2 ? Form2->font() : QApplication::font();
+    QFont font = m_canvas.font();
+    font.setItalic(windowFont.italic());
+    font.setUnderline(windowFont.underline());
+    font.setStrikeOut(windowFont.strikeOut());
+    font.setBold(false);
+    m_canvas.setFont(font);
+}
+
+void PrintLayout::PrintWrapped(const QString &text, int width)
+{
+    // Lines are cut by characters, so a character outside the basic plane is never split.
+    const QList<uint> characters = text.toUcs4();
+    const auto *data = reinterpret_cast<const char32_t *>(characters.constData());
+    const qsizetype count = characters.size();
+    // A width below one would never advance; such a text goes on one line.
+    const qsizetype lineLength = width > 0 ? width : count;
+    const int indent = 8 * LetterWidth(QLatin1Char('M'));
+    for (qsizetype start = 0; start < count; start += lineLength) {
+        const qsizetype length = qMin(lineLength, count - start);
+        m_canvas.TextOut(m_area.Left + indent, m_area.Top, QString::fromUcs4(data + start, length));
+        PrintNextLine();
+    }
+}

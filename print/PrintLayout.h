@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+class TCanvas;
+
+// The line cursor of a printout, in printer device units from the top left of the printable
+// area, y growing downwards.
+struct TPrintArea
+{
+    int Left = 0;   // the left text edge: printable area plus margin
+    int Top = 0;    // where the next text or rule goes
+    int Right = 0;  // where rules start: the page width
+    int Bottom = 0; // the line after Top
+};
+
+// The page-bottom limit of the test printout, an absolute device coordinate.
+constexpr qint32 PrintPageBottom = 5133;
+
+// The layout mechanics both printouts share: page set-up, a line cursor moving down by a
+// fixed pitch, rules, the page head and texts cut into lines by character count. Text is
+// never measured against the page width.
+class PrintLayout
+{
+public:
+    static constexpr qint32 PrintLineGap = 12;
+
+    // The canvas's device runs at dotsPerInch; pageWidth is the printable width in its units.
+    PrintLayout(TCanvas &canvas, int dotsPerInch, int pageWidth);
+
+    const TPrintArea &PrintArea() const { return m_area; }
+    // H: the printer font's point size at the device's resolution, not its line spacing.
+    int FontHeight() const;
+    int LinePitch() const { return PrintLineGap + FontHeight(); }
+    int LetterWidth(QChar letter) const;
+
+    void PrintPageSetup();
+    void PrintNextLine();
+    void PrintRule();
+    // Texts at the cursor line; the cursor stays.
+    void PrintText(const QString &text);
+    void PrintTextAt(int x, const QString &text);
+    void PrintPageHead(const QString &title);
+    // Cuts the text into lines of width characters, printed indented, each followed by
+    // PrintNextLine. An empty text prints nothing and leaves the cursor where it was.
+    void PrintWrapped(const QString &text, int width);
+
+private:
+    void applyWindowFontStyle();
+
+    TCanvas &m_canvas;
+    int m_dotsPerInch;
+    int m_pageWidth;
+    TPrintArea m_area;
+};
