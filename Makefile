@@ -12,7 +12,7 @@ DEBIAN_PACKAGES := cmake make g++ pkg-config ccache \
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run check install package fuzz clean
+.PHONY: all deps build run check bench install package fuzz clean
 
 all: build
 
@@ -37,6 +37,10 @@ run: build
 
 check: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 300
+
+# Speed and memory figures with their ratios to the floors they are measured against.
+bench: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./bench_bank && QT_QPA_PLATFORM=offscreen ./bench_startup
 
 # make install PREFIX=/opt/test-znalosti
 PREFIX ?= /usr/local

@@ -1,0 +1,38 @@
+#include "BenchCommon.h"
+
+#include "BankBuilder.h"
+#include "RatioReporter.h"
+
+#include <QApplication>
+#include <QDir>
+#include <benchmark/benchmark.h>
+
+BenchBanks &BenchBanks::instance()
+{
+    static BenchBanks banks;
+    return banks;
+}
+
+QString BenchBanks::folderFor(int records)
+{
+    const QString folder = m_root.filePath(QString::number(records));
+    if (!QDir(folder).exists()) {
+        QDir().mkpath(folder);
+        const int third = records / 3;
+        WriteBank(folder + QStringLiteral("/test.db"), MakeBankRecords(records - 2 * third, third, third));
+    }
+    return folder;
+}
+
+int RunBenchmarks(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    reporter.PrintRatios();
+    benchmark::Shutdown();
+    return 0;
+}
