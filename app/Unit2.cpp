@@ -1,11 +1,27 @@
 #include "app/Unit2.h"
 
+#include "app/FormFont.h"
 #include "app/HeaderControl.h"
+#include "bank/DrawAnalysis.h"
 #include "indicators/AbLED.h"
 #include "platform/DateTime.h"
+#include "platform/Guarded.h"
 #include "platform/ParadoxTable.h"
 #include "platform/ProfileFile.h"
+#include "platform/ProgramLocation.h"
+#include "platform/UrlOpener.h"
 
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
 #include <cmath>
 
 qint32 QuestionCount = 0;
@@ -58,11 +74,110 @@ qint32 TimeToSeconds(TDateTime t)
     return static_cast<qint32>(ofDay / 1000);
 }
 
-// Placeholder until the main window is built.
+namespace {
+
+constexpr int IndicatorCount = 30;
+constexpr int ToolbarButtonWidth = 110;
+constexpr int ToolbarButtonHeight = 25;
+constexpr int ToolbarFirstLeft = 5;
+constexpr int ToolbarGap = 3;
+constexpr int IndicatorTop = 5;
+
+void SetColors(QWidget *widget, TColor text, TColor background)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, ResolveColor(text, palette));
+    palette.setColor(QPalette::Window, ResolveColor(background, palette));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// A centred bold blue heading across the top of its panel.
+QLabel *MakeHeading(QWidget *parent, const QString &name, const QString &text, int pixelSize,
+                    TColor background)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    label->setFont(FormFont(pixelSize, true));
+    SetColors(label, clBlue, background);
+    return label;
+}
+
+QPlainTextEdit *MakeMemo(QWidget *parent, const QString &name, int height)
+{
+    auto *memo = new QPlainTextEdit(parent);
+    memo->setObjectName(name);
+    memo->setFixedHeight(height);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFont font = memo->font();
+    font.setFamily(FormFontFamily());
+    memo->setFont(font);
+    return memo;
+}
+
+QWidget *MakePanel(QWidget *parent, const QString &name, int height)
+{
+    auto *panel = new QWidget(parent);
+    panel->setObjectName(name);
+    panel->setFixedHeight(height);
+    return panel;
+}
+
+QVBoxLayout *StackLayout(QWidget *panel, int margin = 0)
+{
+    auto *layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(margin, margin, margin, margin);
+    layout->setSpacing(0);
+    return layout;
+}
+
+QPushButton *MakeToolButton(QWidget *parent, const QString &name, const QString &caption,
+                            const QIcon &icon)
+{
+    auto *button = new QPushButton(icon, caption, parent);
+    button->setObjectName(name);
+    button->resize(ToolbarButtonWidth, ToolbarButtonHeight);
+    return button;
+}
+
+}
+
 TForm2::TForm2(QWidget *parent)
     : QMainWindow(parent)
 {
     Form2 = this;
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("Test"));
+    setFont(FormFont(11));
+    resize(861, 702);
+
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    setCentralWidget(Panel1);
+    // Two pixels of frame on each side leave GroupBox1 its design width of 857.
+    auto *layout = StackLayout(Panel1, 2);
+
+    BuildToolbar();
+    BuildQuestionPanel();
+    BuildCommentPanel();
+    BuildIndicatorPanel();
+    BuildStatusLine();
+    layout->addWidget(Panel8);
+    layout->addWidget(Panel2);
+    layout->addWidget(Panel11);
+    layout->addWidget(Panel10);
+    layout->addStretch(1);
+    layout->addWidget(HeaderControl1);
+
+    TimerTest = new QTimer(this);
+    TimerTest->setObjectName(QStringLiteral("TimerTest"));
+    TimerTest->setInterval(1000);
+    connect(TimerTest, &QTimer::timeout, this, [this] { Guarded([this] { TimerTestTimer(); }); });
+
+    Table1 = std::make_unique<ParadoxTable>();
+
+    FormCreate();
 }
 
 TForm2::~TForm2()
@@ -71,16 +186,283 @@ TForm2::~TForm2()
         Form2 = nullptr;
 }
 
+void TForm2::ConnectClick(QPushButton *button, void (TForm2::*handler)())
+{
+    connect(button, &QPushButton::clicked, this,
+            [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+}
+
+void TForm2::BuildToolbar()
+{
+    Panel8 = MakePanel(Panel1, QStringLiteral("Panel8"), 29);
+    QStyle *look = style();
+    BBGtest = MakeToolButton(Panel8, QStringLiteral("BBGtest"), QStringLiteral("Generuj test"),
+                             look->standardIcon(QStyle::SP_BrowserReload));
+    BBStest = MakeToolButton(Panel8, QStringLiteral("BBStest"), QStringLiteral("Start testu"),
+                             look->standardIcon(QStyle::SP_DialogOkButton));
+    BBUtest = MakeToolButton(Panel8, QStringLiteral("BBUtest"), QStringLiteral("Ukončení testu"),
+                             look->standardIcon(QStyle::SP_DialogCancelButton));
+    BBKtest = MakeToolButton(Panel8, QStringLiteral("BBKtest"), QStringLiteral("Konfigurace"),
+                             QIcon(QStringLiteral(":/icons/konfigurace.png")));
+    BBVytest = MakeToolButton(Panel8, QStringLiteral("BBVytest"), QStringLiteral("Vyhodnocení"),
+                              QIcon());
+    BtnTisk = MakeToolButton(Panel8, QStringLiteral("BtnTisk"), QStringLiteral("Tisk testu"),
+                             QIcon(QStringLiteral(":/icons/tisk.png")));
+    BtnTiskKlic = MakeToolButton(Panel8, QStringLiteral("BtnTiskKlic"), QStringLiteral("Tisk - Klíč"),
+                                 QIcon(QStringLiteral(":/icons/klic.png")));
+    BtnInfo = MakeToolButton(Panel8, QStringLiteral("BtnInfo"), QStringLiteral("Více informací"),
+                             QIcon(QStringLiteral(":/icons/info.png")));
+
+    BBStest->setEnabled(false);
+    BBUtest->setEnabled(false);
+    BBVytest->setEnabled(false);
+    BBVytest->hide();
+    BtnTisk->setEnabled(false);
+    BtnTiskKlic->setEnabled(false);
+
+    ConnectClick(BBGtest, &TForm2::BBGtestClick);
+    ConnectClick(BBStest, &TForm2::BBStestClick);
+    ConnectClick(BBUtest, &TForm2::BBUtestClick);
+    ConnectClick(BBKtest, &TForm2::BBKtestClick);
+    ConnectClick(BBVytest, &TForm2::BBVytestClick);
+    ConnectClick(BtnTisk, &TForm2::BtnTiskClick);
+    ConnectClick(BtnTiskKlic, &TForm2::BtnTiskKlicClick);
+    ConnectClick(BtnInfo, &TForm2::BtnInfoClick);
+}
+
+void TForm2::BuildQuestionPanel()
+{
+    Panel2 = MakePanel(Panel1, QStringLiteral("Panel2"), 505);
+    auto *layout = StackLayout(Panel2);
+
+    Panel4 = MakePanel(Panel2, QStringLiteral("Panel4"), 152);
+    auto *questionLayout = StackLayout(Panel4);
+    Label2 = MakeHeading(Panel4, QStringLiteral("Label2"), QStringLiteral("Otázka číslo"), 16,
+                         clBtnHighlight);
+    Memo2 = MakeMemo(Panel4, QStringLiteral("Memo2"), 75);
+    questionLayout->addWidget(Label2);
+    questionLayout->addWidget(Memo2);
+    questionLayout->addStretch(1);
+
+    BuildAnswerPanel();
+    layout->addWidget(Panel4);
+    layout->addWidget(Panel3);
+    layout->addStretch(1);
+}
+
+void TForm2::BuildAnswerPanel()
+{
+    Panel3 = MakePanel(Panel2, QStringLiteral("Panel3"), 323);
+    SetColors(Panel3, clBlack, clSilver);
+    auto *layout = StackLayout(Panel3);
+    Label1 = MakeHeading(Panel3, QStringLiteral("Label1"),
+                         QStringLiteral("Zvolte prosím správnou odpověď"), 16, clSilver);
+    layout->addWidget(Label1);
+    Panel5 = BuildAnswerRow(0, QStringLiteral("Memo1"), Memo1, BitBtn1, Label12);
+    Panel6 = BuildAnswerRow(1, QStringLiteral("Memo3"), Memo3, BitBtn2, Label13);
+    Panel7 = BuildAnswerRow(2, QStringLiteral("Memo4"), Memo4, BitBtn3, Label14);
+    layout->addWidget(Panel5);
+    layout->addWidget(Panel6);
+    layout->addWidget(Panel7);
+    layout->addStretch(1);
+    ConnectClick(BitBtn1, &TForm2::BitBtn1Click);
+    ConnectClick(BitBtn2, &TForm2::BitBtn2Click);
+    ConnectClick(BitBtn3, &TForm2::BitBtn3Click);
+}
+
+// One answer row (0 for A): the answer text across the top, the answer button at the bottom
+// right and the review marker to its left.
+QWidget *TForm2::BuildAnswerRow(int row, const QString &memoName, QPlainTextEdit *&memo,
+                                QPushButton *&button, QLabel *&marker)
+{
+    QWidget *panel = MakePanel(Panel3, QStringLiteral("Panel%1").arg(5 + row), 99);
+    memo = MakeMemo(panel, memoName, 61);
+
+    button = new QPushButton(QString(QChar(u'A' + row)), panel);
+    button->setObjectName(QStringLiteral("BitBtn%1").arg(1 + row));
+    button->setFixedSize(75, 30);
+    button->setFont(FormFont(16));
+    button->setEnabled(false);
+
+    marker = new QLabel(QStringLiteral("správná odpověď"), panel);
+    marker->setObjectName(QStringLiteral("Label%1").arg(12 + row));
+    marker->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    marker->setFont(FormFont(19));
+    QPalette palette = marker->palette();
+    palette.setColor(QPalette::WindowText, ResolveColor(clLime, palette));
+    marker->setPalette(palette);
+    marker->hide();
+
+    auto *layout = new QGridLayout(panel);
+    layout->setContentsMargins(0, 0, 4, 4);
+    layout->setVerticalSpacing(4);
+    layout->addWidget(memo, 0, 0, 1, 2);
+    layout->addWidget(marker, 1, 0, Qt::AlignRight | Qt::AlignTop);
+    layout->addWidget(button, 1, 1, Qt::AlignRight | Qt::AlignBottom);
+    layout->setColumnStretch(0, 1);
+    return panel;
+}
+
+void TForm2::BuildCommentPanel()
+{
+    Panel11 = MakePanel(Panel1, QStringLiteral("Panel11"), 66);
+    auto *layout = StackLayout(Panel11);
+    Label15 = MakeHeading(Panel11, QStringLiteral("Label15"), QStringLiteral("Komentář k otázce"), 13,
+                          clBtnHighlight);
+    Memo5 = MakeMemo(Panel11, QStringLiteral("Memo5"), 45);
+    layout->addWidget(Label15);
+    layout->addStretch(1);
+    layout->addWidget(Memo5);
+    Panel11->hide();
+}
+
+void TForm2::BuildIndicatorPanel()
+{
+    Panel10 = MakePanel(Panel1, QStringLiteral("Panel10"), 82);
+    auto *layout = StackLayout(Panel10);
+    Label5 = new QLabel(QStringLiteral("Otazky číslo:"), Panel10);
+    Label5->setObjectName(QStringLiteral("Label5"));
+    Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    GroupBox1 = new QGroupBox(Panel10);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setFixedHeight(40);
+    // The indicators stand at fixed places, so they follow the box's width themselves.
+    GroupBox1->installEventFilter(this);
+    CreateIndicators();
+
+    ProgressBar1 = new QProgressBar(Panel10);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setFixedHeight(17);
+    ProgressBar1->setRange(0, 1000);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+
+    layout->addWidget(Label5);
+    layout->addStretch(1);
+    layout->addWidget(GroupBox1);
+    layout->addWidget(ProgressBar1);
+}
+
+void TForm2::CreateIndicators()
+{
+    for (int number = 1; number <= IndicatorCount; ++number) {
+        auto *indicator = new TAbLED(GroupBox1);
+        indicator->setObjectName(QStringLiteral("AbLED%1").arg(number));
+        indicator->resize(20, 30);
+        indicator->SetCaption(QString::number(number));
+        indicator->SetMode(mButton);
+        indicator->SetLED_Position(lpTop);
+        indicator->SetSpacing(1);
+        indicator->LED()->SetColorOn(clAqua);
+        indicator->LED()->SetColorOff(clRed);
+        indicator->SetFlashing(false);
+        indicator->SetFrequency(ff1Hz);
+        indicator->SetGroupIndex(0);
+        indicator->SetChecked(false);
+        indicator->OnClick = [this](QObject *sender) { Guarded([this, sender] { AbLEDClick(sender); }); };
+    }
+}
+
+void TForm2::BuildStatusLine()
+{
+    HeaderControl1 = new THeaderControl(Panel1);
+    HeaderControl1->setObjectName(QStringLiteral("HeaderControl1"));
+    HeaderControl1->setFixedHeight(30);
+    for (int width : {230, 50, 150, 320, 50})
+        HeaderControl1->AddSection(width);
+}
+
 TAbLED *TForm2::IndicatorAt(int i) const
 {
     return FAbLedList.value(i, nullptr);
 }
 
-void TForm2::FormCreate() {}
-void TForm2::LayoutIndicators() {}
-void TForm2::ArrangeToolbar() {}
-void TForm2::BtnInfoClick() {}
+void TForm2::FormCreate()
+{
+    ParadoxTable::setNetFileDir(ProgramLocation::Directory());
+    setWindowState(windowState() | Qt::WindowMaximized);
+
+    KeyPrintRequest = false;
+    PrintLineLength = 110;
+    TestPhase = 0;
+    CorrectColor = clLime;
+    WrongColor = clRed;
+    AnswerColor = clBlue;
+    UnansweredColor = clBlue;
+
+    FAbLedList.clear();
+    for (QObject *child : GroupBox1->children()) {
+        if (auto *indicator = qobject_cast<TAbLED *>(child))
+            FAbLedList.append(indicator);
+    }
+    for (TAbLED *indicator : std::as_const(FAbLedList)) {
+        indicator->SetChecked(false);
+        indicator->LED()->SetColorOff(clSilver);
+        indicator->move(indicator->x(), IndicatorTop);
+        indicator->hide();
+    }
+    LayoutIndicators();
+
+    QuestionCount = 30;
+    ProgramDir = ProgramLocation::Directory();
+    ReadSettings();
+    // A damaged bank is reported and the window still opens with its toolbar in place.
+    Guarded([this] { OpenQuestionBank(); });
+    ArrangeToolbar();
+}
+
+void TForm2::LayoutIndicators()
+{
+    const long step = std::lrint(GroupBox1->width() / 32.0);
+    for (int k = 1; k <= FAbLedList.size(); ++k) {
+        TAbLED *indicator = FAbLedList[k - 1];
+        indicator->move(static_cast<int>(k * step), indicator->y());
+    }
+}
+
+void TForm2::ArrangeToolbar()
+{
+    int left = ToolbarFirstLeft;
+    for (QPushButton *button :
+         {BBGtest, BBStest, BBUtest, BBKtest, BBVytest, BtnTisk, BtnTiskKlic, BtnInfo}) {
+        button->setGeometry(left, 1, ToolbarButtonWidth, ToolbarButtonHeight);
+        left += ToolbarButtonWidth + ToolbarGap;
+    }
+}
+
+void TForm2::BtnInfoClick()
+{
+    UrlOpener::Open(QUrl::fromLocalFile(ProgramDir + QStringLiteral("napoveda.html")));
+}
+
 void TForm2::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
+    LayoutIndicators();
+}
+
+bool TForm2::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == GroupBox1 && event->type() == QEvent::Resize)
+        LayoutIndicators();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm2::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (windowState() & Qt::WindowMaximized)
+        QTimer::singleShot(0, this, &TForm2::FillScreenUnlessMaximised);
+}
+
+// A bare X server has no window manager to honour maximising: take the screen ourselves.
+void TForm2::FillScreenUnlessMaximised()
+{
+    const QScreen *current = screen();
+    if (!current || !(windowState() & Qt::WindowMaximized))
+        return;
+    const QRect available = current->availableGeometry();
+    if (frameGeometry().width() < available.width() || frameGeometry().height() < available.height())
+        setGeometry(available);
 }

@@ -14,6 +14,7 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QTimer;
+class DrawAnalysis;
 class ParadoxTable;
 class ProfileFile;
 class TAbLED;
@@ -183,7 +184,25 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void BuildToolbar();
+    void BuildQuestionPanel();
+    void BuildAnswerPanel();
+    QWidget *BuildAnswerRow(int row, const QString &memoName, QPlainTextEdit *&memo,
+                            QPushButton *&button, QLabel *&marker);
+    void BuildCommentPanel();
+    void BuildIndicatorPanel();
+    void BuildStatusLine();
+    void CreateIndicators();
+    void ConnectClick(QPushButton *button, void (TForm2::*handler)());
+    void FillScreenUnlessMaximised();
+    // The draw's refusal reason for the open bank; empty when a test can be drawn.
+    QString DrawRefusal() const;
+
     QList<TAbLED *> FAbLedList;
+    // Where each draw number leads, read once when the bank is opened.
+    std::unique_ptr<DrawAnalysis> FDrawAnalysis;
 };

@@ -1,0 +1,113 @@
+#include "common/WindowFixture.h"
+
+#include "app/Unit2.h"
+#include "bank/RandomGenerator.h"
+#include "platform/Beep.h"
+#include "platform/Clock.h"
+#include "platform/Messages.h"
+#include "platform/ParadoxTable.h"
+#include "platform/ProfileFile.h"
+#include "platform/ProgramLocation.h"
+#include "platform/UrlOpener.h"
+#include "settings/HesloT.h"
+#include "settings/Konfigurace.h"
+
+#include <QFile>
+
+namespace {
+
+// The values the program-wide state has when the process starts.
+void ResetProgramState()
+{
+    QuestionCount = 0;
+    SelectedNumbers.fill(0);
+    TestQuestions.fill(Totazka());
+    TestCode.clear();
+    BankRecordCount = 0;
+    GroupCount.fill(0);
+    GroupPercent.fill(0);
+    GroupQuota.fill(0);
+    GroupDrawn.fill(0);
+    DrawnGroup = 0;
+    CurrentQuestion = 0;
+    TestPhase = 0;
+    AllAnswered = false;
+    TestMinutes = 0;
+    TestDuration = 0;
+    TestStart = 0;
+    TestEnd = 0;
+    RemainingTime = 0;
+    ProgramDir.clear();
+    BankPath.clear();
+    SettingsFile.reset();
+    PrinterLeftMargin = 0;
+    FontSizeIndex = 0;
+    TextFontSize = 0;
+    PrintLineLength = 0;
+    CorrectColor = 0;
+    WrongColor = 0;
+    AnswerColor = 0;
+    UnansweredColor = 0;
+    CorrectCount = 0;
+    WrongCount = 0;
+    UnansweredCount = 0;
+    SuccessPercent = 0;
+    KeyPrintRequest = false;
+    KeyPasswordExpected.clear();
+    KeyPasswordEntered.clear();
+    RandSeed = 0;
+    ParadoxTable::setNetFileDir(QString());
+}
+
+}
+
+void WindowFixture::SetUp()
+{
+    ASSERT_TRUE(m_dir.isValid());
+    ResetProgramState();
+    ProgramLocation::SetDirectoryForTests(m_dir.path());
+    Messages::SetHandler([this](Messages::Kind, const QString &, const QString &text) {
+        messages.append(text);
+    });
+    Beep::SetHandler([this] { ++beeps; });
+    UrlOpener::SetHandler([this](const QUrl &url) { openedUrls.append(url); });
+    Clock::SetNowForTests([this] { return now; });
+}
+
+void WindowFixture::TearDown()
+{
+    // The dialogs are children of the window and go with it.
+    window.reset();
+    FrmKonfig = nullptr;
+    FrmHesloT = nullptr;
+    Messages::SetHandler(nullptr);
+    Beep::SetHandler(nullptr);
+    UrlOpener::SetHandler(nullptr);
+    Clock::SetNowForTests(nullptr);
+    ProgramLocation::SetDirectoryForTests(QString());
+    ResetProgramState();
+}
+
+TForm2 *WindowFixture::CreateWindow(const QList<BankRecord> &bank, const QByteArray &ini)
+{
+    if (!bank.isEmpty())
+        WriteBank(programDir() + QStringLiteral("test.db"), bank);
+    if (!ini.isEmpty())
+        writeProgramFile(QStringLiteral("Test.ini"), ini);
+    window = std::make_unique<TForm2>();
+    FrmKonfig = new TFrmKonfig(window.get());
+    FrmHesloT = new TFrmHesloT(window.get());
+    return window.get();
+}
+
+QString WindowFixture::programDir() const
+{
+    return m_dir.path() + QLatin1Char('/');
+}
+
+void WindowFixture::writeProgramFile(const QString &name, const QByteArray &contents) const
+{
+    QFile file(programDir() + name);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << name.toStdString();
+    ASSERT_EQ(file.write(contents), contents.size());
+}
