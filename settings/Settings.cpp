@@ -1,7 +1,55 @@
-#include "app/Unit2.h"
+#include "settings/Settings.h"
 
-// Placeholders until the settings subsystem lands.
-void TForm2::ReadSettings() {}
-void TForm2::ApplyTextFontSize() {}
+#include "app/Unit2.h"
+#include "platform/DateTime.h"
+#include "platform/ProfileFile.h"
+
+#include <QPlainTextEdit>
+
+namespace Settings {
+
+qint32 UsableTestMinutes(qint32 storedMinutes)
+{
+    return storedMinutes >= 0 && storedMinutes < 60 ? storedMinutes : DefaultTestMinutes;
+}
+
+void FollowFontSizeIndex()
+{
+    static constexpr qint32 PointSizes[] = {8, 10, 12};
+    if (FontSizeIndex >= 0 && FontSizeIndex <= 2)
+        TextFontSize = PointSizes[FontSizeIndex];
+}
+
+int ShownPointSize()
+{
+    return TextFontSize > 0 ? TextFontSize : 10;
+}
+
+}
+
+void TForm2::ReadSettings()
+{
+    SettingsFile = std::make_unique<ProfileFile>(ProgramDir + QStringLiteral("Test.ini"));
+    TestMinutes = Settings::UsableTestMinutes(
+        SettingsFile->readInteger(QStringLiteral("Test"), QStringLiteral("DobaTestu"), Settings::DefaultTestMinutes));
+    TestDuration = DateTime::EncodeTime(0, TestMinutes, 0, 0);
+    PrinterLeftMargin = SettingsFile->readInteger(QStringLiteral("Tisk"), QStringLiteral("LokrTisk"), 10);
+    FontSizeIndex = SettingsFile->readInteger(QStringLiteral("Test"), QStringLiteral("IVelPisOt"), 1);
+    Settings::FollowFontSizeIndex();
+    ApplyTextFontSize();
+}
+
+void TForm2::ApplyTextFontSize()
+{
+    for (QPlainTextEdit *memo : {Memo1, Memo2, Memo3, Memo4, Memo5}) {
+        if (!memo)
+            continue;
+        QFont font = memo->font();
+        font.setPointSize(Settings::ShownPointSize());
+        memo->setFont(font);
+    }
+}
+
+// Placeholders until the dialogs land.
 void TForm2::BBKtestClick() {}
 void TForm2::BtnTiskKlicClick() {}

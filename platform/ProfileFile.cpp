@@ -1,0 +1,128 @@
+#include "platform/ProfileFile.h"
+
+#include "platform/AppError.h"
+#include "platform/Conversions.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <SimpleIni.h>
+
+#include <optional>
+#include <string>
+
+namespace {
+
+// The file's bytes; empty when it does not exist, nothing when it exists but cannot be
+// opened in the mode asked for.
+std::optional<QByteArray> readContents(const QString &path, QIODevice::OpenMode mode = QIODevice::ReadOnly)
+{
+    QFile file(path);
+    if (!file.exists())
+        return QByteArray();
+    if (!file.open(mode))
+        return std::nullopt;
+    QByteArray contents = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return std::nullopt;
+    return contents;
+}
+
+bool isEntryLine(const QByteArray &line)
+{
+    const QByteArray trimmed = line.trimmed();
+    return !trimmed.isEmpty() && !trimmed.startsWith(';') && !trimmed.startsWith('#');
+}
+
+// SimpleIni keeps a comment only as the comment of the entry that follows it, so comments
+// after the last section or key would be lost: they are split off and put back after saving.
+qsizetype tailStart(const QByteArray &contents)
+{
+    qsizetype lineStart = 0;
+    qsizetype tail = 0;
+    while (lineStart < contents.size()) {
+        qsizetype lineEnd = contents.indexOf('\n', lineStart);
+        lineEnd = lineEnd < 0 ? contents.size() : lineEnd + 1;
+        if (isEntryLine(contents.mid(lineStart, lineEnd - lineStart)))
+            tail = lineEnd;
+        lineStart = lineEnd;
+    }
+    return tail;
+}
+
+void configure(CSimpleIniA &ini)
+{
+    ini.SetUnicode(true);
+    ini.SetSpaces(false);
+    ini.SetMultiKey(false);
+    ini.SetMultiLine(false);
+    ini.SetQuotes(false);
+}
+
+QString writeErrorText(const QString &path)
+{
+    return QStringLiteral("Nastavení nelze zapsat do souboru „%1“.").arg(QDir::toNativeSeparators(path));
+}
+
+}
+
+ProfileFile::ProfileFile(const QString &path)
+    : m_path(path)
+{
+}
+
+qint32 ProfileFile::readInteger(const QString &section, const QString &key, qint32 defaultValue) const
+{
+    const QString text = readString(section, key, QString());
+    return TryStrToInt(text).value_or(defaultValue);
+}
+
+QString ProfileFile::readString(const QString &section, const QString &key, const QString &defaultValue) const
+{
+    const std::optional<QByteArray> contents = readContents(m_path);
+    if (!contents)
+        return defaultValue;
+    CSimpleIniA ini;
+    configure(ini);
+    if (ini.LoadData(contents->constData(), size_t(contents->size())) < 0)
+        return defaultValue;
+    const char *value = ini.GetValue(section.toUtf8().constData(), key.toUtf8().constData(), nullptr);
+    return value ? QString::fromUtf8(value) : defaultValue;
+}
+
+void ProfileFile::writeInteger(const QString &section, const QString &key, qint32 value)
+{
+    writeString(section, key, QString::number(value));
+}
+
+void ProfileFile::writeString(const QString &section, const QString &key, const QString &value)
+{
+    // A file that cannot be read is never replaced, its contents would be lost; nor one that
+    // is read-only, whoever may rename over it.
+    const std::optional<QByteArray> contents = readContents(m_path, QIODevice::ReadWrite);
+    if (!contents)
+        throw AppError(writeErrorText(m_path));
+    const qsizetype tail = tailStart(*contents);
+
+    CSimpleIniA ini;
+    configure(ini);
+    if (ini.LoadData(contents->constData(), size_t(tail)) < 0)
+        throw AppError(writeErrorText(m_path));
+    // The comparison is case-insensitive, so a key spelled otherwise gets the new value.
+    if (ini.SetValue(section.toUtf8().constData(), key.toUtf8().constData(), value.toUtf8().constData()) < 0)
+        throw AppError(writeErrorText(m_path));
+    std::string saved;
+    if (ini.Save(saved) < 0)
+        throw AppError(writeErrorText(m_path));
+
+    // Comments of a file without any entry stay at its head.
+    QByteArray trailing = contents->mid(tail);
+    const QByteArray body = QByteArray::fromStdString(saved);
+    if (tail == 0 && !trailing.isEmpty() && !trailing.endsWith('\n'))
+        trailing += '\n';
+    const QByteArray output = tail == 0 ? trailing + body : body + trailing;
+
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(output) != output.size() || !file.commit())
+        throw AppError(writeErrorText(m_path));
+}

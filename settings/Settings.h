@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QtGlobal>
+
+// The settings of the program-wide state as Test.ini holds them, shared by the start-up
+// settings step and the configuration dialog.
+namespace Settings {
+
+// A test length in minutes that a time of day can hold; anything else gives the default.
+constexpr qint32 DefaultTestMinutes = 30;
+qint32 UsableTestMinutes(qint32 storedMinutes);
+
+// TextFontSize follows FontSizeIndex: 0 gives 8, 1 gives 10, 2 gives 12; any other index
+// leaves it as it was.
+void FollowFontSizeIndex();
+
+// The point size the text boxes show: TextFontSize, or 10 while it holds no size.
+int ShownPointSize();
+
+}
