@@ -1,1 +1,70 @@
-int main() { return 2; }
+#include "BankCheck.h"
+#include "BankImport.h"
+#include "TableDump.h"
+#include "platform/AppError.h"
+#include "platform/ParadoxTable.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <cstdio>
+
+namespace {
+
+enum ExitCode { Success = 0, NoTest = 1, Failure = 2 };
+
+const char kUsage[] =
+    "Použití:\n"
+    "  testbank build BANKA.csv TABULKA.db   vytvoří banku otázek z CSV (UTF-8)\n"
+    "  testbank dump TABULKA.db              vypíše všechny záznamy tabulky jako CSV\n"
+    "  testbank check TABULKA.db             ověří, co program z banky otázek vylosuje\n";
+
+void Print(FILE *stream, const QString &text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+}
+
+void OpenTable(ParadoxTable &table, const QString &path)
+{
+    table.setTableName(path);
+    table.open();
+}
+
+int Run(const QStringList &arguments)
+{
+    const QString command = arguments.value(1);
+    if (command == QLatin1String("build") && arguments.size() == 4) {
+        ImportBank(arguments[2], arguments[3]);
+        return Success;
+    }
+    if (command == QLatin1String("dump") && arguments.size() == 3) {
+        ParadoxTable table;
+        OpenTable(table, arguments[2]);
+        Print(stdout, DumpTable(table));
+        return Success;
+    }
+    if (command == QLatin1String("check") && arguments.size() == 3) {
+        ParadoxTable table;
+        OpenTable(table, arguments[2]);
+        const BankCheckResult result = CheckBank(table);
+        Print(stdout, result.report);
+        if (!result.testCanBeDrawn)
+            Print(stderr, QStringLiteral("Z banky %1 nelze vylosovat test.\n").arg(arguments[2]));
+        return result.testCanBeDrawn ? Success : NoTest;
+    }
+    Print(stderr, QString::fromUtf8(kUsage));
+    return Failure;
+}
+
+}
+
+int main(int argc, char **argv)
+{
+    QCoreApplication application(argc, argv);
+    try {
+        return Run(QCoreApplication::arguments());
+    } catch (const AppError &error) {
+        Print(stderr, error.message() + QLatin1Char('\n'));
+        return Failure;
+    }
+}

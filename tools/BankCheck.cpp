@@ -1,0 +1,180 @@
+#include "BankCheck.h"
+
+#include "bank/DrawAnalysis.h"
+#include "bank/GroupQuotas.h"
+#include "platform/AppError.h"
+#include "platform/Conversions.h"
+#include "platform/ParadoxTable.h"
+
+#include <QStringList>
+
+namespace {
+
+// The program's test capacity before a small bank lowers it.
+constexpr qint32 kTestCapacity = 30;
+// Long lists are cut in the report.
+constexpr qsizetype kListedItems = 20;
+
+const QStringList kFields = {
+    QStringLiteral("Cis"), QStringLiteral("Skupina"), QStringLiteral("Dotaz"), QStringLiteral("Odp1"),
+    QStringLiteral("Odp2"), QStringLiteral("Odp3"), QStringLiteral("Komentar"), QStringLiteral("CspravOdp")};
+const QStringList kRequiredTexts = {
+    QStringLiteral("Dotaz"), QStringLiteral("Odp1"), QStringLiteral("Odp2"), QStringLiteral("Odp3")};
+
+QString Listed(const QStringList &items)
+{
+    QString text = items.mid(0, kListedItems).join(QStringLiteral(", "));
+    if (items.size() > kListedItems)
+        text += QStringLiteral(" … a dalších %1").arg(items.size() - kListedItems);
+    return text;
+}
+
+class BankChecker
+{
+public:
+    explicit BankChecker(ParadoxTable &table) : m_table(table) {}
+
+    BankCheckResult run()
+    {
+        line(QStringLiteral("Záznamů: %1").arg(m_table.recordCount()));
+        if (!hasAllFields())
+            return finish();
+        readRecords();
+        if (!m_unreadable.isEmpty()) {
+            line(QStringLiteral("Nečitelné hodnoty (program ohlásí chybu): %1").arg(Listed(m_unreadable)));
+            m_canDraw = false;
+            return finish();
+        }
+        reportQuotas();
+        reportReachability();
+        reportContent();
+        return finish();
+    }
+
+private:
+    void line(const QString &text) { m_report += text + QLatin1Char('\n'); }
+
+    BankCheckResult finish()
+    {
+        line(m_canDraw ? QStringLiteral("Výsledek: test lze vylosovat.")
+                       : QStringLiteral("Výsledek: test nelze vylosovat."));
+        return {m_canDraw, m_report};
+    }
+
+    bool hasAllFields()
+    {
+        QStringList missing;
+        for (const QString &name : kFields) {
+            bool found = false;
+            for (int i = 0; i < m_table.fieldCount() && !found; ++i)
+                found = m_table.field(i).name.compare(name, Qt::CaseInsensitive) == 0;
+            if (!found)
+                missing.append(name);
+        }
+        if (!missing.isEmpty()) {
+            line(QStringLiteral("Chybějící pole: %1").arg(missing.join(QStringLiteral(", "))));
+            m_canDraw = false;
+        }
+        return missing.isEmpty();
+    }
+
+    void readRecords()
+    {
+        m_table.first();
+        for (int r = 1; r <= m_table.recordCount(); ++r) {
+            m_table.setRecNo(r);
+            try {
+                readRecord(r);
+            } catch (const AppError &error) {
+                m_unreadable.append(QStringLiteral("záznam %1: %2").arg(r).arg(error.message()));
+            }
+        }
+    }
+
+    void readRecord(int recNo)
+    {
+        const BankEntry entry{m_table.fieldAsInteger(QStringLiteral("Cis")),
+                              m_table.fieldAsInteger(QStringLiteral("Skupina"))};
+        const qint32 answer = m_table.fieldAsInteger(QStringLiteral("CspravOdp"));
+        QStringList empty;
+        for (const QString &name : kRequiredTexts) {
+            if (TrimControl(m_table.fieldAsString(name)).isEmpty())
+                empty.append(name);
+        }
+        m_table.fieldAsString(QStringLiteral("Komentar"));
+        m_entries.append(entry);
+        if (entry.skupina >= 1 && entry.skupina <= 3)
+            ++m_groupCount[entry.skupina];
+        if (answer < 0 || answer > 2)
+            m_badAnswers.append(QStringLiteral("záznam %1 (Cis %2): %3").arg(recNo).arg(entry.cis).arg(answer));
+        if (!empty.isEmpty())
+            m_emptyTexts.append(QStringLiteral("záznam %1 (Cis %2): %3")
+                                    .arg(recNo).arg(entry.cis).arg(empty.join(QLatin1Char('/'))));
+    }
+
+    void reportQuotas()
+    {
+        m_quotas = ComputeGroupQuotas(m_table.recordCount(), m_groupCount, kTestCapacity);
+        for (int g = 1; g <= 3; ++g)
+            line(QStringLiteral("Skupina %1: %2 záznamů, %3 %, kvóta %4")
+                     .arg(g).arg(m_groupCount[g]).arg(m_quotas.percent[g]).arg(m_quotas.quota[g]));
+        const qint32 grouped = m_groupCount[1] + m_groupCount[2] + m_groupCount[3];
+        if (grouped < m_table.recordCount())
+            line(QStringLiteral("Záznamů mimo skupiny 1–3 (nikdy v testu): %1").arg(m_table.recordCount() - grouped));
+        line(QStringLiteral("Otázek v testu: %1").arg(m_quotas.questionCount));
+        if (m_quotas.questionCount < 1) {
+            line(QStringLiteral("Banka potřebuje aspoň 6 záznamů, aby test měl aspoň jednu otázku."));
+            m_canDraw = false;
+        }
+    }
+
+    void reportReachability()
+    {
+        const DrawAnalysis analysis(m_entries);
+        QStringList unreachable;
+        for (const int position : analysis.unreachableRecords())
+            unreachable.append(QStringLiteral("záznam %1 (Cis %2)").arg(position + 1).arg(m_entries[position].cis));
+        if (!unreachable.isEmpty())
+            line(QStringLiteral("Záznamy, které nelze nikdy vylosovat: %1").arg(Listed(unreachable)));
+        QStringList toLast;
+        for (const qint32 number : analysis.numbersLeadingToLast())
+            toLast.append(QString::number(number));
+        if (!toLast.isEmpty())
+            line(QStringLiteral("Čísla, která vedou na poslední záznam (může být v testu vícekrát): %1")
+                     .arg(Listed(toLast)));
+        for (int g = 1; g <= 3; ++g) {
+            const qint32 available = analysis.drawableNumbers()[g];
+            if (m_quotas.quota[g] > available) {
+                line(QStringLiteral("Skupina %1 nenaplní kvótu: potřebuje %2 otázek, vylosovat lze %3 "
+                                    "(program test nevygeneruje).")
+                         .arg(g).arg(m_quotas.quota[g]).arg(available));
+                m_canDraw = false;
+            }
+        }
+    }
+
+    void reportContent()
+    {
+        if (!m_badAnswers.isEmpty())
+            line(QStringLiteral("CspravOdp mimo 0..2: %1").arg(Listed(m_badAnswers)));
+        if (!m_emptyTexts.isEmpty())
+            line(QStringLiteral("Prázdný text otázky nebo odpovědi: %1").arg(Listed(m_emptyTexts)));
+    }
+
+    ParadoxTable &m_table;
+    QString m_report;
+    bool m_canDraw = true;
+    QList<BankEntry> m_entries;
+    std::array<qint32, 4> m_groupCount{};
+    GroupQuotas m_quotas;
+    QStringList m_unreadable;
+    QStringList m_badAnswers;
+    QStringList m_emptyTexts;
+};
+
+}
+
+BankCheckResult CheckBank(ParadoxTable &table)
+{
+    return BankChecker(table).run();
+}
