@@ -1,14 +1,24 @@
 #include "app/HeaderControl.h"
 
+#include "app/FormFont.h"
+
+#include <QPainter>
+#include <QStyleOptionHeader>
+
 THeaderControl::THeaderControl(QWidget *parent)
     : QWidget(parent)
 {
+    setFont(FormFont(13, true));
+    QPalette colours = palette();
+    colours.setColor(QPalette::ButtonText, Qt::red);
+    setPalette(colours);
 }
 
 void THeaderControl::AddSection(int width)
 {
     m_widths.append(width);
     m_texts.append(QString());
+    update();
 }
 
 int THeaderControl::SectionCount() const
@@ -28,12 +38,29 @@ QString THeaderControl::SectionText(int index) const
 
 void THeaderControl::SetSectionText(int index, const QString &text)
 {
-    if (index >= 0 && index < m_texts.size())
-        m_texts[index] = text;
+    if (index < 0 || index >= m_texts.size() || m_texts[index] == text)
+        return;
+    m_texts[index] = text;
     update();
 }
 
-void THeaderControl::paintEvent(QPaintEvent *event)
+// Each section is drawn as a header bar section; the space after the last one as an empty one.
+void THeaderControl::paintEvent(QPaintEvent *)
 {
-    QWidget::paintEvent(event);
+    QPainter painter(this);
+    QStyleOptionHeader option;
+    option.initFrom(this);
+    option.textAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+    option.orientation = Qt::Horizontal;
+    int left = 0;
+    for (int i = 0; i <= m_widths.size(); ++i) {
+        const bool filler = i == m_widths.size();
+        const int width = filler ? qMax(0, this->width() - left) : m_widths[i];
+        option.rect = QRect(left, 0, width, height());
+        option.section = i;
+        option.text = filler ? QString() : m_texts[i];
+        option.position = i == 0 ? QStyleOptionHeader::Beginning : QStyleOptionHeader::Middle;
+        style()->drawControl(QStyle::CE_Header, &option, &painter, this);
+        left += width;
+    }
 }

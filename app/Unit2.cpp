@@ -146,6 +146,8 @@ QPushButton *MakeToolButton(QWidget *parent, const QString &name, const QString 
 TForm2::TForm2(QWidget *parent)
     : QMainWindow(parent)
 {
+    // The pictures live in a static library, whose resources are not registered by themselves.
+    Q_INIT_RESOURCE(resources);
     Form2 = this;
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Test"));

@@ -3,13 +3,20 @@
 #include "app/HeaderControl.h"
 #include "app/Unit2.h"
 #include "indicators/AbLED.h"
+#include "platform/DateTime.h"
+#include "platform/ProfileFile.h"
 
+#include <QApplication>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
+
+namespace {
 
 using StartupTest = WindowFixture;
 
@@ -20,6 +27,7 @@ TEST_F(StartupTest, IndicatorsAreCollectedInOrderAndStayHidden)
         TAbLED *indicator = form->IndicatorAt(i);
         ASSERT_NE(indicator, nullptr) << i;
         EXPECT_EQ(indicator->objectName(), QStringLiteral("AbLED%1").arg(i + 1));
+        EXPECT_EQ(indicator->parentWidget(), form->GroupBox1);
         EXPECT_EQ(indicator->Caption(), QString::number(i + 1));
         EXPECT_FALSE(indicator->isVisibleTo(form)) << i;
         EXPECT_FALSE(indicator->Checked()) << i;
@@ -28,9 +36,211 @@ TEST_F(StartupTest, IndicatorsAreCollectedInOrderAndStayHidden)
         EXPECT_EQ(indicator->Mode(), mButton) << i;
         EXPECT_EQ(indicator->LED_Position(), lpTop) << i;
         EXPECT_EQ(indicator->Spacing(), 1) << i;
+        EXPECT_FALSE(indicator->Flashing()) << i;
         EXPECT_EQ(indicator->y(), 5) << i;
         EXPECT_EQ(indicator->size(), QSize(20, 30)) << i;
     }
     EXPECT_EQ(form->IndicatorAt(30), nullptr);
     EXPECT_EQ(form->IndicatorAt(-1), nullptr);
+}
+
+TEST_F(StartupTest, ControlsStartInTheirFormState)
+{
+    TForm2 *form = CreateWindow(MakeBankRecords(50, 40, 30));
+    EXPECT_TRUE(form->BBGtest->isEnabled());
+    EXPECT_FALSE(form->BBStest->isEnabled());
+    EXPECT_FALSE(form->BBUtest->isEnabled());
+    EXPECT_TRUE(form->BBKtest->isEnabled());
+    EXPECT_FALSE(form->BBVytest->isEnabled());
+    EXPECT_FALSE(form->BBVytest->isVisibleTo(form));
+    EXPECT_FALSE(form->BtnTisk->isEnabled());
+    EXPECT_FALSE(form->BtnTiskKlic->isEnabled());
+    EXPECT_TRUE(form->BtnInfo->isEnabled());
+    for (QPushButton *answer : {form->BitBtn1, form->BitBtn2, form->BitBtn3})
+        EXPECT_FALSE(answer->isEnabled());
+    for (QLabel *marker : {form->Label12, form->Label13, form->Label14}) {
+        EXPECT_FALSE(marker->isVisibleTo(form));
+        EXPECT_EQ(marker->text(), QStringLiteral("správná odpověď"));
+    }
+    EXPECT_FALSE(form->Panel11->isVisibleTo(form));
+    EXPECT_EQ(form->Label1->text(), QStringLiteral("Zvolte prosím správnou odpověď"));
+    EXPECT_EQ(form->Label2->text(), QStringLiteral("Otázka číslo"));
+    EXPECT_EQ(form->Label5->text(), QStringLiteral("Otazky číslo:"));
+    EXPECT_EQ(form->Label15->text(), QStringLiteral("Komentář k otázce"));
+    for (QPlainTextEdit *memo : {form->Memo1, form->Memo2, form->Memo3, form->Memo4, form->Memo5}) {
+        EXPECT_TRUE(memo->toPlainText().isEmpty());
+        EXPECT_FALSE(memo->isReadOnly());
+    }
+    EXPECT_EQ(form->ProgressBar1->minimum(), 0);
+    EXPECT_EQ(form->ProgressBar1->maximum(), 1000);
+    EXPECT_FALSE(form->TimerTest->isActive());
+    EXPECT_EQ(form->TimerTest->interval(), 1000);
+    EXPECT_TRUE(form->windowState() & Qt::WindowMaximized);
+}
+
+TEST_F(StartupTest, StatusLineHasFiveEmptySections)
+{
+    TForm2 *form = CreateWindow(MakeBankRecords(50, 40, 30));
+    const THeaderControl *status = form->HeaderControl1;
+    ASSERT_EQ(status->SectionCount(), 5);
+    const int widths[] = {230, 50, 150, 320, 50};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(status->SectionWidth(i), widths[i]);
+        EXPECT_TRUE(status->SectionText(i).isEmpty()) << i;
+    }
+    EXPECT_EQ(status->height(), 30);
+}
+
+TEST_F(StartupTest, ProgramStateIsSetUp)
+{
+    CreateWindow(MakeBankRecords(50, 40, 30));
+    EXPECT_EQ(ProgramDir, programDir());
+    EXPECT_EQ(QuestionCount, 30);
+    EXPECT_EQ(TestPhase, 0);
+    EXPECT_FALSE(KeyPrintRequest);
+    EXPECT_EQ(PrintLineLength, 110);
+    EXPECT_EQ(CorrectColor, clLime);
+    EXPECT_EQ(WrongColor, clRed);
+    EXPECT_EQ(AnswerColor, clBlue);
+    EXPECT_EQ(UnansweredColor, clBlue);
+    ASSERT_NE(SettingsFile, nullptr);
+    EXPECT_EQ(SettingsFile->path(), programDir() + QStringLiteral("Test.ini"));
+}
+
+TEST_F(StartupTest, DefaultsApplyWithoutSettingsFile)
+{
+    TForm2 *form = CreateWindow(MakeBankRecords(50, 40, 30));
+    EXPECT_EQ(TimeToSeconds(TestDuration), 1800);
+    EXPECT_EQ(PrinterLeftMargin, 10);
+    EXPECT_EQ(TextFontSize, 10);
+    for (QPlainTextEdit *memo : {form->Memo1, form->Memo2, form->Memo3, form->Memo4, form->Memo5})
+        EXPECT_EQ(memo->font().pointSize(), 10);
+    EXPECT_FALSE(QFile::exists(programDir() + QStringLiteral("Test.ini"))) << "nothing is written at start-up";
+}
+
+struct TextSize
+{
+    const char *ini;
+    qint32 points;
+};
+
+class TextSizeTest : public WindowFixture, public ::testing::WithParamInterface<TextSize>
+{
+};
+
+TEST_P(TextSizeTest, FollowsTheStoredIndex)
+{
+    TForm2 *form = CreateWindow(MakeBankRecords(50, 40, 30), GetParam().ini);
+    for (QPlainTextEdit *memo : {form->Memo1, form->Memo2, form->Memo3, form->Memo4, form->Memo5})
+        EXPECT_EQ(memo->font().pointSize(), GetParam().points);
+}
+
+INSTANTIATE_TEST_SUITE_P(Index, TextSizeTest,
+                         ::testing::Values(TextSize{"[Test]\nIVelPisOt=0\n", 8},
+                                           TextSize{"[Test]\nIVelPisOt=2\n", 12},
+                                           TextSize{"[test]\nivelpisot=1\n", 10},
+                                           TextSize{"[Test]\nIVelPisOt=5\n", 10},
+                                           TextSize{"[Test]\nIVelPisOt=-1\n", 10}));
+
+TEST_F(StartupTest, MarginIsReadWhateverTheKeyCase)
+{
+    CreateWindow(MakeBankRecords(50, 40, 30), "[tisk]\nlokrtisk=25\n");
+    EXPECT_EQ(PrinterLeftMargin, 25);
+}
+
+TEST_F(StartupTest, ToolbarButtonsStandInARowWithAGapForTheHiddenOne)
+{
+    TForm2 *form = CreateWindow(MakeBankRecords(50, 40, 30));
+    const QList<QPushButton *> order{form->BBGtest, form->BBStest, form->BBUtest, form->BBKtest,
+                                     form->BBVytest, form->BtnTisk, form->BtnTiskKlic, form->BtnInfo};
+    const int lefts[] = {5, 118, 231, 344, 457, 570, 683, 796};
+    for (int i = 0; i < order.size(); ++i) {
+        EXPECT_EQ(order[i]->geometry(), QRect(lefts[i], 1, 110, 25)) << order[i]->objectName().toStdString();
+        EXPECT_EQ(order[i]->parentWidget(), form->Panel8);
+        // Every visible button carries a picture.
+        EXPECT_EQ(order[i]->icon().isNull(), order[i] == form->BBVytest)
+            << order[i]->objectName().toStdString();
+    }
+    EXPECT_EQ(form->Panel8->height(), 29);
+    EXPECT_EQ(form->BBGtest->text(), QStringLiteral("Generuj test"));
+    EXPECT_EQ(form->BtnTiskKlic->text(), QStringLiteral("Tisk - Klíč"));
+    EXPECT_EQ(form->BtnInfo->text(), QStringLiteral("Více informací"));
+}
+
+TEST(TimeToSeconds, CountsOnlyTheTimeOfDay)
+{
+    EXPECT_EQ(TimeToSeconds(30.0 / 1440), 1800);
+    EXPECT_EQ(TimeToSeconds(2 + 30.0 / 1440), 1800);
+    EXPECT_EQ(TimeToSeconds(-30.0 / 1440), 1800);
+    EXPECT_EQ(TimeToSeconds(DateTime::EncodeTime(23, 59, 59, 999)), 86399);
+    EXPECT_EQ(TimeToSeconds(1.0), 0);
+    EXPECT_EQ(TimeToSeconds(0.4999 / 86400000), 0);
+}
+
+struct Spread
+{
+    int width;
+    int step;
+};
+
+class LayoutIndicatorsTest : public WindowFixture, public ::testing::WithParamInterface<Spread>
+{
+};
+
+TEST_P(LayoutIndicatorsTest, PlacesIndicatorKAtKSteps)
+{
+    TForm2 *form = CreateWindow(MakeBankRecords(50, 40, 30));
+    form->GroupBox1->resize(GetParam().width, 40);
+    form->LayoutIndicators();
+    for (int k = 1; k <= 30; ++k) {
+        EXPECT_EQ(form->IndicatorAt(k - 1)->x(), k * GetParam().step) << k;
+        EXPECT_EQ(form->IndicatorAt(k - 1)->y(), 5) << k;
+    }
+}
+
+// Halves round to the even neighbour: 16 / 32 gives 0, 80 / 32 gives 2, 112 / 32 gives 4.
+INSTANTIATE_TEST_SUITE_P(Widths, LayoutIndicatorsTest,
+                         ::testing::Values(Spread{857, 27}, Spread{1916, 60}, Spread{16, 0}, Spread{80, 2},
+                                           Spread{112, 4}));
+
+TEST_F(StartupTest, ResizingTheWindowSpreadsTheIndicatorsAgain)
+{
+    TForm2 *form = CreateWindow(MakeBankRecords(50, 40, 30));
+    form->setWindowState(Qt::WindowNoState);
+    form->resize(861, 702);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+    ASSERT_EQ(form->GroupBox1->width(), 857);
+    EXPECT_EQ(form->IndicatorAt(29)->x(), 30 * 27);
+
+    form->resize(1920, 702);
+    QApplication::processEvents();
+    ASSERT_EQ(form->GroupBox1->width(), 1916);
+    for (int k = 1; k <= 30; ++k)
+        EXPECT_EQ(form->IndicatorAt(k - 1)->x(), k * 60) << k;
+}
+
+TEST_F(StartupTest, InformationButtonOpensTheHelpBesideTheProgram)
+{
+    TForm2 *form = CreateWindow(MakeBankRecords(50, 40, 30));
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+    QTest::mouseClick(form->BtnInfo, Qt::LeftButton);
+    ASSERT_EQ(openedUrls.size(), 1);
+    EXPECT_EQ(openedUrls.first(), QUrl::fromLocalFile(programDir() + QStringLiteral("napoveda.html")));
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST(HelpPage, IsCzechAndExplainsTestsAndBanks)
+{
+    QFile page(QStringLiteral(TZ_SOURCE_DIR "/app/napoveda.html"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    EXPECT_TRUE(html.contains(QStringLiteral("lang=\"cs\"")));
+    EXPECT_TRUE(html.contains(QStringLiteral("charset=\"utf-8\"")));
+    for (const char *caption : {"Generuj test", "Start testu", "Ukončení testu", "Konfigurace", "Tisk testu",
+                                "Tisk - Klíč", "testbank build", "testbank check", "test.db", "Test.ini"})
+        EXPECT_TRUE(html.contains(QString::fromUtf8(caption))) << caption;
+}
+
 }

@@ -1,0 +1,67 @@
+#include "app/HeaderControl.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+
+THeaderControl *MakeStatusLine(QWidget *parent = nullptr)
+{
+    auto *status = new THeaderControl(parent);
+    for (int width : {230, 50, 150, 320, 50})
+        status->AddSection(width);
+    status->resize(900, 30);
+    return status;
+}
+
+bool HasRedInColumns(const QImage &image, int from, int to)
+{
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = from; x < to; ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            if (pixel.red() > 150 && pixel.green() < 90 && pixel.blue() < 90)
+                return true;
+        }
+    }
+    return false;
+}
+
+TEST(HeaderControl, KeepsTheTextOfEachSection)
+{
+    std::unique_ptr<THeaderControl> status(MakeStatusLine());
+    status->SetSectionText(0, QStringLiteral("Čas testu: 0:30:00"));
+    status->SetSectionText(3, QStringLiteral("správně: 5"));
+    EXPECT_EQ(status->SectionText(0), QStringLiteral("Čas testu: 0:30:00"));
+    EXPECT_EQ(status->SectionText(3), QStringLiteral("správně: 5"));
+    EXPECT_TRUE(status->SectionText(1).isEmpty());
+    status->SetSectionText(0, QString());
+    EXPECT_TRUE(status->SectionText(0).isEmpty());
+}
+
+TEST(HeaderControl, IgnoresSectionsItDoesNotHave)
+{
+    std::unique_ptr<THeaderControl> status(MakeStatusLine());
+    status->SetSectionText(5, QStringLiteral("navíc"));
+    status->SetSectionText(-1, QStringLiteral("navíc"));
+    EXPECT_EQ(status->SectionCount(), 5);
+    EXPECT_TRUE(status->SectionText(5).isEmpty());
+    EXPECT_TRUE(status->SectionText(-1).isEmpty());
+    EXPECT_EQ(status->SectionWidth(5), 0);
+}
+
+TEST(HeaderControl, PaintsEachTextRedInsideItsSection)
+{
+    std::unique_ptr<THeaderControl> status(MakeStatusLine());
+    const QImage before = status->grab().toImage();
+    EXPECT_FALSE(HasRedInColumns(before, 0, 900));
+
+    status->SetSectionText(3, QStringLiteral("správně: 25   špatně: 5"));
+    const QImage after = status->grab().toImage();
+    EXPECT_TRUE(HasRedInColumns(after, 430, 750));
+    EXPECT_FALSE(HasRedInColumns(after, 0, 430));
+    EXPECT_FALSE(HasRedInColumns(after, 750, 900));
+    EXPECT_TRUE(status->font().bold());
+    EXPECT_EQ(status->font().pixelSize(), 13);
+}
+
+}

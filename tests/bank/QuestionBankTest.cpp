@@ -1,0 +1,109 @@
+#include "common/WindowFixture.h"
+
+#include "app/Unit2.h"
+
+#include <QFile>
+#include <QPushButton>
+
+namespace {
+
+using QuestionBankTest = WindowFixture;
+
+struct SmallBank
+{
+    int groups[3];
+    int others;
+    qint32 questionCount;
+};
+
+class SmallBankTest : public WindowFixture, public ::testing::WithParamInterface<SmallBank>
+{
+};
+
+TEST_P(SmallBankTest, LowersTheTestBelowThirtyFiveRecords)
+{
+    const SmallBank &bank = GetParam();
+    CreateWindow(MakeBankRecords(bank.groups[0], bank.groups[1], bank.groups[2], bank.others));
+    const int records = bank.groups[0] + bank.groups[1] + bank.groups[2] + bank.others;
+    EXPECT_EQ(BankRecordCount, records);
+    EXPECT_EQ(QuestionCount, bank.questionCount);
+    for (int g = 1; g <= 3; ++g)
+        EXPECT_EQ(GroupCount[g], bank.groups[g - 1]) << "group " << g;
+    EXPECT_EQ(GroupQuota[1] + GroupQuota[2] + GroupQuota[3], bank.questionCount);
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, SmallBankTest,
+                         ::testing::Values(SmallBank{{12, 12, 12}, 0, 30}, SmallBank{{12, 12, 11}, 0, 30},
+                                           SmallBank{{12, 11, 11}, 0, 29}, SmallBank{{10, 10, 10}, 0, 25},
+                                           SmallBank{{3, 3, 2}, 0, 3}));
+
+TEST_F(QuestionBankTest, CountsGroupsAndSharesTheTestAmongThem)
+{
+    TForm2 *form = CreateWindow(MakeBankRecords(50, 40, 30));
+    EXPECT_EQ(BankPath, programDir() + QStringLiteral("test.db"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Test - Test znalostí"));
+    EXPECT_EQ(GroupCount, (std::array<qint32, 4>{0, 50, 40, 30}));
+    EXPECT_EQ(GroupPercent, (std::array<qint32, 4>{0, 42, 33, 25}));
+    EXPECT_EQ(GroupQuota, (std::array<qint32, 4>{0, 12, 10, 8}));
+}
+
+TEST_F(QuestionBankTest, RecordsOfNoGroupCountOnlyInTheTotal)
+{
+    CreateWindow(MakeBankRecords(10, 10, 10, 10));
+    EXPECT_EQ(BankRecordCount, 40);
+    EXPECT_EQ(GroupCount, (std::array<qint32, 4>{0, 10, 10, 10}));
+    EXPECT_EQ(GroupPercent, (std::array<qint32, 4>{0, 50, 25, 25}));
+    EXPECT_EQ(GroupQuota, (std::array<qint32, 4>{0, 14, 8, 8}));
+}
+
+TEST_F(QuestionBankTest, MissingBankIsReportedWithItsFullPath)
+{
+    TForm2 *form = CreateWindow({});
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(messages.first(), QStringLiteral("Nenalezen soubor otázek ") + programDir() + QStringLiteral("test.db"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Test"));
+    EXPECT_EQ(QuestionCount, 30);
+    EXPECT_EQ(BankRecordCount, 0);
+    EXPECT_EQ(GroupQuota, (std::array<qint32, 4>{}));
+    EXPECT_TRUE(form->BBGtest->isEnabled());
+}
+
+// A table cut short or no table at all: the engine's text is shown, start-up goes on.
+class DamagedBankTest : public WindowFixture, public ::testing::WithParamInterface<int>
+{
+};
+
+TEST_P(DamagedBankTest, IsReportedAndTheWindowStillOpens)
+{
+    const QString path = programDir() + QStringLiteral("test.db");
+    WriteBank(path, MakeBankRecords(20, 20, 20));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.resize(GetParam()));
+    file.close();
+
+    TForm2 *form = CreateWindow({});
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_FALSE(messages.first().isEmpty());
+    EXPECT_FALSE(messages.first().startsWith(QStringLiteral("Nenalezen")));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Test"));
+    EXPECT_EQ(QuestionCount, 30);
+    EXPECT_EQ(form->BtnInfo->x(), 796);
+}
+
+INSTANTIATE_TEST_SUITE_P(CutAt, DamagedBankTest, ::testing::Values(0, 10, 100, 3000));
+
+TEST_F(QuestionBankTest, EmptyBankOpensWithoutQuotas)
+{
+    WriteBank(programDir() + QStringLiteral("test.db"), {});
+    TForm2 *form = CreateWindow({});
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+    EXPECT_EQ(BankRecordCount, 0);
+    EXPECT_EQ(QuestionCount, -5);
+    EXPECT_EQ(GroupPercent, (std::array<qint32, 4>{}));
+    EXPECT_EQ(GroupQuota, (std::array<qint32, 4>{}));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Test - Test znalostí"));
+}
+
+}

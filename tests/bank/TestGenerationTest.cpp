@@ -1,0 +1,355 @@
+#include "common/WindowFixture.h"
+
+#include "app/HeaderControl.h"
+#include "app/Unit2.h"
+#include "bank/RandomGenerator.h"
+#include "indicators/AbLED.h"
+#include "platform/DateTime.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSet>
+#include <QTimer>
+#include <optional>
+
+namespace {
+
+struct Pair
+{
+    qint32 number;
+    qint32 group;
+};
+
+// The number/group pairs that TestCode lists, in the order of the draw.
+QList<Pair> DrawnPairs()
+{
+    QList<Pair> pairs;
+    EXPECT_TRUE(TestCode.startsWith(QStringLiteral("kod: "))) << TestCode.toStdString();
+    const QStringList items = TestCode.mid(5).split(u' ', Qt::SkipEmptyParts);
+    for (const QString &item : items) {
+        const QStringList parts = item.split(u'/');
+        EXPECT_EQ(parts.size(), 2) << item.toStdString();
+        pairs.append({parts.value(0).toInt(), parts.value(1).toInt()});
+    }
+    return pairs;
+}
+
+QString QuestionText(int recordIndex)
+{
+    return QStringLiteral("Otázka %1").arg(recordIndex);
+}
+
+// The seed from which the generator's first draws below n are exactly `numbers`.
+std::optional<quint32> SeedDrawing(const QList<qint32> &numbers, qint32 n)
+{
+    constexpr quint32 multiplier = 134775813u;
+    quint32 inverse = multiplier; // Newton's iteration for the inverse modulo 2^32
+    for (int i = 0; i < 5; ++i)
+        inverse *= 2u - multiplier * inverse;
+    const auto drawn = [n](quint32 state) { return qint32((quint64(state) * quint32(n)) >> 32); };
+    const quint64 firstState = ((quint64(numbers.first()) << 32) + quint32(n) - 1) / quint32(n);
+    for (quint64 state = firstState; drawn(quint32(state)) == numbers.first(); ++state) {
+        quint32 next = quint32(state);
+        bool matches = true;
+        for (qsizetype i = 1; i < numbers.size() && matches; ++i) {
+            next = next * multiplier + 1u;
+            matches = drawn(next) == numbers[i];
+        }
+        if (matches)
+            return (quint32(state) - 1u) * inverse;
+    }
+    return std::nullopt;
+}
+
+class TestGenerationTest : public WindowFixture
+{
+protected:
+    // Generates with successive seeds until a test satisfies the condition.
+    bool GenerateUntil(const std::function<bool()> &condition)
+    {
+        for (quint32 seed = 1; seed <= 200; ++seed) {
+            RandSeed = seed;
+            window->BBGtestClick();
+            if (condition())
+                return true;
+        }
+        return false;
+    }
+
+    bool Drew(qint32 number) const
+    {
+        return std::find(SelectedNumbers.begin() + 1, SelectedNumbers.begin() + 1 + QuestionCount,
+                         number) != SelectedNumbers.begin() + 1 + QuestionCount;
+    }
+};
+
+TEST_F(TestGenerationTest, EveryGroupGivesExactlyItsQuota)
+{
+    CreateWindow(MakeBankRecords(50, 40, 30));
+    ASSERT_EQ(GroupQuota, (std::array<qint32, 4>{0, 12, 10, 8}));
+    for (quint32 seed : {1u, 77u, 0xDEADBEEFu}) {
+        RandSeed = seed;
+        window->BBGtestClick();
+        const QList<Pair> pairs = DrawnPairs();
+        ASSERT_EQ(pairs.size(), 30);
+        std::array<int, 4> perGroup{};
+        QSet<qint32> numbers;
+        for (int p = 1; p <= 30; ++p) {
+            const Pair &pair = pairs[p - 1];
+            ++perGroup[pair.group];
+            numbers.insert(pair.number);
+            EXPECT_EQ(SelectedNumbers[p], pair.number);
+            // A bank numbered 0..N-1: number r is the record r.
+            EXPECT_EQ(TestQuestions[p].wdotaz, QuestionText(pair.number));
+            EXPECT_EQ(TestQuestions[p].wcspravOdp, pair.number % 3);
+        }
+        EXPECT_EQ(perGroup, (std::array<int, 4>{0, 12, 10, 8})) << "seed " << seed;
+        EXPECT_EQ(numbers.size(), 30) << "seed " << seed;
+        EXPECT_EQ(GroupDrawn, GroupQuota);
+    }
+}
+
+TEST_F(TestGenerationTest, CopiesEveryTextOfTheRecord)
+{
+    QList<BankRecord> bank = MakeBankRecords(14, 13, 13);
+    for (BankRecord &record : bank) {
+        record.odp1 = QStringLiteral("A ") + QString::number(record.cis);
+        record.odp2 = QStringLiteral("B ") + QString::number(record.cis);
+        record.odp3 = QStringLiteral("C ") + QString::number(record.cis);
+        record.komentar = QStringLiteral("Komentář ") + QString::number(record.cis);
+    }
+    CreateWindow(bank);
+    RandSeed = 5;
+    window->BBGtestClick();
+    for (int p = 1; p <= QuestionCount; ++p) {
+        const QString number = QString::number(SelectedNumbers[p]);
+        EXPECT_EQ(TestQuestions[p].wodp1, QStringLiteral("A ") + number);
+        EXPECT_EQ(TestQuestions[p].wodp2, QStringLiteral("B ") + number);
+        EXPECT_EQ(TestQuestions[p].wodp3, QStringLiteral("C ") + number);
+        EXPECT_EQ(TestQuestions[p].wkomentar, QStringLiteral("Komentář ") + number);
+    }
+}
+
+TEST_F(TestGenerationTest, KnownDrawIsListedInTheOverviewAndTheCode)
+{
+    QList<BankRecord> bank = MakeBankRecords(14, 13, 13);
+    for (BankRecord &record : bank)
+        record.skupina = 1 + record.cis % 3;
+    bank[17].skupina = 1;
+    bank[4].skupina = 2;
+    bank[25].skupina = 3;
+    CreateWindow(bank);
+    const std::optional<quint32> seed = SeedDrawing({17, 4, 25}, 40);
+    ASSERT_TRUE(seed.has_value());
+    RandSeed = *seed;
+    window->BBGtestClick();
+
+    EXPECT_TRUE(window->Label5->text().startsWith(QStringLiteral("Otazky číslo:,17/1  ,4/2  ,25/3  ,")))
+        << window->Label5->text().toStdString();
+    EXPECT_TRUE(TestCode.startsWith(QStringLiteral("kod: 17/1 4/2 25/3 "))) << TestCode.toStdString();
+    EXPECT_EQ(TestQuestions[1].wdotaz, QuestionText(17));
+    EXPECT_EQ(TestQuestions[2].wdotaz, QuestionText(4));
+    EXPECT_EQ(TestQuestions[3].wdotaz, QuestionText(25));
+
+    // Both texts list the same pairs, the overview with a comma before and two spaces after.
+    QString overview = QStringLiteral("Otazky číslo:");
+    for (const Pair &pair : DrawnPairs())
+        overview += QStringLiteral(",%1/%2  ").arg(pair.number).arg(pair.group);
+    EXPECT_EQ(window->Label5->text(), overview);
+    EXPECT_TRUE(TestCode.endsWith(u' '));
+}
+
+TEST_F(TestGenerationTest, BankNumberedFromOneListsTheLastRecordUnderZero)
+{
+    QList<BankRecord> bank = MakeBankRecords(14, 13, 13);
+    for (BankRecord &record : bank)
+        ++record.cis;
+    CreateWindow(bank);
+    ASSERT_TRUE(GenerateUntil([this] { return Drew(0); }));
+
+    for (int p = 1; p <= QuestionCount; ++p) {
+        const qint32 number = SelectedNumbers[p];
+        EXPECT_NE(number, 40) << "the number N is never drawn";
+        // Number r names the record numbered r, i.e. the r-th; 0 names the last one.
+        EXPECT_EQ(TestQuestions[p].wdotaz, QuestionText(number == 0 ? 39 : number - 1)) << p;
+    }
+    EXPECT_TRUE(TestCode.contains(QStringLiteral(" 0/3 "))) << TestCode.toStdString();
+    EXPECT_TRUE(window->Label5->text().contains(QStringLiteral(",0/3  ")));
+}
+
+TEST_F(TestGenerationTest, NumbersWithoutARecordRepeatTheLastRecord)
+{
+    // Records 30..39 are numbered 1000.., so the numbers 30..39 all lead to the last record.
+    QList<BankRecord> bank = MakeBankRecords(15, 15, 10);
+    for (int i = 30; i < bank.size(); ++i)
+        bank[i].cis = 1000 + i;
+    CreateWindow(bank);
+    ASSERT_GE(GroupQuota[3], 2);
+    RandSeed = 3;
+    window->BBGtestClick();
+
+    int lastRecordCopies = 0;
+    for (int p = 1; p <= QuestionCount; ++p) {
+        if (TestQuestions[p].wdotaz == QuestionText(39)) {
+            ++lastRecordCopies;
+            EXPECT_GE(SelectedNumbers[p], 30);
+        } else {
+            EXPECT_LT(SelectedNumbers[p], 30);
+        }
+    }
+    EXPECT_EQ(lastRecordCopies, GroupQuota[3]);
+}
+
+TEST_F(TestGenerationTest, FirstRecordOfARepeatedNumberIsTaken)
+{
+    QList<BankRecord> bank = MakeBankRecords(14, 13, 13);
+    bank[20].cis = 3;
+    bank[20].skupina = bank[3].skupina;
+    CreateWindow(bank);
+    ASSERT_TRUE(GenerateUntil([this] { return Drew(3); }));
+    for (int p = 1; p <= QuestionCount; ++p) {
+        EXPECT_NE(TestQuestions[p].wdotaz, QuestionText(20)) << p;
+        if (SelectedNumbers[p] == 3)
+            EXPECT_EQ(TestQuestions[p].wdotaz, QuestionText(3));
+    }
+}
+
+TEST_F(TestGenerationTest, NegativeQuotaLeavesItsGroupOut)
+{
+    CreateWindow(MakeBankRecords(0, 4, 4));
+    ASSERT_EQ(GroupQuota, (std::array<qint32, 4>{0, -1, 2, 2}));
+    RandSeed = 11;
+    window->BBGtestClick();
+    const QList<Pair> pairs = DrawnPairs();
+    ASSERT_EQ(pairs.size(), 3);
+    for (const Pair &pair : pairs)
+        EXPECT_TRUE(pair.group == 2 || pair.group == 3);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(TestGenerationTest, GeneratingAgainStartsAfresh)
+{
+    CreateWindow(MakeBankRecords(50, 40, 30));
+    TestQuestions[31].wdotaz = QStringLiteral("z dřívějška");
+    RandSeed = 1;
+    window->BBGtestClick();
+    const QString firstCode = TestCode;
+    window->BBGtestClick();
+
+    EXPECT_NE(TestCode, firstCode);
+    const QList<Pair> pairs = DrawnPairs();
+    ASSERT_EQ(pairs.size(), 30);
+    EXPECT_EQ(window->Label5->text().count(u','), 30);
+    for (int p = 1; p <= 30; ++p)
+        EXPECT_EQ(TestQuestions[p].wdotaz, QuestionText(pairs[p - 1].number));
+    EXPECT_EQ(TestQuestions[31].wdotaz, QStringLiteral("z dřívějška"));
+}
+
+TEST_F(TestGenerationTest, ResetsTheWindowForTheNewTest)
+{
+    TForm2 *form = CreateWindow(MakeBankRecords(12, 11, 11));
+    // The state an evaluated test leaves behind.
+    TestPhase = 2;
+    form->Panel11->show();
+    for (QLabel *marker : {form->Label12, form->Label13, form->Label14})
+        marker->show();
+    for (QPlainTextEdit *memo : {form->Memo1, form->Memo2, form->Memo3, form->Memo4, form->Memo5})
+        memo->setPlainText(QStringLiteral("stará otázka"));
+    for (int i = 0; i < 30; ++i) {
+        form->IndicatorAt(i)->LED()->SetColorOff(clLime);
+        form->IndicatorAt(i)->SetChecked(true);
+        form->IndicatorAt(i)->show();
+    }
+    form->BBVytest->setEnabled(true);
+    form->BitBtn1->setEnabled(true);
+    form->Label1->setText(QStringLiteral("Vyhodnocení"));
+    form->HeaderControl1->SetSectionText(2, QStringLiteral("úspěšnost: 50%"));
+    form->HeaderControl1->SetSectionText(3, QStringLiteral("správně: 1"));
+
+    RandSeed = 9;
+    form->BBGtestClick();
+
+    EXPECT_EQ(TestPhase, 0);
+    EXPECT_EQ(form->ProgressBar1->maximum(), TimeToSeconds(TestDuration));
+    EXPECT_EQ(form->ProgressBar1->value(), 0);
+    EXPECT_EQ(form->Label2->text(), QStringLiteral("Otázka číslo "));
+    EXPECT_EQ(form->HeaderControl1->SectionText(0),
+              QStringLiteral("Čas testu: ") + DateTime::LongTimeText(TestDuration));
+    EXPECT_TRUE(form->HeaderControl1->SectionText(2).isEmpty());
+    EXPECT_TRUE(form->HeaderControl1->SectionText(3).isEmpty());
+    EXPECT_FALSE(form->Panel11->isVisibleTo(form));
+    for (QLabel *marker : {form->Label12, form->Label13, form->Label14})
+        EXPECT_FALSE(marker->isVisibleTo(form));
+    for (QPlainTextEdit *memo : {form->Memo1, form->Memo2, form->Memo3, form->Memo4, form->Memo5})
+        EXPECT_TRUE(memo->toPlainText().isEmpty());
+    ASSERT_EQ(QuestionCount, 29);
+    for (int i = 0; i < 30; ++i) {
+        EXPECT_EQ(form->IndicatorAt(i)->isVisibleTo(form), i < 29) << i;
+        EXPECT_EQ(form->IndicatorAt(i)->LED()->ColorOff(), clSilver) << i;
+        EXPECT_TRUE(form->IndicatorAt(i)->Checked()) << "generating keeps the checked state";
+    }
+    EXPECT_TRUE(form->BBStest->isEnabled());
+    EXPECT_TRUE(form->BtnTisk->isEnabled());
+    EXPECT_TRUE(form->BtnTiskKlic->isEnabled());
+    EXPECT_FALSE(form->BBVytest->isEnabled());
+    EXPECT_TRUE(form->BitBtn1->isEnabled()) << "the answer buttons are left as they were";
+    EXPECT_EQ(form->Label1->text(), QStringLiteral("Vyhodnocení"));
+}
+
+struct RefusedBank
+{
+    int groups[3];
+    int others;
+};
+
+class RefusedBankTest : public TestGenerationTest, public ::testing::WithParamInterface<RefusedBank>
+{
+};
+
+// Each of these banks would make the draw run for ever.
+TEST_P(RefusedBankTest, SaysWhyAndChangesNothing)
+{
+    const RefusedBank &bank = GetParam();
+    TForm2 *form = CreateWindow(MakeBankRecords(bank.groups[0], bank.groups[1], bank.groups[2], bank.others));
+    ASSERT_TRUE(messages.isEmpty());
+    form->BBGtestClick();
+
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().contains(QStringLiteral("nelze vylosovat test"))) << messages.first().toStdString();
+    EXPECT_TRUE(TestCode.isEmpty());
+    EXPECT_EQ(form->Label5->text(), QStringLiteral("Otazky číslo:"));
+    EXPECT_EQ(form->Label2->text(), QStringLiteral("Otázka číslo"));
+    EXPECT_EQ(form->ProgressBar1->maximum(), 1000);
+    EXPECT_FALSE(form->BBStest->isEnabled());
+    EXPECT_FALSE(form->BtnTisk->isEnabled());
+    for (int i = 0; i < 30; ++i)
+        EXPECT_FALSE(form->IndicatorAt(i)->isVisibleTo(form)) << i;
+    EXPECT_EQ(GroupDrawn, (std::array<qint32, 4>{}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Banks, RefusedBankTest,
+                         ::testing::Values(RefusedBank{{0, 5, 5}, 0}, RefusedBank{{1, 15, 15}, 0},
+                                           RefusedBank{{10, 10, 10}, 10}, RefusedBank{{2, 2, 1}, 0}));
+
+TEST_F(TestGenerationTest, MissingBankRefusesToDraw)
+{
+    TForm2 *form = CreateWindow({});
+    messages.clear();
+    form->BBGtestClick();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().contains(QStringLiteral("není otevřen")));
+    EXPECT_TRUE(TestCode.isEmpty());
+    EXPECT_FALSE(form->BBStest->isEnabled());
+}
+
+TEST_F(TestGenerationTest, ButtonRunsTheDraw)
+{
+    TForm2 *form = CreateWindow(MakeBankRecords(50, 40, 30));
+    form->BBGtest->click();
+    EXPECT_EQ(DrawnPairs().size(), 30);
+    EXPECT_TRUE(form->BBStest->isEnabled());
+}
+
+}
