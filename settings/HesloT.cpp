@@ -1,6 +1,200 @@
 #include "settings/HesloT.h"
 
+#include "app/Unit2.h"
+#include "platform/AppError.h"
+#include "platform/Beep.h"
+#include "platform/Conversions.h"
+#include "platform/Guarded.h"
+#include "platform/ProfileFile.h"
+#include "settings/DialogFont.h"
+#include "settings/KeyPressFilter.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace {
+
+// "0", stored as the code of its one character.
+const QString DefaultStoredPassword = QStringLiteral("48");
+
+QLineEdit *MakeMaskedEdit(QWidget *parent, const QString &name, const QRect &geometry)
+{
+    auto *edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setGeometry(geometry);
+    edit->setEchoMode(QLineEdit::Password);
+    return edit;
+}
+
+QCheckBox *MakeMaskingCheckBox(QWidget *parent, const QString &name, const QRect &geometry)
+{
+    auto *checkBox = new QCheckBox(QStringLiteral("skrývat znaky"), parent);
+    checkBox->setObjectName(name);
+    checkBox->setGeometry(geometry);
+    checkBox->setChecked(true);
+    return checkBox;
+}
+
+void SetMasking(QLineEdit *edit, bool masked)
+{
+    edit->setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal);
+}
+
+bool IsDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+}
+
 TFrmHesloT::TFrmHesloT(QWidget *parent)
     : QDialog(parent)
 {
+    setObjectName(QStringLiteral("FrmHesloT"));
+    setWindowTitle(QStringLiteral("Heslo pro tisk klíče"));
+    setFont(DialogFont());
+    setFixedSize(403, 155);
+    move(0, 0);
+    CreateControls();
+    ConnectHandlers();
+}
+
+void TFrmHesloT::CreateControls()
+{
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(8, 8, 385, 60);
+    MaskEdit1 = MakeMaskedEdit(Panel1, QStringLiteral("MaskEdit1"), QRect(16, 13, 250, 21));
+    BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("Heslo"), Panel1);
+    BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
+    BitBtn1->setGeometry(272, 11, 99, 25);
+    BitBtn1->setDefault(true);
+    CheckBox1 = MakeMaskingCheckBox(Panel1, QStringLiteral("CheckBox1"), QRect(16, 40, 97, 17));
+
+    Panel2 = new QWidget(this);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setGeometry(8, 71, 385, 76);
+    Label1 = new QLabel(QStringLiteral("Zadejte prosím nové heslo, možno použít pouze číslice 0-9"), Panel2);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->adjustSize();
+    Label1->move(16, 8);
+    MaskEdit2 = MakeMaskedEdit(Panel2, QStringLiteral("MaskEdit2"), QRect(16, 27, 250, 21));
+    BitBtn2 = new QPushButton(QStringLiteral("Změň heslo"), Panel2);
+    BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
+    BitBtn2->setGeometry(272, 25, 99, 25);
+    CheckBox2 = MakeMaskingCheckBox(Panel2, QStringLiteral("CheckBox2"), QRect(16, 51, 97, 17));
+    Panel2->hide();
+}
+
+void TFrmHesloT::ConnectHandlers()
+{
+    m_keyFilter = new KeyPressFilter([this](QObject *sender, QChar &key) { MaskEdit2KeyPress(sender, key); },
+                                     nullptr, this);
+    m_keyFilter->watch(MaskEdit2);
+    connect(BitBtn1, &QPushButton::clicked, this, [this] {
+        // In the key-print flow the confirmation closes the dialog whatever its outcome.
+        const bool closes = KeyPrintRequest;
+        Guarded([this] { BitBtn1Click(); });
+        if (closes)
+            accept();
+    });
+    connect(BitBtn2, &QPushButton::clicked, this, [this] {
+        Guarded([this] { BitBtn2Click(); });
+        accept();
+    });
+    connect(CheckBox1, &QCheckBox::toggled, this, &TFrmHesloT::CheckBox1Click);
+    connect(CheckBox2, &QCheckBox::toggled, this, &TFrmHesloT::CheckBox2Click);
+}
+
+void TFrmHesloT::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormActivate();
+}
+
+void TFrmHesloT::done(int result)
+{
+    FormClose();
+    QDialog::done(result);
+}
+
+void TFrmHesloT::FormActivate()
+{
+    m_confirmedInThisOpening = false;
+    MaskEdit1->clear();
+    MaskEdit1->setFocus();
+}
+
+void TFrmHesloT::FormClose()
+{
+    Panel2->hide();
+}
+
+void TFrmHesloT::BitBtn1Click()
+{
+    m_confirmedInThisOpening = false;
+    KeyPasswordEntered = TrimControl(MaskEdit1->text());
+    const QString stored =
+        SettingsFile->readString(QStringLiteral("Tisk"), QStringLiteral("wht"), DefaultStoredPassword);
+    // Cleared first, so a stored form that fails to decode leaves no expected password.
+    KeyPasswordExpected.clear();
+    KeyPasswordExpected = DecodePassword(stored);
+    if (KeyPasswordEntered != KeyPasswordExpected)
+        return;
+    m_confirmedInThisOpening = true;
+    Panel2->show();
+    MaskEdit2->clear();
+}
+
+void TFrmHesloT::BitBtn2Click()
+{
+    const QString password = TrimControl(MaskEdit2->text());
+    SettingsFile->writeString(QStringLiteral("Tisk"), QStringLiteral("wht"), EncodePassword(password));
+}
+
+void TFrmHesloT::MaskEdit2KeyPress(QObject *, QChar &Key)
+{
+    if (IsDigit(Key))
+        return;
+    Key = QChar();
+    Beep::Sound();
+}
+
+void TFrmHesloT::CheckBox1Click()
+{
+    SetMasking(MaskEdit1, CheckBox1->isChecked());
+}
+
+void TFrmHesloT::CheckBox2Click()
+{
+    SetMasking(MaskEdit2, CheckBox2->isChecked());
+}
+
+QString TFrmHesloT::EncodePassword(const QString &password)
+{
+    QString stored;
+    for (QChar c : password)
+        stored += QString::number(c.unicode());
+    return stored;
+}
+
+QString TFrmHesloT::DecodePassword(const QString &stored)
+{
+    // Writing gives two digits a character; anything else was damaged and must never turn
+    // into a password that happens to match, such as the empty one.
+    if (stored.size() % 2 != 0 || !std::all_of(stored.begin(), stored.end(), IsDigit))
+        throw AppError(QStringLiteral("Uložené heslo pro tisk klíče (klíč wht v souboru „%1“) je poškozené.")
+                           .arg(QDir::toNativeSeparators(SettingsFile ? SettingsFile->path() : QStringLiteral("Test.ini"))));
+    QString password;
+    for (qsizetype piece = 0; piece < stored.size(); piece += 2)
+        password += QChar(char16_t(StrToInt(stored.mid(piece, 2))));
+    return password;
 }

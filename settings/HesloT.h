@@ -2,11 +2,57 @@
 
 #include <QDialog>
 
+class KeyPressFilter;
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
 // The key-print password dialog: confirmation of the current password and its change.
+// Its controls keep the names of the form.
 class TFrmHesloT : public QDialog
 {
     Q_OBJECT
 
 public:
     explicit TFrmHesloT(QWidget *parent = nullptr);
+
+    void FormActivate();
+    void FormClose();
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void MaskEdit2KeyPress(QObject *Sender, QChar &Key);
+    void CheckBox1Click();
+    void CheckBox2Click();
+
+    // Whether a confirmation made since the dialog last opened matched the stored password.
+    // An entry left from an earlier opening never counts.
+    bool ConfirmedInThisOpening() const { return m_confirmedInThisOpening; }
+
+    // The stored form of a password: the decimal code of each character, joined.
+    static QString EncodePassword(const QString &password);
+    // The password of a stored form; raises AppError unless the text is pairs of digits.
+    static QString DecodePassword(const QString &stored);
+
+    QWidget *Panel1 = nullptr;
+    QLineEdit *MaskEdit1 = nullptr;
+    QPushButton *BitBtn1 = nullptr;
+    QCheckBox *CheckBox1 = nullptr;
+    QWidget *Panel2 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLineEdit *MaskEdit2 = nullptr;
+    QPushButton *BitBtn2 = nullptr;
+    QCheckBox *CheckBox2 = nullptr;
+
+    void done(int result) override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void CreateControls();
+    void ConnectHandlers();
+
+    KeyPressFilter *m_keyFilter = nullptr;
+    bool m_confirmedInThisOpening = false;
 };

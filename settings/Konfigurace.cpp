@@ -1,6 +1,212 @@
 #include "settings/Konfigurace.h"
 
+#include "app/HeaderControl.h"
+#include "app/Unit2.h"
+#include "platform/Beep.h"
+#include "platform/Conversions.h"
+#include "platform/DateTime.h"
+#include "platform/Guarded.h"
+#include "platform/ProfileFile.h"
+#include "settings/DialogFont.h"
+#include "settings/HesloT.h"
+#include "settings/KeyPressFilter.h"
+#include "settings/Settings.h"
+
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int MaximumTestMinutes = 50;
+const QString ResetTestMinutesText = QStringLiteral("30");
+
+QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, int left, int top)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->adjustSize();
+    label->move(left, top);
+    return label;
+}
+
+QLineEdit *MakeEdit(QWidget *parent, const QString &name, const QRect &geometry)
+{
+    auto *edit = new QLineEdit(QStringLiteral("30"), parent);
+    edit->setObjectName(name);
+    edit->setGeometry(geometry);
+    return edit;
+}
+
+QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &text, QStyle::StandardPixmap glyph,
+                        const QRect &geometry)
+{
+    auto *button = new QPushButton(parent->style()->standardIcon(glyph), text, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    return button;
+}
+
+}
+
 TFrmKonfig::TFrmKonfig(QWidget *parent)
     : QDialog(parent)
 {
+    setObjectName(QStringLiteral("FrmKonfig"));
+    setWindowTitle(QStringLiteral("Konfiguirace testu"));
+    setFont(DialogFont());
+    setFixedSize(447, 204);
+    move(0, 0);
+    CreateControls();
+    ConnectHandlers();
+}
+
+void TFrmKonfig::CreateControls()
+{
+    Panel1 = new QWidget(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(0, 0, 447, 204);
+
+    Label1 = MakeLabel(Panel1, QStringLiteral("Label1"), QStringLiteral("Čas testu - max 50 [minut]:"), 32, 16);
+    Edit1 = MakeEdit(Panel1, QStringLiteral("Edit1"), QRect(170, 13, 33, 21));
+
+    Panel2 = new QWidget(Panel1);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setGeometry(16, 50, 257, 81);
+    Label2 = new QLabel(QStringLiteral("Nastavení velikosti písma"), Panel2);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Label2->setGeometry(0, 2, Panel2->width(), Label2->sizeHint().height());
+
+    RadioGroup1 = new QGroupBox(QStringLiteral("Otázky, odpovědi, komentář"), Panel2);
+    RadioGroup1->setObjectName(QStringLiteral("RadioGroup1"));
+    RadioGroup1->setGeometry(9, 20, 240, 48);
+    m_radioItems = new QButtonGroup(this);
+    const QStringList items = {QStringLiteral("malé"), QStringLiteral("střední"), QStringLiteral("velké")};
+    const int columnWidth = (RadioGroup1->width() - 16) / int(items.size());
+    for (int index = 0; index < items.size(); ++index) {
+        auto *item = new QRadioButton(items[index], RadioGroup1);
+        item->setGeometry(8 + index * columnWidth, 20, columnWidth, 20);
+        m_radioItems->addButton(item, index);
+    }
+    SetRadioGroup1ItemIndex(1);
+
+    BitBtn3 = MakeButton(Panel1, QStringLiteral("BitBtn3"), QStringLiteral("Změna hesla"),
+                         QStyle::SP_DialogResetButton, QRect(279, 106, 155, 25));
+    Label3 = MakeLabel(Panel1, QStringLiteral("Label3"), QStringLiteral("Levý okraj tiskárny:"), 32, 150);
+    Edit2 = MakeEdit(Panel1, QStringLiteral("Edit2"), QRect(170, 147, 33, 21));
+    BitBtn1 = MakeButton(Panel1, QStringLiteral("BitBtn1"), QStringLiteral("OK"), QStyle::SP_DialogOkButton,
+                         QRect(279, 168, 75, 25));
+    BitBtn1->setDefault(true);
+    BitBtn2 = MakeButton(Panel1, QStringLiteral("BitBtn2"), QStringLiteral("Zpět"), QStyle::SP_DialogCancelButton,
+                         QRect(360, 168, 75, 25));
+
+    setTabOrder(Edit1, BitBtn1);
+    setTabOrder(BitBtn1, BitBtn2);
+    QWidget *previous = BitBtn2;
+    for (QAbstractButton *item : m_radioItems->buttons()) {
+        setTabOrder(previous, item);
+        previous = item;
+    }
+    setTabOrder(previous, Edit2);
+    setTabOrder(Edit2, BitBtn3);
+}
+
+void TFrmKonfig::ConnectHandlers()
+{
+    m_keyFilter = new KeyPressFilter([this](QObject *sender, QChar &key) { Edit1KeyPress(sender, key); },
+                                     [this](QObject *sender) { Edit1KeyUp(sender); }, this);
+    m_keyFilter->watch(Edit1);
+    m_keyFilter->watch(Edit2);
+    // The dialog closes with the OK result whatever the handler met on its way.
+    connect(BitBtn1, &QPushButton::clicked, this, [this] {
+        Guarded([this] { BitBtn1Click(); });
+        accept();
+    });
+    connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
+    connect(BitBtn3, &QPushButton::clicked, this, [this] { Guarded([this] { BitBtn3Click(); }); });
+}
+
+void TFrmKonfig::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormActivate();
+}
+
+void TFrmKonfig::FormActivate()
+{
+    Edit1->setText(QString::number(TestMinutes));
+    Edit2->setText(QString::number(PrinterLeftMargin));
+    SetRadioGroup1ItemIndex(FontSizeIndex);
+}
+
+void TFrmKonfig::Edit1KeyPress(QObject *, QChar &Key)
+{
+    if (Key == QChar(0x08) || (Key >= QLatin1Char('0') && Key <= QLatin1Char('9')))
+        return;
+    Key = QChar();
+    Beep::Sound();
+}
+
+void TFrmKonfig::Edit1KeyUp(QObject *)
+{
+    // Always the minutes field, whichever edit the key was released in.
+    const std::optional<qint32> minutes = TryStrToInt(Edit1->text());
+    if (!minutes || *minutes > MaximumTestMinutes)
+        Edit1->setText(ResetTestMinutesText);
+}
+
+void TFrmKonfig::BitBtn1Click()
+{
+    // Both fields convert before anything is taken over, so a bad margin changes nothing.
+    const qint32 minutes = StrToInt(Edit1->text());
+    const qint32 margin = StrToInt(Edit2->text());
+    const TDateTime duration = DateTime::EncodeTime(0, minutes, 0, 0);
+    TestMinutes = minutes;
+    PrinterLeftMargin = margin;
+    TestDuration = duration;
+    if (Form2)
+        Form2->HeaderControl1->SetSectionText(0, QStringLiteral("Čas testu: ") + DateTime::LongTimeText(TestDuration));
+    SettingsFile->writeInteger(QStringLiteral("Test"), QStringLiteral("DobaTestu"), TestMinutes);
+    SettingsFile->writeInteger(QStringLiteral("Tisk"), QStringLiteral("LOkrTisk"), PrinterLeftMargin);
+    FontSizeIndex = RadioGroup1ItemIndex();
+    Settings::FollowFontSizeIndex();
+    SettingsFile->writeInteger(QStringLiteral("Test"), QStringLiteral("IVelPisOt"), FontSizeIndex);
+    if (Form2)
+        Form2->ApplyTextFontSize();
+}
+
+void TFrmKonfig::BitBtn3Click()
+{
+    KeyPrintRequest = false;
+    if (FrmHesloT)
+        FrmHesloT->exec();
+}
+
+int TFrmKonfig::RadioGroup1ItemIndex() const
+{
+    return m_radioItems->checkedId();
+}
+
+void TFrmKonfig::SetRadioGroup1ItemIndex(int index)
+{
+    const int lastItem = int(m_radioItems->buttons().size()) - 1;
+    index = std::clamp(index, -1, lastItem);
+    if (index >= 0) {
+        m_radioItems->button(index)->setChecked(true);
+        return;
+    }
+    // An exclusive group keeps one button checked; none is, only with exclusivity off.
+    m_radioItems->setExclusive(false);
+    for (QAbstractButton *item : m_radioItems->buttons())
+        item->setChecked(false);
+    m_radioItems->setExclusive(true);
 }

@@ -3,8 +3,16 @@
 #include "app/Unit2.h"
 #include "platform/DateTime.h"
 #include "platform/ProfileFile.h"
+#include "print/Printout.h"
+#include "settings/HesloT.h"
+#include "settings/Konfigurace.h"
 
 #include <QPlainTextEdit>
+
+namespace {
+// Stands for the expected password until a confirmation replaces it with the stored one.
+const QString KeyPasswordSentinel = QStringLiteral("531864297");
+}
 
 namespace Settings {
 
@@ -50,6 +58,18 @@ void TForm2::ApplyTextFontSize()
     }
 }
 
-// Placeholders until the dialogs land.
-void TForm2::BBKtestClick() {}
-void TForm2::BtnTiskKlicClick() {}
+void TForm2::BBKtestClick()
+{
+    FrmKonfig->exec();
+}
+
+void TForm2::BtnTiskKlicClick()
+{
+    KeyPrintRequest = true;
+    KeyPasswordExpected = KeyPasswordSentinel;
+    FrmHesloT->exec();
+    // Only a confirmation of this opening counts; an entry kept from an earlier one must not
+    // print the key, whatever it was.
+    if (FrmHesloT->ConfirmedInThisOpening() && KeyPasswordEntered == KeyPasswordExpected)
+        PrintKey();
+}

@@ -4,6 +4,8 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
+#include <initializer_list>
+
 // Root ignores file permissions. While this lives, the calling thread lays down the
 // capabilities that let it, so a read-only directory refuses a write as it does for a user.
 class EnforcedPermissions
