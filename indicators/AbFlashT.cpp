@@ -1,23 +1,256 @@
 #include "indicators/AbFlashT.h"
 
-#include <QList>
-#include <QWidget>
+#include "platform/Clock.h"
+#include "platform/Messages.h"
+
+#include <QCoreApplication>
+#include <limits>
+#include <memory>
+#include <vector>
 
 namespace {
-QList<QWidget *> &Clients()
+
+struct FlashModule
 {
-    static QList<QWidget *> clients;
-    return clients;
-}
+    std::vector<std::unique_ptr<TFlashClient>> Clients;
+    quint32 Counter = 0;
+    TAbFlashTimer *Timer = nullptr;
+    quint16 TimerCount = 0;
+    double NextSecondAt = 0;
+    const double OneSecond = 1.0 / 86400.0;
+};
+
+// Never destroyed: controls may still unregister while statics are torn down at exit.
+FlashModule &Module()
+{
+    static FlashModule *module = new FlashModule;
+    return *module;
 }
 
-void AddFlashClient(QWidget *Control, qint64)
+// The module end, run when the program's statics are destroyed.
+struct FlashModuleEnd
 {
-    if (Control && !Clients().contains(Control))
-        Clients().append(Control);
+    ~FlashModuleEnd()
+    {
+        FreeFlashTimer();
+        FreeFlashClients();
+    }
+} moduleEnd;
+
+bool ApplicationBeingDestroyed()
+{
+    return !QCoreApplication::instance() || QCoreApplication::closingDown();
+}
+
+// Far-off intervals must not overflow into the past.
+qint64 SaturatedAdd(qint64 a, qint64 b)
+{
+    qint64 sum = 0;
+    if (!__builtin_add_overflow(a, b, &sum))
+        return sum;
+    return b > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+}
+
+qint64 SaturatedSub(qint64 a, qint64 b)
+{
+    qint64 difference = 0;
+    if (!__builtin_sub_overflow(a, b, &difference))
+        return difference;
+    return b < 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
+}
+
+constexpr qint64 MaxLateness = 1000;
+
+void Notify(QWidget *control, quint32 counter, qint64 value)
+{
+    TFlashTickEvent event(counter, value);
+    QCoreApplication::sendEvent(control, &event);
+}
+
+void ServeClient(TFlashClient &client, quint32 counter, qint64 now, bool secondPassed)
+{
+    // The record may be gone once the control has been notified.
+    QWidget *const control = client.Control;
+    if (!control)
+        return;
+    const qint32 kind = static_cast<qint32>(client.Interval);
+    if (kind >= 2 && kind <= 6) {
+        const bool state = (counter >> kind) & 1u;
+        if (state == client.LastState)
+            return;
+        client.LastState = state;
+        Notify(control, counter, state ? 1 : 0);
+    } else if (kind == 32) {
+        if (secondPassed)
+            Notify(control, counter, 0);
+    } else {
+        if (now < client.NextDue)
+            return;
+        // The tick count is 64 bits, so the lateness is never negative and never wraps.
+        const qint64 late = SaturatedSub(now, client.NextDue);
+        const qint64 correction = late > MaxLateness ? 0 : late;
+        client.NextDue = SaturatedAdd(now, SaturatedSub(client.Interval, correction));
+        Notify(control, counter, correction);
+    }
+}
+
+void FreeFlashTimerAtApplicationEnd()
+{
+    FreeFlashTimer();
+}
+
+}
+
+TAbFlashTimer::TAbFlashTimer(QObject *AOwner)
+    : TAbFlash(AOwner)
+{
+    FlashModule &module = Module();
+    ++module.TimerCount;
+    if (module.TimerCount == 1)
+        SetOnTimer([this](QObject *sender) { FlashTick(sender); });
+    else
+        Messages::Show(QStringLiteral("Only one TAbFlashTimer per Application!\rRemove it..."),
+                       QStringLiteral("Error Message"));
+}
+
+TAbFlashTimer::~TAbFlashTimer()
+{
+    --Module().TimerCount;
+}
+
+void TAbFlashTimer::FlashTick(QObject *)
+{
+    FlashModule &module = Module();
+    const quint32 counter = ++module.Counter;
+    const qint64 now = Clock::TickCount();
+    bool secondPassed = false;
+    if (Clock::Now() >= module.NextSecondAt) {
+        module.NextSecondAt += module.OneSecond;
+        secondPassed = true;
+    }
+    // Clients that a notification adds are served from the next tick on.
+    const size_t count = module.Clients.size();
+    for (size_t position = 0; position < count; ++position) {
+        if (ApplicationBeingDestroyed() || position >= module.Clients.size())
+            return;
+        try {
+            ServeClient(*module.Clients[position], counter, now, secondPassed);
+        } catch (...) {
+            // One failing client must not stop the others.
+        }
+    }
+}
+
+void AddFlashClient(QWidget *Control, qint64 Interval)
+{
+    if (!Control)
+        return;
+    auto &clients = Module().Clients;
+    const qint64 now = Clock::TickCount();
+    bool registered = false;
+    for (const auto &client : clients) {
+        if (client->Control == Control) {
+            client->Interval = Interval;
+            client->NextDue = SaturatedAdd(now, Interval);
+            registered = true;
+        }
+    }
+    if (!registered) {
+        auto client = std::make_unique<TFlashClient>();
+        client->Control = Control;
+        client->Interval = Interval;
+        client->NextDue = SaturatedAdd(now, Interval);
+        clients.push_back(std::move(client));
+    }
+    if (clients.capacity() - clients.size() < 2)
+        clients.reserve(clients.size() + 10);
+    if (!clients.empty())
+        EnsureFlashTimer();
 }
 
 void RemoveFlashClient(QWidget *Control)
 {
-    Clients().removeOne(Control);
+    auto &clients = Module().Clients;
+    for (size_t position = 0; position < clients.size(); ++position) {
+        if (clients[position]->Control == Control) {
+            RemoveFlashClientAt(static_cast<int>(position));
+            break;
+        }
+    }
+    if (ApplicationBeingDestroyed() && clients.empty())
+        FreeFlashTimer();
+}
+
+void RemoveFlashClientAt(int Index)
+{
+    auto &clients = Module().Clients;
+    if (Index < 0 || static_cast<size_t>(Index) >= clients.size())
+        return;
+    clients.erase(clients.begin() + Index);
+}
+
+void EnsureFlashTimer()
+{
+    FlashModule &module = Module();
+    if (module.Timer)
+        return;
+    static bool endRegistered = false;
+    if (!endRegistered && QCoreApplication::instance()) {
+        // The tick thread must be gone before the event loop it waits on is.
+        qAddPostRoutine(FreeFlashTimerAtApplicationEnd);
+        endRegistered = true;
+    }
+    module.NextSecondAt = Clock::Now() + module.OneSecond;
+    module.Timer = new TAbFlashTimer(nullptr);
+}
+
+void FreeFlashTimer()
+{
+    FlashModule &module = Module();
+    TAbFlashTimer *timer = module.Timer;
+    if (!timer)
+        return;
+    module.Timer = nullptr;
+    // Destroying it from inside its own tick would wait on the thread that waits for the tick.
+    if (timer->Ticking()) {
+        timer->SetEnabled(false);
+        timer->deleteLater();
+    } else {
+        delete timer;
+    }
+}
+
+void FreeFlashClients()
+{
+    Module().Clients.clear();
+}
+
+int FlashClientCount()
+{
+    return static_cast<int>(Module().Clients.size());
+}
+
+const TFlashClient *FlashClientAt(int Index)
+{
+    const auto &clients = Module().Clients;
+    if (Index < 0 || static_cast<size_t>(Index) >= clients.size())
+        return nullptr;
+    return clients[static_cast<size_t>(Index)].get();
+}
+
+TAbFlashTimer *FlashTimer()
+{
+    return Module().Timer;
+}
+
+quint32 FlashCounter()
+{
+    return Module().Counter;
+}
+
+void ResetFlashModuleForTests()
+{
+    FreeFlashTimer();
+    FreeFlashClients();
+    Module().Counter = 0;
 }

@@ -77,6 +77,10 @@ void TCanvas::applyPen()
         return;
     QPen pen(resolve(m_penColor));
     pen.setWidth(m_penWidth);
+    // A one-pixel pen is one device pixel wide and reaches every corner of a polygon, as on the
+    // platform the shapes were designed for; a wider one keeps its corners square.
+    pen.setCosmetic(m_penWidth <= 1);
+    pen.setJoinStyle(Qt::MiterJoin);
     m_painter->setPen(pen);
 }
 
@@ -128,8 +132,12 @@ void TCanvas::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3)
 
 void TCanvas::Polygon(const QList<QPoint> &points)
 {
-    if (m_painter && !points.isEmpty())
-        m_painter->drawPolygon(QPolygon(points));
+    if (!m_painter || points.isEmpty())
+        return;
+    m_painter->drawPolygon(QPolygon(points));
+    // Qt leaves out the vertices at the right and bottom of a thin outline; every vertex is inked.
+    if (m_penWidth <= 1)
+        m_painter->drawPoints(QPolygon(points));
 }
 
 void TCanvas::MoveTo(int x, int y)

@@ -1,0 +1,109 @@
+#pragma once
+
+#include "indicators/GClass.h"
+
+#include <QMutex>
+#include <QObject>
+#include <QThread>
+#include <QWaitCondition>
+#include <atomic>
+#include <memory>
+
+enum TThreadPriority : quint8 {
+    tpIdle,
+    tpLowest,
+    tpLower,
+    tpNormal,
+    tpHigher,
+    tpHighest,
+    tpTimeCritical,
+};
+
+// A thread that is created suspended and can be resumed and suspended again, with a termination
+// request that wakes it from a suspension or a sleep. The OS thread starts at the first resume.
+class TAbThread : public QThread
+{
+    Q_OBJECT
+
+public:
+    TAbThread();
+    ~TAbThread() override;
+
+    bool Terminated() const;
+    void Terminate();
+    bool Suspended() const;
+    void Suspend();
+    void Resume();
+    void SetPriority(TThreadPriority Value);
+
+    // Set once the application's event loop is leaving; every tick thread then ends.
+    static bool ApplicationTerminating();
+
+protected:
+    // False when termination was requested while waiting.
+    bool WaitWhileSuspended();
+    // True when the full time passed without a termination request.
+    bool Sleep(quint32 milliseconds);
+
+private:
+    mutable QMutex FMutex;
+    QWaitCondition FWake;
+    bool FSuspended = true;
+    bool FStarted = false;
+    bool FTerminated = false;
+    TThreadPriority FPriority = tpNormal;
+};
+
+class TAbFlash;
+
+// Sleeps tInterval ms and runs its owner's Timer on the user-interface thread, waiting until
+// it has run, so ticks never overlap.
+class TTimerThread : public TAbThread
+{
+    Q_OBJECT
+
+public:
+    TTimerThread(TAbFlash *Timer, bool Enabled);
+
+    TAbFlash *const tOwner;
+    std::atomic<quint32> tInterval = 16;
+
+protected:
+    void run() override;
+
+private:
+    bool Stopped() const;
+};
+
+// A timer whose ticks come from a thread of its own and run OnTimer on the user-interface thread.
+class TAbFlash : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TAbFlash(QObject *AOwner);
+    ~TAbFlash() override;
+
+    bool Enabled() const { return FEnabled; }
+    void SetEnabled(bool Value);
+    TThreadPriority ThreadPriority() const { return FThreadPriority; }
+    void SetThreadPriority(TThreadPriority Value);
+    const TNotifyEvent &OnTimer() const { return FOnTimer; }
+    void SetOnTimer(TNotifyEvent Handler);
+    // A tick is running its handler right now.
+    bool Ticking() const { return FTicking; }
+
+    // Runs on the user-interface thread for every tick.
+    virtual void Timer();
+
+private:
+    void UpdateTimer();
+
+    bool FEnabled = true;
+    quint32 FInterval = 16;
+    TNotifyEvent FOnTimer;
+    std::unique_ptr<TTimerThread> FTimerThread;
+    TThreadPriority FThreadPriority = tpNormal;
+    bool FDestroying = false;
+    bool FTicking = false;
+};

@@ -1,0 +1,191 @@
+#include "ImageCanvas.h"
+#include "indicators/AbProc.h"
+#include "indicators/GClass.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ChangeCounter
+{
+    explicit ChangeCounter(TLED &led)
+    {
+        led.OnChange = [this](TAbPersistent *sender) {
+            ++count;
+            last = sender;
+        };
+    }
+    int count = 0;
+    TAbPersistent *last = nullptr;
+};
+
+TEST(LedGlyph, NewGlyphHasDefaults)
+{
+    TLED led;
+    EXPECT_EQ(led.Shape(), sRound);
+    EXPECT_EQ(led.ColorOn(), clLime);
+    EXPECT_EQ(led.ColorOff(), clBtnFace);
+    EXPECT_EQ(led.Width(), 13);
+    EXPECT_EQ(led.Height(), 13);
+    EXPECT_EQ(led.Rect.Right - led.Rect.Left, 0);
+}
+
+TEST(LedGlyph, SizeOutsideFourToEightyIsIgnoredSilently)
+{
+    TLED led;
+    ChangeCounter changes(led);
+    led.SetWidth(3);
+    led.SetWidth(81);
+    led.SetHeight(3);
+    led.SetHeight(81);
+    EXPECT_EQ(led.Width(), 13);
+    EXPECT_EQ(led.Height(), 13);
+    EXPECT_EQ(changes.count, 0);
+
+    led.SetWidth(4);
+    led.SetHeight(80);
+    EXPECT_EQ(led.Width(), 4);
+    EXPECT_EQ(led.Height(), 80);
+    EXPECT_EQ(changes.count, 2);
+    led.SetWidth(80);
+    led.SetHeight(4);
+    EXPECT_EQ(led.Width(), 80);
+    EXPECT_EQ(led.Height(), 4);
+    EXPECT_EQ(changes.count, 4);
+}
+
+TEST(LedGlyph, OnlyARealChangeNotifiesWithTheGlyphAsSender)
+{
+    TLED led;
+    ChangeCounter changes(led);
+    led.SetShape(sRound);
+    led.SetColorOn(clLime);
+    led.SetColorOff(clBtnFace);
+    led.SetWidth(13);
+    led.SetHeight(13);
+    EXPECT_EQ(changes.count, 0);
+
+    led.SetShape(sDiamondRight);
+    led.SetColorOn(clAqua);
+    led.SetColorOff(clRed);
+    EXPECT_EQ(changes.count, 3);
+    EXPECT_EQ(changes.last, &led);
+    EXPECT_EQ(led.Shape(), sDiamondRight);
+    EXPECT_EQ(led.ColorOn(), clAqua);
+    EXPECT_EQ(led.ColorOff(), clRed);
+}
+
+TEST(LedGlyph, ChangeWithoutHandlerDoesNothingAndChangeObjectPassesItsSender)
+{
+    TLED led;
+    led.Change();
+    TLED other;
+    ChangeCounter changes(led);
+    led.ChangeObject(&other);
+    EXPECT_EQ(changes.count, 1);
+    EXPECT_EQ(changes.last, &other);
+}
+
+// Draws the glyph into (4, 4, 17, 17) of a white image.
+QImage DrawGlyph(TLEDShape shape, bool checked, int size = 13)
+{
+    QImage image = BlankImage(24, 24);
+    QPainter painter(&image);
+    TCanvas canvas(painter, TestPalette());
+    TLED led;
+    led.SetShape(shape);
+    led.SetColorOn(clAqua);
+    led.SetColorOff(clRed);
+    led.Rect = TRect{4, 4, 4 + size, 4 + size};
+    led.Draw(canvas, checked);
+    return image;
+}
+
+TEST(LedGlyph, FillFollowsTheStateAndTheOutlineIsAlwaysTheShadow)
+{
+    const QImage on = DrawGlyph(sRectangle, true);
+    const QImage off = DrawGlyph(sRectangle, false);
+    EXPECT_EQ(Pixel(on, 10, 10), Plain(clAqua));
+    EXPECT_EQ(Pixel(off, 10, 10), Plain(clRed));
+    EXPECT_EQ(Pixel(on, 4, 10), Shadow());
+    EXPECT_EQ(Pixel(off, 4, 10), Shadow());
+}
+
+TEST(LedGlyph, DrawIntoTheEmptyRectangleLeavesNoMark)
+{
+    QImage image = BlankImage(24, 24);
+    QPainter painter(&image);
+    TCanvas canvas(painter, TestPalette());
+    TLED led;
+    led.Draw(canvas, true);
+    painter.end();
+    EXPECT_TRUE(InkBox(image, 0, image.height()).isEmpty());
+}
+
+TEST(LedGlyph, RoundLampStaysInsideItsRectangleWithAGlintAtTheUpperLeft)
+{
+    const QImage image = DrawGlyph(sRound, true);
+    EXPECT_EQ(Pixel(image, 10, 10), Plain(clAqua));
+    EXPECT_EQ(Pixel(image, 4, 10), Shadow());
+    EXPECT_EQ(Pixel(image, 16, 10), Shadow());
+    EXPECT_EQ(Pixel(image, 10, 4), Shadow());
+    EXPECT_EQ(Pixel(image, 10, 16), Shadow());
+    EXPECT_EQ(InkBox(image, 0, image.height()), QRect(4, 4, 13, 13));
+
+    int glintUpperLeft = 0;
+    int glintElsewhere = 0;
+    for (int y = 4; y < 17; ++y)
+        for (int x = 4; x < 17; ++x)
+            if (Pixel(image, x, y) == Highlight())
+                (x <= 10 && y <= 10 ? glintUpperLeft : glintElsewhere)++;
+    EXPECT_GT(glintUpperLeft, 2);
+    EXPECT_EQ(glintElsewhere, 0);
+}
+
+TEST(LedGlyph, NarrowRoundLampStillDrawsItsGlint)
+{
+    const QImage image = DrawGlyph(sRound, false, 7);
+    bool glint = false;
+    for (int y = 4; y < 11; ++y)
+        for (int x = 4; x < 11; ++x)
+            glint = glint || Pixel(image, x, y) == Highlight();
+    EXPECT_TRUE(glint);
+}
+
+struct ShapeCase
+{
+    TLEDShape shape;
+    QList<QPoint> outline;
+    QList<QPoint> blank;
+    QPoint inside;
+};
+
+class LedShapes : public ::testing::TestWithParam<ShapeCase>
+{
+};
+
+// Rectangle (4, 4, 17, 17): W = 13, HW = HH = 6.
+TEST_P(LedShapes, CornersInkedAndOutsideLeftBlank)
+{
+    const ShapeCase &shape = GetParam();
+    const QImage image = DrawGlyph(shape.shape, false);
+    for (const QPoint &corner : shape.outline)
+        EXPECT_EQ(Pixel(image, corner.x(), corner.y()), Shadow()) << corner.x() << "," << corner.y();
+    for (const QPoint &outside : shape.blank)
+        EXPECT_EQ(Pixel(image, outside.x(), outside.y()), QColor(Qt::white))
+            << outside.x() << "," << outside.y();
+    EXPECT_EQ(Pixel(image, shape.inside.x(), shape.inside.y()), Plain(clRed));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AllShapes, LedShapes,
+    ::testing::Values(
+        ShapeCase{sArrowLeft, {{4, 10}, {16, 4}, {16, 16}}, {{4, 4}, {4, 16}, {17, 10}}, {13, 10}},
+        ShapeCase{sArrowRight, {{4, 4}, {16, 10}, {4, 16}}, {{16, 4}, {16, 16}, {3, 10}}, {7, 10}},
+        ShapeCase{sArrowUp, {{10, 4}, {16, 16}, {4, 16}}, {{4, 4}, {16, 4}, {10, 17}}, {10, 13}},
+        ShapeCase{sArrowDown, {{4, 4}, {16, 4}, {10, 16}}, {{4, 16}, {16, 16}, {10, 3}}, {10, 7}},
+        ShapeCase{sRectangle, {{4, 4}, {16, 4}, {4, 16}, {16, 16}}, {{17, 10}, {10, 17}, {3, 3}}, {10, 10}},
+        ShapeCase{sDiamondLeft, {{4, 4}, {10, 4}, {17, 17}, {10, 17}}, {{16, 4}, {4, 17}}, {10, 10}},
+        ShapeCase{sDiamondRight, {{10, 4}, {17, 4}, {10, 17}, {4, 17}}, {{4, 4}, {17, 17}}, {10, 10}}));
+
+}
