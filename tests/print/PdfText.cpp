@@ -1,0 +1,58 @@
+#include "PdfText.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+namespace {
+QString RunPdfToText(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), arguments);
+    process.waitForFinished();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+}
+
+namespace PdfText {
+
+bool Available()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
+}
+
+QString Extract(const QString &pdfPath)
+{
+    return RunPdfToText({QStringLiteral("-layout"), pdfPath, QStringLiteral("-")});
+}
+
+QStringList Pages(const QString &pdfPath)
+{
+    QStringList pages = Extract(pdfPath).split(QLatin1Char('\f'));
+    // pdftotext ends every page with a form feed, the last one included.
+    if (!pages.isEmpty() && pages.last().isEmpty())
+        pages.removeLast();
+    return pages;
+}
+
+QList<Word> Words(const QString &pdfPath)
+{
+    const QString boxes = RunPdfToText({QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")});
+    static const QRegularExpression wordBox(QStringLiteral("<word xMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+    QList<Word> words;
+    for (const QRegularExpressionMatch &match : wordBox.globalMatch(boxes))
+        words.append({match.captured(1).toDouble(), match.captured(2)});
+    return words;
+}
+
+QList<double> LeftsOf(const QList<Word> &words, const QString &text)
+{
+    QList<double> lefts;
+    for (const Word &word : words) {
+        if (word.text == text)
+            lefts.append(word.left);
+    }
+    return lefts;
+}
+
+}

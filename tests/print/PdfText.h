@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// Text extracted from a PDF file by poppler's pdftotext, which tests need installed.
+namespace PdfText {
+
+struct Word
+{
+    double left; // in points
+    QString text;
+};
+
+bool Available();
+// The text of the file laid out as printed; pages end with a form feed.
+QString Extract(const QString &pdfPath);
+// The pages of the file's text, the empty final page included.
+QStringList Pages(const QString &pdfPath);
+// The words of the file with their left edges, in the order they were drawn.
+QList<Word> Words(const QString &pdfPath);
+// The left edges of the words equal to text.
+QList<double> LeftsOf(const QList<Word> &words, const QString &text);
+
+}

@@ -1,0 +1,298 @@
+#include "PdfText.h"
+
+#include "app/Unit2.h"
+#include "platform/AppError.h"
+#include "platform/Clock.h"
+#include "platform/DateTime.h"
+#include "platform/Guarded.h"
+#include "platform/Messages.h"
+#include "platform/PrintDialog.h"
+#include "print/PrintJob.h"
+#include "print/Printout.h"
+
+#include <QFile>
+#include <QFontMetrics>
+#include <QPageSize>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#define REQUIRE_PDFTOTEXT()                                                                        \
+    if (!PdfText::Available())                                                                     \
+    GTEST_SKIP() << "pdftotext (poppler-utils) is not installed"
+
+namespace {
+constexpr double Today = 46000.25;
+
+QString WithoutSpaces(QString text)
+{
+    return text.remove(QRegularExpression(QStringLiteral("\\s")));
+}
+
+// The question labels and answer labels in the order they were printed: "1", "A", "B", "C", "2" …
+QStringList PrintedLabels(const QString &text)
+{
+    static const QRegularExpression label(QStringLiteral("otázka č\\. (\\d+)|Odpověď ([ABC])"));
+    QStringList labels;
+    for (const QRegularExpressionMatch &match : label.globalMatch(text))
+        labels.append(match.captured(1) + match.captured(2));
+    return labels;
+}
+
+QStringList ExpectedLabels(int questions)
+{
+    QStringList labels;
+    for (int n = 1; n <= questions; ++n)
+        labels << QString::number(n) << QStringLiteral("A") << QStringLiteral("B") << QStringLiteral("C");
+    return labels;
+}
+
+// The width of a text in the printer font, in points.
+double PointsWide(const QString &text)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setResolution(PrintJob::DotsPerInch);
+    return QFontMetrics(PrintJob::PrinterFont(), &printer).horizontalAdvance(text) * 72.0 / PrintJob::DotsPerInch;
+}
+
+QString Letter(qint32 index)
+{
+    return index >= 0 && index <= 2 ? QString(QLatin1Char("ABC"[index])) : QStringLiteral("X");
+}
+
+// The lines of a key page that carry entries, with runs of white space collapsed.
+QStringList KeyLines(const QString &page)
+{
+    QStringList lines;
+    for (const QString &line : page.split(QLatin1Char('\n'))) {
+        if (line.contains(QStringLiteral("otázka")))
+            lines.append(line.simplified());
+    }
+    return lines;
+}
+
+class PrintoutTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        outputPath = pdfPath(QStringLiteral("out.pdf"));
+        m_savedQuestions = TestQuestions;
+        m_savedCount = QuestionCount;
+        m_savedCode = TestCode;
+        m_savedMargin = PrinterLeftMargin;
+        m_savedLineLength = PrintLineLength;
+
+        QuestionCount = 30;
+        PrintLineLength = 110;
+        PrinterLeftMargin = 10;
+        TestCode = QStringLiteral("kod: ");
+        for (int n = 1; n <= 30; ++n) {
+            TestQuestions[n] = Totazka{QStringLiteral("Kolik žlutých koní stojí u %1. stáje?").arg(n),
+                                       QStringLiteral("%1 koní").arg(n),
+                                       QStringLiteral("%1 hříbat").arg(n + 1),
+                                       QStringLiteral("žádný kůň"),
+                                       QString(),
+                                       (n * 7) % 3};
+            TestCode += QStringLiteral("%1/%2 ").arg(n * 3).arg(n % 3 + 1);
+        }
+
+        PrintDialog::SetHandler([this](QPrinter &printer) {
+            ++dialogs;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            printer.setOutputFileName(outputPath);
+            return !cancel;
+        });
+        // Every reading of the clock is a day later, so each page's own date shows.
+        Clock::SetNowForTests([this] { return Today + clockReadings++; });
+        Messages::SetHandler([this](Messages::Kind, const QString &, const QString &text) {
+            messages.append(text);
+        });
+    }
+
+    void TearDown() override
+    {
+        PrintDialog::SetHandler(nullptr);
+        Clock::SetNowForTests(nullptr);
+        Messages::SetHandler(nullptr);
+        TestQuestions = m_savedQuestions;
+        QuestionCount = m_savedCount;
+        TestCode = m_savedCode;
+        PrinterLeftMargin = m_savedMargin;
+        PrintLineLength = m_savedLineLength;
+    }
+
+    QString pdfPath(const QString &name) const { return m_dir.filePath(name); }
+
+    QString outputPath;
+    bool cancel = false;
+    int dialogs = 0;
+    int clockReadings = 0;
+    QStringList messages;
+
+private:
+    QTemporaryDir m_dir;
+    std::array<Totazka, 301> m_savedQuestions;
+    qint32 m_savedCount = 0;
+    QString m_savedCode;
+    qint32 m_savedMargin = 0;
+    qint32 m_savedLineLength = 0;
+};
+}
+
+TEST_F(PrintoutTest, TestPrintsEveryQuestionInOrderOnNumberedPages)
+{
+    REQUIRE_PDFTOTEXT();
+    PrintTest();
+    const QStringList pages = PdfText::Pages(outputPath);
+    // Thirty blocks do not fit one A4 page; the document ends with an empty page.
+    ASSERT_GE(pages.size(), 3);
+    EXPECT_TRUE(pages.last().trimmed().isEmpty());
+
+    EXPECT_EQ(PrintedLabels(pages.join(QString())), ExpectedLabels(30));
+    const QString allText = pages.join(QString()).simplified();
+    for (int n = 1; n <= 30; ++n)
+        EXPECT_TRUE(allText.contains(TestQuestions[n].wdotaz)) << n;
+
+    static const QRegularExpression pageNumber(QStringLiteral("Strana (\\d+)"));
+    for (int k = 1; k < pages.size(); ++k) {
+        SCOPED_TRACE(k);
+        const QString page = pages[k - 1];
+        QStringList numbers;
+        for (const QRegularExpressionMatch &match : pageNumber.globalMatch(page))
+            numbers.append(match.captured(1));
+        EXPECT_EQ(numbers, QStringList{QString::number(k)});
+        const QString title = QStringLiteral("Test znalostí     ") + DateTime::ShortDateText(Today + k - 1);
+        EXPECT_TRUE(page.simplified().contains(title.simplified()));
+        EXPECT_TRUE(WithoutSpaces(page).contains(WithoutSpaces(TestCode)));
+    }
+
+    // The date stands five spaces after the title's words, the page number 60 "M" from the edge.
+    const QList<PdfText::Word> words = PdfText::Words(outputPath);
+    const double left = PdfText::LeftsOf(words, QStringLiteral("Test")).value(0, -1);
+    ASSERT_GE(left, 0);
+    const QString date = DateTime::ShortDateText(Today).section(QLatin1Char(' '), 0, 0);
+    EXPECT_NEAR(PdfText::LeftsOf(words, date).value(0) - left, PointsWide(QStringLiteral("Test znalostí     ")), 1.0);
+    EXPECT_NEAR(PdfText::LeftsOf(words, QStringLiteral("Strana")).value(0) - left, 60 * PointsWide(QStringLiteral("M")), 1.0);
+}
+
+TEST_F(PrintoutTest, KeyListsTheAnswersInTwoColumns)
+{
+    REQUIRE_PDFTOTEXT();
+    TestQuestions[4].wcspravOdp = 3;
+    TestQuestions[27].wcspravOdp = -1;
+    PrintKey();
+    const QStringList pages = PdfText::Pages(outputPath);
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_TRUE(pages[1].trimmed().isEmpty());
+
+    QStringList expected;
+    for (int i = 1; i <= 15; ++i) {
+        expected.append(QStringLiteral("   otázka č. %1 - %2       otázka č. %3 - %4")
+                            .arg(i).arg(Letter(TestQuestions[i].wcspravOdp))
+                            .arg(i + 15).arg(Letter(TestQuestions[i + 15].wcspravOdp))
+                            .simplified());
+    }
+    EXPECT_EQ(KeyLines(pages[0]), expected);
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("otázka č. 4 - X")));
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("otázka č. 27 - X")));
+    EXPECT_TRUE(pages[0].contains(QStringLiteral("Otázky testu-klíč")));
+    EXPECT_FALSE(pages[0].contains(DateTime::ShortDateText(Today)));
+    EXPECT_TRUE(WithoutSpaces(pages[0]).contains(WithoutSpaces(TestCode)));
+
+    // The fixed spaces place the columns: three before the first, seven between them.
+    const QList<PdfText::Word> words = PdfText::Words(outputPath);
+    const double left = PdfText::LeftsOf(words, QStringLiteral("Otázky")).value(0, -1);
+    const QList<double> columns = PdfText::LeftsOf(words, QStringLiteral("otázka"));
+    ASSERT_GE(left, 0);
+    ASSERT_EQ(columns.size(), 30);
+    EXPECT_NEAR(columns[0] - left, PointsWide(QStringLiteral("   ")), 0.5);
+    const QString firstEntry = QStringLiteral("otázka č. 1 - %1       ").arg(Letter(TestQuestions[1].wcspravOdp));
+    EXPECT_NEAR(columns[1] - columns[0], PointsWide(firstEntry), 0.5);
+}
+
+TEST_F(PrintoutTest, ShortTestPrintsOnlyItsOwnQuestions)
+{
+    REQUIRE_PDFTOTEXT();
+    QuestionCount = 12;
+    for (int n = 13; n <= 30; ++n)
+        TestQuestions[n].wdotaz = QStringLiteral("stará otázka");
+
+    PrintTest();
+    const QString test = PdfText::Extract(outputPath);
+    EXPECT_EQ(PrintedLabels(test), ExpectedLabels(12));
+    EXPECT_FALSE(test.contains(QStringLiteral("stará")));
+
+    PrintKey();
+    QStringList expected;
+    for (int i = 1; i <= 12; ++i)
+        expected.append(QStringLiteral("otázka č. %1 - %2").arg(i).arg(Letter(TestQuestions[i].wcspravOdp)));
+    EXPECT_EQ(KeyLines(PdfText::Pages(outputPath).value(0)), expected);
+}
+
+TEST_F(PrintoutTest, PageHeadBelowThePageBottomStillTakesOneQuestionPerPage)
+{
+    REQUIRE_PDFTOTEXT();
+    QuestionCount = 3;
+    TestCode = QString(80 * 110, QLatin1Char('k'));
+    PrintTest();
+    const QStringList pages = PdfText::Pages(outputPath);
+    ASSERT_EQ(pages.size(), 4);
+    for (int k = 1; k <= 3; ++k) {
+        EXPECT_EQ(PrintedLabels(pages[k - 1]), ExpectedLabels(k).mid(4 * (k - 1))) << k;
+        EXPECT_TRUE(pages[k - 1].contains(QStringLiteral("Strana %1").arg(k)));
+    }
+}
+
+TEST_F(PrintoutTest, TextLongerThanSixLinesPrintsWhole)
+{
+    REQUIRE_PDFTOTEXT();
+    QString question;
+    for (int i = 0; question.size() < 700; ++i)
+        question += QStringLiteral("č%1ř").arg(i);
+    TestQuestions[1].wdotaz = question;
+    PrintTest();
+    EXPECT_TRUE(WithoutSpaces(PdfText::Pages(outputPath).value(0)).contains(question));
+}
+
+TEST_F(PrintoutTest, CancelledDialogPrintsNothing)
+{
+    cancel = true;
+    PrintTest();
+    PrintKey();
+    EXPECT_EQ(dialogs, 2);
+    EXPECT_FALSE(QFile::exists(outputPath));
+    EXPECT_EQ(clockReadings, 0);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(PrintoutTest, PrinterFailureEndsThePrintoutWithAnError)
+{
+    outputPath = pdfPath(QStringLiteral("chybí/out.pdf"));
+    EXPECT_THROW(PrintKey(), AppError);
+    Guarded(PrintTest);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("Tisk")));
+    EXPECT_FALSE(QFile::exists(outputPath));
+}
+
+TEST_F(PrintoutTest, MarginMovesTheLeftEdge)
+{
+    REQUIRE_PDFTOTEXT();
+    PrinterLeftMargin = 0;
+    outputPath = pdfPath(QStringLiteral("margin0.pdf"));
+    PrintTest();
+    PrinterLeftMargin = 20;
+    outputPath = pdfPath(QStringLiteral("margin20.pdf"));
+    PrintTest();
+
+    const auto leftEdge = [this](const QString &name) {
+        return PdfText::LeftsOf(PdfText::Words(pdfPath(name)), QStringLiteral("otázka")).value(0, -1);
+    };
+    const double left0 = leftEdge(QStringLiteral("margin0.pdf"));
+    ASSERT_GE(left0, 0);
+    EXPECT_NEAR(leftEdge(QStringLiteral("margin20.pdf")) - left0, 20 * PointsWide(QStringLiteral("A")), 1.0);
+}
