@@ -76,8 +76,6 @@ void TForm2::BBStestClick()
         question.wspravneodpovezeno = 0;
     TestStart = Clock::Now();
     TestEnd = TestStart + TestDuration;
-    // A test ended by its first tick must not show the elapsed time of an earlier test.
-    RemainingTime = TestDuration;
     TimerTest->start();
     CurrentQuestion = 1;
     ShowQuestion(1);
