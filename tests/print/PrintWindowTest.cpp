@@ -1,0 +1,88 @@
+#include "PdfText.h"
+
+#include "app/Unit2.h"
+#include "common/WindowFixture.h"
+#include "platform/DateTime.h"
+#include "platform/PrintDialog.h"
+
+#include <QFile>
+#include <QPageSize>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+class PrintWindowTest : public WindowFixture
+{
+protected:
+    void SetUp() override
+    {
+        WindowFixture::SetUp();
+        outputPath = programDir() + QStringLiteral("tisk.pdf");
+        PrintDialog::SetHandler([this](QPrinter &printer) {
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setPageSize(QPageSize(QPageSize::A4));
+            printer.setOutputFileName(outputPath);
+            return !cancel;
+        });
+    }
+    void TearDown() override
+    {
+        PrintDialog::SetHandler(nullptr);
+        WindowFixture::TearDown();
+    }
+
+    // A window over a bank of 40 questions with a test generated.
+    void generateTest()
+    {
+        CreateWindow(MakeBankRecords(20, 12, 8));
+        QTest::mouseClick(window->BBGtest, Qt::LeftButton);
+        ASSERT_TRUE(window->BtnTisk->isEnabled());
+    }
+
+    QString outputPath;
+    bool cancel = false;
+};
+}
+
+TEST_F(PrintWindowTest, PrintButtonPrintsTheGeneratedTest)
+{
+    if (!PdfText::Available())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    generateTest();
+    QTest::mouseClick(window->BtnTisk, Qt::LeftButton);
+    ASSERT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
+
+    const QString text = PdfText::Extract(outputPath);
+    const QString flat = text.simplified();
+    const QString withoutSpaces = QString(text).remove(QRegularExpression(QStringLiteral("\\s")));
+    EXPECT_TRUE(withoutSpaces.contains(QString(TestCode).remove(QLatin1Char(' '))));
+    EXPECT_TRUE(flat.contains(DateTime::ShortDateText(now)));
+    for (int n = 1; n <= QuestionCount; ++n) {
+        EXPECT_TRUE(flat.contains(QStringLiteral("otázka č. %1 ").arg(n))) << n;
+        EXPECT_TRUE(flat.contains(TestQuestions[n].wdotaz)) << n;
+    }
+}
+
+TEST_F(PrintWindowTest, CancelledPrintLeavesTheWindowAsItWas)
+{
+    generateTest();
+    cancel = true;
+    const QString code = TestCode;
+    QTest::mouseClick(window->BtnTisk, Qt::LeftButton);
+    EXPECT_FALSE(QFile::exists(outputPath));
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_EQ(TestCode, code);
+    EXPECT_TRUE(window->BtnTisk->isEnabled());
+}
+
+TEST_F(PrintWindowTest, PrinterFailureIsShownAndTheProgramGoesOn)
+{
+    generateTest();
+    outputPath = programDir() + QStringLiteral("chybí/tisk.pdf");
+    QTest::mouseClick(window->BtnTisk, Qt::LeftButton);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("Tisk")));
+    EXPECT_TRUE(window->BtnTisk->isEnabled());
+}
