@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <ostream>
+#include <string>
 
 using Evaluation = RunFixture;
 
@@ -104,6 +106,11 @@ struct RateCase
     int percent;
 };
 
+void PrintTo(const RateCase &rate, std::ostream *out)
+{
+    *out << rate.correct << " of " << rate.questions << " correct";
+}
+
 class SuccessRate : public RunFixture, public ::testing::WithParamInterface<RateCase>
 {
 };
@@ -127,4 +134,8 @@ INSTANTIATE_TEST_SUITE_P(Evaluation, SuccessRate,
                                            RateCase{50, 40, 30, 30, 29, 97},
                                            RateCase{5, 4, 4, 8, 1, 12},
                                            RateCase{5, 4, 4, 8, 3, 38},
-                                           RateCase{10, 10, 9, 24, 15, 62}));
+                                           RateCase{10, 10, 9, 24, 15, 62}),
+                         [](const ::testing::TestParamInfo<RateCase> &info) {
+                             return "Correct" + std::to_string(info.param.correct) + "Of"
+                                 + std::to_string(info.param.questions);
+                         });
