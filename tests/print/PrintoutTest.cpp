@@ -247,17 +247,6 @@ TEST_F(PrintoutTest, PageHeadBelowThePageBottomStillTakesOneQuestionPerPage)
     }
 }
 
-TEST_F(PrintoutTest, TextLongerThanSixLinesPrintsWhole)
-{
-    REQUIRE_PDFTOTEXT();
-    QString question;
-    for (int i = 0; question.size() < 700; ++i)
-        question += QStringLiteral("č%1ř").arg(i);
-    TestQuestions[1].wdotaz = question;
-    PrintTest();
-    EXPECT_TRUE(WithoutSpaces(PdfText::Pages(outputPath).value(0)).contains(question));
-}
-
 TEST_F(PrintoutTest, CancelledDialogPrintsNothing)
 {
     cancel = true;
@@ -277,22 +266,4 @@ TEST_F(PrintoutTest, PrinterFailureEndsThePrintoutWithAnError)
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains(QStringLiteral("Tisk")));
     EXPECT_FALSE(QFile::exists(outputPath));
-}
-
-TEST_F(PrintoutTest, MarginMovesTheLeftEdge)
-{
-    REQUIRE_PDFTOTEXT();
-    PrinterLeftMargin = 0;
-    outputPath = pdfPath(QStringLiteral("margin0.pdf"));
-    PrintTest();
-    PrinterLeftMargin = 20;
-    outputPath = pdfPath(QStringLiteral("margin20.pdf"));
-    PrintTest();
-
-    const auto leftEdge = [this](const QString &name) {
-        return PdfText::LeftsOf(PdfText::Words(pdfPath(name)), QStringLiteral("otázka")).value(0, -1);
-    };
-    const double left0 = leftEdge(QStringLiteral("margin0.pdf"));
-    ASSERT_GE(left0, 0);
-    EXPECT_NEAR(leftEdge(QStringLiteral("margin20.pdf")) - left0, 20 * PointsWide(QStringLiteral("A")), 1.0);
 }
