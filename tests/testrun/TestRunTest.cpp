@@ -20,8 +20,10 @@ double seconds(int count)
 
 QString countdownText(int minutes, int secs, int totalMinutes)
 {
-    return QStringLiteral("Zbývající čas: ") + DateTime::LongTimeText(DateTime::EncodeTime(0, minutes, secs, 0))
-        + QStringLiteral(" / ") + DateTime::LongTimeText(DateTime::EncodeTime(0, totalMinutes, 0, 0));
+    const double remaining = DateTime::EncodeTime(0, minutes, secs, 0);
+    const double length = DateTime::EncodeTime(0, totalMinutes, 0, 0);
+    return QStringLiteral("Zbývající čas: %1 / %2")
+        .arg(DateTime::LongTimeText(remaining), DateTime::LongTimeText(length));
 }
 
 }
