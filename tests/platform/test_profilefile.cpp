@@ -128,7 +128,8 @@ TEST_F(ProfileFileTest, CommentsOfAFileWithoutEntriesAreKept)
 
 TEST_F(ProfileFileTest, DamagedFileReadsDefaultsWithoutCrashing)
 {
-    writeFile(QByteArray("\xff\xfe[Te\0st]\n=\n[[[\nDobaTestu\n\x01\x02=\x03", 26));
+    const char damaged[] = "\xff\xfe[Te\0st]\n=\n[[[\nDobaTestu\n\x01\x02=\x03";
+    writeFile(QByteArray(damaged, sizeof damaged - 1));
     ProfileFile profile(path());
     EXPECT_EQ(profile.readInteger("Test", "DobaTestu", 30), 30);
     EXPECT_NO_THROW(profile.writeInteger("Test", "DobaTestu", 15));

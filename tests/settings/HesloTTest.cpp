@@ -1,0 +1,284 @@
+#include "EnforcedPermissions.h"
+#include "ModalDriver.h"
+#include "SettingsTestFixture.h"
+
+#include "app/Unit2.h"
+#include "settings/HesloT.h"
+#include "settings/Konfigurace.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+class HesloTTest : public SettingsTestFixture
+{
+protected:
+    // The key-print flow from the main window's button, the action run in the open dialog.
+    void printKey(std::function<void()> action)
+    {
+        window->BtnTiskKlic->setEnabled(true);
+        WhenShown(FrmHesloT, std::move(action));
+        QTest::mouseClick(window->BtnTiskKlic, Qt::LeftButton);
+    }
+
+    void printKeyWith(const QString &entry)
+    {
+        printKey([this, entry] { confirm(entry); });
+    }
+
+    // The change flow from the configuration dialog's button.
+    void changePassword(std::function<void()> action)
+    {
+        WhenShown(FrmKonfig, [this, action = std::move(action)]() mutable {
+            WhenShown(FrmHesloT, std::move(action));
+            QTest::mouseClick(FrmKonfig->BitBtn3, Qt::LeftButton);
+            FrmKonfig->reject();
+        });
+        QTest::mouseClick(window->BBKtest, Qt::LeftButton);
+    }
+
+    void confirm(const QString &entry)
+    {
+        QTest::keyClicks(FrmHesloT->MaskEdit1, entry);
+        QTest::mouseClick(FrmHesloT->BitBtn1, Qt::LeftButton);
+    }
+
+    void storeNewPassword(const QString &password)
+    {
+        changePassword([this, password] {
+            confirm(currentPassword);
+            ASSERT_TRUE(FrmHesloT->Panel2->isVisible());
+            QTest::keyClicks(FrmHesloT->MaskEdit2, password);
+            QTest::mouseClick(FrmHesloT->BitBtn2, Qt::LeftButton);
+        });
+        currentPassword = password;
+    }
+
+    QString currentPassword = QStringLiteral("0");
+};
+
+TEST_F(HesloTTest, FormShowsItsControlsWhereTheFormPutsThem)
+{
+    CreateWindowWithSettings();
+    TFrmHesloT *dialog = FrmHesloT;
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Heslo pro tisk klíče"));
+    EXPECT_EQ(dialog->size(), QSize(403, 155));
+    EXPECT_EQ(dialog->Panel1->geometry(), QRect(8, 8, 385, 60));
+    EXPECT_EQ(dialog->MaskEdit1->geometry(), QRect(16, 13, 250, 21));
+    EXPECT_EQ(dialog->BitBtn1->geometry(), QRect(272, 11, 99, 25));
+    EXPECT_EQ(dialog->BitBtn1->text(), QStringLiteral("Heslo"));
+    EXPECT_TRUE(dialog->BitBtn1->isDefault());
+    EXPECT_EQ(dialog->CheckBox1->geometry(), QRect(16, 40, 97, 17));
+    EXPECT_EQ(dialog->Panel2->geometry(), QRect(8, 71, 385, 76));
+    EXPECT_FALSE(dialog->Panel2->isVisibleTo(dialog));
+    EXPECT_EQ(dialog->Label1->text(), QStringLiteral("Zadejte prosím nové heslo, možno použít pouze číslice 0-9"));
+    EXPECT_EQ(dialog->Label1->pos(), QPoint(16, 8));
+    EXPECT_EQ(dialog->MaskEdit2->geometry(), QRect(16, 27, 250, 21));
+    EXPECT_EQ(dialog->BitBtn2->geometry(), QRect(272, 25, 99, 25));
+    EXPECT_EQ(dialog->BitBtn2->text(), QStringLiteral("Změň heslo"));
+    EXPECT_EQ(dialog->CheckBox2->geometry(), QRect(16, 51, 97, 17));
+    for (QCheckBox *checkBox : {dialog->CheckBox1, dialog->CheckBox2}) {
+        EXPECT_EQ(checkBox->text(), QStringLiteral("skrývat znaky"));
+        EXPECT_TRUE(checkBox->isChecked());
+    }
+}
+
+TEST_F(HesloTTest, CheckBoxesSwitchTheMasking)
+{
+    CreateWindowWithSettings();
+    const std::pair<QCheckBox *, QLineEdit *> pairs[] = {{FrmHesloT->CheckBox1, FrmHesloT->MaskEdit1},
+                                                         {FrmHesloT->CheckBox2, FrmHesloT->MaskEdit2}};
+    for (const auto &[checkBox, edit] : pairs) {
+        EXPECT_EQ(edit->echoMode(), QLineEdit::Password);
+        checkBox->click();
+        EXPECT_EQ(edit->echoMode(), QLineEdit::Normal);
+        checkBox->click();
+        EXPECT_EQ(edit->echoMode(), QLineEdit::Password);
+    }
+}
+
+TEST_F(HesloTTest, DefaultPasswordWithoutStoredOnePrintsTheKey)
+{
+    CreateWindowWithSettings();
+    printKeyWith("0");
+    EXPECT_EQ(printDialogCalls, 1);
+    EXPECT_EQ(KeyPasswordEntered, "0");
+    EXPECT_EQ(KeyPasswordExpected, "0");
+    EXPECT_TRUE(messages.isEmpty());
+    EXPECT_FALSE(FrmHesloT->Panel2->isVisibleTo(FrmHesloT)) << "hidden again on close";
+}
+
+TEST_F(HesloTTest, WrongPasswordClosesWithoutMessageAndPrintsNothing)
+{
+    CreateWindowWithSettings();
+    printKeyWith("1");
+    EXPECT_FALSE(FrmHesloT->isVisible());
+    EXPECT_EQ(printDialogCalls, 0);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(HesloTTest, EveryOpeningStartsWithAnEmptyEntry)
+{
+    CreateWindowWithSettings();
+    FrmHesloT->MaskEdit1->setText("left over");
+    printKey([this] {
+        EXPECT_TRUE(FrmHesloT->MaskEdit1->text().isEmpty());
+        confirm("0");
+    });
+    EXPECT_EQ(printDialogCalls, 1);
+}
+
+TEST_F(HesloTTest, EntryOfAnEarlierOpeningNeverPrintsTheKey)
+{
+    // The stored password is the very text the key-print flow expects before a confirmation.
+    CreateWindowWithSettings("[Tisk]\nwht=" + TFrmHesloT::EncodePassword("531864297").toLatin1() + "\n");
+    printKeyWith("531864297");
+    ASSERT_EQ(printDialogCalls, 1);
+
+    printKey([this] { FrmHesloT->reject(); });
+    EXPECT_EQ(printDialogCalls, 1) << "closed without confirming";
+    printKey([this] { FrmHesloT->close(); });
+    EXPECT_EQ(printDialogCalls, 1);
+}
+
+TEST_F(HesloTTest, NewPasswordIsStoredAsTwoDigitsACharacterAndThenMatches)
+{
+    CreateWindowWithSettings("[Tisk]\nwht=48\n");
+    storeNewPassword("1234");
+    EXPECT_EQ(settingsValues("wht"), QStringList{"49505152"});
+    EXPECT_FALSE(FrmHesloT->isVisible());
+
+    printKeyWith("0");
+    EXPECT_EQ(printDialogCalls, 0) << "the old password no longer matches";
+    printKeyWith("1234");
+    EXPECT_EQ(printDialogCalls, 1);
+    printKeyWith("  1234\t");
+    EXPECT_EQ(printDialogCalls, 2) << "the entry is trimmed";
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(HesloTTest, EncodingAndDecodingRoundTrip)
+{
+    for (const QString &password : {QString(), QStringLiteral("0"), QStringLiteral("9081726354")}) {
+        const QString stored = TFrmHesloT::EncodePassword(password);
+        EXPECT_EQ(stored.size(), 2 * password.size());
+        EXPECT_EQ(TFrmHesloT::DecodePassword(stored), password);
+    }
+}
+
+TEST_F(HesloTTest, EmptyPasswordIsStoredEmptyAndMatchesAnEmptyEntry)
+{
+    CreateWindowWithSettings();
+    storeNewPassword("");
+    EXPECT_EQ(settingsValues("wht"), QStringList{""});
+    printKeyWith("   ");
+    EXPECT_EQ(printDialogCalls, 1);
+    printKeyWith("");
+    EXPECT_EQ(printDialogCalls, 2);
+}
+
+TEST_F(HesloTTest, ChangePanelAppearsOnlyAfterAMatchAndStaysAfterALaterFailure)
+{
+    CreateWindowWithSettings();
+    changePassword([this] {
+        confirm("7");
+        EXPECT_TRUE(FrmHesloT->isVisible()) << "the change flow lets the user try again";
+        EXPECT_FALSE(FrmHesloT->Panel2->isVisible());
+
+        FrmHesloT->MaskEdit1->clear();
+        confirm("0");
+        EXPECT_TRUE(FrmHesloT->Panel2->isVisible());
+        QTest::keyClicks(FrmHesloT->MaskEdit2, "55");
+
+        FrmHesloT->MaskEdit1->clear();
+        confirm("8");
+        EXPECT_TRUE(FrmHesloT->Panel2->isVisible());
+        EXPECT_EQ(FrmHesloT->MaskEdit2->text(), "55") << "emptied only by a match";
+        FrmHesloT->close();
+    });
+    EXPECT_FALSE(FrmHesloT->Panel2->isVisibleTo(FrmHesloT));
+    EXPECT_FALSE(settingsFileExists());
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(HesloTTest, EnterInTheNewPasswordFieldConfirmsTheCurrentOne)
+{
+    CreateWindowWithSettings();
+    changePassword([this] {
+        confirm("0");
+        QTest::keyClicks(FrmHesloT->MaskEdit2, "42");
+        QTest::keyClick(FrmHesloT->MaskEdit2, Qt::Key_Return);
+        EXPECT_TRUE(FrmHesloT->MaskEdit2->text().isEmpty()) << "the match empties the new password";
+        FrmHesloT->close();
+    });
+    EXPECT_FALSE(settingsFileExists());
+}
+
+TEST_F(HesloTTest, NewPasswordFieldTakesDigitsOnly)
+{
+    CreateWindowWithSettings();
+    QLineEdit *edit = FrmHesloT->MaskEdit2;
+    QTest::keyClicks(edit, "1a2 -3");
+    EXPECT_EQ(edit->text(), "123");
+    EXPECT_EQ(beeps, 3);
+    QTest::keyClick(edit, Qt::Key_Backspace);
+    EXPECT_EQ(edit->text(), "123") << "backspace is refused";
+    EXPECT_EQ(beeps, 4);
+    QTest::keyClick(edit, Qt::Key_Home);
+    QTest::keyClick(edit, Qt::Key_Delete);
+    EXPECT_EQ(edit->text(), "23") << "Delete still edits";
+    EXPECT_EQ(beeps, 4);
+
+    beeps = 0;
+    QTest::keyClicks(FrmHesloT->MaskEdit1, "ab 1");
+    EXPECT_EQ(FrmHesloT->MaskEdit1->text(), "ab 1") << "the current password has no filter";
+    EXPECT_EQ(beeps, 0);
+}
+
+class HesloTDamagedTest : public HesloTTest, public ::testing::WithParamInterface<const char *>
+{
+};
+
+TEST_P(HesloTDamagedTest, UndecodableStoredPasswordNeverMatches)
+{
+    CreateWindowWithSettings(QByteArray("[Tisk]\nwht=") + GetParam() + "\n");
+    for (const char *entry : {"", "0", "4", "1"}) {
+        messages.clear();
+        printKeyWith(QString::fromLatin1(entry));
+        EXPECT_EQ(printDialogCalls, 0) << entry;
+        EXPECT_EQ(messages.size(), 1) << entry;
+    }
+    changePassword([this] {
+        confirm("");
+        EXPECT_FALSE(FrmHesloT->Panel2->isVisible());
+        FrmHesloT->close();
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(StoredForms, HesloTDamagedTest, ::testing::Values("4", "4x", "485", "-1", "+9", "48 9"));
+
+TEST_F(HesloTTest, RefusedPasswordWriteIsShownAndLeavesTheFileAsItWas)
+{
+    const QByteArray ini = "[Tisk]\nwht=48\n";
+    CreateWindowWithSettings(ini);
+    const QString directory = programDir();
+    ASSERT_TRUE(QFile::setPermissions(directory, QFile::ReadOwner | QFile::ExeOwner));
+    changePassword([this] {
+        confirm("0");
+        QTest::keyClicks(FrmHesloT->MaskEdit2, "99");
+        EnforcedPermissions enforced;
+        QTest::mouseClick(FrmHesloT->BitBtn2, Qt::LeftButton);
+    });
+    QFile::setPermissions(directory, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.front().contains(QDir::toNativeSeparators(directory + "Test.ini")));
+    EXPECT_EQ(settingsFileContents(), ini);
+}
+
+}
