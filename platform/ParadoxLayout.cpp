@@ -101,6 +101,7 @@ private:
     void readFields()
     {
         m_position = m_extended ? kExtendedFieldList : kFixedHeaderSize;
+        require(0, QStringLiteral("hlavička je kratší než její pevná část"));
         if (m_extended) {
             const int codePage = readLE16(at(kCodePageOffset));
             m_layout.codePage = codePage == 0 ? 437 : codePage;

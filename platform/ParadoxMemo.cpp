@@ -123,7 +123,8 @@ QByteArray ParadoxMemo::subAllocatedValue(qint64 block, int index, quint32 lengt
     if (stored != length)
         fail(QStringLiteral("délka hodnoty v bloku (%1 B) nesouhlasí se záznamem (%2 B)")
                  .arg(stored).arg(length));
-    if (entry[0] == 0 || start + qint64(length) > m_bytes->size())
+    const qint64 blockEnd = block + qint64(readLE16(m_bytes->constData() + block + 1)) * kChunkSize;
+    if (entry[0] == 0 || start + qint64(length) > std::min<qint64>(blockEnd, m_bytes->size()))
         fail(QStringLiteral("hodnota v bloku na pozici %1 přesahuje soubor").arg(block));
     return m_bytes->mid(start, length);
 }

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+// Header-only, so that tests can read the CSV the tool writes with the same rules.
+
 // One CSV row and the line of the file it starts on.
 struct CsvRow
 {
@@ -28,3 +30,124 @@ public:
     int line;
     QString reason;
 };
+
+namespace csv_detail {
+
+class CsvParser
+{
+public:
+    explicit CsvParser(const QString &text) : m_text(text) {}
+
+    QList<CsvRow> rows()
+    {
+        QList<CsvRow> rows;
+        while (m_position < m_text.size()) {
+            if (atLineEnd()) {
+                skipLineEnd();
+                continue;
+            }
+            rows.append(row());
+        }
+        return rows;
+    }
+
+private:
+    bool atLineEnd() const
+    {
+        const QChar c = m_text[m_position];
+        return c == QLatin1Char('\n') || c == QLatin1Char('\r');
+    }
+
+    void skipLineEnd()
+    {
+        if (m_text[m_position] == QLatin1Char('\r') && m_position + 1 < m_text.size()
+            && m_text[m_position + 1] == QLatin1Char('\n'))
+            ++m_position;
+        ++m_position;
+        ++m_line;
+    }
+
+    CsvRow row()
+    {
+        CsvRow row;
+        row.line = m_line;
+        for (;;) {
+            row.cells.append(cell());
+            if (m_position >= m_text.size())
+                break;
+            if (atLineEnd()) {
+                skipLineEnd();
+                break;
+            }
+            ++m_position; // the comma
+        }
+        return row;
+    }
+
+    QString cell()
+    {
+        if (m_position < m_text.size() && m_text[m_position] == QLatin1Char('"'))
+            return quotedCell();
+        const qsizetype start = m_position;
+        while (m_position < m_text.size() && m_text[m_position] != QLatin1Char(',') && !atLineEnd())
+            ++m_position;
+        return m_text.mid(start, m_position - start);
+    }
+
+    QString quotedCell()
+    {
+        const int startLine = m_line;
+        QString value;
+        ++m_position;
+        for (;;) {
+            if (m_position >= m_text.size())
+                throw CsvError(startLine, QStringLiteral("neukončené uvozovky"));
+            const QChar c = m_text[m_position++];
+            if (c == QLatin1Char('"')) {
+                if (m_position < m_text.size() && m_text[m_position] == QLatin1Char('"')) {
+                    value.append(c);
+                    ++m_position;
+                    continue;
+                }
+                break;
+            }
+            if (c == QLatin1Char('\n'))
+                ++m_line;
+            value.append(c);
+        }
+        if (m_position < m_text.size() && m_text[m_position] != QLatin1Char(',') && !atLineEnd())
+            throw CsvError(m_line, QStringLiteral("text za uzavírací uvozovkou"));
+        return value;
+    }
+
+    const QString &m_text;
+    qsizetype m_position = 0;
+    int m_line = 1;
+};
+
+inline QString FormatCell(const QString &cell)
+{
+    const bool needsQuotes = cell.contains(QLatin1Char(',')) || cell.contains(QLatin1Char('"'))
+        || cell.contains(QLatin1Char('\n')) || cell.contains(QLatin1Char('\r'));
+    if (!needsQuotes)
+        return cell;
+    QString quoted = cell;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+}
+
+inline QList<CsvRow> Csv::parse(const QString &text)
+{
+    return csv_detail::CsvParser(text).rows();
+}
+
+inline QString Csv::formatRow(const QStringList &cells)
+{
+    QStringList formatted;
+    formatted.reserve(cells.size());
+    for (const QString &cell : cells)
+        formatted.append(csv_detail::FormatCell(cell));
+    return formatted.join(QLatin1Char(',')) + QLatin1Char('\n');
+}

@@ -1,0 +1,268 @@
+// Damaged tables, made by cutting and corrupting good ones: each gives a TableError that
+// names the file, never a crash, a hang or a wrong record count.
+#include "common/BankBuilder.h"
+#include "platform/AppError.h"
+#include "platform/ParadoxTable.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr char kName[] = "poškozená.db";
+
+QByteArray ReadFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void PutLE16(QByteArray &bytes, int offset, quint16 value)
+{
+    bytes[offset] = char(value & 0xFF);
+    bytes[offset + 1] = char(value >> 8);
+}
+
+void PutLE32(QByteArray &bytes, int offset, quint32 value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[offset + i] = char(value >> (8 * i));
+}
+
+quint16 LE16(const QByteArray &bytes, int offset)
+{
+    return quint16(quint8(bytes[offset]) | (quint8(bytes[offset + 1]) << 8));
+}
+
+// A damaged table may well hold text where a number was: that is a conversion error.
+void IntegerIfAny(const ParadoxTable &table, const QString &name)
+{
+    try {
+        table.fieldAsInteger(name);
+    } catch (const ConvertError &) {
+    }
+}
+
+// Opens the bytes and reads every field of every record as text, and those that are no memo
+// as integers too, as the program and `dump` do.
+void ReadEverything(const QByteArray &db, const QByteArray &mb)
+{
+    ParadoxTable table;
+    table.openFromBytes(db, mb, QString::fromUtf8(kName));
+    table.first();
+    for (int r = 0; r < table.recordCount(); ++r) {
+        for (int i = 0; i < table.fieldCount(); ++i)
+            table.fieldAsString(table.field(i).name);
+        for (int i = 0; i < table.fieldCount(); ++i) {
+            if (table.field(i).type != paradox::FieldType::Memo)
+                IntegerIfAny(table, table.field(i).name);
+        }
+        table.next();
+    }
+}
+
+// The table error for the bytes, or an empty text when they read without one.
+QString TableErrorFor(const QByteArray &db, const QByteArray &mb)
+{
+    try {
+        ReadEverything(db, mb);
+    } catch (const TableError &error) {
+        return error.message();
+    }
+    return {};
+}
+
+class DamagedTable : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        // 40 records take several data blocks; record 1 has a memo value in the .mb.
+        QList<BankRecord> records = MakeBankRecords(15, 15, 10);
+        records[0].dotaz = QStringLiteral("Velmi dlouhá otázka. ").repeated(30);
+        const QString path = m_dir.filePath(QStringLiteral("good.db"));
+        WriteBank(path, records);
+        m_db = ReadFile(path);
+        m_mb = ReadFile(m_dir.filePath(QStringLiteral("good.mb")));
+        m_headerSize = LE16(m_db, 2);
+        m_blockSize = quint8(m_db[5]) * 1024;
+        ASSERT_GE(LE16(m_db, 0x0C), 3) << "the fixture needs several blocks";
+        ASSERT_TRUE(TableErrorFor(m_db, m_mb).isEmpty());
+    }
+
+    int blockStart(int block) const { return m_headerSize + (block - 1) * m_blockSize; }
+
+    void expectUnreadable(const QByteArray &db, const char *what) const
+    {
+        const QString message = TableErrorFor(db, m_mb);
+        EXPECT_TRUE(message.contains(QStringLiteral("není čitelná tabulka Paradox"))) << what << ": " << qPrintable(message);
+        EXPECT_TRUE(message.contains(QString::fromUtf8(kName))) << what << ": " << qPrintable(message);
+    }
+
+    void expectDamagedMemo(const QByteArray &mb, const char *what) const
+    {
+        const QString message = TableErrorFor(m_db, mb);
+        EXPECT_TRUE(message.contains(QStringLiteral("poškozená.mb"))) << what << ": " << qPrintable(message);
+    }
+
+    QByteArray changed(const std::function<void(QByteArray &)> &change) const
+    {
+        QByteArray bytes = m_db;
+        change(bytes);
+        return bytes;
+    }
+
+    QTemporaryDir m_dir;
+    QByteArray m_db;
+    QByteArray m_mb;
+    int m_headerSize = 0;
+    int m_blockSize = 0;
+};
+
+TEST_F(DamagedTable, TruncatedFile)
+{
+    for (const qsizetype length : {qsizetype(0), qsizetype(10), qsizetype(0x57), qsizetype(0x100),
+                                   qsizetype(m_headerSize - 1), qsizetype(m_headerSize),
+                                   qsizetype(m_headerSize + 100), m_db.size() - 1})
+        expectUnreadable(m_db.left(length), qPrintable(QStringLiteral("length %1").arg(length)));
+}
+
+TEST_F(DamagedTable, CountsThatDisagreeWithTheFile)
+{
+    const quint32 records = quint8(m_db[6]) | (quint8(m_db[7]) << 8);
+    expectUnreadable(changed([&](QByteArray &b) { PutLE32(b, 6, records + 1); }), "one record more");
+    expectUnreadable(changed([&](QByteArray &b) { PutLE32(b, 6, records - 1); }), "one record less");
+    expectUnreadable(changed([](QByteArray &b) { PutLE32(b, 6, 0xFFFFFFFFu); }), "huge record count");
+    expectUnreadable(changed([](QByteArray &b) { PutLE16(b, 0x0C, 60000); }), "blocks beyond the file");
+    expectUnreadable(changed([](QByteArray &b) { PutLE16(b, 2, 0xFFFF); }), "header beyond the file");
+    expectUnreadable(changed([](QByteArray &b) { PutLE16(b, 2, 0x20); }), "header too short");
+    expectUnreadable(changed([](QByteArray &b) { PutLE16(b, 0, LE16(b, 0) + 1); }), "record size");
+    expectUnreadable(changed([](QByteArray &b) { PutLE16(b, 0, 0); }), "zero record size");
+    expectUnreadable(changed([](QByteArray &b) { PutLE16(b, 0x21, 0); }), "no fields");
+    expectUnreadable(changed([](QByteArray &b) { PutLE16(b, 0x21, 2000); }), "fields beyond the header");
+    expectUnreadable(changed([&](QByteArray &b) { PutLE16(b, blockStart(1) + 4, 7); }), "block data size");
+    expectUnreadable(changed([&](QByteArray &b) { PutLE16(b, blockStart(1) + 4, 0x7000); }), "block overflow");
+    expectUnreadable(changed([](QByteArray &b) { b[5] = 5; }), "block size");
+    expectUnreadable(changed([](QByteArray &b) { b[5] = 0; }), "zero block size");
+}
+
+TEST_F(DamagedTable, LoopingChain)
+{
+    expectUnreadable(changed([&](QByteArray &b) { PutLE16(b, blockStart(2), 1); }), "back to the first");
+    expectUnreadable(changed([&](QByteArray &b) { PutLE16(b, blockStart(1), 1); }), "onto itself");
+}
+
+TEST_F(DamagedTable, ChainLeavingTheFile)
+{
+    expectUnreadable(changed([&](QByteArray &b) { PutLE16(b, blockStart(1), 999); }), "next block");
+    expectUnreadable(changed([](QByteArray &b) { PutLE16(b, 0x0E, LE16(b, 0x0C) + 1); }), "first block");
+}
+
+TEST_F(DamagedTable, EncryptedTable)
+{
+    const QString message = TableErrorFor(changed([](QByteArray &b) { PutLE32(b, 0x25, 0x1234ABCDu); }), m_mb);
+    EXPECT_TRUE(message.contains(QStringLiteral("heslem"))) << qPrintable(message);
+}
+
+TEST_F(DamagedTable, UnknownFieldTypeOrSize)
+{
+    const QString message = TableErrorFor(changed([](QByteArray &b) { b[0x78] = 0x07; }), m_mb);
+    EXPECT_TRUE(message.contains(QStringLiteral("neznámý typ 0x07"))) << qPrintable(message);
+    expectUnreadable(changed([](QByteArray &b) { b[0x79] = 3; }), "Long of 3 bytes");
+}
+
+TEST_F(DamagedTable, MissingFieldName)
+{
+    const qsizetype names = m_db.indexOf(QByteArray("Cis\0Skupina", 11));
+    ASSERT_GT(names, 0);
+    const QString first = TableErrorFor(changed([&](QByteArray &b) { b[names] = 0; }), m_mb);
+    EXPECT_TRUE(first.contains(QStringLiteral("chybí jméno pole č. 1"))) << qPrintable(first);
+    const qsizetype last = m_db.indexOf("CspravOdp", names);
+    const QString cut = TableErrorFor(changed([&](QByteArray &b) {
+        std::fill(b.begin() + last, b.begin() + m_headerSize, '\x01');
+    }), m_mb);
+    EXPECT_TRUE(cut.contains(QStringLiteral("chybí jméno pole č. 8"))) << qPrintable(cut);
+}
+
+TEST_F(DamagedTable, IndexFileOrUnknownVersion)
+{
+    expectUnreadable(changed([](QByteArray &b) { b[4] = 1; }), "index file");
+    expectUnreadable(changed([](QByteArray &b) { b[0x39] = 0x30; }), "version");
+}
+
+TEST_F(DamagedTable, DamagedOrMissingMemoFile)
+{
+    const int block = 4096;
+    ASSERT_EQ(m_mb[block], 2) << "the long question has a block of its own";
+    expectDamagedMemo(QByteArray(), "empty");
+    expectDamagedMemo(m_mb.left(block + 50), "cut inside the value");
+    QByteArray wrongType = m_mb;
+    wrongType[block] = 7;
+    expectDamagedMemo(wrongType, "block type");
+    QByteArray wrongLength = m_mb;
+    PutLE32(wrongLength, block + 3, 5);
+    expectDamagedMemo(wrongLength, "length");
+    QByteArray noChunks = m_mb;
+    PutLE16(noChunks, block + 1, 0);
+    expectDamagedMemo(noChunks, "chunk count");
+
+    // A table on disk without its memo file: the error names the missing file.
+    const QString path = m_dir.filePath(QStringLiteral("good.db"));
+    QFile::remove(m_dir.filePath(QStringLiteral("good.mb")));
+    ParadoxTable table;
+    table.setTableName(path);
+    table.open();
+    table.first();
+    try {
+        table.fieldAsString(QStringLiteral("Dotaz"));
+        ADD_FAILURE();
+    } catch (const TableError &error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("good.mb"))) << qPrintable(error.message());
+    }
+}
+
+TEST_F(DamagedTable, DamagedSubAllocatedMemoOfTheSample)
+{
+    const QString sample = QDir(QStringLiteral(TZ_SHARED_PARADOX_DIR)).filePath(QStringLiteral("biolife.mb"));
+    if (!QFileInfo::exists(sample))
+        GTEST_SKIP();
+    const QByteArray db = ReadFile(QDir(QStringLiteral(TZ_SHARED_PARADOX_DIR)).filePath(QStringLiteral("biolife.db")));
+    const QByteArray mb = ReadFile(sample);
+    ASSERT_TRUE(TableErrorFor(db, mb).isEmpty());
+    // The first record's note sits in a sub-allocated block (type 3) at 0x1000.
+    ASSERT_EQ(mb[0x1000], 3);
+    for (int entry = 0; entry < 64; ++entry) {
+        QByteArray damaged = mb;
+        damaged[0x1000 + 12 + entry * 5 + 1] = char(0xFF);
+        const QString message = TableErrorFor(db, damaged);
+        EXPECT_TRUE(message.isEmpty() || message.contains(QStringLiteral("poškozená.mb"))) << qPrintable(message);
+    }
+    QByteArray beyond = mb;
+    beyond.truncate(0x1000 + 40);
+    EXPECT_FALSE(TableErrorFor(db, beyond).isEmpty());
+}
+
+TEST_F(DamagedTable, AnySingleCorruptedHeaderOrBlockByteIsHandled)
+{
+    QList<int> offsets;
+    for (int i = 0; i < m_headerSize; ++i)
+        offsets.append(i);
+    for (int block = 1; block <= LE16(m_db, 0x0C); ++block) {
+        for (int i = 0; i < 6; ++i)
+            offsets.append(blockStart(block) + i);
+    }
+    for (const int offset : offsets) {
+        for (const char value : {char(0x00), char(0xFF), char(0x80)}) {
+            QByteArray bytes = m_db;
+            bytes[offset] = value;
+            const QString message = TableErrorFor(bytes, m_mb);
+            if (!message.isEmpty())
+                EXPECT_TRUE(message.contains(QStringLiteral("poškozená"))) << offset << ": " << qPrintable(message);
+        }
+    }
+}
+
+}

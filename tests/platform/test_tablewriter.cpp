@@ -1,0 +1,215 @@
+// Tables written by TableWriter, read back with ParadoxTable and checked against the format.
+#include "platform/AppError.h"
+#include "platform/ParadoxTable.h"
+#include "platform/TableWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cmath>
+#include <gtest/gtest.h>
+
+using namespace paradox;
+
+namespace {
+
+quint16 LE16(const QByteArray &bytes, int offset)
+{
+    return quint16(quint8(bytes[offset]) | (quint8(bytes[offset + 1]) << 8));
+}
+
+QByteArray ReadFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class TableWriterTest : public ::testing::Test
+{
+protected:
+    QString path(const QString &name = QStringLiteral("t.db")) const { return m_dir.filePath(name); }
+
+    void openWritten(const TableWriter &writer)
+    {
+        writer.write(path());
+        m_table.setTableName(path());
+        m_table.open();
+    }
+
+    static QList<FieldDef> allTypes()
+    {
+        return {{QStringLiteral("Jméno"), FieldType::Alpha, 20},
+                {QStringLiteral("Malé"), FieldType::Short, 2},
+                {QStringLiteral("Velké"), FieldType::Long, 4},
+                {QStringLiteral("Reálné"), FieldType::Number, 8},
+                {QStringLiteral("Poznámka"), FieldType::Memo, 20}};
+    }
+
+    QTemporaryDir m_dir;
+    ParadoxTable m_table;
+};
+
+TEST_F(TableWriterTest, EveryWritableTypeReadsBack)
+{
+    TableWriter writer(allTypes());
+    writer.addRecord({QStringLiteral("Šťastná"), qint64(-32767), qint64(2147483647), 19.68503937007874,
+                      QStringLiteral("Krátká")});
+    writer.addRecord({QStringLiteral("Nula"), qint64(0), qint64(-2147483647), -0.5, QString(1000, QChar(0x17E))});
+    openWritten(writer);
+
+    ASSERT_EQ(m_table.recordCount(), 2);
+    EXPECT_EQ(m_table.field(0).name, QStringLiteral("Jméno"));
+    EXPECT_EQ(m_table.codePage(), 1250);
+    m_table.first();
+    EXPECT_EQ(m_table.fieldAsString(QStringLiteral("Jméno")), QStringLiteral("Šťastná"));
+    EXPECT_EQ(m_table.fieldAsInteger(QStringLiteral("Malé")), -32767);
+    EXPECT_EQ(m_table.fieldAsInteger(QStringLiteral("Velké")), 2147483647);
+    EXPECT_EQ(std::get<double>(m_table.value(3)), 19.68503937007874);
+    EXPECT_EQ(m_table.fieldAsString(QStringLiteral("Poznámka")), QStringLiteral("Krátká"));
+    m_table.next();
+    EXPECT_EQ(m_table.fieldAsInteger(QStringLiteral("Malé")), 0);
+    EXPECT_FALSE(std::holds_alternative<std::monostate>(m_table.value(1))) << "a stored 0 is not blank";
+    EXPECT_EQ(m_table.fieldAsInteger(QStringLiteral("Velké")), -2147483647);
+    EXPECT_EQ(std::get<double>(m_table.value(3)), -0.5);
+    EXPECT_EQ(m_table.fieldAsString(QStringLiteral("Poznámka")), QString(1000, QChar(0x17E)));
+}
+
+TEST_F(TableWriterTest, BlankValuesStayBlank)
+{
+    TableWriter writer(allTypes());
+    writer.addRecord({Value(), Value(), Value(), Value(), QString()});
+    openWritten(writer);
+    m_table.first();
+    for (int i = 0; i < m_table.fieldCount(); ++i)
+        EXPECT_TRUE(std::holds_alternative<std::monostate>(m_table.value(i))) << i;
+}
+
+TEST_F(TableWriterTest, FileFollowsTheFormatsLayout)
+{
+    TableWriter writer(allTypes(), 852);
+    for (int i = 0; i < 500; ++i)
+        writer.addRecord({QStringLiteral("r%1").arg(i), qint64(i), qint64(i), double(i), QString()});
+    writer.write(path());
+    const QByteArray db = ReadFile(path());
+    ASSERT_GE(db.size(), 0x78);
+    const int recordSize = LE16(db, 0);
+    const int headerSize = LE16(db, 2);
+    const int blockSize = quint8(db[5]) * 1024;
+    EXPECT_EQ(recordSize, 20 + 2 + 4 + 8 + 20);
+    EXPECT_EQ(db[4], 2) << "non-keyed";
+    EXPECT_EQ(LE16(db, 0x6A), 852);
+    EXPECT_EQ(db.size(), headerSize + LE16(db, 0x0C) * blockSize);
+    // Walk the chain and count records as a reader would.
+    int records = 0;
+    int blocks = 0;
+    for (int block = LE16(db, 0x0E); block != 0 && blocks <= LE16(db, 0x0C); ++blocks) {
+        const int start = headerSize + (block - 1) * blockSize;
+        records += qint16(LE16(db, start + 4)) / recordSize + 1;
+        block = LE16(db, start);
+    }
+    EXPECT_GT(blocks, 1);
+    EXPECT_EQ(records, 500);
+    EXPECT_EQ(LE16(db, 0x06), 500);
+}
+
+TEST_F(TableWriterTest, ManyRecordsKeepTheirOrderAcrossBlocks)
+{
+    TableWriter writer({{QStringLiteral("N"), FieldType::Long, 4}, {QStringLiteral("T"), FieldType::Alpha, 100}});
+    for (int i = 0; i < 3000; ++i)
+        writer.addRecord({qint64(i * 7), QStringLiteral("text %1").arg(i)});
+    openWritten(writer);
+    ASSERT_EQ(m_table.recordCount(), 3000);
+    m_table.first();
+    for (int i = 0; i < 3000; ++i) {
+        ASSERT_EQ(m_table.recNo(), i + 1);
+        ASSERT_EQ(m_table.fieldAsInteger(QStringLiteral("n")), i * 7);
+        m_table.next();
+    }
+    m_table.setRecNo(1234);
+    EXPECT_EQ(m_table.fieldAsString(QStringLiteral("T")), QStringLiteral("text 1233"));
+}
+
+TEST_F(TableWriterTest, LongMemoGoesToTheMemoFileShortStaysInTheRecord)
+{
+    const QList<FieldDef> fields{{QStringLiteral("M"), FieldType::Memo, 30}};
+    TableWriter inRecord(fields);
+    inRecord.addRecord({QString(20, QLatin1Char('x'))});
+    inRecord.write(path());
+    QFile::remove(path(QStringLiteral("t.mb")));
+    m_table.setTableName(path());
+    m_table.open();
+    m_table.first();
+    EXPECT_EQ(m_table.fieldAsString(QStringLiteral("M")), QString(20, QLatin1Char('x'))) << "needs no .mb";
+
+    TableWriter withMemo(fields);
+    const QString longText = QString(9000, QLatin1Char('y')) + QStringLiteral("konec");
+    withMemo.addRecord({longText});
+    withMemo.addRecord({QString(21, QLatin1Char('z'))});
+    openWritten(withMemo);
+    EXPECT_GT(QFileInfo(path(QStringLiteral("t.mb"))).size(), 9000);
+    m_table.first();
+    EXPECT_EQ(m_table.fieldAsString(QStringLiteral("M")), longText);
+    m_table.next();
+    EXPECT_EQ(m_table.fieldAsString(QStringLiteral("M")), QString(21, QLatin1Char('z')));
+}
+
+TEST_F(TableWriterTest, ValuesTheFieldCannotHoldAreRefusedAndLeaveNoTrace)
+{
+    TableWriter writer(allTypes());
+    const QList<QList<Value>> bad = {
+        {QString(21, QLatin1Char('a')), Value(), Value(), Value(), Value()},
+        {QStringLiteral("Жук"), Value(), Value(), Value(), Value()},
+        {Value(), qint64(-32768), Value(), Value(), Value()},
+        {Value(), qint64(40000), Value(), Value(), Value()},
+        {Value(), QStringLiteral("12x"), Value(), Value(), Value()},
+        {Value(), Value(), qint64(std::numeric_limits<qint32>::min()), Value(), Value()},
+        {Value(), Value(), 1.5, Value(), Value()},
+        {Value(), Value(), Value(), std::nan(""), Value()},
+        {Value(), Value(), Value(), Value(), true},
+        {Value(), Value(), Value(), Value(), QString(5000, QLatin1Char('m')) + QStringLiteral("Жук")},
+        {Value(), Value()},
+    };
+    for (const auto &values : bad)
+        EXPECT_THROW(writer.addRecord(values), TableError);
+    EXPECT_EQ(writer.recordCount(), 0);
+    writer.addRecord({QStringLiteral("ok"), qint64(1), qint64(2), 3.0, QString(100, QLatin1Char('k'))});
+    openWritten(writer);
+    EXPECT_EQ(m_table.recordCount(), 1);
+    // Only the accepted memo value is in the memo file: one header chunk and one value block.
+    EXPECT_EQ(QFileInfo(path(QStringLiteral("t.mb"))).size(), 2 * 4096);
+}
+
+TEST_F(TableWriterTest, FieldsTheWriterCannotMakeAreRefused)
+{
+    EXPECT_THROW(TableWriter(QList<FieldDef>{}), TableError);
+    EXPECT_THROW(TableWriter({{QStringLiteral("D"), FieldType::Date, 4}}), TableError);
+    EXPECT_THROW(TableWriter({{QStringLiteral("A"), FieldType::Alpha, 0}}), TableError);
+    EXPECT_THROW(TableWriter({{QStringLiteral("S"), FieldType::Short, 4}}), TableError);
+    EXPECT_THROW(TableWriter({{QString(), FieldType::Long, 4}}), TableError);
+    EXPECT_THROW(TableWriter({{QStringLiteral("Поле"), FieldType::Long, 4}}), TableError);
+    EXPECT_THROW(TableWriter({{QStringLiteral("X"), FieldType::Long, 4}}, 4321), TableError);
+    EXPECT_NO_THROW(TableWriter({{QStringLiteral("Поле"), FieldType::Long, 4}}, 1251));
+}
+
+TEST_F(TableWriterTest, FailedWriteLeavesTheOldFileWhole)
+{
+    TableWriter first({{QStringLiteral("N"), FieldType::Long, 4}});
+    first.addRecord({qint64(1)});
+    first.write(path());
+    const QByteArray before = ReadFile(path());
+    TableWriter second({{QStringLiteral("N"), FieldType::Long, 4}});
+    second.addRecord({qint64(2)});
+    EXPECT_THROW(second.write(m_dir.filePath(QStringLiteral("chybí/t.db"))), TableError);
+    EXPECT_EQ(ReadFile(path()), before);
+}
+
+TEST_F(TableWriterTest, EmptyTableHasFieldsAndNoRecords)
+{
+    TableWriter writer(allTypes());
+    openWritten(writer);
+    EXPECT_EQ(m_table.recordCount(), 0);
+    EXPECT_EQ(m_table.fieldCount(), 5);
+    EXPECT_EQ(m_table.recNo(), 0);
+}
+
+}
