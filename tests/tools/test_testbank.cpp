@@ -1,0 +1,284 @@
+// The testbank command: build, dump and check, run as the user runs them.
+#include "common/BankBuilder.h"
+#include "platform/TableWriter.h"
+#include "tools/Csv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Outcome
+{
+    int exitCode = -1;
+    QString out;
+    QString err;
+};
+
+Outcome RunTestbank(const QStringList &arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(TZ_BINARY_DIR "/testbank"), arguments);
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+QByteArray ReadFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void WriteFile(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QString Shared(const QString &name)
+{
+    return QDir(QStringLiteral(TZ_SHARED_PARADOX_DIR)).filePath(name);
+}
+
+class SampleDump : public ::testing::TestWithParam<const char *>
+{
+};
+
+TEST_P(SampleDump, EqualsTheExpectedCsv)
+{
+    const QString name = QString::fromLatin1(GetParam());
+    if (!QFileInfo::exists(Shared(name + QStringLiteral(".expected.csv"))))
+        GTEST_SKIP() << "no sample tables";
+    const Outcome dump = RunTestbank({QStringLiteral("dump"), Shared(name + QStringLiteral(".db"))});
+    ASSERT_EQ(dump.exitCode, 0) << qPrintable(dump.err);
+    const QList<CsvRow> actual = Csv::parse(dump.out);
+    const QList<CsvRow> expected = Csv::parse(QString::fromUtf8(ReadFile(Shared(name + QStringLiteral(".expected.csv")))));
+    ASSERT_EQ(actual.size(), expected.size());
+    for (qsizetype r = 0; r < expected.size(); ++r) {
+        ASSERT_EQ(actual[r].cells.size(), expected[r].cells.size()) << "row " << r;
+        for (qsizetype c = 0; c < expected[r].cells.size(); ++c) {
+            if (expected[r].cells[c] != QLatin1String("*"))
+                EXPECT_EQ(actual[r].cells[c], expected[r].cells[c]) << "row " << r << " column " << c;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Testbank, SampleDump, ::testing::Values("country", "biolife", "empty"));
+
+class TestbankTest : public ::testing::Test
+{
+protected:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    // The dump's rows as maps from field name to value.
+    static QList<QHash<QString, QString>> dumped(const Outcome &dump)
+    {
+        const QList<CsvRow> rows = Csv::parse(dump.out);
+        QList<QHash<QString, QString>> records;
+        for (qsizetype r = 1; r < rows.size(); ++r) {
+            QHash<QString, QString> record;
+            for (qsizetype c = 0; c < rows[0].cells.size(); ++c)
+                record.insert(rows[0].cells[c], rows[r].cells.value(c));
+            records.append(record);
+        }
+        return records;
+    }
+
+    Outcome check(const QList<BankRecord> &records)
+    {
+        WriteBank(path(QStringLiteral("check.db")), records);
+        return RunTestbank({QStringLiteral("check"), path(QStringLiteral("check.db"))});
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(TestbankTest, BuildThenDumpGivesBackEveryText)
+{
+    const QString longText = QStringLiteral("Příliš žluťoučký kůň úpěl ďábelské ódy, \"citát\" a čárka; ").repeated(8);
+    ASSERT_GT(longText.toUtf8().size(), 255);
+    const QStringList texts = {QStringLiteral("Která řeka protéká Brnem?"), QStringLiteral("Svratka"),
+                               QStringLiteral("Vltava, Labe"), QStringLiteral("řádek 1\nřádek 2"), longText};
+    QString csv = QStringLiteral("\xFEFF" "skupina,CIS,Dotaz,odp1,Odp2,Odp3,Komentar,CspravOdp\r\n");
+    csv += QStringLiteral("1,0,%1,%2,%3,%4,%5,2\r\n").arg(QString(Csv::formatRow({texts[0]})).trimmed(),
+                                                         texts[1], Csv::formatRow({texts[2]}).trimmed(),
+                                                         Csv::formatRow({texts[3]}).trimmed(),
+                                                         Csv::formatRow({texts[4]}).trimmed());
+    csv += QStringLiteral("3,1,Krátká,A,B,C,,0\n");
+    WriteFile(path(QStringLiteral("bank.csv")), csv.toUtf8());
+
+    const Outcome build = RunTestbank({QStringLiteral("build"), path(QStringLiteral("bank.csv")), path(QStringLiteral("b.db"))});
+    ASSERT_EQ(build.exitCode, 0) << qPrintable(build.err);
+    const Outcome dump = RunTestbank({QStringLiteral("dump"), path(QStringLiteral("b.db"))});
+    ASSERT_EQ(dump.exitCode, 0) << qPrintable(dump.err);
+    const auto records = dumped(dump);
+    ASSERT_EQ(records.size(), 2);
+    EXPECT_EQ(records[0][QStringLiteral("Cis")], QStringLiteral("0"));
+    EXPECT_EQ(records[0][QStringLiteral("Skupina")], QStringLiteral("1"));
+    EXPECT_EQ(records[0][QStringLiteral("Dotaz")], texts[0]);
+    EXPECT_EQ(records[0][QStringLiteral("Odp1")], texts[1]);
+    EXPECT_EQ(records[0][QStringLiteral("Odp2")], texts[2]);
+    EXPECT_EQ(records[0][QStringLiteral("Odp3")], texts[3]);
+    EXPECT_EQ(records[0][QStringLiteral("Komentar")], texts[4]);
+    EXPECT_EQ(records[0][QStringLiteral("CspravOdp")], QStringLiteral("2"));
+    EXPECT_EQ(records[1][QStringLiteral("Komentar")], QString());
+    EXPECT_EQ(records[1][QStringLiteral("Skupina")], QStringLiteral("3"));
+}
+
+TEST_F(TestbankTest, BadRowIsReportedWithItsLineAndNothingIsWritten)
+{
+    const QByteArray header = "Cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n";
+    const QByteArray good = "0,1,Otázka,A,B,C,K,0\n";
+    const QList<std::pair<QByteArray, QString>> cases = {
+        {header + good + "x,1,Q,A,B,C,K,0\n", QStringLiteral("řádek 3")},
+        {header + good + good + "1,1,Q,A,B,C,K,1.5\n", QStringLiteral("řádek 4")},
+        {header + "1,1,Q,A,B,C,K\n", QStringLiteral("řádek 2")},
+        {header + "1,1,\"Q\nnový řádek,A,B,C,K,0\n", QStringLiteral("řádek 2")},
+        {header + good + "1,1,Жук,A,B,C,K,0\n", QStringLiteral("řádek 3")},
+        {header + "1,1,Q,A,B,C,K,-2147483648\n", QStringLiteral("řádek 2")},
+        {header + good + "1,1,\xC3\x28,A,B,C,K,0\n", QStringLiteral("řádek 3")},
+        {"Cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar\n" + good, QStringLiteral("CspravOdp")},
+        {"Cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp,Body\n", QStringLiteral("Body")},
+        {"Cis,cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n", QStringLiteral("dvakrát")},
+        {QByteArray(), QStringLiteral("řádek 1")},
+    };
+    const QString db = path(QStringLiteral("out.db"));
+    WriteFile(db, "old contents");
+    for (const auto &[csv, expected] : cases) {
+        WriteFile(path(QStringLiteral("bad.csv")), csv);
+        const Outcome build = RunTestbank({QStringLiteral("build"), path(QStringLiteral("bad.csv")), db});
+        EXPECT_EQ(build.exitCode, 2) << csv.constData();
+        EXPECT_TRUE(build.err.contains(expected)) << csv.constData() << " → " << qPrintable(build.err);
+        EXPECT_EQ(ReadFile(db), QByteArray("old contents"));
+        EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("out.mb"))));
+    }
+}
+
+TEST_F(TestbankTest, SampleBankGivesFullTests)
+{
+    const QString sample = QStringLiteral(TZ_BINARY_DIR "/test.db");
+    ASSERT_TRUE(QFileInfo::exists(sample)) << "the build makes test.db";
+    const Outcome result = RunTestbank({QStringLiteral("check"), sample});
+    EXPECT_EQ(result.exitCode, 0) << qPrintable(result.out + result.err);
+    EXPECT_TRUE(result.out.contains(QStringLiteral("Otázek v testu: 30\n"))) << qPrintable(result.out);
+    EXPECT_FALSE(result.out.contains(QStringLiteral("nelze nikdy vylosovat")));
+    EXPECT_FALSE(result.out.contains(QStringLiteral("mimo 0..2")));
+    EXPECT_FALSE(result.out.contains(QStringLiteral("Prázdný text")));
+}
+
+TEST_F(TestbankTest, CheckReportsCountsPercentagesAndQuotas)
+{
+    const Outcome result = check(MakeBankRecords(50, 40, 30));
+    EXPECT_EQ(result.exitCode, 0) << qPrintable(result.err);
+    EXPECT_TRUE(result.out.contains(QStringLiteral("Záznamů: 120")));
+    EXPECT_TRUE(result.out.contains(QStringLiteral("Skupina 1: 50 záznamů, 42 %, kvóta 12")));
+    EXPECT_TRUE(result.out.contains(QStringLiteral("Skupina 2: 40 záznamů, 33 %, kvóta 10")));
+    EXPECT_TRUE(result.out.contains(QStringLiteral("Skupina 3: 30 záznamů, 25 %, kvóta 8")));
+    EXPECT_TRUE(result.out.contains(QStringLiteral("Otázek v testu: 30")));
+}
+
+TEST_F(TestbankTest, CheckFailsWhenAGroupCannotFillItsQuota)
+{
+    const Outcome emptyGroup = check(MakeBankRecords(0, 5, 5));
+    EXPECT_EQ(emptyGroup.exitCode, 1);
+    EXPECT_TRUE(emptyGroup.out.contains(QStringLiteral("Skupina 1 nenaplní kvótu"))) << qPrintable(emptyGroup.out);
+    EXPECT_FALSE(emptyGroup.err.isEmpty());
+
+    const Outcome others = check(MakeBankRecords(10, 10, 10, 10));
+    EXPECT_EQ(others.exitCode, 1);
+    EXPECT_TRUE(others.out.contains(QStringLiteral("potřebuje 14 otázek, vylosovat lze 10"))) << qPrintable(others.out);
+
+    // A negative quota asks nothing of its group.
+    EXPECT_EQ(check(MakeBankRecords(0, 4, 4)).exitCode, 0);
+}
+
+TEST_F(TestbankTest, CheckFailsForABankTooSmallForOneQuestion)
+{
+    const Outcome tooSmall = check(MakeBankRecords(2, 2, 1));
+    EXPECT_EQ(tooSmall.exitCode, 1);
+    EXPECT_TRUE(tooSmall.out.contains(QStringLiteral("aspoň 6"))) << qPrintable(tooSmall.out);
+    EXPECT_EQ(check(MakeBankRecords(2, 2, 2)).exitCode, 0);
+    EXPECT_EQ(check({}).exitCode, 1);
+}
+
+TEST_F(TestbankTest, CheckFindsNumberingProblems)
+{
+    QList<BankRecord> records = MakeBankRecords(12, 12, 12);
+    records[5].cis = 1000; // never drawn; 5 then leads to the last record
+    records[7].cis = 8;    // 7 leads to the last record; record 9 also has 8, so it is never drawn
+    const Outcome result = check(records);
+    EXPECT_EQ(result.exitCode, 0) << qPrintable(result.out);
+    EXPECT_TRUE(result.out.contains(QStringLiteral("nelze nikdy vylosovat: záznam 6 (Cis 1000), záznam 9 (Cis 8)")))
+        << qPrintable(result.out);
+    EXPECT_TRUE(result.out.contains(QStringLiteral("vícekrát): 5, 7"))) << qPrintable(result.out);
+}
+
+TEST_F(TestbankTest, CheckFindsBadAnswersAndEmptyTexts)
+{
+    QList<BankRecord> records = MakeBankRecords(12, 12, 12);
+    records[2].cspravOdp = 3;
+    records[4].cspravOdp = -1;
+    records[6].odp2 = QStringLiteral("  ");
+    records[8].dotaz.clear();
+    const Outcome result = check(records);
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_TRUE(result.out.contains(QStringLiteral("CspravOdp mimo 0..2: záznam 3 (Cis 2): 3, záznam 5 (Cis 4): -1")))
+        << qPrintable(result.out);
+    EXPECT_TRUE(result.out.contains(QStringLiteral("záznam 7 (Cis 6): Odp2")));
+    EXPECT_TRUE(result.out.contains(QStringLiteral("záznam 9 (Cis 8): Dotaz")));
+}
+
+TEST_F(TestbankTest, CheckFailsForMissingFieldsOrValuesThatAreNoNumbers)
+{
+    TableWriter noComment({{QStringLiteral("Cis"), paradox::FieldType::Long, 4},
+                           {QStringLiteral("Skupina"), paradox::FieldType::Long, 4},
+                           {QStringLiteral("Dotaz"), paradox::FieldType::Alpha, 20}});
+    noComment.write(path(QStringLiteral("fields.db")));
+    const Outcome missing = RunTestbank({QStringLiteral("check"), path(QStringLiteral("fields.db"))});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_TRUE(missing.out.contains(QStringLiteral("Chybějící pole: Odp1, Odp2, Odp3, Komentar, CspravOdp")))
+        << qPrintable(missing.out);
+
+    QList<paradox::FieldDef> fields;
+    for (const char *name : {"Cis", "Skupina", "Dotaz", "Odp1", "Odp2", "Odp3", "Komentar", "CspravOdp"})
+        fields.append({QString::fromLatin1(name), paradox::FieldType::Alpha, 10});
+    TableWriter texts(fields);
+    for (int i = 0; i < 8; ++i)
+        texts.addRecord({i == 3 ? QStringLiteral("tři") : QString::number(i), QStringLiteral("1"), QStringLiteral("Q"),
+                         QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QString(), QStringLiteral("0")});
+    texts.write(path(QStringLiteral("texts.db")));
+    const Outcome notANumber = RunTestbank({QStringLiteral("check"), path(QStringLiteral("texts.db"))});
+    EXPECT_EQ(notANumber.exitCode, 1);
+    EXPECT_TRUE(notANumber.out.contains(QStringLiteral("záznam 4:"))) << qPrintable(notANumber.out);
+    EXPECT_TRUE(notANumber.out.contains(QStringLiteral("„tři“"))) << qPrintable(notANumber.out);
+}
+
+TEST_F(TestbankTest, UnreadableFileOrBadUsageExitsWith2)
+{
+    WriteFile(path(QStringLiteral("junk.db")), QByteArray(3000, 'x'));
+    for (const QString &command : {QStringLiteral("check"), QStringLiteral("dump")}) {
+        const Outcome junk = RunTestbank({command, path(QStringLiteral("junk.db"))});
+        EXPECT_EQ(junk.exitCode, 2);
+        EXPECT_TRUE(junk.err.contains(QStringLiteral("junk.db"))) << qPrintable(junk.err);
+        EXPECT_TRUE(junk.err.contains(QStringLiteral("není čitelná tabulka Paradox"))) << qPrintable(junk.err);
+        EXPECT_EQ(RunTestbank({command, path(QStringLiteral("none.db"))}).exitCode, 2);
+    }
+    for (const QStringList &arguments : {QStringList(), QStringList{QStringLiteral("verify"), QStringLiteral("x.db")},
+                                          QStringList{QStringLiteral("build"), QStringLiteral("a.csv")},
+                                          QStringList{QStringLiteral("dump")}}) {
+        const Outcome usage = RunTestbank(arguments);
+        EXPECT_EQ(usage.exitCode, 2);
+        EXPECT_TRUE(usage.err.contains(QStringLiteral("Použití"))) << qPrintable(usage.err);
+    }
+}
+
+}
