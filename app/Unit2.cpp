@@ -325,6 +325,8 @@ void TForm2::BuildIndicatorPanel()
     Label5 = new QLabel(QStringLiteral("Otazky číslo:"), Panel10);
     Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    // The list of drawn questions may be cut, but never widens the window.
+    Label5->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
 
     GroupBox1 = new QGroupBox(Panel10);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));

@@ -32,15 +32,15 @@ QString TForm2::DrawRefusal() const
     if (!FDrawAnalysis)
         return prefix + QStringLiteral("soubor otázek není otevřen.");
     if (QuestionCount < 1)
-        return prefix + QStringLiteral("obsahuje jen %1 otázek, potřeba je nejméně 6.")
-                            .arg(BankRecordCount);
+        return prefix + QStringLiteral("počet otázek v souboru (%1) je menší než 6.").arg(BankRecordCount);
     for (int g = 1; g <= 3; ++g) {
         const qint32 available = FDrawAnalysis->drawableNumbers()[g];
         if (GroupQuota[g] > available)
             return prefix
-                + QStringLiteral("test má mít %1 otázek ze skupiny %2, ale losovat lze jen %3.")
-                      .arg(GroupQuota[g])
+                + QStringLiteral("počet otázek potřebných ze skupiny %1 (%2) převyšuje počet otázek, "
+                                 "které z ní lze vylosovat (%3).")
                       .arg(g)
+                      .arg(GroupQuota[g])
                       .arg(available);
     }
     return QString();

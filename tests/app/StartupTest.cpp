@@ -220,6 +220,21 @@ TEST_F(StartupTest, ResizingTheWindowSpreadsTheIndicatorsAgain)
         EXPECT_EQ(form->IndicatorAt(k - 1)->x(), k * 60) << k;
 }
 
+TEST_F(StartupTest, DrawnListNeverWidensTheWindow)
+{
+    TForm2 *form = CreateWindow(MakeBankRecords(50, 40, 30));
+    form->setWindowState(Qt::WindowNoState);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+    form->BBGtestClick();
+    ASSERT_GT(form->Label5->fontMetrics().horizontalAdvance(form->Label5->text()), 861);
+    QApplication::processEvents();
+    form->resize(861, 702);
+    QApplication::processEvents();
+    EXPECT_EQ(form->width(), 861);
+    EXPECT_EQ(form->IndicatorAt(29)->x(), 30 * 27);
+}
+
 TEST_F(StartupTest, InformationButtonOpensTheHelpBesideTheProgram)
 {
     TForm2 *form = CreateWindow(MakeBankRecords(50, 40, 30));
