@@ -6,7 +6,7 @@
 #include "platform/Conversions.h"
 #include "platform/Guarded.h"
 #include "platform/ProfileFile.h"
-#include "settings/DialogFont.h"
+#include "settings/DialogStyle.h"
 #include "settings/KeyPressFilter.h"
 
 #include <QCheckBox>
@@ -68,9 +68,7 @@ TFrmHesloT::TFrmHesloT(QWidget *parent)
 
 void TFrmHesloT::CreateControls()
 {
-    Panel1 = new QWidget(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(8, 8, 385, 60);
+    Panel1 = MakePanel(this, QStringLiteral("Panel1"), QRect(8, 8, 385, 60));
     MaskEdit1 = MakeMaskedEdit(Panel1, QStringLiteral("MaskEdit1"), QRect(16, 13, 250, 21));
     BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("Heslo"), Panel1);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
@@ -78,9 +76,7 @@ void TFrmHesloT::CreateControls()
     BitBtn1->setDefault(true);
     CheckBox1 = MakeMaskingCheckBox(Panel1, QStringLiteral("CheckBox1"), QRect(16, 40, 97, 17));
 
-    Panel2 = new QWidget(this);
-    Panel2->setObjectName(QStringLiteral("Panel2"));
-    Panel2->setGeometry(8, 71, 385, 76);
+    Panel2 = MakePanel(this, QStringLiteral("Panel2"), QRect(8, 71, 385, 76));
     Label1 = new QLabel(QStringLiteral("Zadejte prosím nové heslo, možno použít pouze číslice 0-9"), Panel2);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->adjustSize();

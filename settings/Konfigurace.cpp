@@ -7,7 +7,7 @@
 #include "platform/DateTime.h"
 #include "platform/Guarded.h"
 #include "platform/ProfileFile.h"
-#include "settings/DialogFont.h"
+#include "settings/DialogStyle.h"
 #include "settings/HesloT.h"
 #include "settings/KeyPressFilter.h"
 #include "settings/Settings.h"
@@ -70,16 +70,12 @@ TFrmKonfig::TFrmKonfig(QWidget *parent)
 
 void TFrmKonfig::CreateControls()
 {
-    Panel1 = new QWidget(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(0, 0, 447, 204);
+    Panel1 = MakePanel(this, QStringLiteral("Panel1"), QRect(0, 0, 447, 204));
 
     Label1 = MakeLabel(Panel1, QStringLiteral("Label1"), QStringLiteral("Čas testu - max 50 [minut]:"), 32, 16);
     Edit1 = MakeEdit(Panel1, QStringLiteral("Edit1"), QRect(170, 13, 33, 21));
 
-    Panel2 = new QWidget(Panel1);
-    Panel2->setObjectName(QStringLiteral("Panel2"));
-    Panel2->setGeometry(16, 50, 257, 81);
+    Panel2 = MakePanel(Panel1, QStringLiteral("Panel2"), QRect(16, 50, 257, 81));
     Label2 = new QLabel(QStringLiteral("Nastavení velikosti písma"), Panel2);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);

@@ -40,12 +40,15 @@ protected:
     QTemporaryDir m_dir;
 };
 
-TEST_F(ProfileFileTest, MissingFileReadsDefaultsAndIsNotCreated)
+TEST_F(ProfileFileTest, MissingFileReadsDefaultsAndEveryReadSeesTheFileAsItIsNow)
 {
     ProfileFile profile(path());
     EXPECT_EQ(profile.readInteger("Test", "DobaTestu", 30), 30);
     EXPECT_EQ(profile.readString("Tisk", "wht", "48"), "48");
     EXPECT_FALSE(QFile::exists(path()));
+    writeFile("[Test]\nDobaTestu=45\n[Tisk]\nwht=\n");
+    EXPECT_EQ(profile.readInteger("Test", "DobaTestu", 30), 45);
+    EXPECT_EQ(profile.readString("Tisk", "wht", "48"), QString()) << "an empty value is no missing key";
 }
 
 TEST_F(ProfileFileTest, NamesMatchInAnyLetterCase)
@@ -68,19 +71,6 @@ TEST_F(ProfileFileTest, IntegersThatAreNotDecimalReadAsDefault)
     EXPECT_EQ(ProfileFile(path()).readInteger("Test", "IVelPisOt", 1), 2);
 }
 
-TEST_F(ProfileFileTest, EveryReadSeesTheFileAsItIsNow)
-{
-    ProfileFile profile(path());
-    EXPECT_EQ(profile.readInteger("Test", "DobaTestu", 30), 30);
-    writeFile("[Test]\nDobaTestu=45\n");
-    EXPECT_EQ(profile.readInteger("Test", "DobaTestu", 30), 45);
-}
-
-TEST_F(ProfileFileTest, EmptyValueIsATextNotTheDefault)
-{
-    writeFile("[Tisk]\nwht=\n");
-    EXPECT_EQ(ProfileFile(path()).readString("Tisk", "wht", "48"), QString());
-}
 
 TEST_F(ProfileFileTest, FirstWriteCreatesTheFileAsKeyEqualsValue)
 {

@@ -9,7 +9,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -62,32 +61,6 @@ protected:
 
     QString currentPassword = QStringLiteral("0");
 };
-
-TEST_F(HesloTTest, FormShowsItsControlsWhereTheFormPutsThem)
-{
-    CreateWindowWithSettings();
-    TFrmHesloT *dialog = FrmHesloT;
-    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Heslo pro tisk klíče"));
-    EXPECT_EQ(dialog->size(), QSize(403, 155));
-    EXPECT_EQ(dialog->Panel1->geometry(), QRect(8, 8, 385, 60));
-    EXPECT_EQ(dialog->MaskEdit1->geometry(), QRect(16, 13, 250, 21));
-    EXPECT_EQ(dialog->BitBtn1->geometry(), QRect(272, 11, 99, 25));
-    EXPECT_EQ(dialog->BitBtn1->text(), QStringLiteral("Heslo"));
-    EXPECT_TRUE(dialog->BitBtn1->isDefault());
-    EXPECT_EQ(dialog->CheckBox1->geometry(), QRect(16, 40, 97, 17));
-    EXPECT_EQ(dialog->Panel2->geometry(), QRect(8, 71, 385, 76));
-    EXPECT_FALSE(dialog->Panel2->isVisibleTo(dialog));
-    EXPECT_EQ(dialog->Label1->text(), QStringLiteral("Zadejte prosím nové heslo, možno použít pouze číslice 0-9"));
-    EXPECT_EQ(dialog->Label1->pos(), QPoint(16, 8));
-    EXPECT_EQ(dialog->MaskEdit2->geometry(), QRect(16, 27, 250, 21));
-    EXPECT_EQ(dialog->BitBtn2->geometry(), QRect(272, 25, 99, 25));
-    EXPECT_EQ(dialog->BitBtn2->text(), QStringLiteral("Změň heslo"));
-    EXPECT_EQ(dialog->CheckBox2->geometry(), QRect(16, 51, 97, 17));
-    for (QCheckBox *checkBox : {dialog->CheckBox1, dialog->CheckBox2}) {
-        EXPECT_EQ(checkBox->text(), QStringLiteral("skrývat znaky"));
-        EXPECT_TRUE(checkBox->isChecked());
-    }
-}
 
 TEST_F(HesloTTest, CheckBoxesSwitchTheMasking)
 {
@@ -161,15 +134,6 @@ TEST_F(HesloTTest, NewPasswordIsStoredAsTwoDigitsACharacterAndThenMatches)
     printKeyWith("  1234\t");
     EXPECT_EQ(printDialogCalls, 2) << "the entry is trimmed";
     EXPECT_TRUE(messages.isEmpty());
-}
-
-TEST_F(HesloTTest, EncodingAndDecodingRoundTrip)
-{
-    for (const QString &password : {QString(), QStringLiteral("0"), QStringLiteral("9081726354")}) {
-        const QString stored = TFrmHesloT::EncodePassword(password);
-        EXPECT_EQ(stored.size(), 2 * password.size());
-        EXPECT_EQ(TFrmHesloT::DecodePassword(stored), password);
-    }
 }
 
 TEST_F(HesloTTest, EmptyPasswordIsStoredEmptyAndMatchesAnEmptyEntry)

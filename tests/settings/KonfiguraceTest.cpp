@@ -13,7 +13,6 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -55,35 +54,6 @@ protected:
         return QStringLiteral("Čas testu: ") + DateTime::LongTimeText(minutes / 1440.0);
     }
 };
-
-TEST_F(KonfiguraceTest, FormShowsItsControlsWhereTheFormPutsThem)
-{
-    CreateWindowWithSettings();
-    TFrmKonfig *dialog = showKonfig();
-    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Konfiguirace testu"));
-    EXPECT_EQ(dialog->size(), QSize(447, 204));
-    EXPECT_EQ(dialog->font().pixelSize(), 11);
-    EXPECT_EQ(dialog->Label1->text(), QStringLiteral("Čas testu - max 50 [minut]:"));
-    EXPECT_EQ(dialog->Label1->pos(), QPoint(32, 16));
-    EXPECT_EQ(dialog->Edit1->geometry(), QRect(170, 13, 33, 21));
-    EXPECT_EQ(dialog->Panel2->geometry(), QRect(16, 50, 257, 81));
-    EXPECT_EQ(dialog->Label2->text(), QStringLiteral("Nastavení velikosti písma"));
-    EXPECT_EQ(dialog->RadioGroup1->geometry(), QRect(9, 20, 240, 48));
-    EXPECT_EQ(dialog->RadioGroup1->title(), QStringLiteral("Otázky, odpovědi, komentář"));
-    QStringList items;
-    for (QRadioButton *item : dialog->RadioGroup1->findChildren<QRadioButton *>())
-        items.append(item->text());
-    EXPECT_EQ(items, (QStringList{QStringLiteral("malé"), QStringLiteral("střední"), QStringLiteral("velké")}));
-    EXPECT_EQ(dialog->BitBtn3->geometry(), QRect(279, 106, 155, 25));
-    EXPECT_EQ(dialog->BitBtn3->text(), QStringLiteral("Změna hesla"));
-    EXPECT_EQ(dialog->Label3->text(), QStringLiteral("Levý okraj tiskárny:"));
-    EXPECT_EQ(dialog->Label3->pos(), QPoint(32, 150));
-    EXPECT_EQ(dialog->Edit2->geometry(), QRect(170, 147, 33, 21));
-    EXPECT_EQ(dialog->BitBtn1->geometry(), QRect(279, 168, 75, 25));
-    EXPECT_TRUE(dialog->BitBtn1->isDefault());
-    EXPECT_EQ(dialog->BitBtn2->geometry(), QRect(360, 168, 75, 25));
-    EXPECT_EQ(dialog->BitBtn2->text(), QStringLiteral("Zpět"));
-}
 
 TEST_F(KonfiguraceTest, TabOrderRunsFromMinutesToPasswordButton)
 {

@@ -1,7 +1,6 @@
 #include "SettingsTestFixture.h"
 
 #include "app/Unit2.h"
-#include "platform/ProfileFile.h"
 
 #include <QPlainTextEdit>
 
@@ -44,16 +43,6 @@ TEST_F(SettingsStepTest, FontSizeIndexOutsideTheItemsKeepsNoSizeButShowsTenPoint
         EXPECT_EQ(memo->font().pointSize(), 10) << memo->objectName().toStdString();
 }
 
-TEST_F(SettingsStepTest, SizeAppliedLaterFollowsTheIndex)
-{
-    TForm2 *form = CreateWindowWithSettings("[Test]\nIVelPisOt=0\n");
-    EXPECT_EQ(form->Memo5->font().pointSize(), 8);
-    TextFontSize = 12;
-    form->ApplyTextFontSize();
-    for (QPlainTextEdit *memo : {form->Memo1, form->Memo2, form->Memo3, form->Memo4, form->Memo5})
-        EXPECT_EQ(memo->font().pointSize(), 12) << memo->objectName().toStdString();
-}
-
 TEST_F(SettingsStepTest, DamagedFileGivesTheDefaultsAndIsNotTouched)
 {
     const char raw[] = "\x00\xff[Test\nDobaTestu\n[[Tisk]]\nLokrTisk=1e3\n\x1b=\x07";
@@ -65,14 +54,6 @@ TEST_F(SettingsStepTest, DamagedFileGivesTheDefaultsAndIsNotTouched)
     EXPECT_EQ(TextFontSize, 10);
     EXPECT_EQ(settingsFileContents(), damaged);
     EXPECT_TRUE(messages.isEmpty());
-}
-
-TEST_F(SettingsStepTest, SettingsFileIsOpenedBesideTheProgram)
-{
-    CreateWindowWithSettings("[tisk]\nlokrtisk=3\n");
-    ASSERT_TRUE(SettingsFile);
-    EXPECT_EQ(SettingsFile->path(), programDir() + QStringLiteral("Test.ini"));
-    EXPECT_EQ(PrinterLeftMargin, 3);
 }
 
 }
