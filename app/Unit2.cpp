@@ -199,7 +199,7 @@ void TForm2::BuildToolbar()
     Panel8 = MakePanel(Panel1, QStringLiteral("Panel8"), 29);
     QStyle *look = style();
     BBGtest = MakeToolButton(Panel8, QStringLiteral("BBGtest"), QStringLiteral("Generuj test"),
-                             look->standardIcon(QStyle::SP_DialogRetryButton));
+                             look->standardIcon(QStyle::SP_BrowserReload));
     BBStest = MakeToolButton(Panel8, QStringLiteral("BBStest"), QStringLiteral("Start testu"),
                              look->standardIcon(QStyle::SP_DialogOkButton));
     BBUtest = MakeToolButton(Panel8, QStringLiteral("BBUtest"), QStringLiteral("Ukončení testu"),
