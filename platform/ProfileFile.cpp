@@ -97,6 +97,10 @@ void ProfileFile::writeInteger(const QString &section, const QString &key, qint3
 
 void ProfileFile::writeString(const QString &section, const QString &key, const QString &value)
 {
+    // A line break would start a line of its own in the file, a key nobody meant to write.
+    if (value.contains(QLatin1Char('\n')) || value.contains(QLatin1Char('\r')))
+        throw AppError(QStringLiteral("Hodnota klíče „%1“ obsahuje konec řádku, do souboru „%2“ ji nelze zapsat.")
+                           .arg(key, QDir::toNativeSeparators(m_path)));
     // A file that cannot be read is never replaced, its contents would be lost; nor one that
     // is read-only, whoever may rename over it.
     const std::optional<QByteArray> contents = readContents(m_path, QIODevice::ReadWrite);

@@ -174,6 +174,13 @@ TEST_F(ProfileFileRefusedTest, ReadOnlyFile)
     expectRefusedAndUntouched();
 }
 
+TEST_F(ProfileFileRefusedTest, ValueWithALineBreak)
+{
+    EXPECT_THROW(ProfileFile(path()).writeString("Tisk", "wht", "48\n[Test]\nDobaTestu=99"), AppError);
+    EXPECT_THROW(ProfileFile(path()).writeString("Tisk", "wht", "48\rx=1"), AppError);
+    EXPECT_EQ(fileContents(), m_before);
+}
+
 TEST_F(ProfileFileRefusedTest, FileThatIsADirectory)
 {
     ASSERT_TRUE(QFile::remove(path()));
