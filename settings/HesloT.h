@@ -25,8 +25,8 @@ public:
     void CheckBox1Click();
     void CheckBox2Click();
 
-    // Whether a confirmation made since the dialog last opened matched the stored password.
-    // An entry left from an earlier opening never counts.
+    // Whether the latest confirmation since the dialog last opened matched the stored
+    // password. An entry left from an earlier opening never counts.
     bool ConfirmedInThisOpening() const { return m_confirmedInThisOpening; }
 
     // The stored form of a password: the decimal code of each character, joined.

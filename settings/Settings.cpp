@@ -50,8 +50,6 @@ void TForm2::ReadSettings()
 void TForm2::ApplyTextFontSize()
 {
     for (QPlainTextEdit *memo : {Memo1, Memo2, Memo3, Memo4, Memo5}) {
-        if (!memo)
-            continue;
         QFont font = memo->font();
         font.setPointSize(Settings::ShownPointSize());
         memo->setFont(font);
