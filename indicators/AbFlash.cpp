@@ -1,7 +1,6 @@
 #include "indicators/AbFlash.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 
 namespace {
 std::atomic<bool> applicationTerminating = false;
@@ -54,37 +53,37 @@ TAbThread::~TAbThread()
 
 bool TAbThread::Terminated() const
 {
-    QMutexLocker lock(&FMutex);
+    std::lock_guard lock(FMutex);
     return FTerminated;
 }
 
 void TAbThread::Terminate()
 {
-    QMutexLocker lock(&FMutex);
+    std::lock_guard lock(FMutex);
     FTerminated = true;
-    FWake.wakeAll();
+    FWake.notify_all();
 }
 
 bool TAbThread::Suspended() const
 {
-    QMutexLocker lock(&FMutex);
+    std::lock_guard lock(FMutex);
     return FSuspended;
 }
 
 void TAbThread::Suspend()
 {
-    QMutexLocker lock(&FMutex);
+    std::lock_guard lock(FMutex);
     FSuspended = true;
 }
 
 void TAbThread::Resume()
 {
-    QMutexLocker lock(&FMutex);
+    std::unique_lock lock(FMutex);
     if (!FSuspended)
         return;
     FSuspended = false;
     if (FStarted) {
-        FWake.wakeAll();
+        FWake.notify_all();
         return;
     }
     FStarted = true;
@@ -95,10 +94,16 @@ void TAbThread::Resume()
 
 void TAbThread::SetPriority(TThreadPriority Value)
 {
-    QMutexLocker lock(&FMutex);
+    std::lock_guard lock(FMutex);
     FPriority = Value;
     if (isRunning())
         setPriority(QtPriority(Value));
+}
+
+bool TAbThread::WaitForEnd(std::chrono::milliseconds timeout)
+{
+    std::unique_lock lock(FMutex);
+    return FWake.wait_for(lock, timeout, [this] { return FEnded || !FStarted; });
 }
 
 bool TAbThread::ApplicationTerminating()
@@ -108,21 +113,24 @@ bool TAbThread::ApplicationTerminating()
 
 bool TAbThread::WaitWhileSuspended()
 {
-    QMutexLocker lock(&FMutex);
-    while (FSuspended && !FTerminated)
-        FWake.wait(&FMutex);
+    std::unique_lock lock(FMutex);
+    FWake.wait(lock, [this] { return !FSuspended || FTerminated; });
     return !FTerminated;
 }
 
 bool TAbThread::Sleep(quint32 milliseconds)
 {
-    QMutexLocker lock(&FMutex);
-    const QDeadlineTimer deadline(milliseconds);
-    while (!FTerminated) {
-        if (!FWake.wait(&FMutex, deadline))
-            return true;
-    }
-    return false;
+    std::unique_lock lock(FMutex);
+    return !FWake.wait_for(lock, std::chrono::milliseconds(milliseconds),
+                           [this] { return FTerminated; });
+}
+
+void TAbThread::run()
+{
+    Execute();
+    std::lock_guard lock(FMutex);
+    FEnded = true;
+    FWake.notify_all();
 }
 
 TTimerThread::TTimerThread(TAbFlash *Timer, bool Enabled)
@@ -137,15 +145,13 @@ bool TTimerThread::Stopped() const
     return Terminated() || ApplicationTerminating() || !tOwner;
 }
 
-void TTimerThread::run()
+void TTimerThread::Execute()
 {
     while (!Stopped() && WaitWhileSuspended()) {
         // A suspension that came during the sleep holds this tick back.
         if (!Sleep(tInterval) || Stopped() || Suspended())
             continue;
-        TAbFlash *owner = tOwner;
-        QMetaObject::invokeMethod(
-            owner, [owner] { owner->Timer(); }, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(tOwner, "Timer", Qt::BlockingQueuedConnection);
     }
 }
 
@@ -164,8 +170,9 @@ TAbFlash::~TAbFlash()
     // The thread may be waiting for a tick it has handed over; running that tick here (against
     // this disabled component, so it does nothing) releases it. Blocking on the thread without
     // this would deadlock.
-    while (!FTimerThread->wait(QDeadlineTimer(1)))
+    while (!FTimerThread->WaitForEnd(std::chrono::milliseconds(1)))
         QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    FTimerThread->wait();
 }
 
 void TAbFlash::SetEnabled(bool Value)

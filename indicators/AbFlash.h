@@ -2,12 +2,13 @@
 
 #include "indicators/GClass.h"
 
-#include <QMutex>
 #include <QObject>
 #include <QThread>
-#include <QWaitCondition>
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 
 enum TThreadPriority : quint8 {
     tpIdle,
@@ -21,6 +22,7 @@ enum TThreadPriority : quint8 {
 
 // A thread that is created suspended and can be resumed and suspended again, with a termination
 // request that wakes it from a suspension or a sleep. The OS thread starts at the first resume.
+// Its own state is guarded by standard primitives, which ThreadSanitizer sees through.
 class TAbThread : public QThread
 {
     Q_OBJECT
@@ -35,6 +37,8 @@ public:
     void Suspend();
     void Resume();
     void SetPriority(TThreadPriority Value);
+    // True once run() has returned, or when the thread never started; waits at most timeout.
+    bool WaitForEnd(std::chrono::milliseconds timeout);
 
     // Set once the application's event loop is leaving; every tick thread then ends.
     static bool ApplicationTerminating();
@@ -44,13 +48,18 @@ protected:
     bool WaitWhileSuspended();
     // True when the full time passed without a termination request.
     bool Sleep(quint32 milliseconds);
+    // The body of the thread; run() marks its end for WaitForEnd.
+    virtual void Execute() = 0;
 
 private:
-    mutable QMutex FMutex;
-    QWaitCondition FWake;
+    void run() final;
+
+    mutable std::mutex FMutex;
+    std::condition_variable FWake;
     bool FSuspended = true;
     bool FStarted = false;
     bool FTerminated = false;
+    bool FEnded = false;
     TThreadPriority FPriority = tpNormal;
 };
 
@@ -69,7 +78,7 @@ public:
     std::atomic<quint32> tInterval = 16;
 
 protected:
-    void run() override;
+    void Execute() override;
 
 private:
     bool Stopped() const;
@@ -94,7 +103,7 @@ public:
     bool Ticking() const { return FTicking; }
 
     // Runs on the user-interface thread for every tick.
-    virtual void Timer();
+    Q_INVOKABLE virtual void Timer();
 
 private:
     void UpdateTimer();
