@@ -9,7 +9,9 @@ int main(int argc, char *argv[])
 {
     Randomize();
     QApplication application(argc, argv);
-    QApplication::setApplicationDisplayName(ProductTitle);
+    // The title of message boxes; as the name rather than the display name it is not appended
+    // to every window caption.
+    QApplication::setApplicationName(ProductTitle);
 
     TForm2 mainWindow;
     FrmKonfig = new TFrmKonfig(&mainWindow);
