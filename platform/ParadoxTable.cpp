@@ -23,6 +23,8 @@ QString &NetFileDirectory()
 
 // Larger than any table the format can describe (65535 blocks of 32 KiB and the header).
 constexpr qint64 kMaxTableFileSize = qint64(65536) * 32768 + 65536;
+// Enough for every spelling of every field a program asks for.
+constexpr qsizetype kNameCacheSize = 64;
 
 }
 
@@ -69,7 +71,8 @@ int ParadoxTable::Data::fieldIndex(const QString &name) const
     }
     for (qsizetype i = 0; i < layout.fields.size(); ++i) {
         if (layout.fields[i].name.compare(name, Qt::CaseInsensitive) == 0) {
-            nameCache.append({name, static_cast<int>(i)});
+            if (nameCache.size() < kNameCacheSize)
+                nameCache.append({name, static_cast<int>(i)});
             return static_cast<int>(i);
         }
     }
@@ -214,7 +217,7 @@ qint32 ParadoxTable::fieldAsInteger(const QString &name) const
         return bytes::decodeShort(raw);
     if ((field.type == FieldType::Long || field.type == FieldType::AutoInc) && !bytes::isBlank(raw, 4))
         return bytes::decodeLong(raw);
-    return ValueToInteger(DecodeValue(raw, field, *d->codec, d->memo), field.type, field.name);
+    return ValueToInteger(DecodeValue(raw, field, *d->codec, d->memo, d->nameForMessages), field.type, field.name);
 }
 
 QString ParadoxTable::fieldAsString(const QString &name) const
@@ -244,5 +247,5 @@ int ParadoxTable::codePage() const
 Value ParadoxTable::value(int index) const
 {
     d->requireCurrent();
-    return DecodeValue(d->fieldBytes(index), field(index), *d->codec, d->memo);
+    return DecodeValue(d->fieldBytes(index), field(index), *d->codec, d->memo, d->nameForMessages);
 }

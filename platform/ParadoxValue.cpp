@@ -7,11 +7,13 @@
 #include "platform/TextCodec.h"
 
 #include <QDate>
+#include <QDir>
 #include <QTime>
 #include <charconv>
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <optional>
 
 using namespace paradox::bytes;
 
@@ -53,20 +55,20 @@ Value DecodeBlob(const char *bytes, const FieldDef &field, const TextCodec &code
 
 // Packed decimal: the first byte's top bit is the sign (set = positive, else every digit is
 // inverted), its low six bits the count of decimal places; 32 digits follow, two per byte.
-Value DecodeBcd(const char *bytes)
+std::optional<QString> DecodeBcd(const char *bytes)
 {
     const auto *u = reinterpret_cast<const quint8 *>(bytes);
     const bool positive = (u[0] & 0x80) != 0;
     const int places = u[0] & 0x3F;
     if (places > 32)
-        throw TableError(QStringLiteral("Hodnota pole typu BCD je poškozená."));
+        return std::nullopt;
     QString digits;
     for (int i = 0; i < 32; ++i) {
         int digit = (u[1 + i / 2] >> (i % 2 == 0 ? 4 : 0)) & 0x0F;
         if (!positive)
             digit = 0x0F - digit;
         if (digit > 9)
-            throw TableError(QStringLiteral("Hodnota pole typu BCD je poškozená."));
+            return std::nullopt;
         digits.append(QLatin1Char(static_cast<char>('0' + digit)));
     }
     QString whole = digits.left(32 - places);
@@ -136,7 +138,7 @@ qint32 DecimalTextToInteger(const QString &text, const QString &fieldName)
 }
 
 Value DecodeValue(const char *bytes, const FieldDef &field, const TextCodec &codec,
-                  const ParadoxMemo &memo)
+                  const ParadoxMemo &memo, const QString &fileName)
 {
     if (isBlank(bytes, field.size))
         return {};
@@ -152,7 +154,10 @@ Value DecodeValue(const char *bytes, const FieldDef &field, const TextCodec &cod
     case FieldType::Logical:
         return static_cast<quint8>(bytes[0]) != 0x80;
     case FieldType::Bcd:
-        return DecodeBcd(bytes);
+        if (const auto text = DecodeBcd(bytes))
+            return *text;
+        throw TableError(QStringLiteral("Soubor %1 není čitelná tabulka Paradox: pole %2 má poškozenou hodnotu BCD")
+                             .arg(QDir::toNativeSeparators(fileName), field.name));
     case FieldType::Bytes:
         return QByteArray(bytes, field.size);
     case FieldType::Memo: case FieldType::Blob: case FieldType::FormattedMemo:

@@ -8,9 +8,9 @@ class TextCodec;
 namespace paradox {
 
 // The value of a field whose bytes start at `bytes`; BLOB values longer than the record's part
-// are read from `memo`. Raises TableError for a damaged value.
+// are read from `memo`. Raises TableError naming `fileName` for a damaged value.
 Value DecodeValue(const char *bytes, const FieldDef &field, const TextCodec &codec,
-                  const ParadoxMemo &memo);
+                  const ParadoxMemo &memo, const QString &fileName);
 
 // The value as text: numbers in plain decimal (reals as the shortest text that reads back to
 // the same number), Logical as true/false, dates and times in ISO 8601, bytes in hex.

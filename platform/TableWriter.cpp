@@ -108,12 +108,23 @@ int BlockSizeFor(int recordSize)
     Fail(QStringLiteral("Záznam tabulky by byl příliš dlouhý (%1 B).").arg(recordSize));
 }
 
-void WriteWhole(const QString &path, const QByteArray &bytes)
+[[noreturn]] void FailWrite(const QSaveFile &file)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        Fail(QStringLiteral("Soubor %1 nelze zapsat: %2")
-                 .arg(QDir::toNativeSeparators(path), file.errorString()));
+    Fail(QStringLiteral("Soubor %1 nelze zapsat: %2")
+             .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()));
+}
+
+// Written beside the target first, so that a failure leaves the old file as it was.
+void Prepare(QSaveFile &file, const QByteArray &bytes)
+{
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
+        FailWrite(file);
+}
+
+void Commit(QSaveFile &file)
+{
+    if (!file.commit())
+        FailWrite(file);
 }
 
 }
@@ -324,11 +335,16 @@ QByteArray TableWriter::dataBlocks() const
 void TableWriter::write(const QString &dbPath) const
 {
     const QFileInfo info(dbPath);
+    QString memoPath = ParadoxMemo::findBeside(dbPath);
+    if (memoPath.isEmpty())
+        memoPath = info.absoluteDir().filePath(info.completeBaseName() + QStringLiteral(".mb"));
+    QSaveFile table(dbPath);
+    QSaveFile memo(memoPath);
+    // Both files are complete on disk before either replaces its old version.
+    Prepare(table, header(info.fileName()) + dataBlocks());
     if (hasMemoFields()) {
-        QString memoPath = ParadoxMemo::findBeside(dbPath);
-        if (memoPath.isEmpty())
-            memoPath = info.absoluteDir().filePath(info.completeBaseName() + QStringLiteral(".mb"));
-        WriteWhole(memoPath, m_memo);
+        Prepare(memo, m_memo);
+        Commit(memo);
     }
-    WriteWhole(dbPath, header(info.fileName()) + dataBlocks());
+    Commit(table);
 }

@@ -259,8 +259,9 @@ TEST_F(DamagedTable, AnySingleCorruptedHeaderOrBlockByteIsHandled)
             QByteArray bytes = m_db;
             bytes[offset] = value;
             const QString message = TableErrorFor(bytes, m_mb);
-            if (!message.isEmpty())
+            if (!message.isEmpty()) {
                 EXPECT_TRUE(message.contains(QStringLiteral("poškozená"))) << offset << ": " << qPrintable(message);
+            }
         }
     }
 }

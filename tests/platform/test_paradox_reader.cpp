@@ -53,8 +53,9 @@ TEST_P(SampleTables, EveryValueMatchesTheExpectedCsv)
     for (int r = 1; r < expected.size(); ++r) {
         for (int i = 0; i < table.fieldCount(); ++i) {
             const QString &cell = expected[r].cells[i];
-            if (cell != QLatin1String("*"))
+            if (cell != QLatin1String("*")) {
                 EXPECT_EQ(table.fieldAsString(table.field(i).name), cell) << "record " << r << " field " << i;
+            }
         }
         table.next();
     }

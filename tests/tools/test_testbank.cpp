@@ -66,8 +66,9 @@ TEST_P(SampleDump, EqualsTheExpectedCsv)
     for (qsizetype r = 0; r < expected.size(); ++r) {
         ASSERT_EQ(actual[r].cells.size(), expected[r].cells.size()) << "row " << r;
         for (qsizetype c = 0; c < expected[r].cells.size(); ++c) {
-            if (expected[r].cells[c] != QLatin1String("*"))
+            if (expected[r].cells[c] != QLatin1String("*")) {
                 EXPECT_EQ(actual[r].cells[c], expected[r].cells[c]) << "row " << r << " column " << c;
+            }
         }
     }
 }
