@@ -51,12 +51,14 @@ struct ParadoxTable::Data
 
 void ParadoxTable::Data::load(const QByteArray &bytes)
 {
-    layout = ParadoxLayout::parse(bytes, nameForMessages);
-    codec = std::make_unique<TextCodec>(layout.codePage);
-    if (!codec->isValid())
+    ParadoxLayout parsed = ParadoxLayout::parse(bytes, nameForMessages);
+    auto textCodec = std::make_unique<TextCodec>(parsed.codePage);
+    if (!textCodec->isValid())
         throw TableError(QStringLiteral("Soubor %1 není čitelná tabulka Paradox: neznámá kódová stránka %2")
                              .arg(QDir::toNativeSeparators(nameForMessages))
-                             .arg(layout.codePage));
+                             .arg(parsed.codePage));
+    layout = std::move(parsed);
+    codec = std::move(textCodec);
     db = bytes;
     nameCache.clear();
     current = layout.recordOffsets.empty() ? -1 : 0;

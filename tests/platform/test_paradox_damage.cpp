@@ -187,6 +187,22 @@ TEST_F(DamagedTable, MissingFieldName)
     EXPECT_TRUE(cut.contains(QStringLiteral("chybí jméno pole č. 8"))) << qPrintable(cut);
 }
 
+TEST_F(DamagedTable, UnknownCodePageLeavesTheTableClosed)
+{
+    ParadoxTable table;
+    table.openFromBytes(m_db, m_mb, QString::fromUtf8(kName));
+    ASSERT_GT(table.recordCount(), 0);
+    try {
+        table.openFromBytes(changed([](QByteArray &b) { PutLE16(b, 0x6A, 4321); }), m_mb, QString::fromUtf8(kName));
+        ADD_FAILURE();
+    } catch (const TableError &error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("kódová stránka 4321"))) << qPrintable(error.message());
+    }
+    EXPECT_FALSE(table.isOpen());
+    EXPECT_EQ(table.recordCount(), 0);
+    EXPECT_EQ(table.recNo(), 0);
+}
+
 TEST_F(DamagedTable, IndexFileOrUnknownVersion)
 {
     expectUnreadable(changed([](QByteArray &b) { b[4] = 1; }), "index file");
