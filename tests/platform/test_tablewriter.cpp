@@ -179,6 +179,17 @@ TEST_F(TableWriterTest, ValuesTheFieldCannotHoldAreRefusedAndLeaveNoTrace)
     EXPECT_EQ(QFileInfo(path(QStringLiteral("t.mb"))).size(), 2 * 4096);
 }
 
+TEST_F(TableWriterTest, RefusedRecordTakesItsMemoValuesBackOut)
+{
+    TableWriter writer({{QStringLiteral("M"), FieldType::Memo, 20}, {QStringLiteral("S"), FieldType::Short, 2}});
+    EXPECT_THROW(writer.addRecord({QString(3000, QLatin1Char('a')), qint64(99999)}), TableError);
+    writer.addRecord({QString(3000, QLatin1Char('b')), qint64(1)});
+    openWritten(writer);
+    EXPECT_EQ(QFileInfo(path(QStringLiteral("t.mb"))).size(), 2 * 4096);
+    m_table.first();
+    EXPECT_EQ(m_table.fieldAsString(QStringLiteral("M")), QString(3000, QLatin1Char('b')));
+}
+
 TEST_F(TableWriterTest, FieldsTheWriterCannotMakeAreRefused)
 {
     EXPECT_THROW(TableWriter(QList<FieldDef>{}), TableError);
