@@ -12,7 +12,9 @@
 #include <memory>
 
 #ifdef TZ_HAVE_PXLIB
+extern "C" {
 #include <paradox.h>
+}
 #endif
 
 namespace {
