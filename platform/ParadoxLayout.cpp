@@ -228,17 +228,6 @@ ParadoxLayout ParadoxLayout::parse(const QByteArray &db, const QString &fileName
 
 namespace paradox {
 
-bool IsBlobType(FieldType type)
-{
-    switch (type) {
-    case FieldType::Memo: case FieldType::Blob: case FieldType::FormattedMemo:
-    case FieldType::Ole: case FieldType::Graphic:
-        return true;
-    default:
-        return false;
-    }
-}
-
 bool IsValidFieldSize(FieldType type, int size)
 {
     switch (type) {

@@ -23,5 +23,4 @@ struct ParadoxLayout
 namespace paradox {
 // Whether `size` bytes suit a field of `type`.
 bool IsValidFieldSize(FieldType type, int size);
-bool IsBlobType(FieldType type);
 }
