@@ -6,6 +6,8 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 #include <algorithm>
 
 TAbLED::TAbLED(QWidget *AOwner)
@@ -83,6 +85,23 @@ void TAbLED::paintEvent(QPaintEvent *event)
         return;
     }
     Paint(canvas);
+    if (hasFocus()) {
+        QStyleOptionFocusRect frame;
+        frame.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_FrameFocusRect, &frame, &painter, this);
+    }
+}
+
+void TAbLED::focusInEvent(QFocusEvent *event)
+{
+    TAbBinGControl::focusInEvent(event);
+    update();
+}
+
+void TAbLED::focusOutEvent(QFocusEvent *event)
+{
+    TAbBinGControl::focusOutEvent(event);
+    update();
 }
 
 void TAbLED::Paint(TCanvas &can)

@@ -27,6 +27,9 @@ protected:
     void StatusChanged() override;
     void Flash(bool status) override;
     void paintEvent(QPaintEvent *event) override;
+    // The keyboard focus is framed, so a keyboard user sees which indicator Space presses.
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     // Caption and lamp; sets the lamp rectangle that the lamp-only redraws use.
     virtual void Paint(TCanvas &can);
 

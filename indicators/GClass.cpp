@@ -1,8 +1,10 @@
 #include "indicators/GClass.h"
 
+#include "indicators/AbAccessible.h"
 #include "indicators/AbFlashT.h"
 #include "indicators/AbProc.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPointer>
 #include <bit>
@@ -81,6 +83,9 @@ TAbBinGControl::TAbBinGControl(QWidget *AOwner)
     // Paints over whatever the parent drew beneath it.
     setAttribute(Qt::WA_NoSystemBackground);
     setAutoFillBackground(false);
+    // Reachable with Tab; a mouse click leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
+    InstallAbAccessibility();
 }
 
 TAbBinGControl::~TAbBinGControl()
@@ -104,6 +109,7 @@ void TAbBinGControl::SetChecked(bool Value)
         SetStatusInt(FMode == mRadioButton ? mask : (FStatusInt | mask));
     else if (FMode != mRadioButton)
         SetStatusInt(FStatusInt & ~mask);
+    NotifyAccessibleChecked(this);
     StatusChanged();
     if (OnStatusChanged)
         OnStatusChanged(this);
@@ -187,6 +193,7 @@ void TAbBinGControl::SetCaption(const QString &Value)
     if (Value == FCaption)
         return;
     FCaption = Value;
+    NotifyAccessibleCaption(this);
     ParamChange(this);
 }
 
@@ -208,22 +215,8 @@ bool TAbBinGControl::event(QEvent *e)
 void TAbBinGControl::mousePressEvent(QMouseEvent *e)
 {
     QPointer<TAbBinGControl> self(this);
-    if (e->button() == Qt::LeftButton) {
-        MouseIsDown = true;
-        switch (FMode) {
-        case mButton:
-            SetChecked(true);
-            break;
-        case mSwitch:
-            SetChecked(!FChecked);
-            break;
-        case mRadioButton:
-            SetStatusInt(BitMask(FStatusBit));
-            break;
-        case mIndicator:
-            break;
-        }
-    }
+    if (e->button() == Qt::LeftButton)
+        PressDown();
     if (self && OnMouseDown)
         OnMouseDown(this);
 }
@@ -239,12 +232,96 @@ void TAbBinGControl::mouseReleaseEvent(QMouseEvent *e)
         return;
     if (OnMouseUp)
         OnMouseUp(this);
-    if (!self || FMode == mIndicator || !left)
+    if (self && left)
+        ReleaseUp();
+}
+
+void TAbBinGControl::PressDown()
+{
+    MouseIsDown = true;
+    switch (FMode) {
+    case mButton:
+        SetChecked(true);
+        break;
+    case mSwitch:
+        SetChecked(!FChecked);
+        break;
+    case mRadioButton:
+        SetStatusInt(BitMask(FStatusBit));
+        break;
+    case mIndicator:
+        break;
+    }
+}
+
+void TAbBinGControl::ReleaseUp()
+{
+    if (FMode == mIndicator)
         return;
     MouseIsDown = false;
     if (FMode == mButton)
         SetChecked(false);
     StatusChanged();
+}
+
+void TAbBinGControl::PerformClick()
+{
+    // Any handler on the way may delete the control.
+    QPointer<TAbBinGControl> self(this);
+    PressDown();
+    if (self && OnClick)
+        OnClick(this);
+    if (self)
+        ReleaseUp();
+}
+
+static bool IsEnterKey(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
+void TAbBinGControl::keyPressEvent(QKeyEvent *e)
+{
+    if (e->key() == Qt::Key_Space) {
+        if (!e->isAutoRepeat() && !FKeyDown) {
+            FKeyDown = true;
+            PressDown();
+        }
+        return;
+    }
+    if (IsEnterKey(e->key()) && e->modifiers() == Qt::NoModifier) {
+        if (!e->isAutoRepeat())
+            PerformClick();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
+void TAbBinGControl::keyReleaseEvent(QKeyEvent *e)
+{
+    if (e->key() != Qt::Key_Space || e->isAutoRepeat()) {
+        QWidget::keyReleaseEvent(e);
+        return;
+    }
+    if (!FKeyDown)
+        return;
+    FKeyDown = false;
+    QPointer<TAbBinGControl> self(this);
+    if (OnClick)
+        OnClick(this);
+    if (self)
+        ReleaseUp();
+}
+
+// Leaving with Space still down releases the control without a click, or a button-mode
+// indicator would stay checked.
+void TAbBinGControl::focusOutEvent(QFocusEvent *e)
+{
+    if (FKeyDown) {
+        FKeyDown = false;
+        ReleaseUp();
+    }
+    QWidget::focusOutEvent(e);
 }
 
 void TAbBinGControl::StartFlash()

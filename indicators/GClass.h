@@ -103,6 +103,10 @@ public:
     // A new text notifies ParamChange.
     void SetCaption(const QString &Value);
 
+    // What a left-button click does, for the keyboard and the screen reader: press, OnClick,
+    // release. The mouse's own OnMouseDown and OnMouseUp are not raised.
+    void PerformClick();
+
     TNotifyEvent OnStatusChanged;
     TNotifyEvent OnStatusIntChanged;
     // Raised by a left-button release inside the control, before the release handling.
@@ -123,8 +127,14 @@ protected:
     bool event(QEvent *e) override;
     void mousePressEvent(QMouseEvent *e) override;
     void mouseReleaseEvent(QMouseEvent *e) override;
+    // Space presses while held and clicks on release; Enter clicks at once.
+    void keyPressEvent(QKeyEvent *e) override;
+    void keyReleaseEvent(QKeyEvent *e) override;
+    void focusOutEvent(QFocusEvent *e) override;
 
 private:
+    void PressDown();
+    void ReleaseUp();
     void StartFlash();
     void UpdateFlashRegistration();
     void SyncWithGroup();
@@ -138,6 +148,8 @@ private:
     qint32 FGroupIndex = 0;
     TMode FMode = mIndicator;
     QString FCaption;
+    // Space went down on this control and has not come up yet.
+    bool FKeyDown = false;
 };
 
 // Guards the propagation of a status word to a group; one flag for all groups.

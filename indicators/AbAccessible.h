@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QAccessibleWidget>
+
+class TAbBinGControl;
+
+// What a screen reader learns of an indicator: a check button named by its caption, with its
+// checked state, its visibility, a description set by its owner and a press action that
+// clicks it as the mouse does.
+class TAbBinGAccessible : public QAccessibleWidget
+{
+public:
+    explicit TAbBinGAccessible(TAbBinGControl *control);
+
+    QString text(QAccessible::Text t) const override;
+    QAccessible::State state() const override;
+    QStringList actionNames() const override;
+    void doAction(const QString &actionName) override;
+    QStringList keyBindingsForAction(const QString &actionName) const override;
+
+private:
+    TAbBinGControl *control() const;
+};
+
+// Makes Qt's accessibility layer use TAbBinGAccessible for every indicator; installed once.
+void InstallAbAccessibility();
+
+// Tell an active screen reader that the control's checked state or caption changed.
+void NotifyAccessibleChecked(TAbBinGControl *control);
+void NotifyAccessibleCaption(TAbBinGControl *control);
