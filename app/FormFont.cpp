@@ -1,18 +1,16 @@
 #include "app/FormFont.h"
 
-#include <QFontDatabase>
-
-QString FormFontFamily()
+QStringList FormFontFamilies()
 {
-    static const QString family = QFontDatabase::hasFamily(QStringLiteral("Tahoma"))
-        ? QStringLiteral("Tahoma")
-        : QStringLiteral("DejaVu Sans");
-    return family;
+    return {QStringLiteral("Tahoma"),      QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+            QStringLiteral("Nimbus Sans"), QStringLiteral("Noto Sans"),       QStringLiteral("DejaVu Sans")};
 }
 
 QFont FormFont(int pixelSize, bool bold)
 {
-    QFont font(FormFontFamily());
+    QFont font;
+    font.setFamilies(FormFontFamilies());
+    font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelSize);
     font.setBold(bold);
     return font;

@@ -111,7 +111,7 @@ QPlainTextEdit *MakeMemo(QWidget *parent, const QString &name, int height)
     memo->setFixedHeight(height);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     QFont font = memo->font();
-    font.setFamily(FormFontFamily());
+    font.setFamilies(FormFontFamilies());
     memo->setFont(font);
     return memo;
 }

@@ -1,5 +1,6 @@
-// Start-up of the main window to its first shown frame, offscreen, beside a bare Qt window
-// created the same way (the floor); then the peak memory of each, measured in a fresh process.
+// Start-up to the first shown frame, offscreen, each run in a fresh process: the main window
+// with each bank beside a minimal Qt window started the same way (the floor). Each run also
+// reports its peak resident memory.
 #include "BenchCommon.h"
 
 #include "app/Unit2.h"
@@ -7,13 +8,13 @@
 #include "platform/ProgramLocation.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
 #include <QMainWindow>
 #include <QProcess>
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 
 namespace {
 
@@ -51,98 +52,72 @@ void showUntilFirstFrame(QWidget &window)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 }
 
-void startBareWindow()
+// The high-water mark of this process's own memory (ru_maxrss would carry the parent's over exec).
+QByteArray peakKilobytes()
 {
-    QMainWindow window;
-    showUntilFirstFrame(window);
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return "?";
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').value(0);
+    }
+    return "?";
 }
 
-void startMainWindow(const QString &folder)
+// `--first-frame bare` or `--first-frame FOLDER`: one start-up, then the peak memory on stdout.
+int startOnce(int argc, char **argv, const QString &scenario)
 {
-    ProgramLocation::SetDirectoryForTests(folder);
-    Messages::SetHandler([](Messages::Kind, const QString &, const QString &) {});
-    {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    if (scenario == QLatin1String("bare")) {
+        QMainWindow window;
+        showUntilFirstFrame(window);
+    } else {
+        ProgramLocation::SetDirectoryForTests(scenario);
+        Messages::SetHandler([](Messages::Kind, const QString &, const QString &) {});
         TForm2 window;
         showUntilFirstFrame(window);
     }
-    Messages::SetHandler(nullptr);
-    ProgramLocation::SetDirectoryForTests(QString());
-}
-
-QString folderForBank(int records)
-{
-    return records == 0 ? QStringLiteral(TZ_BINARY_DIR) : BenchBanks::instance().folderFor(records);
-}
-
-void BM_BareWindow(benchmark::State &state)
-{
-    for (auto _ : state)
-        startBareWindow();
-}
-
-// Arg 0 is the sample bank beside the program.
-void BM_MainWindow(benchmark::State &state)
-{
-    const QString folder = folderForBank(static_cast<int>(state.range(0)));
-    for (auto _ : state)
-        startMainWindow(folder);
-    state.SetLabel("floor:BM_BareWindow");
-}
-
-long peakKilobytes()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
-}
-
-// `--peak bare` or `--peak FOLDER` starts one window in this process and prints its peak memory.
-int runPeakScenario(int argc, char **argv, const QString &scenario)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    if (scenario == QLatin1String("bare"))
-        startBareWindow();
-    else
-        startMainWindow(scenario);
-    std::printf("%ld\n", peakKilobytes());
+    std::printf("%s\n", peakKilobytes().constData());
     return 0;
 }
 
-void printPeakMemory(const char *program)
+QString scenarioFor(int records)
 {
-    struct Scenario
-    {
-        const char *what;
-        QString argument;
-    };
-    // The banks are written here, so their writing does not count in the child's peak.
-    const Scenario scenarios[] = {
-        {"bare Qt window", QStringLiteral("bare")},
-        {"main window, sample bank", folderForBank(0)},
-        {"main window, 1 000 records", folderForBank(1000)},
-        {"main window, 100 000 records", folderForBank(100000)},
-    };
-    std::printf("\nPeak memory (resident, one start-up in a fresh process):\n");
-    for (const Scenario &scenario : scenarios) {
+    if (records < 0)
+        return QStringLiteral("bare");
+    return records == 0 ? QStringLiteral(TZ_BINARY_DIR) : BenchBanks::instance().folderFor(records);
+}
+
+// Arg -1 is the bare window, 0 the sample bank beside the program, else a bank of that size.
+void BM_ProcessStartup(benchmark::State &state)
+{
+    const int records = static_cast<int>(state.range(0));
+    const QString scenario = scenarioFor(records);
+    QByteArray peak;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
         QProcess child;
-        child.start(QString::fromLocal8Bit(program), {QStringLiteral("--peak"), scenario.argument});
-        child.waitForFinished(120000);
-        std::printf("  %-30s %s KiB\n", scenario.what, child.readAllStandardOutput().trimmed().constData());
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--first-frame"), scenario});
+        child.waitForFinished(60000);
+        state.SetIterationTime(timer.nsecsElapsed() / 1e9);
+        peak = child.readAllStandardOutput().trimmed();
     }
+    state.counters["peak_KiB"] = peak.toDouble();
+    if (records >= 0)
+        state.SetLabel("floor:BM_ProcessStartup/-1/iterations:10/manual_time");
 }
 
 }
 
-BENCHMARK(BM_BareWindow)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_MainWindow)->Arg(0)->Arg(1000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ProcessStartup)->Arg(-1)->Arg(0)->Arg(1000)->Arg(100000)
+    ->Iterations(10)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (argc == 3 && std::strcmp(argv[1], "--peak") == 0)
-        return runPeakScenario(argc, argv, QString::fromLocal8Bit(argv[2]));
-    const int status = RunBenchmarks(argc, argv);
-    printPeakMemory(argv[0]);
-    return status;
+    if (argc == 3 && std::strcmp(argv[1], "--first-frame") == 0)
+        return startOnce(argc, argv, QString::fromLocal8Bit(argv[2]));
+    return RunBenchmarks(argc, argv);
 }

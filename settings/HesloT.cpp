@@ -1,5 +1,6 @@
 #include "settings/HesloT.h"
 
+#include "app/FormFont.h"
 #include "app/Unit2.h"
 #include "platform/AppError.h"
 #include "platform/Beep.h"
@@ -59,7 +60,7 @@ TFrmHesloT::TFrmHesloT(QWidget *parent)
 {
     setObjectName(QStringLiteral("FrmHesloT"));
     setWindowTitle(QStringLiteral("Heslo pro tisk klíče"));
-    setFont(DialogFont());
+    setFont(FormFont(11));
     setFixedSize(403, 155);
     move(0, 0);
     CreateControls();

@@ -1,5 +1,6 @@
 #include "settings/Konfigurace.h"
 
+#include "app/FormFont.h"
 #include "app/HeaderControl.h"
 #include "app/Unit2.h"
 #include "platform/Beep.h"
@@ -61,7 +62,7 @@ TFrmKonfig::TFrmKonfig(QWidget *parent)
 {
     setObjectName(QStringLiteral("FrmKonfig"));
     setWindowTitle(QStringLiteral("Konfiguirace testu"));
-    setFont(DialogFont());
+    setFont(FormFont(11));
     setFixedSize(447, 204);
     move(0, 0);
     CreateControls();

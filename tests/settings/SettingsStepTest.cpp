@@ -3,6 +3,7 @@
 #include "app/Unit2.h"
 
 #include <QPlainTextEdit>
+#include <ostream>
 
 namespace {
 
@@ -13,6 +14,12 @@ struct StoredMinutes
     const char *ini;
     qint32 minutes;
 };
+
+// Names the case by its key line, not by the struct's bytes.
+void PrintTo(const StoredMinutes &stored, std::ostream *out)
+{
+    *out << QString::fromUtf8(stored.ini).section(QLatin1Char('\n'), 1, 1).toStdString();
+}
 
 class SettingsStepMinutesTest : public SettingsTestFixture, public ::testing::WithParamInterface<StoredMinutes>
 {
