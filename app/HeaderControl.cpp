@@ -55,12 +55,15 @@ void THeaderControl::paintEvent(QPaintEvent *)
     int left = 0;
     for (int i = 0; i <= m_widths.size(); ++i) {
         const bool filler = i == m_widths.size();
-        const int width = filler ? qMax(0, this->width() - left) : m_widths[i];
-        option.rect = QRect(left, 0, width, height());
-        option.section = i;
-        option.text = filler ? QString() : m_texts[i];
-        option.position = i == 0 ? QStyleOptionHeader::Beginning : QStyleOptionHeader::Middle;
-        style()->drawControl(QStyle::CE_Header, &option, &painter, this);
-        left += width;
+        const int width = filler ? this->width() - left : m_widths[i];
+        // The style caches sections in pixmaps and cannot draw an empty one.
+        if (width > 0) {
+            option.rect = QRect(left, 0, width, height());
+            option.section = i;
+            option.text = filler ? QString() : m_texts[i];
+            option.position = i == 0 ? QStyleOptionHeader::Beginning : QStyleOptionHeader::Middle;
+            style()->drawControl(QStyle::CE_Header, &option, &painter, this);
+        }
+        left += qMax(0, width);
     }
 }
