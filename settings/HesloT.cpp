@@ -83,6 +83,9 @@ void TFrmHesloT::CreateControls()
     Label1->adjustSize();
     Label1->move(16, 8);
     MaskEdit2 = MakeMaskedEdit(Panel2, QStringLiteral("MaskEdit2"), QRect(16, 27, 250, 21));
+    // Names for a screen reader: the first edit has no label of its own.
+    MaskEdit1->setAccessibleName(QStringLiteral("Heslo"));
+    Label1->setBuddy(MaskEdit2);
     BitBtn2 = new QPushButton(QStringLiteral("Změň heslo"), Panel2);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setGeometry(272, 25, 99, 25);

@@ -99,6 +99,9 @@ void TFrmKonfig::CreateControls()
                          QStyle::SP_DialogResetButton, QRect(279, 106, 155, 25));
     Label3 = MakeLabel(Panel1, QStringLiteral("Label3"), QStringLiteral("Levý okraj tiskárny:"), 32, 150);
     Edit2 = MakeEdit(Panel1, QStringLiteral("Edit2"), QRect(170, 147, 33, 21));
+    // A screen reader names each edit by the label before it.
+    Label1->setBuddy(Edit1);
+    Label3->setBuddy(Edit2);
     BitBtn1 = MakeButton(Panel1, QStringLiteral("BitBtn1"), QStringLiteral("OK"), QStyle::SP_DialogOkButton,
                          QRect(279, 168, 75, 25));
     BitBtn1->setDefault(true);
