@@ -64,6 +64,17 @@ QString writeErrorText(const QString &path)
     return QStringLiteral("Nastavení nelze zapsat do souboru „%1“.").arg(QDir::toNativeSeparators(path));
 }
 
+// What a later read would find under the key in these contents.
+std::optional<std::string> valueIn(const QByteArray &contents, const QString &section, const QString &key)
+{
+    CSimpleIniA ini;
+    configure(ini);
+    if (ini.LoadData(contents.constData(), size_t(contents.size())) < 0)
+        return std::nullopt;
+    const char *value = ini.GetValue(section.toUtf8().constData(), key.toUtf8().constData(), nullptr);
+    return value ? std::optional<std::string>(value) : std::nullopt;
+}
+
 }
 
 ProfileFile::ProfileFile(const QString &path)
@@ -82,12 +93,8 @@ QString ProfileFile::readString(const QString &section, const QString &key, cons
     const std::optional<QByteArray> contents = readContents(m_path);
     if (!contents)
         return defaultValue;
-    CSimpleIniA ini;
-    configure(ini);
-    if (ini.LoadData(contents->constData(), size_t(contents->size())) < 0)
-        return defaultValue;
-    const char *value = ini.GetValue(section.toUtf8().constData(), key.toUtf8().constData(), nullptr);
-    return value ? QString::fromUtf8(value) : defaultValue;
+    const std::optional<std::string> value = valueIn(*contents, section, key);
+    return value ? QString::fromStdString(*value) : defaultValue;
 }
 
 void ProfileFile::writeInteger(const QString &section, const QString &key, qint32 value)
@@ -125,6 +132,11 @@ void ProfileFile::writeString(const QString &section, const QString &key, const 
     if (tail == 0 && !trailing.isEmpty() && !trailing.endsWith('\n'))
         trailing += '\n';
     const QByteArray output = tail == 0 ? trailing + body : body + trailing;
+
+    // Damage that hides the new line from a reader (a NUL byte, say) must not pass for a save.
+    if (valueIn(output, section, key) != value.toStdString())
+        throw AppError(QStringLiteral("Soubor „%1“ je poškozený, nastavení do něj nelze zapsat.")
+                           .arg(QDir::toNativeSeparators(m_path)));
 
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly) || file.write(output) != output.size() || !file.commit())

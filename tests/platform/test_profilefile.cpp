@@ -126,6 +126,19 @@ TEST_F(ProfileFileTest, DamagedFileReadsDefaultsWithoutCrashing)
     EXPECT_EQ(profile.readInteger("Test", "DobaTestu", 30), 15);
 }
 
+// Found by fuzzing: a NUL byte in a comment hid every line after it, so a write that went
+// through could never be read back.
+TEST_F(ProfileFileTest, WriteThatAReadCouldNotSeeIsRefusedAndLeavesTheFile)
+{
+    const char damaged[] = "; \x13\0\0\0\0\0\0\0\0nt=btstek";
+    const QByteArray before(damaged, sizeof damaged - 1);
+    writeFile(before);
+    ProfileFile profile(path());
+    EXPECT_THROW(profile.writeInteger("Tisk", "LOkrTisk", 12), AppError);
+    EXPECT_EQ(fileContents(), before);
+    EXPECT_EQ(profile.readInteger("Tisk", "LokrTisk", 10), 10);
+}
+
 class ProfileFileRefusedTest : public ProfileFileTest
 {
 protected:
