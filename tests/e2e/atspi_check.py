@@ -1,12 +1,13 @@
 """The real program with the sample bank, read and driven through AT-SPI: the names, texts and
 states of its controls before and after a test is generated, started, answered and ended."""
 
+import subprocess
 import sys
 
 import pyatspi
 
 from atspi_driver import (CheckFailed, Program, check, checked, close_message, enabled, find,
-                          find_all, find_application, frame, indicators, press, showing,
+                          find_all, find_application, frame, has_state, indicators, press, showing,
                           status_sections, text_of, value_of, wait_for)
 
 TOOLBAR = ["Generuj test", "Start testu", "Ukončení testu", "Konfigurace", "Tisk testu",
@@ -46,6 +47,25 @@ def check_fresh_window(app, window):
     check(all(leds), "the 30 indicators are check boxes named 1 to 30")
     check(not any(showing(led) or checked(led) for led in leds),
           "every indicator is hidden and unchecked")
+
+
+def check_configuration_dialog(app):
+    press(button(app, "Konfigurace"))
+
+    def dialog():
+        for node in find_all(app, "dialog"):
+            if showing(node) and find_all(node, "text", "Čas testu - max 50 [minut]:"):
+                return node
+        return None
+    box = wait_for(dialog, "the configuration dialog")
+    check(text_of(find(box, "text", "Čas testu - max 50 [minut]:")) == "30",
+          "the test length edit is named by its label and reads 30")
+    check(find_all(box, "text", "Levý okraj tiskárny:"), "the margin edit is named by its label")
+    radios = {n.name: checked(n) for n in find_all(box, "radio button")}
+    check(set(radios) == {"malé", "střední", "velké"} and sum(radios.values()) == 1,
+          f"the text sizes are three radio items, one of them checked: {radios}")
+    press(find(box, "push button", "Zpět"))
+    wait_for(lambda: dialog() is None, "the configuration dialog to close")
 
 
 def generate_and_start(app, window):
@@ -107,6 +127,15 @@ def end_and_review(app, window):
     comment = find(window, "text", "Komentář")
     check(showing(comment) and text_of(comment).strip() != "", "the review shows a comment")
 
+    # The keyboard: the window given the X input focus (there is no window manager to do it),
+    # the focus on indicator 7, then Space as a user types it.
+    subprocess.run(["xdotool", "search", "--name", "^Test - Test znalostí$", "windowfocus", "--sync"],
+                   check=True, timeout=10)
+    press(indicators(app)[6], "SetFocus")
+    wait_for(lambda: has_state(indicators(app)[6], pyatspi.STATE_FOCUSED), "indicator 7 to take the focus")
+    subprocess.run(["xdotool", "key", "space"], check=True, timeout=10)
+    wait_for(lambda: find_all(window, "label", "Otázka číslo 7 / 30"), "Space on indicator 7 to show question 7")
+
 
 def main(folder):
     try:
@@ -120,6 +149,7 @@ def main(folder):
             window = frame(app)
             check(window is not None, "the main window is a frame named 'Test - Test znalostí'")
             check_fresh_window(app, window)
+            check_configuration_dialog(app)
             generate_and_start(app, window)
             answer_one(app, window)
             end_and_review(app, window)

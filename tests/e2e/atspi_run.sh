@@ -5,7 +5,7 @@ set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/session.sh"
 
-need_tools Xvfb dbus-daemon timeout
+need_tools Xvfb dbus-daemon timeout xdotool
 need_pyatspi
 copy_program "${1:?build directory}"
 start_xvfb
