@@ -60,4 +60,4 @@ fuzz: deps
 	fuzz/run.sh build-fuzz $(FUZZ_SECONDS)
 
 clean:
-	rm -rf $(BUILD) build-fuzz build-asan
+	rm -rf $(BUILD) build-fuzz build-asan build-tsan
