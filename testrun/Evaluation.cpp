@@ -24,10 +24,13 @@ qint32 successPercent(qint32 correct, qint32 total)
     return static_cast<qint32>(quotient);
 }
 
-void colourIndicator(const TForm2 &form, int question, TColor color)
+// The description tells a screen reader what the colour shows.
+void colourIndicator(const TForm2 &form, int question, TColor color, const QString &meaning)
 {
-    if (TAbLED *indicator = form.IndicatorAt(question - 1))
+    if (TAbLED *indicator = form.IndicatorAt(question - 1)) {
         indicator->LED()->SetColorOff(color);
+        indicator->setAccessibleDescription(meaning);
+    }
 }
 
 }
@@ -46,15 +49,15 @@ void TForm2::EvaluateTest()
         switch (TestQuestions.at(n).wspravneodpovezeno) {
         case 0:
             ++UnansweredCount;
-            colourIndicator(*this, n, UnansweredColor);
+            colourIndicator(*this, n, UnansweredColor, QStringLiteral("neodpovězeno"));
             break;
         case 1:
             ++CorrectCount;
-            colourIndicator(*this, n, clGreen);
+            colourIndicator(*this, n, clGreen, QStringLiteral("správně"));
             break;
         case 2:
             ++WrongCount;
-            colourIndicator(*this, n, WrongColor);
+            colourIndicator(*this, n, WrongColor, QStringLiteral("špatně"));
             break;
         default:
             break;
