@@ -112,8 +112,10 @@ def print_to_cups(app, out_dir):
     dialog = print_dialog(app)
     printers = [c.name for c in find_all(dialog, "combo box") if showing(c)]
     check("PDF" in printers, f"the print dialog offers the CUPS printer PDF: {printers}")
-    time.sleep(0.5)
-    # The dialog has the keyboard focus; Enter presses its default print button.
+    # The dialog given the X input focus (there is no window manager); Enter presses its
+    # default print button.
+    subprocess.run(["xdotool", "search", "--name", "^(Tisk|Print)$", "windowfocus", "--sync"],
+                   check=True, timeout=10)
     subprocess.run(["xdotool", "key", "Return"], check=True, timeout=10)
     new_files = wait_for(lambda: set(glob.glob(os.path.join(out_dir, "*.pdf"))) - before,
                          f"cups-pdf to write a PDF into {out_dir}", timeout=60)
