@@ -289,7 +289,8 @@ void TAbBinGControl::keyPressEvent(QKeyEvent *e)
         }
         return;
     }
-    if (IsEnterKey(e->key()) && e->modifiers() == Qt::NoModifier) {
+    // The keypad's Enter comes with the keypad modifier.
+    if (IsEnterKey(e->key()) && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         if (!e->isAutoRepeat())
             PerformClick();
         return;

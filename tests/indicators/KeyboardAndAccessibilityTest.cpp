@@ -158,6 +158,20 @@ TEST_F(IndicatorAccess, ButtonModeStaysCheckedWhileSpaceIsHeldAndClicksOnRelease
     EXPECT_EQ(clicks, 1);
 }
 
+TEST_F(IndicatorAccess, EitherEnterClicksButNotWithControlOrAlt)
+{
+    TAbLED *led = Make(mSwitch, QStringLiteral("8"));
+    int clicks = 0;
+    led->OnClick = [&clicks](QObject *) { ++clicks; };
+    QTest::keyClick(led, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(led->Checked());
+    QTest::keyClick(led, Qt::Key_Return, Qt::ControlModifier);
+    QTest::keyClick(led, Qt::Key_Return, Qt::AltModifier);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(led->Checked());
+}
+
 TEST_F(IndicatorAccess, LosingFocusWithSpaceDownReleasesWithoutAClick)
 {
     TAbLED *led = Make(mButton, QStringLiteral("4"));
