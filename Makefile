@@ -11,6 +11,10 @@ DEBIAN_PACKAGES := cmake make g++ pkg-config ccache \
 	xvfb xauth xdotool poppler-utils fonts-dejavu-core fonts-liberation2 clang libclang-rt-14-dev \
 	dbus at-spi2-core python3-pyatspi imagemagick cups printer-driver-cups-pdf
 
+# Compiler cache hits across clones of the tree (CI builds a fresh clone elsewhere).
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
+
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 .PHONY: all deps build run check bench install package fuzz clean
