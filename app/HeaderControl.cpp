@@ -1,6 +1,7 @@
 #include "app/HeaderControl.h"
 
 #include "app/FormFont.h"
+#include "app/HeaderControlAccessible.h"
 
 #include <QPainter>
 #include <QStyleOptionHeader>
@@ -12,6 +13,7 @@ THeaderControl::THeaderControl(QWidget *parent)
     QPalette colours = palette();
     colours.setColor(QPalette::ButtonText, Qt::red);
     setPalette(colours);
+    InstallHeaderControlAccessibility();
 }
 
 void THeaderControl::AddSection(int width)
@@ -41,6 +43,7 @@ void THeaderControl::SetSectionText(int index, const QString &text)
     if (index < 0 || index >= m_texts.size() || m_texts[index] == text)
         return;
     m_texts[index] = text;
+    NotifySectionTextChanged(this, index);
     update();
 }
 

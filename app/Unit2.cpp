@@ -110,6 +110,8 @@ QPlainTextEdit *MakeMemo(QWidget *parent, const QString &name, int height)
     memo->setObjectName(name);
     memo->setFixedHeight(height);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab moves on instead of typing a tab: the keyboard must never be caught in a text box.
+    memo->setTabChangesFocus(true);
     QFont font = memo->font();
     font.setFamilies(FormFontFamilies());
     memo->setFont(font);
@@ -138,6 +140,8 @@ QPushButton *MakeToolButton(QWidget *parent, const QString &name, const QString 
     auto *button = new QPushButton(icon, caption, parent);
     button->setObjectName(name);
     button->resize(ToolbarButtonWidth, ToolbarButtonHeight);
+    // Enter presses the focused button, as Space does.
+    button->setAutoDefault(true);
     return button;
 }
 
@@ -242,6 +246,7 @@ void TForm2::BuildQuestionPanel()
     Label2 = MakeHeading(Panel4, QStringLiteral("Label2"), QStringLiteral("Otázka číslo"), 16,
                          clBtnHighlight);
     Memo2 = MakeMemo(Panel4, QStringLiteral("Memo2"), 75);
+    Memo2->setAccessibleName(QStringLiteral("Text otázky"));
     questionLayout->addWidget(Label2);
     questionLayout->addWidget(Memo2);
     questionLayout->addStretch(1);
@@ -279,12 +284,14 @@ QWidget *TForm2::BuildAnswerRow(int row, const QString &memoName, QPlainTextEdit
 {
     QWidget *panel = MakePanel(Panel3, QStringLiteral("Panel%1").arg(5 + row), 99);
     memo = MakeMemo(panel, memoName, 61);
+    memo->setAccessibleName(QStringLiteral("Odpověď %1").arg(QChar(u'A' + row)));
 
     button = new QPushButton(QString(QChar(u'A' + row)), panel);
     button->setObjectName(QStringLiteral("BitBtn%1").arg(1 + row));
     button->setFixedSize(75, 30);
     button->setFont(FormFont(16));
     button->setEnabled(false);
+    button->setAutoDefault(true);
 
     marker = new QLabel(QStringLiteral("správná odpověď"), panel);
     marker->setObjectName(QStringLiteral("Label%1").arg(12 + row));
@@ -312,6 +319,7 @@ void TForm2::BuildCommentPanel()
     Label15 = MakeHeading(Panel11, QStringLiteral("Label15"), QStringLiteral("Komentář k otázce"), 13,
                           clBtnHighlight);
     Memo5 = MakeMemo(Panel11, QStringLiteral("Memo5"), 45);
+    Memo5->setAccessibleName(QStringLiteral("Komentář"));
     layout->addWidget(Label15);
     layout->addStretch(1);
     layout->addWidget(Memo5);

@@ -61,8 +61,11 @@ void TForm2::BBGtestClick()
     HeaderControl1->SetSectionText(2, QString());
     HeaderControl1->SetSectionText(3, QString());
     TestPhase = 0;
-    for (TAbLED *indicator : std::as_const(FAbLedList))
+    // The evaluation's descriptions of the colours go with the colours.
+    for (TAbLED *indicator : std::as_const(FAbLedList)) {
         indicator->LED()->SetColorOff(clSilver);
+        indicator->setAccessibleDescription(QString());
+    }
     Panel11->hide();
     Label5->setText(QStringLiteral("Otazky číslo:"));
 
