@@ -4,6 +4,7 @@
 BUILD   ?= build
 JOBS    ?= 2
 CMAKE_FLAGS ?=
+CTEST_ARGS ?=
 
 DEBIAN_PACKAGES := cmake make g++ pkg-config ccache \
 	qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev \
@@ -41,7 +42,7 @@ run: build
 	cd $(BUILD) && ./Test
 
 check: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 300
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 300 $(CTEST_ARGS)
 
 # Speed and memory figures with their ratios to the floors they are measured against.
 bench: build

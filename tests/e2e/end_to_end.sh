@@ -8,7 +8,7 @@ source "$here/session.sh"
 build=${1:?build directory}
 mode=${2:-file}
 
-need_tools Xvfb dbus-daemon timeout pdftotext cmp import
+need_tools Xvfb dbus-daemon timeout pdftotext cmp import xdotool
 need_pyatspi
 [ "$mode" = --cups ] && need_cups
 copy_program "$build"

@@ -61,6 +61,12 @@ start_xvfb() {
   done
   [ -s "$fifo" ] || skip "Xvfb gave no display within 10 s"
   export DISPLAY=":$(head -1 "$fifo")"
+  # The server may name its display before it takes connections.
+  for _ in $(seq 100); do
+    xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  echo "FAILED: display $DISPLAY takes no connections"; exit 1
 }
 
 # A session bus of our own, whose pid is known, so the accessibility bus it activates ends with it.
