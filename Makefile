@@ -28,8 +28,8 @@ deps:
 	done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
-	  $(SUDO) apt-get update && \
-	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y $$missing; \
+	  $(SUDO) apt-get update -o DPkg::Lock::Timeout=600 && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -o DPkg::Lock::Timeout=600 $$missing; \
 	fi
 
 $(BUILD)/CMakeCache.txt: | deps
