@@ -88,6 +88,21 @@ TEST_F(DataFolderTest, TheUsersOwnBankServesBeforeTheBundledOne)
     EXPECT_EQ(GroupCount[1], 30);
 }
 
+TEST_F(DataFolderTest, ADamagedBankOfTheUsersGetsTheEnginesMessage)
+{
+    ASSERT_TRUE(QDir().mkpath(userFolder()));
+    QFile damaged(userFolder() + "test.db");
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write(QByteArray(3000, 'x'));
+    damaged.close();
+    startInstalled(10);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.front().contains("není čitelná tabulka Paradox")) << messages.front().toStdString();
+    EXPECT_TRUE(messages.front().contains(QDir::toNativeSeparators(userFolder() + "test.db")))
+        << messages.front().toStdString();
+    EXPECT_EQ(BankRecordCount, 0);
+}
+
 TEST_F(DataFolderTest, TheBundledBankServesAUserWithoutOne)
 {
     startInstalled(10);
