@@ -8,6 +8,8 @@
 #include "settings/HesloT.h"
 #include "settings/Konfigurace.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 
 namespace {
@@ -36,7 +38,8 @@ int ShownPointSize()
 
 void PrepareWrite()
 {
-    ProgramLocation::CreateDataDirectory(ProgramDir);
+    if (SettingsFile)
+        QDir().mkpath(QFileInfo(SettingsFile->path()).absolutePath());
 }
 
 }
