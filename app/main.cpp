@@ -1,3 +1,4 @@
+#include "app/CommandLine.h"
 #include "app/Unit2.h"
 #include "bank/RandomGenerator.h"
 #include "settings/HesloT.h"
@@ -7,6 +8,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <cstdio>
 
 namespace {
 
@@ -20,10 +22,26 @@ void installQtTranslation(QApplication &application, QTranslator &translator)
         application.installTranslator(&translator);
 }
 
+// Before the application object, so that it answers without a display.
+bool answeredCommandLine(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const std::optional<QString> answer = AnswerCommandLine(arguments);
+    if (!answer)
+        return false;
+    const QByteArray text = answer->toUtf8();
+    std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
+    return true;
+}
+
 }
 
 int main(int argc, char *argv[])
 {
+    if (answeredCommandLine(argc, argv))
+        return 0;
     Randomize();
     QApplication application(argc, argv);
     // The title of message boxes; as the name rather than the display name it is not appended

@@ -4,14 +4,16 @@
 #include "bank/GroupQuotas.h"
 #include "platform/Messages.h"
 #include "platform/ParadoxTable.h"
+#include "platform/ProgramLocation.h"
 
 #include <QFileInfo>
 
 void TForm2::OpenQuestionBank()
 {
-    BankPath = ProgramDir + QStringLiteral("test.db");
+    BankPath = ProgramLocation::BankPath(ProgramDir);
     if (!QFileInfo::exists(BankPath)) {
-        Messages::Show(QStringLiteral("Nenalezen soubor otázek ") + BankPath);
+        // Where the user may put a bank, not where nobody but an administrator may.
+        Messages::Show(QStringLiteral("Nenalezen soubor otázek ") + ProgramLocation::UserBankPath(ProgramDir));
         return;
     }
     FDrawAnalysis.reset();

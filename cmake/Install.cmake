@@ -1,13 +1,17 @@
-# A self-contained folder PREFIX/lib/test-znalosti holding the program, the sample bank, the help
-# page and the Czech Qt translations; PREFIX/bin/test-znalosti starts it.
+# A self-contained folder PREFIX/lib/test-znalosti holding the program, the bank tool, the sample
+# bank, the help page and the Czech Qt translations; PREFIX/bin/test-znalosti starts the program,
+# PREFIX/bin/test-znalosti-banka the tool, under a name no other package uses.
 include(GNUInstallDirs)
 set(TZ_APP_DIR lib/test-znalosti)
 
 install(TARGETS Test RUNTIME DESTINATION ${TZ_APP_DIR})
+# Beside the program, where it finds the folder the program reads its bank from.
+install(PROGRAMS $<TARGET_FILE:testbank> DESTINATION ${TZ_APP_DIR} RENAME test-znalosti-banka)
 install(FILES ${CMAKE_BINARY_DIR}/test.db ${CMAKE_SOURCE_DIR}/app/napoveda.html
         DESTINATION ${TZ_APP_DIR})
 install(FILES ${CMAKE_BINARY_DIR}/test.mb DESTINATION ${TZ_APP_DIR} OPTIONAL)
-install(PROGRAMS ${CMAKE_SOURCE_DIR}/packaging/test-znalosti DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(PROGRAMS ${CMAKE_SOURCE_DIR}/packaging/test-znalosti ${CMAKE_SOURCE_DIR}/packaging/test-znalosti-banka
+        DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/test-znalosti.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_SOURCE_DIR}/packaging/test-znalosti.svg

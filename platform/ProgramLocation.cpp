@@ -2,6 +2,14 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+#include <cerrno>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace {
 QString &replacement()
@@ -14,6 +22,23 @@ QString withSeparator(const QString &directory)
 {
     return directory.endsWith(QLatin1Char('/')) ? directory : directory + QLatin1Char('/');
 }
+
+// Asks the file system itself with an unnamed file that never shows in the folder, so rights,
+// access lists and a read-only mount all count as a real write would meet them.
+bool mayWrite(const QString &directory)
+{
+    const int fd = open(QFile::encodeName(directory).constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600);
+    if (fd >= 0) {
+        close(fd);
+        return true;
+    }
+    if (errno != EOPNOTSUPP && errno != EISDIR)
+        return false;
+    QTemporaryFile probe(directory + QStringLiteral("/.test-znalosti-XXXXXX"));
+    return probe.open();
+}
+
+const QString BankFileName = QStringLiteral("test.db");
 }
 
 QString ProgramLocation::Directory()
@@ -26,4 +51,32 @@ QString ProgramLocation::Directory()
 void ProgramLocation::SetDirectoryForTests(const QString &directory)
 {
     replacement() = directory;
+}
+
+QString ProgramLocation::UserDataDirectory()
+{
+    // A fixed name rather than the application's, so the program and the bank tool agree.
+    return withSeparator(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                         + QStringLiteral("/test-znalosti"));
+}
+
+QString ProgramLocation::DataDirectory(const QString &programDirectory)
+{
+    return mayWrite(programDirectory) ? withSeparator(programDirectory) : UserDataDirectory();
+}
+
+QString ProgramLocation::UserBankPath(const QString &programDirectory)
+{
+    return DataDirectory(programDirectory) + BankFileName;
+}
+
+QString ProgramLocation::BankPath(const QString &programDirectory)
+{
+    const QString own = UserBankPath(programDirectory);
+    return QFileInfo::exists(own) ? own : withSeparator(programDirectory) + BankFileName;
+}
+
+bool ProgramLocation::CreateDataDirectory(const QString &programDirectory)
+{
+    return QDir().mkpath(DataDirectory(programDirectory));
 }

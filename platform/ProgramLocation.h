@@ -2,12 +2,27 @@
 
 #include <QString>
 
-// The directory of the running executable, where test.db and Test.ini live. Tests point it
-// at a directory of their own.
+// Where the program's files live. The program's own folder holds the bundled test.db and the
+// help page. Test.ini and a bank of the user's own live beside them when the user may write
+// that folder, otherwise in the user's data folder, so an installation that only an
+// administrator may change still serves every user. Paths end with a separator.
 class ProgramLocation
 {
 public:
-    // With a trailing separator.
+    // The folder of the running executable. Tests point it at a folder of their own.
     static QString Directory();
     static void SetDirectoryForTests(const QString &directory);
+
+    // The folder of Test.ini and of the user's own bank for a program in `programDirectory`.
+    static QString DataDirectory(const QString &programDirectory);
+    // The bank the program reads: the data folder's test.db when there is one, else the
+    // program folder's.
+    static QString BankPath(const QString &programDirectory);
+    // Where a new bank of the user's goes: the data folder's test.db.
+    static QString UserBankPath(const QString &programDirectory);
+    // Creates the data folder before its first file is written; false when it cannot.
+    static bool CreateDataDirectory(const QString &programDirectory);
+
+    // The user's data folder used when the program's folder is not the user's to write.
+    static QString UserDataDirectory();
 };

@@ -9,6 +9,7 @@
 #include "platform/ProfileFile.h"
 #include "settings/DialogStyle.h"
 #include "settings/KeyPressFilter.h"
+#include "settings/Settings.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -157,6 +158,7 @@ void TFrmHesloT::BitBtn1Click()
 void TFrmHesloT::BitBtn2Click()
 {
     const QString password = TrimControl(MaskEdit2->text());
+    Settings::PrepareWrite();
     SettingsFile->writeString(QStringLiteral("Tisk"), QStringLiteral("wht"), EncodePassword(password));
 }
 

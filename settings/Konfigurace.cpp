@@ -175,6 +175,7 @@ void TFrmKonfig::BitBtn1Click()
     TestDuration = duration;
     if (Form2)
         Form2->HeaderControl1->SetSectionText(0, QStringLiteral("Čas testu: ") + DateTime::LongTimeText(TestDuration));
+    Settings::PrepareWrite();
     SettingsFile->writeInteger(QStringLiteral("Test"), QStringLiteral("DobaTestu"), TestMinutes);
     SettingsFile->writeInteger(QStringLiteral("Tisk"), QStringLiteral("LOkrTisk"), PrinterLeftMargin);
     FontSizeIndex = RadioGroup1ItemIndex();

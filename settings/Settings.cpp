@@ -3,10 +3,13 @@
 #include "app/Unit2.h"
 #include "platform/DateTime.h"
 #include "platform/ProfileFile.h"
+#include "platform/ProgramLocation.h"
 #include "print/Printout.h"
 #include "settings/HesloT.h"
 #include "settings/Konfigurace.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 
 namespace {
@@ -33,11 +36,17 @@ int ShownPointSize()
     return TextFontSize > 0 ? TextFontSize : 10;
 }
 
+void PrepareWrite()
+{
+    if (SettingsFile)
+        QDir().mkpath(QFileInfo(SettingsFile->path()).absolutePath());
+}
+
 }
 
 void TForm2::ReadSettings()
 {
-    SettingsFile = std::make_unique<ProfileFile>(ProgramDir + QStringLiteral("Test.ini"));
+    SettingsFile = std::make_unique<ProfileFile>(ProgramLocation::DataDirectory(ProgramDir) + QStringLiteral("Test.ini"));
     TestMinutes = Settings::UsableTestMinutes(
         SettingsFile->readInteger(QStringLiteral("Test"), QStringLiteral("DobaTestu"), Settings::DefaultTestMinutes));
     TestDuration = DateTime::EncodeTime(0, TestMinutes, 0, 0);

@@ -17,4 +17,8 @@ void FollowFontSizeIndex();
 // The point size the text boxes show: TextFontSize, or 10 while it holds no size.
 int ShownPointSize();
 
+// Test.ini's folder may be the user's data folder, made only when the first setting is
+// stored; a folder that cannot be made lets the write itself report the failure.
+void PrepareWrite();
+
 }

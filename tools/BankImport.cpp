@@ -1,15 +1,15 @@
 #include "BankImport.h"
 
-#include "Csv.h"
+#include "CsvQuestions.h"
 #include "platform/AppError.h"
-#include "platform/Conversions.h"
+#include "platform/ParadoxMemo.h"
 #include "platform/ParadoxTable.h"
 #include "platform/TableWriter.h"
+#include "platform/TextCodec.h"
 
 #include <QDir>
 #include <QFile>
-#include <QStringDecoder>
-#include <array>
+#include <QFileInfo>
 
 using paradox::FieldDef;
 using paradox::FieldType;
@@ -20,124 +20,113 @@ namespace {
 // Short texts stay inside the record; longer ones go to the memo file.
 constexpr int kMemoSize = 60;
 
-struct Column
+QList<FieldDef> BankFields()
 {
-    const char *name;
-    FieldType type;
-    int size;
-};
+    const auto memo = [](const char *name) { return FieldDef{QLatin1String(name), FieldType::Memo, kMemoSize}; };
+    const auto number = [](const char *name) { return FieldDef{QLatin1String(name), FieldType::Long, 4}; };
+    return {number("Cis"),  number("Skupina"), memo("Dotaz"),    memo("Odp1"),
+            memo("Odp2"),   memo("Odp3"),      memo("Komentar"), number("CspravOdp")};
+}
 
-const std::array<Column, 8> kColumns = {{
-    {"Cis", FieldType::Long, 4},
-    {"Skupina", FieldType::Long, 4},
-    {"Dotaz", FieldType::Memo, kMemoSize},
-    {"Odp1", FieldType::Memo, kMemoSize},
-    {"Odp2", FieldType::Memo, kMemoSize},
-    {"Odp3", FieldType::Memo, kMemoSize},
-    {"Komentar", FieldType::Memo, kMemoSize},
-    {"CspravOdp", FieldType::Long, 4},
-}};
-
-class BankCsv
+QString Where(const QuestionRecord &record)
 {
-public:
-    BankCsv(const QString &csvPath) : m_csvPath(QDir::toNativeSeparators(csvPath)) {}
+    return QStringLiteral("Soubor %1, řádek %2").arg(record.file).arg(record.line);
+}
 
-    void convert(const QString &dbPath) const
-    {
-        const QList<CsvRow> rows = parseFile();
-        if (rows.isEmpty())
-            fail(1, QStringLiteral("chybí řádek se jmény polí"));
-        const QList<int> columnOfField = mapHeader(rows.first());
-        QList<FieldDef> fields;
-        for (const Column &column : kColumns)
-            fields.append({QString::fromLatin1(column.name), column.type, column.size});
-        TableWriter writer(fields);
-        for (qsizetype r = 1; r < rows.size(); ++r)
-            addRow(writer, rows[r], columnOfField, rows.first().cells.size());
-        writer.write(dbPath);
+void CheckText(const TextCodec &codec, const QuestionRecord &record, const QString &field, const QString &text)
+{
+    if (codec.encode(text))
+        return;
+    const QList<uint> characters = text.toUcs4();
+    for (qsizetype i = 0; i < characters.size(); ++i) {
+        const char32_t code = characters[i];
+        const QString character = QString::fromUcs4(&code, 1);
+        if (!codec.encode(character))
+            throw AppError(QStringLiteral("%1, pole %2: znak „%3“ (U+%4) na %5. místě textu nelze uložit v kódování Windows-1250")
+                               .arg(Where(record), field, character)
+                               .arg(code, 4, 16, QLatin1Char('0'))
+                               .arg(i + 1));
     }
+}
 
-private:
-    [[noreturn]] void fail(int line, const QString &reason) const
-    {
-        throw AppError(QStringLiteral("Soubor %1, řádek %2: %3").arg(m_csvPath).arg(line).arg(reason));
+QString MemoPath(const QString &dbPath)
+{
+    const QFileInfo info(dbPath);
+    return info.absoluteDir().filePath(info.completeBaseName() + QStringLiteral(".mb"));
+}
+
+// The first "NAME-zaloha.db", "NAME-zaloha-2.db", … whose table and memo names are both free.
+QString FreeBackupPath(const QString &dbPath)
+{
+    const QFileInfo info(dbPath);
+    for (int n = 1;; ++n) {
+        const QString suffix = n == 1 ? QString() : QStringLiteral("-%1").arg(n);
+        const QString candidate = info.absoluteDir().filePath(info.completeBaseName() + QStringLiteral("-zaloha")
+                                                              + suffix + QStringLiteral(".db"));
+        if (!QFileInfo::exists(candidate) && !QFileInfo::exists(MemoPath(candidate)))
+            return candidate;
     }
+}
 
-    QList<CsvRow> parseFile() const
-    {
-        QFile file(m_csvPath);
-        if (!file.open(QIODevice::ReadOnly))
-            throw AppError(QStringLiteral("Soubor %1 nelze číst: %2").arg(m_csvPath, file.errorString()));
-        QByteArray bytes = file.readAll();
-        if (bytes.startsWith("\xEF\xBB\xBF"))
-            bytes.remove(0, 3);
-        const QList<QByteArray> lines = bytes.split('\n');
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            QStringDecoder decoder(QStringDecoder::Utf8);
-            const QString decoded = decoder.decode(lines[i]);
-            if (decoder.hasError())
-                fail(static_cast<int>(i) + 1, QStringLiteral("text není v kódování UTF-8"));
-        }
-        try {
-            return Csv::parse(QString::fromUtf8(bytes));
-        } catch (const CsvError &error) {
-            fail(error.line, error.reason);
-        }
-    }
+void CopyOrFail(const QString &from, const QString &to)
+{
+    if (!QFile::copy(from, to))
+        throw AppError(QStringLiteral("Zálohu %1 nelze vytvořit; banka %2 zůstala, jak byla.")
+                           .arg(QDir::toNativeSeparators(to), QDir::toNativeSeparators(from)));
+}
 
-    // For each bank field, its column in the file.
-    QList<int> mapHeader(const CsvRow &header) const
-    {
-        QList<int> columnOfField(kColumns.size(), -1);
-        for (qsizetype c = 0; c < header.cells.size(); ++c) {
-            const QString name = TrimControl(header.cells[c]);
-            const auto known = std::find_if(kColumns.cbegin(), kColumns.cend(), [&name](const Column &column) {
-                return name.compare(QLatin1String(column.name), Qt::CaseInsensitive) == 0;
-            });
-            if (known == kColumns.cend())
-                fail(header.line, QStringLiteral("neznámé pole „%1“").arg(name));
-            const auto field = known - kColumns.cbegin();
-            if (columnOfField[field] >= 0)
-                fail(header.line, QStringLiteral("pole %1 je uvedeno dvakrát").arg(name));
-            columnOfField[field] = static_cast<int>(c);
-        }
-        for (qsizetype f = 0; f < columnOfField.size(); ++f) {
-            if (columnOfField[f] < 0)
-                fail(header.line, QStringLiteral("chybí pole %1").arg(QLatin1String(kColumns[f].name)));
-        }
-        return columnOfField;
-    }
-
-    void addRow(TableWriter &writer, const CsvRow &row, const QList<int> &columnOfField, qsizetype columns) const
-    {
-        if (row.cells.size() != columns)
-            fail(row.line, QStringLiteral("řádek má %1 hodnot místo %2").arg(row.cells.size()).arg(columns));
-        QList<Value> values;
-        for (qsizetype f = 0; f < columnOfField.size(); ++f) {
-            const QString &cell = row.cells[columnOfField[f]];
-            if (kColumns[f].type != FieldType::Long) {
-                values.append(cell);
-                continue;
-            }
-            const auto number = TryStrToInt(TrimControl(cell));
-            if (!number)
-                fail(row.line, QStringLiteral("%1 „%2“ není celé číslo").arg(QLatin1String(kColumns[f].name), cell));
-            values.append(qint64(*number));
-        }
-        try {
-            writer.addRecord(values);
-        } catch (const TableError &error) {
-            fail(row.line, error.message());
-        }
-    }
-
-    QString m_csvPath;
-};
+// Copies the bank at dbPath, memo file included, beside it; empty when there is none.
+QString KeepBackup(const QString &dbPath)
+{
+    if (!QFileInfo::exists(dbPath))
+        return QString();
+    const QString backup = FreeBackupPath(dbPath);
+    CopyOrFail(dbPath, backup);
+    const QString memo = ParadoxMemo::findBeside(dbPath);
+    if (!memo.isEmpty())
+        CopyOrFail(memo, MemoPath(backup));
+    return backup;
+}
 
 }
 
-void ImportBank(const QString &csvPath, const QString &dbPath)
+void CheckCodePage(const QList<QuestionRecord> &records)
 {
-    BankCsv(csvPath).convert(dbPath);
+    const TextCodec codec(1250);
+    for (const QuestionRecord &record : records) {
+        CheckText(codec, record, QStringLiteral("Dotaz"), record.text);
+        for (int a = 0; a < 3; ++a)
+            CheckText(codec, record, QStringLiteral("Odp%1").arg(a + 1), record.answers[a]);
+        CheckText(codec, record, QStringLiteral("Komentar"), record.comment);
+    }
+}
+
+void WriteBankTable(const QList<QuestionRecord> &records, const QString &dbPath)
+{
+    TableWriter writer(BankFields());
+    for (qsizetype i = 0; i < records.size(); ++i) {
+        const QuestionRecord &record = records[i];
+        const qint64 number = record.number.value_or(static_cast<qint32>(i));
+        try {
+            writer.addRecord({number, qint64(record.group), record.text, record.answers[0], record.answers[1],
+                              record.answers[2], record.comment, qint64(record.correct)});
+        } catch (const TableError &error) {
+            throw AppError(Where(record) + QStringLiteral(": ") + error.message());
+        }
+    }
+    writer.write(dbPath);
+}
+
+QString ImportBank(const QString &csvPath, const QString &dbPath)
+{
+    const QList<QuestionRecord> records = ReadCsvQuestions(csvPath);
+    CheckCodePage(records);
+    const QString backup = KeepBackup(dbPath);
+    WriteBankTable(records, dbPath);
+    QString report = QStringLiteral("Banka otázek je uložena v %1 (počet otázek: %2)\n")
+                         .arg(QDir::toNativeSeparators(QFileInfo(dbPath).absoluteFilePath()))
+                         .arg(records.size());
+    if (!backup.isEmpty())
+        report += QStringLiteral("Dosavadní banka je zachována jako záloha %1\n").arg(QDir::toNativeSeparators(backup));
+    return report;
 }

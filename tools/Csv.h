@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
+#include <iterator>
 
 // Header-only, so that tests can read the CSV the tool writes with the same rules.
 
@@ -13,13 +15,17 @@ struct CsvRow
     QStringList cells;
 };
 
-// RFC 4180 CSV: comma-separated, fields with a comma, a quote or a line break in double
-// quotes, a quote inside doubled. Lines end with LF or CRLF; empty lines are skipped.
+// RFC 4180 CSV: fields with the separator, a quote or a line break in double quotes, a quote
+// inside doubled. Lines end with LF or CRLF; empty lines are skipped. Spreadsheets in Czech
+// save with a semicolon, some with a tab, so the separator may be chosen.
 class Csv
 {
 public:
     // Raises CsvError for an unterminated quoted field or text after a closing quote.
-    static QList<CsvRow> parse(const QString &text);
+    static QList<CsvRow> parse(const QString &text, QChar separator = QLatin1Char(','));
+    // The separator of the first line: whichever of comma, semicolon and tab it holds most
+    // often outside quotes; a comma when it holds none.
+    static QChar detectSeparator(const QString &text);
     static QString formatRow(const QStringList &cells);
 };
 
@@ -36,7 +42,7 @@ namespace csv_detail {
 class CsvParser
 {
 public:
-    explicit CsvParser(const QString &text) : m_text(text) {}
+    CsvParser(const QString &text, QChar separator) : m_text(text), m_separator(separator) {}
 
     QList<CsvRow> rows()
     {
@@ -79,7 +85,7 @@ private:
                 skipLineEnd();
                 break;
             }
-            ++m_position; // the comma
+            ++m_position; // the separator
         }
         return row;
     }
@@ -89,7 +95,7 @@ private:
         if (m_position < m_text.size() && m_text[m_position] == QLatin1Char('"'))
             return quotedCell();
         const qsizetype start = m_position;
-        while (m_position < m_text.size() && m_text[m_position] != QLatin1Char(',') && !atLineEnd())
+        while (m_position < m_text.size() && m_text[m_position] != m_separator && !atLineEnd())
             ++m_position;
         return m_text.mid(start, m_position - start);
     }
@@ -115,12 +121,13 @@ private:
                 ++m_line;
             value.append(c);
         }
-        if (m_position < m_text.size() && m_text[m_position] != QLatin1Char(',') && !atLineEnd())
+        if (m_position < m_text.size() && m_text[m_position] != m_separator && !atLineEnd())
             throw CsvError(m_line, QStringLiteral("text za uzavírací uvozovkou"));
         return value;
     }
 
     const QString &m_text;
+    const QChar m_separator;
     qsizetype m_position = 0;
     int m_line = 1;
 };
@@ -138,9 +145,26 @@ inline QString FormatCell(const QString &cell)
 
 }
 
-inline QList<CsvRow> Csv::parse(const QString &text)
+inline QList<CsvRow> Csv::parse(const QString &text, QChar separator)
 {
-    return csv_detail::CsvParser(text).rows();
+    return csv_detail::CsvParser(text, separator).rows();
+}
+
+inline QChar Csv::detectSeparator(const QString &text)
+{
+    const QString candidates = QStringLiteral(",;\t");
+    int counts[3] = {0, 0, 0};
+    bool quoted = false;
+    for (const QChar c : text) {
+        if (c == QLatin1Char('"'))
+            quoted = !quoted;
+        else if (!quoted && (c == QLatin1Char('\n') || c == QLatin1Char('\r')))
+            break;
+        else if (!quoted && candidates.contains(c))
+            ++counts[candidates.indexOf(c)];
+    }
+    const auto most = std::max_element(std::begin(counts), std::end(counts)) - std::begin(counts);
+    return counts[most] > 0 ? candidates[most] : QLatin1Char(',');
 }
 
 inline QString Csv::formatRow(const QStringList &cells)

@@ -3,8 +3,10 @@
 #include "TableDump.h"
 #include "platform/AppError.h"
 #include "platform/ParadoxTable.h"
+#include "platform/ProgramLocation.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QStringList>
 #include <cstdio>
 
@@ -14,14 +16,28 @@ enum ExitCode { Success = 0, NoTest = 1, Failure = 2 };
 
 const char kUsage[] =
     "Použití:\n"
-    "  testbank build BANKA.csv TABULKA.db   vytvoří banku otázek z CSV (UTF-8)\n"
-    "  testbank dump TABULKA.db              vypíše všechny záznamy tabulky jako CSV\n"
-    "  testbank check TABULKA.db             ověří, co program z banky otázek vylosuje\n";
+    "  test-znalosti-banka build BANKA.csv             vytvoří banku otázek z CSV tam, kde ji\n"
+    "                                                  program čte, a vypíše její cestu\n"
+    "  test-znalosti-banka build BANKA.csv TABULKA.db  vytvoří banku otázek z CSV do souboru\n"
+    "  test-znalosti-banka dump TABULKA.db             vypíše všechny záznamy tabulky jako CSV\n"
+    "  test-znalosti-banka check TABULKA.db            ověří, co program z banky otázek vylosuje\n"
+    "CSV: oddělovač čárka, středník nebo tabulátor; kódování UTF-8 nebo Windows-1250.\n"
+    "Banka, která už v cíli je, se zachová jako záloha vedle nové.\n";
 
 void Print(FILE *stream, const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+}
+
+// Where the program installed beside this tool reads a bank of this user's.
+QString ProgramBankPath()
+{
+    const QString programDirectory = ProgramLocation::Directory();
+    if (!ProgramLocation::CreateDataDirectory(programDirectory))
+        throw AppError(QStringLiteral("Složku %1 nelze vytvořit.")
+                           .arg(QDir::toNativeSeparators(ProgramLocation::DataDirectory(programDirectory))));
+    return ProgramLocation::UserBankPath(programDirectory);
 }
 
 void OpenTable(ParadoxTable &table, const QString &path)
@@ -33,8 +49,8 @@ void OpenTable(ParadoxTable &table, const QString &path)
 int Run(const QStringList &arguments)
 {
     const QString command = arguments.value(1);
-    if (command == QLatin1String("build") && arguments.size() == 4) {
-        ImportBank(arguments[2], arguments[3]);
+    if (command == QLatin1String("build") && (arguments.size() == 3 || arguments.size() == 4)) {
+        Print(stdout, ImportBank(arguments[2], arguments.size() == 4 ? arguments[3] : ProgramBankPath()));
         return Success;
     }
     if (command == QLatin1String("dump") && arguments.size() == 3) {

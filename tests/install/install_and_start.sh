@@ -7,7 +7,8 @@ trap 'rm -rf "$prefix"' EXIT
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 app="$prefix/lib/test-znalosti"
-for file in "$prefix/bin/test-znalosti" "$app/Test" "$app/test.db" "$app/napoveda.html" \
+for file in "$prefix/bin/test-znalosti" "$prefix/bin/test-znalosti-banka" "$app/Test" \
+            "$app/test-znalosti-banka" "$app/test.db" "$app/napoveda.html" \
             "$prefix/share/applications/test-znalosti.desktop"; do
   [ -e "$file" ] || { echo "missing after install: $file"; exit 1; }
 done

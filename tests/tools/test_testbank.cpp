@@ -1,11 +1,13 @@
 // The testbank command: build, dump and check, run as the user runs them.
 #include "common/BankBuilder.h"
 #include "platform/TableWriter.h"
+#include "platform/TextCodec.h"
 #include "tools/Csv.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -18,10 +20,12 @@ struct Outcome
     QString err;
 };
 
-Outcome RunTestbank(const QStringList &arguments)
+Outcome RunProcess(const QString &program, const QStringList &arguments,
+                   const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
-    process.start(QStringLiteral(TZ_BINARY_DIR "/testbank"), arguments);
+    process.setProcessEnvironment(environment);
+    process.start(program, arguments);
     if (!process.waitForFinished(60000)) {
         process.kill();
         process.waitForFinished();
@@ -29,6 +33,11 @@ Outcome RunTestbank(const QStringList &arguments)
     }
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+Outcome RunTestbank(const QStringList &arguments)
+{
+    return RunProcess(QStringLiteral(TZ_BINARY_DIR "/testbank"), arguments);
 }
 
 QByteArray ReadFile(const QString &path)
@@ -146,7 +155,7 @@ TEST_F(TestbankTest, BadRowIsReportedWithItsLineAndNothingIsWritten)
         {header + "1,1,\"Q\nnový řádek,A,B,C,K,0\n", QStringLiteral("řádek 2")},
         {header + good + "1,1,Жук,A,B,C,K,0\n", QStringLiteral("řádek 3")},
         {header + "1,1,Q,A,B,C,K,-2147483648\n", QStringLiteral("řádek 2")},
-        {header + good + "1,1,\xC3\x28,A,B,C,K,0\n", QStringLiteral("řádek 3")},
+        {header + good + "1,1,\x81\x28,A,B,C,K,0\n", QStringLiteral("řádek 3")},
         {"Cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar\n" + good, QStringLiteral("CspravOdp")},
         {"Cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp,Body\n", QStringLiteral("Body")},
         {"Cis,cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n", QStringLiteral("dvakrát")},
@@ -274,12 +283,141 @@ TEST_F(TestbankTest, UnreadableFileOrBadUsageExitsWith2)
         EXPECT_EQ(RunTestbank({command, path(QStringLiteral("none.db"))}).exitCode, 2);
     }
     for (const QStringList &arguments : {QStringList(), QStringList{QStringLiteral("verify"), QStringLiteral("x.db")},
-                                          QStringList{QStringLiteral("build"), QStringLiteral("a.csv")},
+                                          QStringList{QStringLiteral("build")},
                                           QStringList{QStringLiteral("dump")}}) {
         const Outcome usage = RunTestbank(arguments);
         EXPECT_EQ(usage.exitCode, 2);
         EXPECT_TRUE(usage.err.contains(QStringLiteral("Použití"))) << qPrintable(usage.err);
     }
+}
+
+// A spreadsheet's CSV: each separator with each encoding and line end gives the same bank.
+struct SpreadsheetCsv
+{
+    const char *name;
+    char separator;
+    bool windows1250;
+    bool byteOrderMark;
+    const char *lineEnd;
+};
+
+class TestbankSpreadsheetTest : public TestbankTest, public ::testing::WithParamInterface<SpreadsheetCsv>
+{
+};
+
+TEST_P(TestbankSpreadsheetTest, BuildsTheSameBankFromEveryForm)
+{
+    const SpreadsheetCsv form = GetParam();
+    const QString sep(QLatin1Char(form.separator));
+    const QString end = QString::fromLatin1(form.lineEnd);
+    const QStringList header = {"Cis", "Skupina", "Dotaz", "Odp1", "Odp2", "Odp3", "Komentar", "CspravOdp"};
+    const QStringList row = {"0", "2", "Kolik je 1,5 + 1,5?", "3", "2; nebo 4", "žádná", "Čeština: „ůěščřžýáíé“", "0"};
+    QString text = header.join(sep) + end + row.join(sep).replace("Kolik je 1,5 + 1,5?", "\"Kolik je 1,5 + 1,5?\"")
+                                               .replace("2; nebo 4", "\"2; nebo 4\"")
+        + end;
+    QByteArray bytes = form.windows1250 ? *TextCodec(1250).encode(text) : text.toUtf8();
+    if (form.byteOrderMark)
+        bytes.prepend("\xEF\xBB\xBF");
+    WriteFile(path("bank.csv"), bytes);
+
+    const Outcome build = RunTestbank({"build", path("bank.csv"), path("b.db")});
+    ASSERT_EQ(build.exitCode, 0) << qPrintable(build.err);
+    const auto records = dumped(RunTestbank({"dump", path("b.db")}));
+    ASSERT_EQ(records.size(), 1);
+    for (qsizetype f = 0; f < header.size(); ++f)
+        EXPECT_EQ(records[0][header[f]], row[f]) << qPrintable(header[f]);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Forms, TestbankSpreadsheetTest,
+    ::testing::Values(SpreadsheetCsv{"SemicolonWindows1250Crlf", ';', true, false, "\r\n"},
+                      SpreadsheetCsv{"SemicolonUtf8BomCrlf", ';', false, true, "\r\n"},
+                      SpreadsheetCsv{"TabUtf8Lf", '\t', false, false, "\n"},
+                      SpreadsheetCsv{"CommaUtf8BomLf", ',', false, true, "\n"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST_F(TestbankTest, ACharacterTheBankCannotStoreIsNamedWithItsPlace)
+{
+    WriteFile(path("bank.csv"), "Skupina;Dotaz;Odp1;Odp2;Odp3;Komentar;CspravOdp\n"
+                                "1;Otázka;A;B;C;;0\n"
+                                "1;Otázka;A;Šipka → vpravo;C;;0\n");
+    const Outcome build = RunTestbank({"build", path("bank.csv"), path("b.db")});
+    EXPECT_EQ(build.exitCode, 2);
+    for (const QString &part : {QDir::toNativeSeparators(path("bank.csv")), QString("řádek 3"), QString("pole Odp2"),
+                                QString("„→“"), QString("U+2192"), QString("na 7. místě")})
+        EXPECT_TRUE(build.err.contains(part)) << qPrintable(part) << " in " << qPrintable(build.err);
+    EXPECT_FALSE(QFileInfo::exists(path("b.db")));
+}
+
+TEST_F(TestbankTest, QuestionsWithoutNumbersAreNumberedInTheirOrder)
+{
+    WriteFile(path("bank.csv"), "Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n1,P,A,B,C,,0\n2,D,A,B,C,,1\n");
+    ASSERT_EQ(RunTestbank({"build", path("bank.csv"), path("b.db")}).exitCode, 0);
+    const auto records = dumped(RunTestbank({"dump", path("b.db")}));
+    ASSERT_EQ(records.size(), 2);
+    EXPECT_EQ(records[0]["Cis"], "0");
+    EXPECT_EQ(records[1]["Cis"], "1");
+    EXPECT_EQ(records[1]["Dotaz"], "D");
+}
+
+// The tool copied into a folder of its own, as it lies beside the installed program.
+class TestbankBesideProgramTest : public TestbankTest
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(QDir().mkpath(path("program")));
+        ASSERT_TRUE(QFile::copy(TZ_BINARY_DIR "/testbank", tool()));
+        WriteFile(path("one.csv"), "Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n1,První,A,B,C,,0\n");
+        WriteFile(path("two.csv"), "Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n1,Druhá,A,B,C,,0\n");
+        m_environment.insert("XDG_DATA_HOME", path("home"));
+    }
+
+    QString tool() const { return path("program/testbank"); }
+
+    Outcome build(const QString &csv, const QStringList &prefix = {})
+    {
+        const QStringList command = prefix + QStringList{tool(), "build", path(csv)};
+        return RunProcess(command.first(), command.mid(1), m_environment);
+    }
+
+    QString firstQuestion(const QString &db) { return dumped(RunTestbank({"dump", db})).value(0).value("Dotaz"); }
+
+    QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
+};
+
+TEST_F(TestbankBesideProgramTest, ABankAlreadyThereIsKeptAsABackup)
+{
+    const Outcome first = build("one.csv");
+    ASSERT_EQ(first.exitCode, 0) << qPrintable(first.err);
+    EXPECT_TRUE(first.out.contains(path("program/test.db"))) << qPrintable(first.out);
+    EXPECT_FALSE(first.out.contains("záloha")) << qPrintable(first.out);
+
+    const Outcome second = build("two.csv");
+    ASSERT_EQ(second.exitCode, 0) << qPrintable(second.err);
+    EXPECT_TRUE(second.out.contains(path("program/test-zaloha.db"))) << qPrintable(second.out);
+    EXPECT_EQ(firstQuestion(path("program/test.db")), "Druhá");
+    EXPECT_EQ(firstQuestion(path("program/test-zaloha.db")), "První");
+
+    ASSERT_EQ(build("one.csv").exitCode, 0);
+    EXPECT_EQ(firstQuestion(path("program/test-zaloha.db")), "První") << "an earlier backup stays";
+    EXPECT_EQ(firstQuestion(path("program/test-zaloha-2.db")), "Druhá");
+}
+
+TEST_F(TestbankBesideProgramTest, AProgramFolderTheUserMayNotWriteSendsTheBankToTheUsersFolder)
+{
+    const QStringList withoutRootsRights = {"setpriv", "--bounding-set=-dac_override,-dac_read_search"};
+    if (QStandardPaths::findExecutable("setpriv").isEmpty())
+        GTEST_SKIP() << "no setpriv";
+    WriteFile(path("program/test.db"), "bundled");
+    ASSERT_TRUE(QFile::setPermissions(path("program"), QFile::ReadOwner | QFile::ExeOwner | QFile::ExeOther));
+    const Outcome result = build("one.csv", withoutRootsRights);
+    QFile::setPermissions(path("program"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_EQ(result.exitCode, 0) << qPrintable(result.err);
+    const QString own = path("home/test-znalosti/test.db");
+    EXPECT_TRUE(result.out.contains(own)) << qPrintable(result.out);
+    EXPECT_EQ(firstQuestion(own), "První");
+    EXPECT_EQ(ReadFile(path("program/test.db")), "bundled");
 }
 
 }

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "QuestionRecord.h"
+
+#include <QList>
+#include <QString>
+
+// The questions of a CSV file as spreadsheets save it: a header line naming the bank's fields
+// in any order and letter case (Cis may be left out), separated by a comma, a semicolon or a
+// tab; UTF-8 with or without a byte-order mark, else Windows-1250; LF or CRLF line ends.
+// Raises AppError naming the file, the line and the field of the first fault.
+QList<QuestionRecord> ReadCsvQuestions(const QString &path);
