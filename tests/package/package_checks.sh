@@ -32,6 +32,7 @@ make_deb() {
 }
 
 # A git tree with one file, licensed when asked.
+# REUSE-IgnoreStart
 make_tree() {
   local tree=$work/$1 licensed=$2
   mkdir -p "$tree/LICENSES"
@@ -43,6 +44,7 @@ make_tree() {
   fi
   git -C "$tree" init -q && git -C "$tree" add -A
 }
+# REUSE-IgnoreEnd
 
 failures=0
 # expect CASE DEB TREE "FAILED: ..." [TEXT]: the checks must exit 1 naming exactly these checks,
