@@ -31,12 +31,14 @@ make_deb() {
   dpkg-deb --root-owner-group -b "$root" "$work/$name.deb" >/dev/null
 }
 
-# A git tree with one file, licensed when asked.
+# A git tree with a script, licensed when asked, and a picture deep down that REUSE.toml covers.
 # REUSE-IgnoreStart
 make_tree() {
   local tree=$work/$1 licensed=$2
-  mkdir -p "$tree/LICENSES"
+  mkdir -p "$tree/LICENSES" "$tree/data/deep"
   cp "$source_dir/LICENSES/GPL-3.0-or-later.txt" "$tree/LICENSES/"
+  cp "$source_dir/REUSE.toml" "$tree/"
+  cp "$source_dir/app/icons/info.png" "$tree/data/deep/"
   if [ "$licensed" = yes ]; then
     printf '# SPDX-FileCopyrightText: 2026 T\n# SPDX-License-Identifier: GPL-3.0-or-later\n' > "$tree/a.sh"
   else
