@@ -10,7 +10,8 @@ DEBIAN_PACKAGES := cmake make g++ pkg-config ccache \
 	qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev \
 	libsimpleini-dev libicu-dev libgtest-dev libgmock-dev libbenchmark-dev \
 	xvfb xauth xdotool poppler-utils fonts-dejavu-core fonts-liberation2 clang libclang-rt-14-dev \
-	dbus at-spi2-core python3-pyatspi imagemagick cups printer-driver-cups-pdf
+	dbus at-spi2-core python3-pyatspi imagemagick cups printer-driver-cups-pdf \
+	lintian reuse appstream desktop-file-utils
 
 # Compiler cache hits across clones of the tree (CI builds a fresh clone elsewhere).
 export CCACHE_BASEDIR := $(CURDIR)
