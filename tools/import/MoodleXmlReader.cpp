@@ -70,6 +70,7 @@ private:
         throw ImportError(m_file, static_cast<int>(m_xml.lineNumber()), reason);
     }
 
+    // The handler reads the child it knows and returns true; others are skipped.
     template<typename Handler>
     void forEachChild(Handler handle)
     {
@@ -94,9 +95,7 @@ private:
                 formatted.text = elementText();
             else if (name == QLatin1String("file"))
                 formatted.hasFile = true;
-            else
-                return false;
-            return true;
+            return name == QLatin1String("text");
         });
         return formatted;
     }
@@ -158,13 +157,11 @@ private:
         forEachChild([&](QStringView name) {
             if (name == QLatin1String("text"))
                 text.text = elementText();
-            else if (name == QLatin1String("file"))
-                text.hasFile = true;
             else if (name == QLatin1String("feedback"))
                 feedback = formattedText();
-            else
-                return false;
-            return true;
+            else if (name == QLatin1String("file"))
+                text.hasFile = true;
+            return name == QLatin1String("text") || name == QLatin1String("feedback");
         });
         bool ok = false;
         const double percent = fraction.toDouble(&ok);
