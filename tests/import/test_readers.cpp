@@ -59,7 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
                       HtmlCase{"<style>p { color: red }</style><script>if (a < b) x();</script>text", "text", false},
                       HtmlCase{"Mapa:<img src=\"@@PLUGINFILE@@/mapa.png\">", "Mapa:", true},
                       HtmlCase{"<a href=\"@@PLUGINFILE@@/zadani.pdf\">zadání</a>", "zadání", true},
-                      HtmlCase{"neukončený <b tag", "neukončený <b tag", false}));
+                      HtmlCase{"neukončený <b tag", "neukončený <b tag", false},
+                      HtmlCase{"<b title=\"bez konce>a <i>b</i>", "<b title=\"bez konce>a <i>b</i>", false}));
 
 TEST(Import, PlainTextKeepsLinesAndDropsMarkdownImages)
 {

@@ -92,9 +92,14 @@ private:
         const QChar next = m_position + 1 < m_html.size() ? m_html[m_position + 1] : QChar();
         if (!next.isLetter() && next != QLatin1Char('/') && next != QLatin1Char('!') && next != QLatin1Char('?'))
             return false;
-        const qsizetype end = tagEnd();
-        if (end < 0)
+        if (m_unclosedTag)
             return false;
+        const qsizetype end = tagEnd();
+        if (end < 0) {
+            // The rest is text: looking for a '>' again from each later '<' would take quadratic time.
+            m_unclosedTag = true;
+            return false;
+        }
         const QString name = tagName();
         m_position = end + 1;
         if (name == QLatin1String("img"))
@@ -182,6 +187,7 @@ private:
     qsizetype m_position = 0;
     QString m_text;
     bool m_droppedImage = false;
+    bool m_unclosedTag = false;
 };
 
 }
