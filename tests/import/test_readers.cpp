@@ -37,6 +37,11 @@ struct HtmlCase
     bool droppedImage;
 };
 
+void PrintTo(const HtmlCase &testCase, std::ostream *out)
+{
+    *out << testCase.html;
+}
+
 class HtmlToText : public ::testing::TestWithParam<HtmlCase>
 {
 };
@@ -176,6 +181,11 @@ struct BadInput
     int line;
     const char *reason;
 };
+
+void PrintTo(const BadInput &input, std::ostream *out)
+{
+    *out << input.reason;
+}
 
 class RefusedInput : public ::testing::TestWithParam<BadInput>
 {
