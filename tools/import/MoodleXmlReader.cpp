@@ -37,6 +37,8 @@ QString SkippedType(const QString &type)
         {QStringLiteral("multianswer"), QStringLiteral("vložené odpovědi (cloze)")},
         {QStringLiteral("description"), QStringLiteral("popis bez odpovědí")},
     };
+    if (type.isEmpty())
+        return QStringLiteral("chybí typ otázky");
     return QStringLiteral("typ otázky %1").arg(names.value(type, type));
 }
 
