@@ -1,0 +1,33 @@
+// Moodle XML, GIFT and Aiken readers and the HTML to text step: any input either reads or
+// fails with an ImportError naming a line inside the input.
+#include "tools/import/AikenReader.h"
+#include "tools/import/GiftReader.h"
+#include "tools/import/HtmlText.h"
+#include "tools/import/ImportError.h"
+#include "tools/import/MoodleXmlReader.h"
+
+#include <QByteArray>
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
+    const QString text = QString::fromUtf8(bytes);
+    const qsizetype lines = bytes.count('\n') + bytes.count('\r') + 1;
+    HtmlToPlainText(text);
+    for (int reader = 0; reader < 3; ++reader) {
+        try {
+            if (reader == 0)
+                ReadMoodleXml(QStringLiteral("fuzz.xml"), bytes);
+            else if (reader == 1)
+                ReadGift(QStringLiteral("fuzz.gift"), text);
+            else
+                ReadAiken(QStringLiteral("fuzz.txt"), text);
+        } catch (const ImportError &error) {
+            if (error.line() < 0 || error.line() > lines)
+                std::abort();
+        }
+    }
+    return 0;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "ImportedQuestion.h"
+
+#include <QString>
+
+// The questions of an Aiken text: the question, options "A." or "A)" on lines of their own,
+// then "ANSWER: X". Raises ImportError with the line where that order breaks.
+ImportResult ReadAiken(const QString &file, const QString &text);

@@ -1,0 +1,282 @@
+#include "GiftReader.h"
+
+#include "HtmlText.h"
+#include "ImportError.h"
+#include "QuestionDraft.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+struct SourceLine
+{
+    int number = 0;
+    QString text;
+};
+
+// Where token starts at or after from, not counting characters escaped with a backslash.
+qsizetype FindUnescaped(const QString &text, QLatin1String token, qsizetype from)
+{
+    for (qsizetype i = from; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('\\'))
+            ++i;
+        else if (QStringView(text).mid(i).startsWith(token))
+            return i;
+    }
+    return -1;
+}
+
+QString Unescape(const QString &text)
+{
+    static const QString escapable = QStringLiteral(":{}=~#\\");
+    QString plain;
+    plain.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar next = i + 1 < text.size() ? text[i + 1] : QChar();
+        if (text[i] != QLatin1Char('\\') || next.isNull()) {
+            plain.append(text[i]);
+        } else if (escapable.contains(next)) {
+            plain.append(next);
+            ++i;
+        } else if (next == QLatin1Char('n')) {
+            plain.append(QLatin1Char('\n'));
+            ++i;
+        } else {
+            plain.append(text[i]);
+        }
+    }
+    return plain;
+}
+
+// The answers of a block split at each unescaped '=' or '~', the marker kept in front.
+QStringList SplitAnswers(const QString &block, QString &leading)
+{
+    QStringList answers;
+    qsizetype start = -1;
+    for (qsizetype i = 0; i < block.size(); ++i) {
+        const QChar c = block[i];
+        if (c == QLatin1Char('\\')) {
+            ++i;
+        } else if (c == QLatin1Char('=') || c == QLatin1Char('~')) {
+            if (start >= 0)
+                answers.append(block.mid(start, i - start));
+            else
+                leading = block.left(i);
+            start = i;
+        }
+    }
+    if (start >= 0)
+        answers.append(block.mid(start));
+    else
+        leading = block;
+    return answers;
+}
+
+class GiftQuestion
+{
+public:
+    GiftQuestion(const QString &file, const QList<SourceLine> &lines, const QString &category)
+        : m_lines(lines)
+    {
+        QStringList texts;
+        for (const SourceLine &line : lines)
+            texts.append(line.text);
+        m_source = texts.join(QLatin1Char('\n'));
+        m_draft.file = file;
+        m_draft.line = lines.first().number;
+        m_draft.category = category;
+    }
+
+    void addTo(ImportResult &result)
+    {
+        qsizetype position = readTitle(skipSpace(0));
+        position = readFormat(skipSpace(position));
+        const qsizetype open = FindUnescaped(m_source, QLatin1String("{"), position);
+        if (open < 0) {
+            m_draft.text = convert(m_source.mid(position));
+            skip(result, QStringLiteral("popis bez odpovědí"));
+            return;
+        }
+        const qsizetype close = FindUnescaped(m_source, QLatin1String("}"), open + 1);
+        if (close < 0)
+            throw ImportError(m_draft.file, lineAt(open), QStringLiteral("blok odpovědí „{“ není uzavřen „}“"));
+        const QString after = m_source.mid(close + 1);
+        const QString before = m_source.mid(position, open - position);
+        m_draft.text = convert(after.trimmed().isEmpty() ? before : before + QStringLiteral("_____") + after);
+        if (FindUnescaped(m_source, QLatin1String("{"), close + 1) >= 0) {
+            skip(result, QStringLiteral("více bloků odpovědí"));
+            return;
+        }
+        const QString reason = readAnswers(m_source.mid(open + 1, close - open - 1));
+        if (!reason.isEmpty()) {
+            skip(result, reason);
+            return;
+        }
+        setName();
+        AddDraft(result, m_draft);
+    }
+
+private:
+    qsizetype skipSpace(qsizetype position) const
+    {
+        while (position < m_source.size() && m_source[position].isSpace())
+            ++position;
+        return position;
+    }
+
+    int lineAt(qsizetype position) const
+    {
+        return m_lines[m_source.left(position).count(QLatin1Char('\n'))].number;
+    }
+
+    qsizetype readTitle(qsizetype position)
+    {
+        if (!QStringView(m_source).mid(position).startsWith(QLatin1String("::")))
+            return position;
+        const qsizetype end = FindUnescaped(m_source, QLatin1String("::"), position + 2);
+        if (end < 0)
+            throw ImportError(m_draft.file, lineAt(position), QStringLiteral("název otázky „::“ není uzavřen „::“"));
+        m_draft.name = Unescape(m_source.mid(position + 2, end - position - 2)).simplified();
+        return end + 2;
+    }
+
+    qsizetype readFormat(qsizetype position)
+    {
+        static const QRegularExpression format(QStringLiteral(R"(\[(html|moodle|plain|markdown)\])"));
+        const QRegularExpressionMatch match =
+            format.match(m_source, position, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
+        if (!match.hasMatch())
+            return position;
+        m_html = match.captured(1) == QLatin1String("html");
+        return match.capturedEnd();
+    }
+
+    QString convert(const QString &text)
+    {
+        const QString unescaped = Unescape(text);
+        const PlainText plain = m_html ? HtmlToPlainText(unescaped) : CleanPlainText(unescaped);
+        m_draft.droppedImage = m_draft.droppedImage || plain.droppedImage;
+        return plain.text;
+    }
+
+    void setName()
+    {
+        if (m_draft.name.isEmpty())
+            m_draft.name = NameFromText(m_draft.text);
+    }
+
+    void skip(ImportResult &result, const QString &reason)
+    {
+        setName();
+        AddSkipped(result, m_draft.name, m_draft.file, m_draft.line, reason);
+    }
+
+    // Fills the draft's choices; returns why the block is not a choice question, if it is not.
+    QString readAnswers(QString block)
+    {
+        static const QRegularExpression trueFalse(QStringLiteral(R"(^\s*(T|F|TRUE|FALSE)\s*(#.*)?$)"),
+                                                  QRegularExpression::CaseInsensitiveOption
+                                                      | QRegularExpression::DotMatchesEverythingOption);
+        if (block.trimmed().isEmpty())
+            return QStringLiteral("esej");
+        if (block.trimmed().startsWith(QLatin1Char('#')))
+            return QStringLiteral("číselná odpověď");
+        const qsizetype general = FindUnescaped(block, QLatin1String("####"), 0);
+        if (general >= 0) {
+            m_draft.generalFeedback = convert(block.mid(general + 4));
+            block.truncate(general);
+        }
+        if (trueFalse.match(block).hasMatch())
+            return QStringLiteral("pravda/nepravda");
+        QString leading;
+        const QStringList answers = SplitAnswers(block, leading);
+        if (!leading.trimmed().isEmpty())
+            return QStringLiteral("text v bloku odpovědí před první odpovědí");
+        bool wrongAnswer = false;
+        for (const QString &answer : answers) {
+            if (FindUnescaped(answer, QLatin1String("->"), 0) >= 0)
+                return QStringLiteral("přiřazování");
+            wrongAnswer = wrongAnswer || answer.startsWith(QLatin1Char('~'));
+            m_draft.choices.append(choice(answer));
+        }
+        return wrongAnswer ? QString() : QStringLiteral("krátká odpověď");
+    }
+
+    // One answer with its marker: "=text", "~text", "~%50%text", each maybe with "#feedback".
+    Choice choice(const QString &answer)
+    {
+        Choice choice;
+        choice.fraction = answer.startsWith(QLatin1Char('=')) ? 100 : 0;
+        QString rest = answer.mid(1);
+        static const QRegularExpression weight(QStringLiteral(R"(^\s*%(-?[0-9]+(?:\.[0-9]+)?)%)"));
+        const QRegularExpressionMatch match = weight.match(rest);
+        if (match.hasMatch()) {
+            choice.fraction = match.captured(1).toDouble();
+            rest = rest.mid(match.capturedEnd());
+        }
+        const qsizetype hash = FindUnescaped(rest, QLatin1String("#"), 0);
+        if (hash >= 0) {
+            choice.feedback = convert(rest.mid(hash + 1));
+            rest.truncate(hash);
+        }
+        choice.text = convert(rest);
+        return choice;
+    }
+
+    const QList<SourceLine> &m_lines;
+    QString m_source;
+    QuestionDraft m_draft;
+    bool m_html = false;
+};
+
+class GiftReader
+{
+public:
+    GiftReader(const QString &file, const QString &text) : m_file(file), m_text(text) {}
+
+    ImportResult read()
+    {
+        const QStringList lines = m_text.split(QLatin1Char('\n'));
+        for (qsizetype i = 0; i < lines.size(); ++i) {
+            QString line = lines[i];
+            if (line.endsWith(QLatin1Char('\r')))
+                line.chop(1);
+            const QString trimmed = line.trimmed();
+            if (trimmed.startsWith(QLatin1String("//")))
+                continue;
+            if (trimmed.isEmpty())
+                flush();
+            else
+                m_block.append({static_cast<int>(i) + 1, line});
+        }
+        flush();
+        return m_result;
+    }
+
+private:
+    // Questions are separated by empty lines; a category line applies to those after it.
+    void flush()
+    {
+        static const QLatin1String categoryTag("$CATEGORY:");
+        if (!m_block.isEmpty() && m_block.first().text.trimmed().startsWith(categoryTag)) {
+            m_category = m_block.first().text.trimmed().mid(categoryTag.size()).trimmed();
+            m_block.removeFirst();
+        }
+        if (!m_block.isEmpty())
+            GiftQuestion(m_file, m_block, m_category).addTo(m_result);
+        m_block.clear();
+    }
+
+    QString m_file;
+    const QString &m_text;
+    QList<SourceLine> m_block;
+    QString m_category;
+    ImportResult m_result;
+};
+
+}
+
+ImportResult ReadGift(const QString &file, const QString &text)
+{
+    return GiftReader(file, text).read();
+}

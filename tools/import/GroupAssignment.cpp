@@ -1,0 +1,127 @@
+#include "GroupAssignment.h"
+
+#include "ImportError.h"
+
+#include <QFileInfo>
+#include <QRegularExpression>
+
+namespace {
+
+constexpr int kGroups = 3;
+
+bool NamesCategory(const QString &name, const QString &category)
+{
+    return !category.isEmpty() && (name == category || name == category.section(QLatin1Char('/'), -1));
+}
+
+bool NamesFile(const QString &name, const QString &file)
+{
+    const QFileInfo named(name);
+    const QFileInfo input(file);
+    return name == input.fileName() || named.absoluteFilePath() == input.absoluteFilePath();
+}
+
+class GroupAssigner
+{
+public:
+    GroupAssigner(const QList<GroupChoice> &choices, const QStringList &files)
+        : m_choices(choices), m_used(choices.size(), false)
+    {
+        for (qsizetype i = 0; i < choices.size(); ++i) {
+            for (const QString &file : files)
+                m_used[i] = m_used[i] || NamesFile(choices[i].name, file);
+        }
+    }
+
+    void assign(QList<ImportedQuestion> &questions)
+    {
+        QList<int> chosen;
+        QStringList unchosen;
+        for (const ImportedQuestion &question : questions) {
+            chosen.append(chosenGroup(question));
+            if (chosen.last() == 0 && question.group == 0 && !question.category.isEmpty()
+                && !unchosen.contains(question.category))
+                unchosen.append(question.category);
+        }
+        checkChoicesUsed();
+        const QList<int> free = freeGroups();
+        if (unchosen.size() > free.size())
+            throw ImportError(QString(), 0,
+                              QStringLiteral("Kategorií bez zvolené skupiny je %1, volné skupiny jsou %2: „%3“")
+                                  .arg(unchosen.size())
+                                  .arg(free.size())
+                                  .arg(unchosen.join(QStringLiteral("“, „"))));
+        for (qsizetype i = 0; i < questions.size(); ++i) {
+            ImportedQuestion &question = questions[i];
+            if (chosen[i] != 0)
+                question.group = chosen[i];
+            else if (question.group == 0)
+                question.group = question.category.isEmpty() ? 1 : free[unchosen.indexOf(question.category)];
+        }
+    }
+
+private:
+    // A category's choice wins over its file's; a CSV row keeps its group unless its file is chosen.
+    int chosenGroup(const ImportedQuestion &question)
+    {
+        int group = 0;
+        for (qsizetype i = 0; i < m_choices.size(); ++i) {
+            if (question.group == 0 && NamesCategory(m_choices[i].name, question.category)) {
+                m_used[i] = true;
+                group = m_choices[i].group;
+            }
+        }
+        for (qsizetype i = 0; i < m_choices.size() && group == 0; ++i) {
+            if (NamesFile(m_choices[i].name, question.file))
+                group = m_choices[i].group;
+        }
+        return group;
+    }
+
+    void checkChoicesUsed() const
+    {
+        for (qsizetype i = 0; i < m_choices.size(); ++i) {
+            if (!m_used[i])
+                throw ImportError(QString(), 0,
+                                  QStringLiteral("Skupina pro „%1“: žádný vstupní soubor ani kategorie převáděných "
+                                                 "otázek se tak nejmenuje")
+                                      .arg(m_choices[i].name));
+        }
+    }
+
+    QList<int> freeGroups() const
+    {
+        QList<int> free;
+        for (int group = 1; group <= kGroups; ++group) {
+            const bool taken = std::any_of(m_choices.cbegin(), m_choices.cend(),
+                                           [group](const GroupChoice &choice) { return choice.group == group; });
+            if (!taken)
+                free.append(group);
+        }
+        return free;
+    }
+
+    const QList<GroupChoice> &m_choices;
+    QList<bool> m_used;
+};
+
+}
+
+QList<GroupChoice> ParseGroupChoices(const QStringList &entries)
+{
+    static const QRegularExpression entry(QStringLiteral(R"(^(.+)=\s*([1-3])\s*$)"));
+    QList<GroupChoice> choices;
+    for (const QString &text : entries) {
+        const QRegularExpressionMatch match = entry.match(text);
+        if (!match.hasMatch() || match.captured(1).trimmed().isEmpty())
+            throw ImportError(QString(), 0,
+                              QStringLiteral("Skupina „%1“ má tvar JMÉNO=SKUPINA se skupinou 1 až 3").arg(text));
+        choices.append({match.captured(1).trimmed(), match.captured(2).toInt()});
+    }
+    return choices;
+}
+
+void AssignGroups(QList<ImportedQuestion> &questions, const QList<GroupChoice> &choices, const QStringList &files)
+{
+    GroupAssigner(choices, files).assign(questions);
+}

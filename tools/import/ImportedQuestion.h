@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <array>
+
+// A question that becomes one bank record.
+struct ImportedQuestion
+{
+    QString text;
+    std::array<QString, 3> answers;
+    int correct = 0; // 0 = A, 1 = B, 2 = C
+    QString comment;
+    QString category; // empty where the format has none
+    QString name;
+    QString file;
+    int line = 0;
+    int group = 0; // 0 until assigned; a CSV row brings its own
+};
+
+// A question of the input that has no place in the bank, and why.
+struct SkippedQuestion
+{
+    QString name;
+    QString file;
+    int line = 0;
+    QString reason;
+};
+
+// What one input file, or all of them, yields.
+struct ImportResult
+{
+    QList<ImportedQuestion> questions;
+    QList<SkippedQuestion> skipped;
+    QStringList warnings;
+
+    void append(const ImportResult &other)
+    {
+        questions += other.questions;
+        skipped += other.skipped;
+        warnings += other.warnings;
+    }
+};

@@ -1,0 +1,35 @@
+#include "InputFormat.h"
+
+#include <QRegularExpression>
+#include <QString>
+
+namespace {
+
+bool HasLine(const QString &text, const QString &pattern)
+{
+    return QRegularExpression(pattern, QRegularExpression::MultilineOption).match(text).hasMatch();
+}
+
+// A CSV bank names the question and answer fields on its first line.
+bool IsCsvHeader(const QString &text)
+{
+    const QString header = text.section(QLatin1Char('\n'), 0, 0).toLower();
+    return header.contains(QLatin1String("dotaz")) && header.contains(QLatin1String("odp1"));
+}
+
+}
+
+InputFormat DetectInputFormat(const QByteArray &content)
+{
+    const QString text = QString::fromUtf8(content).remove(QChar(0xFEFF));
+    const QString start = text.trimmed();
+    if (start.startsWith(QLatin1Char('<')))
+        return InputFormat::MoodleXml;
+    if (IsCsvHeader(start))
+        return InputFormat::Csv;
+    if (HasLine(text, QStringLiteral(R"(^\s*ANSWER:\s*[A-Z]\s*$)")))
+        return InputFormat::Aiken;
+    if (HasLine(text, QStringLiteral(R"(^\s*\$CATEGORY:)")) || HasLine(text, QStringLiteral(R"(^(?!\s*//).*(?<!\\)\{)")))
+        return InputFormat::Gift;
+    return InputFormat::Unknown;
+}

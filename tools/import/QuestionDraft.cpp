@@ -1,0 +1,87 @@
+#include "QuestionDraft.h"
+
+#include <QDir>
+#include <cmath>
+
+namespace {
+
+constexpr double kFull = 100;
+
+bool Near(double value, double target)
+{
+    return std::abs(value - target) < 1e-6;
+}
+
+// Why the draft cannot be a record, or empty when it can.
+QString Rejection(const QuestionDraft &draft)
+{
+    if (!draft.singleAnswer)
+        return QStringLiteral("více možných správných odpovědí");
+    int correct = 0;
+    for (const Choice &choice : draft.choices) {
+        if (Near(choice.fraction, kFull))
+            ++correct;
+        else if (!Near(choice.fraction, 0))
+            return QStringLiteral("dílčí hodnocení odpovědi (%1 %)").arg(choice.fraction);
+    }
+    if (correct > 1)
+        return QStringLiteral("víc správných odpovědí");
+    if (correct == 0)
+        return QStringLiteral("žádná správná odpověď");
+    if (draft.choices.size() != 3)
+        return QStringLiteral("počet odpovědí %1, ne 3").arg(draft.choices.size());
+    if (draft.text.isEmpty())
+        return QStringLiteral("prázdné zadání");
+    for (qsizetype i = 0; i < draft.choices.size(); ++i) {
+        if (draft.choices[i].text.isEmpty())
+            return QStringLiteral("prázdná odpověď %1").arg(QChar(char16_t(u'A' + i)));
+    }
+    return QString();
+}
+
+ImportedQuestion Record(const QuestionDraft &draft)
+{
+    ImportedQuestion question;
+    question.text = draft.text;
+    for (qsizetype i = 0; i < 3; ++i) {
+        question.answers[i] = draft.choices[i].text;
+        if (Near(draft.choices[i].fraction, kFull))
+            question.correct = static_cast<int>(i);
+    }
+    question.comment = draft.generalFeedback.isEmpty() ? draft.choices[question.correct].feedback
+                                                       : draft.generalFeedback;
+    question.category = draft.category;
+    question.name = draft.name;
+    question.file = draft.file;
+    question.line = draft.line;
+    return question;
+}
+
+}
+
+void AddDraft(ImportResult &result, const QuestionDraft &draft)
+{
+    const QString rejection = Rejection(draft);
+    if (!rejection.isEmpty()) {
+        AddSkipped(result, draft.name, draft.file, draft.line, rejection);
+        return;
+    }
+    result.questions.append(Record(draft));
+    if (draft.droppedImage)
+        result.warnings.append(QStringLiteral("Soubor %1, řádek %2: otázka „%3“: vložený obrázek nebo soubor vynechán")
+                                   .arg(QDir::toNativeSeparators(draft.file))
+                                   .arg(draft.line)
+                                   .arg(draft.name));
+}
+
+void AddSkipped(ImportResult &result, const QString &name, const QString &file, int line, const QString &reason)
+{
+    result.skipped.append({name, file, line, reason});
+}
+
+QString NameFromText(const QString &text)
+{
+    constexpr qsizetype kLength = 40;
+    const QString line = text.simplified();
+    return line.size() <= kLength ? line : line.left(kLength) + QStringLiteral("…");
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ImportedQuestion.h"
+
+#include <QList>
+#include <QString>
+
+// One answer as the input gives it; fraction is its share of the mark in percent.
+struct Choice
+{
+    QString text;
+    double fraction = 0;
+    QString feedback;
+};
+
+// A choice question as a reader found it, not yet judged.
+struct QuestionDraft
+{
+    QString name;
+    QString category;
+    QString file;
+    int line = 0;
+    QString text;
+    QList<Choice> choices;
+    QString generalFeedback;
+    bool singleAnswer = true;
+    bool droppedImage = false;
+};
+
+// The draft as a record when it has three answers and exactly one fully correct one,
+// else as skipped with the reason.
+void AddDraft(ImportResult &result, const QuestionDraft &draft);
+
+void AddSkipped(ImportResult &result, const QString &name, const QString &file, int line, const QString &reason);
+
+// A name for a question its format leaves unnamed: the start of its text.
+QString NameFromText(const QString &text);

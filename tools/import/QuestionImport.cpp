@@ -1,0 +1,73 @@
+#include "QuestionImport.h"
+
+#include "AikenReader.h"
+#include "GiftReader.h"
+#include "ImportError.h"
+#include "InputFormat.h"
+#include "MoodleXmlReader.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+namespace {
+
+QString DecodeUtf8(const QString &path, const QByteArray &bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QList<QByteArray> lines = bytes.split('\n');
+    QString text;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        if (i > 0)
+            text.append(QLatin1Char('\n'));
+        text.append(decoder.decode(lines[i]));
+        if (decoder.hasError())
+            throw ImportError(path, static_cast<int>(i) + 1, QStringLiteral("text není v kódování UTF-8"));
+    }
+    return text;
+}
+
+QByteArray ReadBytes(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw ImportError(path, 0, QStringLiteral("nelze číst: %1").arg(file.errorString()));
+    QByteArray bytes = file.readAll();
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    return bytes;
+}
+
+}
+
+ImportResult ReadQuestionFile(const QString &path, const CsvQuestionReader &readCsv)
+{
+    const QByteArray bytes = ReadBytes(path);
+    switch (DetectInputFormat(bytes)) {
+    case InputFormat::MoodleXml:
+        return ReadMoodleXml(path, bytes);
+    case InputFormat::Gift:
+        return ReadGift(path, DecodeUtf8(path, bytes));
+    case InputFormat::Aiken:
+        return ReadAiken(path, DecodeUtf8(path, bytes));
+    case InputFormat::Csv:
+        if (readCsv) {
+            ImportResult result;
+            result.questions = readCsv(path);
+            return result;
+        }
+        break;
+    case InputFormat::Unknown:
+        break;
+    }
+    throw ImportError(path, 0, QStringLiteral("obsah není Moodle XML, GIFT ani Aiken"));
+}
+
+ImportResult ImportQuestions(const QStringList &paths, const QList<GroupChoice> &choices,
+                             const CsvQuestionReader &readCsv)
+{
+    ImportResult all;
+    for (const QString &path : paths)
+        all.append(ReadQuestionFile(path, readCsv));
+    AssignGroups(all.questions, choices, paths);
+    return all;
+}
