@@ -1,6 +1,7 @@
 #include "indicators/AbFlash.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 
 namespace {
 std::atomic<bool> applicationTerminating = false;
@@ -151,7 +152,10 @@ void TTimerThread::Execute()
         // A suspension that came during the sleep holds this tick back.
         if (!Sleep(tInterval) || Stopped() || Suspended())
             continue;
-        QMetaObject::invokeMethod(tOwner, "Timer", Qt::BlockingQueuedConnection);
+        // A functor, so this thread never reads the owner's meta-object, which its
+        // destructor may be changing right now.
+        TAbFlash *owner = tOwner;
+        QMetaObject::invokeMethod(owner, [owner] { owner->Timer(); }, Qt::BlockingQueuedConnection);
     }
 }
 
@@ -167,6 +171,12 @@ TAbFlash::~TAbFlash()
     FEnabled = false;
     FOnTimer = nullptr;
     FTimerThread->Terminate();
+    // Deleted by its own tick: the thread waits for that tick to return, so it is waited for
+    // only once the event loop has the tick behind it.
+    if (FTicking) {
+        FTimerThread.release()->deleteLater();
+        return;
+    }
     // The thread may be waiting for a tick it has handed over; running that tick here (against
     // this disabled component, so it does nothing) releases it. Blocking on the thread without
     // this would deadlock.
@@ -203,13 +213,17 @@ void TAbFlash::Timer()
 {
     if (!FEnabled || FDestroying || !FOnTimer)
         return;
+    // The handler may delete this component, and with it FOnTimer.
+    const TNotifyEvent handler = FOnTimer;
+    const QPointer<TAbFlash> alive(this);
     FTicking = true;
     // A tick runs inside Qt's event loop, which no exception may cross.
     try {
-        FOnTimer(this);
+        handler(this);
     } catch (...) {
     }
-    FTicking = false;
+    if (alive)
+        FTicking = false;
 }
 
 void TAbFlash::UpdateTimer()

@@ -109,7 +109,7 @@ TAbFlashTimer::TAbFlashTimer(QObject *AOwner)
     if (module.TimerCount == 1)
         SetOnTimer([this](QObject *sender) { FlashTick(sender); });
     else
-        Messages::Show(QStringLiteral("Only one TAbFlashTimer per Application!\rRemove it..."),
+        Messages::Show(QStringLiteral("Only one TAbFlashTimer per Application!\nRemove it..."),
                        QStringLiteral("Error Message"));
 }
 

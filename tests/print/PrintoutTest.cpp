@@ -18,9 +18,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#define REQUIRE_PDFTOTEXT()                                                                        \
-    if (!PdfText::Available())                                                                     \
-    GTEST_SKIP() << "pdftotext (poppler-utils) is not installed"
+#include "common/RequiredTool.h"
+
+#define REQUIRE_PDFTOTEXT() TZ_REQUIRE_TOOL(PdfText::Available(), "pdftotext (poppler-utils)")
 
 namespace {
 constexpr double Today = 46000.25;
