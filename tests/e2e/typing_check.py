@@ -7,8 +7,8 @@ import sys
 
 import pyatspi
 
-from atspi_driver import (CheckFailed, Program, check, find, find_all, find_application, has_state,
-                          press, showing, text_of, wait_for)
+from atspi_driver import (CheckFailed, check, find, find_all, has_state, press, run_checks, showing,
+                          text_of, wait_for)
 
 SETTINGS_TITLE = "Konfiguirace testu"
 PASSWORD_TITLE = "Heslo pro tisk klíče"
@@ -81,30 +81,17 @@ def type_into_new_password(app):
     wait_for(lambda: shown_dialog(app, PASSWORD_TITLE) is None, "the password dialog to close")
 
 
-def main(folder):
-    try:
-        pyatspi.Registry.getDesktop(0).childCount
-    except Exception as error:
-        print(f"SKIPPED: the accessibility bus cannot be reached: {error}")
-        return 77
-    with Program(folder):
-        try:
-            app = find_application()
-            press(find(app, "push button", "Konfigurace"))
-            dialog = wait_for(lambda: shown_dialog(app, SETTINGS_TITLE), "the configuration dialog")
-            minutes = find(dialog, "text", "Čas testu - max 50 [minut]:")
-            focus(SETTINGS_TITLE, minutes)
-            type_into_minutes(minutes)
-            margin = find(dialog, "text", "Levý okraj tiskárny:")
-            focus(SETTINGS_TITLE, margin)
-            type_into_margin(margin)
-            type_into_new_password(app)
-        except CheckFailed as failure:
-            print("FAILED:", failure, flush=True)
-            return 1
-    print("typing run passed", flush=True)
-    return 0
+def type_into_the_fields(app):
+    press(find(app, "push button", "Konfigurace"))
+    dialog = wait_for(lambda: shown_dialog(app, SETTINGS_TITLE), "the configuration dialog")
+    minutes = find(dialog, "text", "Čas testu - max 50 [minut]:")
+    focus(SETTINGS_TITLE, minutes)
+    type_into_minutes(minutes)
+    margin = find(dialog, "text", "Levý okraj tiskárny:")
+    focus(SETTINGS_TITLE, margin)
+    type_into_margin(margin)
+    type_into_new_password(app)
 
 
 if __name__ == "__main__":
-    sys.exit(main(sys.argv[1]))
+    sys.exit(run_checks(sys.argv[1], type_into_the_fields, "typing run passed"))

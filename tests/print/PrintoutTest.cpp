@@ -73,25 +73,26 @@ QStringList KeyLines(const QString &page)
     return lines;
 }
 
-// The tops of the words equal to text, in the order they were drawn.
-QList<double> TopsOf(const QList<PdfText::Word> &words, const QString &text)
+// A field of the words equal to text, in the order they were drawn.
+template <typename Field>
+QList<Field> FieldOf(const QList<PdfText::Word> &words, const QString &text, Field PdfText::Word::*field)
 {
-    QList<double> tops;
+    QList<Field> values;
     for (const PdfText::Word &word : words) {
         if (word.text == text)
-            tops.append(word.top);
+            values.append(word.*field);
     }
-    return tops;
+    return values;
+}
+
+QList<double> TopsOf(const QList<PdfText::Word> &words, const QString &text)
+{
+    return FieldOf(words, text, &PdfText::Word::top);
 }
 
 QList<int> PagesOf(const QList<PdfText::Word> &words, const QString &text)
 {
-    QList<int> pages;
-    for (const PdfText::Word &word : words) {
-        if (word.text == text)
-            pages.append(word.page);
-    }
-    return pages;
+    return FieldOf(words, text, &PdfText::Word::page);
 }
 
 // H of the printer font at 600 dpi; a line is H + 12 device units.
