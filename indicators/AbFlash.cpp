@@ -101,10 +101,11 @@ void TAbThread::SetPriority(TThreadPriority Value)
         setPriority(QtPriority(Value));
 }
 
-bool TAbThread::WaitForEnd(std::chrono::milliseconds timeout)
+void TAbThread::TickDone()
 {
-    std::unique_lock lock(FMutex);
-    return FWake.wait_for(lock, timeout, [this] { return FEnded || !FStarted; });
+    std::lock_guard lock(FMutex);
+    FTickDone = true;
+    FWake.notify_all();
 }
 
 bool TAbThread::ApplicationTerminating()
@@ -124,6 +125,20 @@ bool TAbThread::Sleep(quint32 milliseconds)
     std::unique_lock lock(FMutex);
     return !FWake.wait_for(lock, std::chrono::milliseconds(milliseconds),
                            [this] { return FTerminated; });
+}
+
+void TAbThread::HandOverAndWait(const std::function<void()> &handOver)
+{
+    std::unique_lock lock(FMutex);
+    FTickDone = false;
+    handOver();
+    FWake.wait(lock, [this] { return FTickDone || FTerminated; });
+}
+
+void TAbThread::WaitForEnd()
+{
+    std::unique_lock lock(FMutex);
+    FWake.wait(lock, [this] { return FEnded || !FStarted; });
 }
 
 void TAbThread::run()
@@ -153,9 +168,17 @@ void TTimerThread::Execute()
         if (!Sleep(tInterval) || Stopped() || Suspended())
             continue;
         // A functor, so this thread never reads the owner's meta-object, which its
-        // destructor may be changing right now.
+        // destructor may be changing right now. A tick still queued goes with the owner.
         TAbFlash *owner = tOwner;
-        QMetaObject::invokeMethod(owner, [owner] { owner->Timer(); }, Qt::BlockingQueuedConnection);
+        HandOverAndWait([this, owner] {
+            QMetaObject::invokeMethod(owner, [this, owner] {
+                const QPointer<TAbFlash> alive(owner);
+                owner->Timer();
+                // A tick that deleted its owner ended this thread with it.
+                if (alive)
+                    TickDone();
+            }, Qt::QueuedConnection);
+        });
     }
 }
 
@@ -171,17 +194,7 @@ TAbFlash::~TAbFlash()
     FEnabled = false;
     FOnTimer = nullptr;
     FTimerThread->Terminate();
-    // Deleted by its own tick: the thread waits for that tick to return, so it is waited for
-    // only once the event loop has the tick behind it.
-    if (FTicking) {
-        FTimerThread.release()->deleteLater();
-        return;
-    }
-    // The thread may be waiting for a tick it has handed over; running that tick here (against
-    // this disabled component, so it does nothing) releases it. Blocking on the thread without
-    // this would deadlock.
-    while (!FTimerThread->WaitForEnd(std::chrono::milliseconds(1)))
-        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    FTimerThread->WaitForEnd();
     FTimerThread->wait();
 }
 
