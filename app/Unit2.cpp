@@ -448,9 +448,21 @@ void TForm2::BtnInfoClick()
     UrlOpener::Open(QUrl::fromLocalFile(ProgramDir + QStringLiteral("napoveda.html")));
 }
 
+void TForm2::SetProgressMaximum(int maximum)
+{
+    // Qt animates a bar whose range is 0..0 as busy.
+    ProgressBar1->setRange(0, qMax(1, maximum));
+    ProgressBar1->setValue(0);
+}
+
 void TForm2::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TForm2::FormResize()
+{
     LayoutIndicators();
 }
 

@@ -104,9 +104,12 @@ public:
 
     // app/
     void FormCreate();
+    void FormResize();
     void LayoutIndicators();
     void ArrangeToolbar();
     void BtnInfoClick();
+    // A maximum of 0 or less leaves the bar empty rather than busy.
+    void SetProgressMaximum(int maximum);
 
     // settings/
     void ReadSettings();

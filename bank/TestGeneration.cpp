@@ -54,8 +54,7 @@ void TForm2::BBGtestClick()
         return;
     }
 
-    ProgressBar1->setMaximum(TimeToSeconds(TestDuration));
-    ProgressBar1->setValue(0);
+    SetProgressMaximum(TimeToSeconds(TestDuration));
     Label2->setText(QStringLiteral("Otázka číslo "));
     HeaderControl1->SetSectionText(0, QStringLiteral("Čas testu: ") + DateTime::LongTimeText(TestDuration));
     HeaderControl1->SetSectionText(2, QString());
