@@ -3,17 +3,19 @@
 #include "bank/DrawAnalysis.h"
 #include "bank/GroupQuotas.h"
 #include "platform/Messages.h"
-#include "platform/ParadoxTable.h"
+#include "paradox/Table.h"
 
 #include <QFileInfo>
 
 void TForm2::OpenQuestionBank()
 {
     BankPath = ProgramDir + QStringLiteral("test.db");
-    if (!QFileInfo::exists(BankPath)) {
+    // A folder of that name is no bank either.
+    if (!QFileInfo(BankPath).isFile()) {
         Messages::Show(QStringLiteral("Nenalezen soubor otázek ") + BankPath);
         return;
     }
+    FBankCounted = false;
     FDrawAnalysis.reset();
     Table1->close();
     Table1->setDatabaseName(QString());
@@ -21,17 +23,15 @@ void TForm2::OpenQuestionBank()
     Table1->open();
     BankRecordCount = Table1->recordCount();
 
-    // One pass counts the groups and keeps every record's number for the draw.
+    // Only the groups: the numbers are the draw's business, and a bank whose numbers do not
+    // read still opens and gets its quotas.
     GroupCount.fill(0);
-    QList<BankEntry> entries;
-    entries.reserve(BankRecordCount);
+    const QString skupina = QStringLiteral("Skupina");
     Table1->first();
     for (int i = 0; i < BankRecordCount; ++i) {
-        const BankEntry entry{Table1->fieldAsInteger(QStringLiteral("Cis")),
-                              Table1->fieldAsInteger(QStringLiteral("Skupina"))};
-        if (entry.skupina >= 1 && entry.skupina <= 3)
-            ++GroupCount[entry.skupina];
-        entries.append(entry);
+        const qint32 group = Table1->fieldAsInteger(skupina);
+        if (group >= 1 && group <= 3)
+            ++GroupCount[group];
         Table1->next();
     }
 
@@ -39,7 +39,7 @@ void TForm2::OpenQuestionBank()
     QuestionCount = quotas.questionCount;
     GroupPercent = quotas.percent;
     GroupQuota = quotas.quota;
-    FDrawAnalysis = std::make_unique<DrawAnalysis>(entries);
+    FBankCounted = true;
 
     setWindowTitle(QStringLiteral("Test - ") + ProductTitle);
 }

@@ -6,7 +6,7 @@
 #include "indicators/AbLED.h"
 #include "platform/DateTime.h"
 #include "platform/Messages.h"
-#include "platform/ParadoxTable.h"
+#include "paradox/Table.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -20,6 +20,20 @@ bool AlreadySelected(qint32 number, int filled)
 {
     const auto begin = SelectedNumbers.begin() + 1;
     return std::find(begin, begin + filled, number) != begin + filled;
+}
+
+std::unique_ptr<DrawAnalysis> ReadDrawAnalysis(paradox::Table &table)
+{
+    const QString cis = QStringLiteral("Cis");
+    const QString skupina = QStringLiteral("Skupina");
+    QList<BankEntry> entries;
+    entries.reserve(table.recordCount());
+    table.first();
+    for (int i = 0; i < table.recordCount(); ++i) {
+        entries.append({table.fieldAsInteger(cis), table.fieldAsInteger(skupina)});
+        table.next();
+    }
+    return std::make_unique<DrawAnalysis>(entries);
 }
 
 }
@@ -48,6 +62,9 @@ QString TForm2::DrawRefusal() const
 
 void TForm2::BBGtestClick()
 {
+    // An engine error here (no Cis field, a Cis that does not convert) ends the click.
+    if (FBankCounted && !FDrawAnalysis)
+        FDrawAnalysis = ReadDrawAnalysis(*Table1);
     const QString refusal = DrawRefusal();
     if (!refusal.isEmpty()) {
         Messages::Show(refusal);

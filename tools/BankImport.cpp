@@ -3,8 +3,8 @@
 #include "Csv.h"
 #include "platform/AppError.h"
 #include "platform/Conversions.h"
-#include "platform/ParadoxTable.h"
-#include "platform/TableWriter.h"
+#include "paradox/Table.h"
+#include "paradox/TableWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,7 +52,7 @@ public:
         QList<FieldDef> fields;
         for (const Column &column : kColumns)
             fields.append({QString::fromLatin1(column.name), column.type, column.size});
-        TableWriter writer(fields);
+        paradox::TableWriter writer(fields);
         for (qsizetype r = 1; r < rows.size(); ++r)
             addRow(writer, rows[r], columnOfField, rows.first().cells.size());
         writer.write(dbPath);
@@ -109,7 +109,7 @@ private:
         return columnOfField;
     }
 
-    void addRow(TableWriter &writer, const CsvRow &row, const QList<int> &columnOfField, qsizetype columns) const
+    void addRow(paradox::TableWriter &writer, const CsvRow &row, const QList<int> &columnOfField, qsizetype columns) const
     {
         if (row.cells.size() != columns)
             fail(row.line, QStringLiteral("řádek má %1 hodnot místo %2").arg(row.cells.size()).arg(columns));
@@ -127,7 +127,7 @@ private:
         }
         try {
             writer.addRecord(values);
-        } catch (const TableError &error) {
+        } catch (const paradox::TableError &error) {
             fail(row.line, error.message());
         }
     }

@@ -1,6 +1,6 @@
 // The testbank command: build, dump and check, run as the user runs them.
 #include "common/BankBuilder.h"
-#include "platform/TableWriter.h"
+#include "paradox/TableWriter.h"
 #include "tools/Csv.h"
 
 #include <QDir>
@@ -240,7 +240,7 @@ TEST_F(TestbankTest, CheckFindsBadAnswersAndEmptyTexts)
 
 TEST_F(TestbankTest, CheckFailsForMissingFieldsOrValuesThatAreNoNumbers)
 {
-    TableWriter noComment({{QStringLiteral("Cis"), paradox::FieldType::Long, 4},
+    paradox::TableWriter noComment({{QStringLiteral("Cis"), paradox::FieldType::Long, 4},
                            {QStringLiteral("Skupina"), paradox::FieldType::Long, 4},
                            {QStringLiteral("Dotaz"), paradox::FieldType::Alpha, 20}});
     noComment.write(path(QStringLiteral("fields.db")));
@@ -252,7 +252,7 @@ TEST_F(TestbankTest, CheckFailsForMissingFieldsOrValuesThatAreNoNumbers)
     QList<paradox::FieldDef> fields;
     for (const char *name : {"Cis", "Skupina", "Dotaz", "Odp1", "Odp2", "Odp3", "Komentar", "CspravOdp"})
         fields.append({QString::fromLatin1(name), paradox::FieldType::Alpha, 10});
-    TableWriter texts(fields);
+    paradox::TableWriter texts(fields);
     for (int i = 0; i < 8; ++i)
         texts.addRecord({i == 3 ? QStringLiteral("tři") : QString::number(i), QStringLiteral("1"), QStringLiteral("Q"),
                          QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QString(), QStringLiteral("0")});
@@ -280,6 +280,30 @@ TEST_F(TestbankTest, UnreadableFileOrBadUsageExitsWith2)
         EXPECT_EQ(usage.exitCode, 2);
         EXPECT_TRUE(usage.err.contains(QStringLiteral("Použití"))) << qPrintable(usage.err);
     }
+}
+
+TEST_F(TestbankTest, DumpLeavesAnUndecodableValueEmptyAndNamesIt)
+{
+    QList<BankRecord> records = MakeBankRecords(2, 1, 1);
+    records[1].dotaz = QStringLiteral("Dlouhá otázka v souboru poznámek. ").repeated(20);
+    WriteBank(path(QStringLiteral("memo.db")), records);
+    QByteArray mb = ReadFile(path(QStringLiteral("memo.mb")));
+    ASSERT_GT(mb.size(), 4096);
+    mb[4096] = char(9); // the value's block is of no known type
+    WriteFile(path(QStringLiteral("memo.mb")), mb);
+
+    const Outcome dump = RunTestbank({QStringLiteral("dump"), path(QStringLiteral("memo.db"))});
+    EXPECT_EQ(dump.exitCode, 1);
+    EXPECT_TRUE(dump.err.contains(QStringLiteral("Záznam č. 2, pole Dotaz"))) << qPrintable(dump.err);
+    EXPECT_EQ(dump.err.count(QLatin1Char('\n')), 1) << qPrintable(dump.err);
+    const auto rows = dumped(dump);
+    ASSERT_EQ(rows.size(), records.size());
+    EXPECT_EQ(rows[1].value(QStringLiteral("Dotaz")), QString());
+    EXPECT_EQ(rows[1].value(QStringLiteral("Odp1")), records[1].odp1);
+    EXPECT_EQ(rows[3].value(QStringLiteral("Dotaz")), records[3].dotaz);
+
+    WriteFile(path(QStringLiteral("garbage.db")), QByteArray(100, 'x'));
+    EXPECT_EQ(RunTestbank({QStringLiteral("dump"), path(QStringLiteral("garbage.db"))}).exitCode, 2);
 }
 
 }

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "platform/AppError.h"
-#include "platform/ParadoxTypes.h"
+#include "paradox/Types.h"
 
 #include <QByteArray>
 #include <QString>
 #include <memory>
+
+namespace paradox {
 
 // The table engine's error; its message says what is wrong and in which file, in Czech.
 class TableError : public AppError
@@ -16,13 +18,13 @@ public:
 
 // A read-only reader of a Paradox table (.db) and its memo file (.mb). The table is read
 // whole at open and never written; every offset and count is checked against the file.
-class ParadoxTable
+class Table
 {
 public:
-    ParadoxTable();
-    ~ParadoxTable();
-    ParadoxTable(const ParadoxTable &) = delete;
-    ParadoxTable &operator=(const ParadoxTable &) = delete;
+    Table();
+    ~Table();
+    Table(const Table &) = delete;
+    Table &operator=(const Table &) = delete;
 
     // The engine's network control directory: kept, not used by a read-only reader.
     static void setNetFileDir(const QString &directory);
@@ -55,7 +57,7 @@ public:
 
     // The table's schema and raw values, for tools.
     int fieldCount() const;
-    paradox::FieldDef field(int index) const;
+    FieldDef field(int index) const;
     int codePage() const;
     // The value of field `index` of the current record.
     paradox::Value value(int index) const;
@@ -64,3 +66,5 @@ private:
     struct Data;
     std::unique_ptr<Data> d;
 };
+
+}

@@ -1,17 +1,22 @@
-#include "platform/ParadoxTable.h"
+#include "paradox/Table.h"
 
-#include "platform/ParadoxBytes.h"
-#include "platform/ParadoxLayout.h"
-#include "platform/ParadoxMemo.h"
-#include "platform/ParadoxValue.h"
-#include "platform/TextCodec.h"
+#include "paradox/Bytes.h"
+#include "paradox/Layout.h"
+#include "paradox/Memo.h"
+#include "paradox/Value.h"
+#include "paradox/TextCodec.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
-using namespace paradox;
+namespace paradox {
+
 
 namespace {
 
@@ -21,6 +26,26 @@ QString &NetFileDirectory()
     return directory;
 }
 
+// Qt's own reason is English and, for a folder, empty: say why in the user's words.
+QString WhyNotReadable(const QString &path, const QFile &file)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("soubor neexistuje");
+    if (info.isDir())
+        return QStringLiteral("je to složka, ne soubor");
+    // Qt does not keep the system's reason; ask once more.
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const int reason = errno;
+    if (descriptor >= 0) {
+        ::close(descriptor);
+        return file.errorString();
+    }
+    if (reason == EACCES || reason == EPERM)
+        return QStringLiteral("chybí oprávnění soubor číst");
+    return QString::fromLocal8Bit(std::strerror(reason));
+}
+
 // Larger than any table the format can describe (65535 blocks of 32 KiB and the header).
 constexpr qint64 kMaxTableFileSize = qint64(65536) * 32768 + 65536;
 // Enough for every spelling of every field a program asks for.
@@ -28,15 +53,15 @@ constexpr qsizetype kNameCacheSize = 64;
 
 }
 
-struct ParadoxTable::Data
+struct Table::Data
 {
     QString databaseName;
     QString tableName;
     QString nameForMessages;
     bool open = false;
     QByteArray db;
-    ParadoxMemo memo;
-    ParadoxLayout layout;
+    Memo memo;
+    Layout layout;
     std::unique_ptr<TextCodec> codec;
     qsizetype current = -1;
     // Names asked for, exactly as given, with their field index: the program asks by the same
@@ -49,9 +74,9 @@ struct ParadoxTable::Data
     void requireCurrent() const;
 };
 
-void ParadoxTable::Data::load(const QByteArray &bytes)
+void Table::Data::load(const QByteArray &bytes)
 {
-    ParadoxLayout parsed = ParadoxLayout::parse(bytes, nameForMessages);
+    Layout parsed = Layout::parse(bytes, nameForMessages);
     auto textCodec = std::make_unique<TextCodec>(parsed.codePage);
     if (!textCodec->isValid())
         throw TableError(QStringLiteral("Soubor %1 není čitelná tabulka Paradox: neznámá kódová stránka %2")
@@ -65,7 +90,7 @@ void ParadoxTable::Data::load(const QByteArray &bytes)
     open = true;
 }
 
-int ParadoxTable::Data::fieldIndex(const QString &name) const
+int Table::Data::fieldIndex(const QString &name) const
 {
     for (const auto &[cachedName, index] : nameCache) {
         if (cachedName == name)
@@ -82,7 +107,7 @@ int ParadoxTable::Data::fieldIndex(const QString &name) const
                          .arg(QDir::toNativeSeparators(nameForMessages), name));
 }
 
-void ParadoxTable::Data::requireCurrent() const
+void Table::Data::requireCurrent() const
 {
     if (!open)
         throw TableError(QStringLiteral("Tabulka není otevřená."));
@@ -91,29 +116,29 @@ void ParadoxTable::Data::requireCurrent() const
                              .arg(QDir::toNativeSeparators(nameForMessages)));
 }
 
-const char *ParadoxTable::Data::fieldBytes(int index) const
+const char *Table::Data::fieldBytes(int index) const
 {
     return db.constData() + layout.recordOffsets[static_cast<size_t>(current)] + layout.fieldOffsets[index];
 }
 
-ParadoxTable::ParadoxTable()
+Table::Table()
     : d(std::make_unique<Data>())
 {
 }
 
-ParadoxTable::~ParadoxTable() = default;
+Table::~Table() = default;
 
-void ParadoxTable::setNetFileDir(const QString &directory)
+void Table::setNetFileDir(const QString &directory)
 {
     NetFileDirectory() = directory;
 }
 
-QString ParadoxTable::netFileDir()
+QString Table::netFileDir()
 {
     return NetFileDirectory();
 }
 
-void ParadoxTable::close()
+void Table::close()
 {
     d->open = false;
     d->db.clear();
@@ -124,36 +149,34 @@ void ParadoxTable::close()
     d->nameCache.clear();
 }
 
-void ParadoxTable::setDatabaseName(const QString &alias)
+void Table::setDatabaseName(const QString &alias)
 {
     d->databaseName = alias;
 }
 
-QString ParadoxTable::databaseName() const
+QString Table::databaseName() const
 {
     return d->databaseName;
 }
 
-void ParadoxTable::setTableName(const QString &fullPath)
+void Table::setTableName(const QString &fullPath)
 {
     d->tableName = fullPath;
 }
 
-QString ParadoxTable::tableName() const
+QString Table::tableName() const
 {
     return d->tableName;
 }
 
-void ParadoxTable::open()
+void Table::open()
 {
     close();
     const QString path = d->tableName;
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         throw TableError(QStringLiteral("Soubor %1 nelze otevřít: %2")
-                             .arg(QDir::toNativeSeparators(path),
-                                  QFileInfo::exists(path) ? file.errorString()
-                                                          : QStringLiteral("soubor neexistuje")));
+                             .arg(QDir::toNativeSeparators(path), WhyNotReadable(path, file)));
     if (file.size() > kMaxTableFileSize)
         throw TableError(QStringLiteral("Soubor %1 není čitelná tabulka Paradox: soubor je příliš velký")
                              .arg(QDir::toNativeSeparators(path)));
@@ -164,7 +187,7 @@ void ParadoxTable::open()
     d->memo.setTablePath(path);
 }
 
-void ParadoxTable::openFromBytes(const QByteArray &db, const QByteArray &mb, const QString &nameForMessages)
+void Table::openFromBytes(const QByteArray &db, const QByteArray &mb, const QString &nameForMessages)
 {
     close();
     d->nameForMessages = nameForMessages;
@@ -174,41 +197,41 @@ void ParadoxTable::openFromBytes(const QByteArray &db, const QByteArray &mb, con
     d->memo.setBytes(mb, memoName + QStringLiteral(".mb"));
 }
 
-bool ParadoxTable::isOpen() const
+bool Table::isOpen() const
 {
     return d->open;
 }
 
-int ParadoxTable::recordCount() const
+int Table::recordCount() const
 {
     return static_cast<int>(d->layout.recordOffsets.size());
 }
 
-void ParadoxTable::first()
+void Table::first()
 {
     if (d->open && recordCount() > 0)
         d->current = 0;
 }
 
-void ParadoxTable::next()
+void Table::next()
 {
     if (d->open && d->current + 1 < recordCount())
         ++d->current;
 }
 
-int ParadoxTable::recNo() const
+int Table::recNo() const
 {
     return d->open && d->current >= 0 ? static_cast<int>(d->current) + 1 : 0;
 }
 
-void ParadoxTable::setRecNo(int recNo)
+void Table::setRecNo(int recNo)
 {
     if (!d->open || recNo < 1 || recNo > recordCount())
         throw TableError(QStringLiteral("Záznam č. %1 v tabulce neexistuje.").arg(recNo));
     d->current = recNo - 1;
 }
 
-qint32 ParadoxTable::fieldAsInteger(const QString &name) const
+qint32 Table::fieldAsInteger(const QString &name) const
 {
     d->requireCurrent();
     const int index = d->fieldIndex(name);
@@ -219,35 +242,37 @@ qint32 ParadoxTable::fieldAsInteger(const QString &name) const
         return bytes::decodeShort(raw);
     if ((field.type == FieldType::Long || field.type == FieldType::AutoInc) && !bytes::isBlank(raw, 4))
         return bytes::decodeLong(raw);
-    return ValueToInteger(DecodeValue(raw, field, *d->codec, d->memo, d->nameForMessages), field.type, field.name);
+    return ValueToInteger(DecodeValue(raw, field, *d->codec, d->memo), field.type, field.name);
 }
 
-QString ParadoxTable::fieldAsString(const QString &name) const
+QString Table::fieldAsString(const QString &name) const
 {
     d->requireCurrent();
     const int index = d->fieldIndex(name);
     return ValueToText(value(index), d->layout.fields[index].type);
 }
 
-int ParadoxTable::fieldCount() const
+int Table::fieldCount() const
 {
     return static_cast<int>(d->layout.fields.size());
 }
 
-FieldDef ParadoxTable::field(int index) const
+FieldDef Table::field(int index) const
 {
     if (index < 0 || index >= fieldCount())
         throw TableError(QStringLiteral("Pole č. %1 v tabulce neexistuje.").arg(index + 1));
     return d->layout.fields[index];
 }
 
-int ParadoxTable::codePage() const
+int Table::codePage() const
 {
     return d->layout.codePage;
 }
 
-Value ParadoxTable::value(int index) const
+Value Table::value(int index) const
 {
     d->requireCurrent();
-    return DecodeValue(d->fieldBytes(index), field(index), *d->codec, d->memo, d->nameForMessages);
+    return DecodeValue(d->fieldBytes(index), field(index), *d->codec, d->memo);
+}
+
 }

@@ -1,26 +1,28 @@
 #pragma once
 
-#include "platform/ParadoxTypes.h"
+#include "paradox/Types.h"
 
 #include <QByteArray>
 #include <QList>
 #include <vector>
 
+namespace paradox {
+
 // What the bytes of a .db file say: the schema, the code page and where each record lies.
 // Built once at open; every offset and count is checked against the file first.
-struct ParadoxLayout
+struct Layout
 {
     int recordSize = 0;
     int codePage = 437;
-    QList<paradox::FieldDef> fields;
+    QList<FieldDef> fields;
     QList<int> fieldOffsets; // inside a record
     std::vector<qint32> recordOffsets; // inside the file, in table order
 
     // Raises TableError naming `fileName` when the bytes are no readable data table.
-    static ParadoxLayout parse(const QByteArray &db, const QString &fileName);
+    static Layout parse(const QByteArray &db, const QString &fileName);
 };
 
-namespace paradox {
 // Whether `size` bytes suit a field of `type`.
 bool IsValidFieldSize(FieldType type, int size);
+
 }
