@@ -6,6 +6,7 @@
 #include "paradox/TextCodec.h"
 
 #include <QDir>
+#include <algorithm>
 
 namespace paradox {
 
@@ -152,23 +153,15 @@ private:
 
     void indexRecords()
     {
-        const QList<int> chain = blockChain();
-        qint64 total = 0;
-        QList<int> counts;
-        counts.reserve(chain.size());
-        for (const int block : chain) {
-            counts.append(recordsInBlock(block));
-            total += counts.last();
+        for (const int block : blockChain()) {
+            const int count = recordsInBlock(block);
+            if (count > 0)
+                m_layout.blocks.push_back({blockStart(block) + BlockHeaderSize, m_layout.recordCount, count});
+            m_layout.recordCount += count;
         }
-        if (total != m_recordCount)
+        if (m_layout.recordCount != m_recordCount)
             fail(QStringLiteral("počet záznamů v hlavičce (%1) nesouhlasí s datovými bloky (%2)")
-                     .arg(m_recordCount).arg(total));
-        m_layout.recordOffsets.reserve(static_cast<size_t>(total));
-        for (qsizetype i = 0; i < chain.size(); ++i) {
-            const qint64 start = blockStart(chain[i]) + BlockHeaderSize;
-            for (int r = 0; r < counts[i]; ++r)
-                m_layout.recordOffsets.push_back(static_cast<qint32>(start + qint64(r) * m_layout.recordSize));
-        }
+                     .arg(m_recordCount).arg(m_layout.recordCount));
     }
 
     QList<int> blockChain() const
@@ -231,6 +224,13 @@ private:
 Layout Layout::parse(const QByteArray &db, const QString &fileName)
 {
     return LayoutParser(db, fileName).parse();
+}
+
+std::size_t Layout::blockOf(qint64 record) const
+{
+    const auto after = std::upper_bound(blocks.cbegin(), blocks.cend(), record,
+                                        [](qint64 r, const BlockRecords &block) { return r < block.firstRecord; });
+    return static_cast<std::size_t>(after - blocks.cbegin()) - 1;
 }
 
 bool IsValidFieldSize(FieldType type, int size)

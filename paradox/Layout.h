@@ -16,10 +16,20 @@ struct Layout
     int codePage = 437;
     QList<FieldDef> fields;
     QList<int> fieldOffsets; // inside a record
-    std::vector<qint32> recordOffsets; // inside the file, in table order
+    // The blocks that hold records, in table order.
+    struct BlockRecords
+    {
+        qint64 firstOffset; // of its first record, inside the file
+        qint64 firstRecord; // 0-based, in table order
+        int count;
+    };
+    std::vector<BlockRecords> blocks;
+    qint64 recordCount = 0;
 
     // Raises TableError naming `fileName` when the bytes are no readable data table.
     static Layout parse(const QByteArray &db, const QString &fileName);
+    // The block holding record `record` (0-based, in range).
+    std::size_t blockOf(qint64 record) const;
 };
 
 // Whether `size` bytes suit a field of `type`.

@@ -48,6 +48,8 @@ QString WhyNotReadable(const QString &path, const QFile &file)
 
 // Larger than any table the format can describe (65535 blocks of 32 KiB and the header).
 constexpr qint64 kMaxTableFileSize = qint64(65536) * 32768 + 65536;
+// How far ahead of the current record reading in table order fetches memory.
+constexpr qint64 kPrefetchDistance = 1024;
 // Enough for every spelling of every field a program asks for.
 constexpr qsizetype kNameCacheSize = 64;
 
@@ -59,11 +61,15 @@ struct Table::Data
     QString tableName;
     QString nameForMessages;
     bool open = false;
+    // The table's bytes: a view of the mapped file, or a copy when it cannot be mapped.
     QByteArray db;
+    std::unique_ptr<QFile> mappedFile;
     Memo memo;
     Layout layout;
     std::unique_ptr<TextCodec> codec;
     qsizetype current = -1;
+    std::size_t currentBlock = 0;
+    qint64 currentOffset = 0; // of the current record, inside the file
     // Names asked for, exactly as given, with their field index: the program asks by the same
     // few names for every record.
     mutable QList<std::pair<QString, int>> nameCache;
@@ -72,6 +78,7 @@ struct Table::Data
     int fieldIndex(const QString &name) const;
     const char *fieldBytes(int index) const;
     void requireCurrent() const;
+    void moveTo(qsizetype record);
 };
 
 void Table::Data::load(const QByteArray &bytes)
@@ -86,14 +93,17 @@ void Table::Data::load(const QByteArray &bytes)
     codec = std::move(textCodec);
     db = bytes;
     nameCache.clear();
-    current = layout.recordOffsets.empty() ? -1 : 0;
+    current = -1;
+    if (layout.recordCount > 0)
+        moveTo(0);
     open = true;
 }
 
 int Table::Data::fieldIndex(const QString &name) const
 {
+    // The same QString object shares its characters with the cached copy: no comparison needed.
     for (const auto &[cachedName, index] : nameCache) {
-        if (cachedName == name)
+        if (cachedName.constData() == name.constData() || cachedName == name)
             return index;
     }
     for (qsizetype i = 0; i < layout.fields.size(); ++i) {
@@ -118,7 +128,24 @@ void Table::Data::requireCurrent() const
 
 const char *Table::Data::fieldBytes(int index) const
 {
-    return db.constData() + layout.recordOffsets[static_cast<size_t>(current)] + layout.fieldOffsets[index];
+    return db.constData() + currentOffset + layout.fieldOffsets[index];
+}
+
+void Table::Data::moveTo(qsizetype record)
+{
+    // Reading in table order mostly steps to the next record of the same block.
+    const Layout::BlockRecords *block = current >= 0 ? &layout.blocks[currentBlock] : nullptr;
+    if (block && record == current + 1 && record < block->firstRecord + block->count) {
+        currentOffset += layout.recordSize;
+        // Records are read one after another: ask for the coming ones early.
+        if (currentOffset + kPrefetchDistance < db.size())
+            __builtin_prefetch(db.constData() + currentOffset + kPrefetchDistance);
+    } else {
+        currentBlock = layout.blockOf(record);
+        block = &layout.blocks[currentBlock];
+        currentOffset = block->firstOffset + (record - block->firstRecord) * layout.recordSize;
+    }
+    current = record;
 }
 
 Table::Table()
@@ -142,6 +169,7 @@ void Table::close()
 {
     d->open = false;
     d->db.clear();
+    d->mappedFile.reset();
     d->memo.clear();
     d->layout = {};
     d->codec.reset();
@@ -173,17 +201,23 @@ void Table::open()
 {
     close();
     const QString path = d->tableName;
-    QFile file(path);
-    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+    auto file = std::make_unique<QFile>(path);
+    if (!QFileInfo(path).isFile() || !file->open(QIODevice::ReadOnly))
         throw TableError(QStringLiteral("Soubor %1 nelze otevřít: %2")
-                             .arg(QDir::toNativeSeparators(path), WhyNotReadable(path, file)));
-    if (file.size() > kMaxTableFileSize)
+                             .arg(QDir::toNativeSeparators(path), WhyNotReadable(path, *file)));
+    if (file->size() > kMaxTableFileSize)
         throw TableError(QStringLiteral("Soubor %1 není čitelná tabulka Paradox: soubor je příliš velký")
                              .arg(QDir::toNativeSeparators(path)));
-    const QByteArray bytes = file.readAll();
-    file.close();
+    // Mapped, the file is read only where the records are: the bank's numbers and groups are a
+    // few bytes of each record.
+    const qint64 size = file->size();
+    uchar *mapped = size > 0 ? file->map(0, size) : nullptr;
+    const QByteArray bytes = mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size)
+                                    : file->readAll();
     d->nameForMessages = path;
     d->load(bytes);
+    if (mapped)
+        d->mappedFile = std::move(file);
     d->memo.setTablePath(path);
 }
 
@@ -204,19 +238,19 @@ bool Table::isOpen() const
 
 int Table::recordCount() const
 {
-    return static_cast<int>(d->layout.recordOffsets.size());
+    return static_cast<int>(d->layout.recordCount);
 }
 
 void Table::first()
 {
     if (d->open && recordCount() > 0)
-        d->current = 0;
+        d->moveTo(0);
 }
 
 void Table::next()
 {
     if (d->open && d->current + 1 < recordCount())
-        ++d->current;
+        d->moveTo(d->current + 1);
 }
 
 int Table::recNo() const
@@ -228,7 +262,7 @@ void Table::setRecNo(int recNo)
 {
     if (!d->open || recNo < 1 || recNo > recordCount())
         throw TableError(QStringLiteral("Záznam č. %1 v tabulce neexistuje.").arg(recNo));
-    d->current = recNo - 1;
+    d->moveTo(recNo - 1);
 }
 
 qint32 Table::fieldAsInteger(const QString &name) const
