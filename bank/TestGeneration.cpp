@@ -22,17 +22,14 @@ bool AlreadySelected(qint32 number, int filled)
     return std::find(begin, begin + filled, number) != begin + filled;
 }
 
-std::unique_ptr<DrawAnalysis> ReadDrawAnalysis(paradox::Table &table)
+std::unique_ptr<DrawAnalysis> ReadDrawAnalysis(const paradox::Table &table)
 {
-    const QString cis = QStringLiteral("Cis");
-    const QString skupina = QStringLiteral("Skupina");
+    const QList<qint32> numbers = table.integerColumn(QStringLiteral("Cis"));
+    const QList<qint32> groups = table.integerColumn(QStringLiteral("Skupina"));
     QList<BankEntry> entries;
-    entries.reserve(table.recordCount());
-    table.first();
-    for (int i = 0; i < table.recordCount(); ++i) {
-        entries.append({table.fieldAsInteger(cis), table.fieldAsInteger(skupina)});
-        table.next();
-    }
+    entries.reserve(numbers.size());
+    for (qsizetype i = 0; i < numbers.size(); ++i)
+        entries.append({numbers[i], groups[i]});
     return std::make_unique<DrawAnalysis>(entries);
 }
 

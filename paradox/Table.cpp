@@ -79,6 +79,7 @@ struct Table::Data
     const char *fieldBytes(int index) const;
     void requireCurrent() const;
     void moveTo(qsizetype record);
+    qint32 integerAt(const char *raw, const FieldDef &field) const;
 };
 
 void Table::Data::load(const QByteArray &bytes)
@@ -129,6 +130,16 @@ void Table::Data::requireCurrent() const
 const char *Table::Data::fieldBytes(int index) const
 {
     return db.constData() + currentOffset + layout.fieldOffsets[index];
+}
+
+qint32 Table::Data::integerAt(const char *raw, const FieldDef &field) const
+{
+    // The bank's numbers are Short or Long: read them without building a value.
+    if (field.type == FieldType::Short && !bytes::isBlank(raw, 2))
+        return bytes::decodeShort(raw);
+    if ((field.type == FieldType::Long || field.type == FieldType::AutoInc) && !bytes::isBlank(raw, 4))
+        return bytes::decodeLong(raw);
+    return ValueToInteger(DecodeValue(raw, field, *codec, memo), field.type, field.name);
 }
 
 void Table::Data::moveTo(qsizetype record)
@@ -269,14 +280,23 @@ qint32 Table::fieldAsInteger(const QString &name) const
 {
     d->requireCurrent();
     const int index = d->fieldIndex(name);
+    return d->integerAt(d->fieldBytes(index), d->layout.fields[index]);
+}
+
+QList<qint32> Table::integerColumn(const QString &name) const
+{
+    if (!d->open)
+        throw TableError(QStringLiteral("Tabulka není otevřená."));
+    const int index = d->fieldIndex(name);
     const FieldDef &field = d->layout.fields[index];
-    const char *raw = d->fieldBytes(index);
-    // The bank's numbers are Short or Long: read them without building a value.
-    if (field.type == FieldType::Short && !bytes::isBlank(raw, 2))
-        return bytes::decodeShort(raw);
-    if ((field.type == FieldType::Long || field.type == FieldType::AutoInc) && !bytes::isBlank(raw, 4))
-        return bytes::decodeLong(raw);
-    return ValueToInteger(DecodeValue(raw, field, *d->codec, d->memo), field.type, field.name);
+    const char *data = d->db.constData() + d->layout.fieldOffsets[index];
+    QList<qint32> column;
+    column.reserve(d->layout.recordCount);
+    for (const Layout::BlockRecords &block : d->layout.blocks) {
+        for (int r = 0; r < block.count; ++r)
+            column.append(d->integerAt(data + block.firstOffset + qint64(r) * d->layout.recordSize, field));
+    }
+    return column;
 }
 
 QString Table::fieldAsString(const QString &name) const

@@ -4,6 +4,7 @@
 #include "paradox/Types.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <memory>
 
@@ -54,6 +55,9 @@ public:
     // unknown field or no current record, ConvertError for a value that is no 32-bit integer.
     qint32 fieldAsInteger(const QString &name) const;
     QString fieldAsString(const QString &name) const;
+    // The field of every record as a 32-bit integer, in table order; the position stays. Raises
+    // as fieldAsInteger does.
+    QList<qint32> integerColumn(const QString &name) const;
 
     // The table's schema and raw values, for tools.
     int fieldCount() const;

@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <numeric>
 
 using namespace paradox;
 
@@ -158,6 +159,35 @@ TEST_F(ParadoxTableTest, NavigationVisitsRecordsInOrderAndStaysAtTheLast)
     EXPECT_THROW(m_table.setRecNo(0), paradox::TableError);
     EXPECT_THROW(m_table.setRecNo(5), paradox::TableError);
     EXPECT_EQ(m_table.recNo(), 2);
+}
+
+// Many blocks: stepping, jumping back and forth across blocks and reading a whole column agree.
+TEST_F(ParadoxTableTest, RecordsOfManyBlocksAreFoundInEveryWay)
+{
+    QList<BankRecord> records = MakeBankRecords(300, 200, 100);
+    open(bank(records));
+    ASSERT_EQ(m_table.recordCount(), 600);
+    QList<qint32> walked;
+    m_table.first();
+    for (int r = 0; r < 600; ++r) {
+        walked.append(m_table.fieldAsInteger(QStringLiteral("Cis")));
+        m_table.next();
+    }
+    QList<qint32> expected(600);
+    std::iota(expected.begin(), expected.end(), 0);
+    EXPECT_EQ(walked, expected);
+    for (const int recNo : {600, 1, 299, 300, 301, 37, 599, 2}) {
+        m_table.setRecNo(recNo);
+        EXPECT_EQ(m_table.fieldAsInteger(QStringLiteral("cis")), recNo - 1);
+        m_table.next();
+        EXPECT_EQ(m_table.fieldAsInteger(QStringLiteral("Cis")), std::min(recNo, 599));
+    }
+    m_table.setRecNo(42);
+    EXPECT_EQ(m_table.integerColumn(QStringLiteral("CIS")), expected);
+    EXPECT_EQ(m_table.integerColumn(QStringLiteral("Skupina")).count(2), 200);
+    EXPECT_EQ(m_table.recNo(), 42);
+    EXPECT_THROW(m_table.integerColumn(QStringLiteral("Dotaz")), ConvertError);
+    EXPECT_THROW(m_table.integerColumn(QStringLiteral("Číslo")), paradox::TableError);
 }
 
 TEST_F(ParadoxTableTest, FieldNamesMatchInAnyLetterCase)
