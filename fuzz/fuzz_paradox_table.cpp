@@ -20,6 +20,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     paradox::Table table;
     try {
         table.openFromBytes(db, mb, QStringLiteral("fuzz.db"));
+        for (int f = 0; f < table.fieldCount(); ++f) {
+            try {
+                table.integerColumn(table.field(f).name);
+            } catch (const AppError &) {
+            }
+        }
         const int count = table.recordCount();
         table.first();
         for (int i = 0; i < count && i < 4096; ++i) {

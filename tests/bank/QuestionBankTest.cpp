@@ -110,6 +110,24 @@ TEST_F(QuestionBankTest, EmptyBankOpensWithoutQuotas)
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Test - Test znalostí"));
 }
 
+TEST_F(QuestionBankTest, PasswordProtectedBankIsReportedAsProtected)
+{
+    const QString path = programDir() + QStringLiteral("test.db");
+    WriteBank(path, MakeBankRecords(20, 20, 20));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.seek(0x5C));
+    ASSERT_EQ(file.write(QByteArray::fromHex("9ae0250a")), 4);
+    file.close();
+
+    TForm2 *form = CreateWindow({});
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().contains(QStringLiteral("chráněna heslem"))) << messages.first().toStdString();
+    EXPECT_TRUE(messages.first().contains(path)) << messages.first().toStdString();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Test"));
+    EXPECT_EQ(BankRecordCount, 0);
+}
+
 TEST_F(QuestionBankTest, FolderNamedLikeTheBankIsAMissingBank)
 {
     const QString path = programDir() + QStringLiteral("test.db");
