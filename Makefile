@@ -47,7 +47,7 @@ check: build
 
 # Speed and memory figures with their ratios to the floors they are measured against.
 bench: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./bench_bank && QT_QPA_PLATFORM=offscreen ./bench_startup
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./bench_bank && QT_QPA_PLATFORM=offscreen ./bench_generation && QT_QPA_PLATFORM=offscreen ./bench_startup
 
 # make install PREFIX=/opt/test-znalosti
 PREFIX ?= /usr/local

@@ -2,10 +2,10 @@
 
 #include "CsvQuestions.h"
 #include "platform/AppError.h"
-#include "platform/ParadoxMemo.h"
-#include "platform/ParadoxTable.h"
-#include "platform/TableWriter.h"
-#include "platform/TextCodec.h"
+#include "paradox/Memo.h"
+#include "paradox/Table.h"
+#include "paradox/TableWriter.h"
+#include "paradox/TextCodec.h"
 
 #include <QDir>
 #include <QFile>
@@ -14,6 +14,9 @@
 using paradox::FieldDef;
 using paradox::FieldType;
 using paradox::Value;
+using paradox::TableError;
+using paradox::TableWriter;
+using paradox::TextCodec;
 
 namespace {
 
@@ -82,7 +85,7 @@ QString KeepBackup(const QString &dbPath)
         return QString();
     const QString backup = FreeBackupPath(dbPath);
     CopyOrFail(dbPath, backup);
-    const QString memo = ParadoxMemo::findBeside(dbPath);
+    const QString memo = paradox::Memo::findBeside(dbPath);
     if (!memo.isEmpty())
         CopyOrFail(memo, MemoPath(backup));
     return backup;

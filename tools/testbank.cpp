@@ -2,7 +2,7 @@
 #include "BankImport.h"
 #include "TableDump.h"
 #include "platform/AppError.h"
-#include "platform/ParadoxTable.h"
+#include "paradox/Table.h"
 #include "platform/ProgramLocation.h"
 
 #include <QCoreApplication>
@@ -12,7 +12,8 @@
 
 namespace {
 
-enum ExitCode { Success = 0, NoTest = 1, Failure = 2 };
+// Incomplete: no test can be drawn from the bank, or a value of the table could not be read.
+enum ExitCode { Success = 0, Incomplete = 1, Failure = 2 };
 
 const char kUsage[] =
     "Použití:\n"
@@ -40,7 +41,7 @@ QString ProgramBankPath()
     return ProgramLocation::UserBankPath(programDirectory);
 }
 
-void OpenTable(ParadoxTable &table, const QString &path)
+void OpenTable(paradox::Table &table, const QString &path)
 {
     table.setTableName(path);
     table.open();
@@ -54,19 +55,22 @@ int Run(const QStringList &arguments)
         return Success;
     }
     if (command == QLatin1String("dump") && arguments.size() == 3) {
-        ParadoxTable table;
+        paradox::Table table;
         OpenTable(table, arguments[2]);
-        Print(stdout, DumpTable(table));
-        return Success;
+        const TableDump dump = DumpTable(table);
+        Print(stdout, dump.csv);
+        for (const QString &problem : dump.problems)
+            Print(stderr, problem + QLatin1Char('\n'));
+        return dump.problems.isEmpty() ? Success : Incomplete;
     }
     if (command == QLatin1String("check") && arguments.size() == 3) {
-        ParadoxTable table;
+        paradox::Table table;
         OpenTable(table, arguments[2]);
         const BankCheckResult result = CheckBank(table);
         Print(stdout, result.report);
         if (!result.testCanBeDrawn)
             Print(stderr, QStringLiteral("Z banky %1 nelze vylosovat test.\n").arg(arguments[2]));
-        return result.testCanBeDrawn ? Success : NoTest;
+        return result.testCanBeDrawn ? Success : Incomplete;
     }
     Print(stderr, QString::fromUtf8(kUsage));
     return Failure;
