@@ -25,8 +25,8 @@
 #include <cmath>
 
 qint32 QuestionCount = 0;
-std::array<qint32, 31> SelectedNumbers{};
-std::array<Totazka, 301> TestQuestions{};
+std::array<qint32, kSelectedNumberSlots> SelectedNumbers{};
+std::array<Totazka, kQuestionSlots> TestQuestions{};
 QString TestCode;
 qint32 BankRecordCount = 0;
 std::array<qint32, 4> GroupCount{};
@@ -35,7 +35,7 @@ std::array<qint32, 4> GroupQuota{};
 std::array<qint32, 4> GroupDrawn{};
 qint32 DrawnGroup = 0;
 qint32 CurrentQuestion = 0;
-qint32 TestPhase = 0;
+qint32 TestPhase = PhaseGenerated;
 bool AllAnswered = false;
 qint32 TestMinutes = 0;
 TDateTime TestDuration = 0;
@@ -67,16 +67,9 @@ TFrmHesloT *FrmHesloT = nullptr;
 
 const QString ProductTitle = QStringLiteral("Test znalostí");
 
-qint32 TimeToSeconds(TDateTime t)
-{
-    const double ms = std::fabs(std::nearbyint(t * DateTime::MillisecondsPerDay));
-    const qint64 ofDay = static_cast<qint64>(std::fmod(ms, DateTime::MillisecondsPerDay));
-    return static_cast<qint32>(ofDay / 1000);
-}
-
 namespace {
 
-constexpr int IndicatorCount = 30;
+constexpr int IndicatorCount = kTestCapacity;
 constexpr int ToolbarButtonWidth = 110;
 constexpr int ToolbarButtonHeight = 25;
 constexpr int ToolbarFirstLeft = 5;
@@ -397,7 +390,7 @@ void TForm2::FormCreate()
 
     KeyPrintRequest = false;
     PrintLineLength = 110;
-    TestPhase = 0;
+    TestPhase = PhaseGenerated;
     CorrectColor = clLime;
     WrongColor = clRed;
     AnswerColor = clBlue;
@@ -416,7 +409,7 @@ void TForm2::FormCreate()
     }
     LayoutIndicators();
 
-    QuestionCount = 30;
+    QuestionCount = kTestCapacity;
     ProgramDir = ProgramLocation::Directory();
     ReadSettings();
     // A damaged bank is reported and the window still opens with its toolbar in place.

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Canvas.h"
+#include "app/TestState.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -22,61 +22,6 @@ class THeaderControl;
 class TFrmKonfig;
 class TFrmHesloT;
 
-// A time value: days since 1899-12-30, the fraction being the time of day.
-using TDateTime = double;
-
-// One question of the current test.
-struct Totazka
-{
-    QString wdotaz;
-    QString wodp1;
-    QString wodp2;
-    QString wodp3;
-    QString wkomentar;
-    qint32 wcspravOdp = 0;
-    qint32 wodpovezeno = 0;
-    qint32 wspravneodpovezeno = 0;
-};
-
-// Program-wide test state. Arrays are indexed from 1 as the questions and groups are
-// numbered; slot 0 is never used.
-extern qint32 QuestionCount;
-extern std::array<qint32, 31> SelectedNumbers;
-extern std::array<Totazka, 301> TestQuestions;
-extern QString TestCode;
-extern qint32 BankRecordCount;
-extern std::array<qint32, 4> GroupCount;
-extern std::array<qint32, 4> GroupPercent;
-extern std::array<qint32, 4> GroupQuota;
-extern std::array<qint32, 4> GroupDrawn;
-extern qint32 DrawnGroup;
-extern qint32 CurrentQuestion;
-extern qint32 TestPhase;
-extern bool AllAnswered;
-extern qint32 TestMinutes;
-extern TDateTime TestDuration;
-extern TDateTime TestStart;
-extern TDateTime TestEnd;
-extern TDateTime RemainingTime;
-extern QString ProgramDir;
-extern QString BankPath;
-extern std::unique_ptr<ProfileFile> SettingsFile;
-extern qint32 PrinterLeftMargin;
-extern qint32 FontSizeIndex;
-extern qint32 TextFontSize;
-extern qint32 PrintLineLength;
-extern TColor CorrectColor;
-extern TColor WrongColor;
-extern TColor AnswerColor;
-extern TColor UnansweredColor;
-extern qint32 CorrectCount;
-extern qint32 WrongCount;
-extern qint32 UnansweredCount;
-extern qint32 SuccessPercent;
-extern bool KeyPrintRequest;
-extern QString KeyPasswordExpected;
-extern QString KeyPasswordEntered;
-
 class TForm2;
 extern TForm2 *Form2;
 extern TFrmKonfig *FrmKonfig;
@@ -84,9 +29,6 @@ extern TFrmHesloT *FrmHesloT;
 
 // The product title shown in the caption after "Test - ".
 extern const QString ProductTitle;
-
-// The whole seconds of the time-of-day part of a time value.
-qint32 TimeToSeconds(TDateTime t);
 
 // The main window. Its controls keep the names of the form; its handlers are defined in the
 // folder of the subsystem that owns them.

@@ -1,5 +1,6 @@
 #include "app/Unit2.h"
 
+#include "bank/BankTable.h"
 #include "bank/DrawAnalysis.h"
 #include "bank/GroupQuotas.h"
 #include "platform/Messages.h"
@@ -28,10 +29,9 @@ void TForm2::OpenQuestionBank()
     // Only the groups: the numbers are the draw's business, and a bank whose numbers do not
     // read still opens and gets its quotas.
     GroupCount.fill(0);
-    const QString skupina = QStringLiteral("Skupina");
     Table1->first();
     for (int i = 0; i < BankRecordCount; ++i) {
-        const qint32 group = Table1->fieldAsInteger(skupina);
+        const qint32 group = Table1->fieldAsInteger(BankTable::Skupina);
         if (group >= 1 && group <= 3)
             ++GroupCount[group];
         Table1->next();

@@ -1,7 +1,10 @@
 #include "app/Unit2.h"
 
 #include "app/HeaderControl.h"
+#include "bank/BankTable.h"
 #include "bank/DrawAnalysis.h"
+#include "bank/DrawRule.h"
+#include "bank/TestDraw.h"
 #include "bank/RandomGenerator.h"
 #include "indicators/AbLED.h"
 #include "platform/DateTime.h"
@@ -12,20 +15,13 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <algorithm>
 
 namespace {
 
-bool AlreadySelected(qint32 number, int filled)
-{
-    const auto begin = SelectedNumbers.begin() + 1;
-    return std::find(begin, begin + filled, number) != begin + filled;
-}
-
 std::unique_ptr<DrawAnalysis> ReadDrawAnalysis(const paradox::Table &table)
 {
-    const QList<qint32> numbers = table.integerColumn(QStringLiteral("Cis"));
-    const QList<qint32> groups = table.integerColumn(QStringLiteral("Skupina"));
+    const QList<qint32> numbers = table.integerColumn(BankTable::Cis);
+    const QList<qint32> groups = table.integerColumn(BankTable::Skupina);
     QList<BankEntry> entries;
     entries.reserve(numbers.size());
     for (qsizetype i = 0; i < numbers.size(); ++i)
@@ -44,16 +40,14 @@ QString TForm2::DrawRefusal() const
         return prefix + QStringLiteral("soubor otázek není otevřen.");
     if (QuestionCount < 1)
         return prefix + QStringLiteral("počet otázek v souboru (%1) je menší než 6.").arg(BankRecordCount);
-    for (int g = 1; g <= 3; ++g) {
-        const qint32 available = FDrawAnalysis->drawableNumbers()[g];
-        if (GroupQuota[g] > available)
-            return prefix
-                + QStringLiteral("počet otázek potřebných ze skupiny %1 (%2) převyšuje počet otázek, "
-                                 "které z ní lze vylosovat (%3).")
-                      .arg(g)
-                      .arg(GroupQuota[g])
-                      .arg(available);
-    }
+    const QList<DrawShortfall> shortfalls = DrawShortfalls(GroupQuota, FDrawAnalysis->drawableNumbers());
+    if (!shortfalls.isEmpty())
+        return prefix
+            + QStringLiteral("počet otázek potřebných ze skupiny %1 (%2) převyšuje počet otázek, "
+                             "které z ní lze vylosovat (%3).")
+                  .arg(shortfalls.first().group)
+                  .arg(shortfalls.first().needed)
+                  .arg(shortfalls.first().available);
     return QString();
 }
 
@@ -73,7 +67,7 @@ void TForm2::BBGtestClick()
     HeaderControl1->SetSectionText(0, QStringLiteral("Čas testu: ") + DateTime::LongTimeText(TestDuration));
     HeaderControl1->SetSectionText(2, QString());
     HeaderControl1->SetSectionText(3, QString());
-    TestPhase = 0;
+    TestPhase = PhaseGenerated;
     // The evaluation's descriptions of the colours go with the colours.
     for (TAbLED *indicator : std::as_const(FAbLedList)) {
         indicator->LED()->SetColorOff(clSilver);
@@ -82,27 +76,23 @@ void TForm2::BBGtestClick()
     Panel11->hide();
     Label5->setText(QStringLiteral("Otazky číslo:"));
 
-    int p = 1;
     TestCode = QStringLiteral("kod: ");
-    GroupDrawn.fill(0);
-    do {
-        const qint32 r = Random(BankRecordCount);
-        if (AlreadySelected(r, p - 1))
-            continue;
-        // Where the linear search from the first record would end: the first record numbered
-        // r, else the last one.
-        Table1->setRecNo(FDrawAnalysis->recordFor(r) + 1);
-        DrawnGroup = Table1->fieldAsInteger(QStringLiteral("Skupina"));
-        if (DrawnGroup < 1 || DrawnGroup > 3 || GroupDrawn[DrawnGroup] >= GroupQuota[DrawnGroup])
-            continue;
-        ++GroupDrawn[DrawnGroup];
-        SelectedNumbers[p] = r;
-        const QString pair = QStringLiteral("%1/%2").arg(r).arg(DrawnGroup);
+    const TestDraw draw = DrawTestNumbers(*FDrawAnalysis, GroupQuota, QuestionCount, BankRecordCount, Random,
+                                          [this](int record) {
+                                              Table1->setRecNo(record + 1);
+                                              return Table1->fieldAsInteger(BankTable::Skupina);
+                                          });
+    GroupDrawn = draw.groupDrawn;
+    for (int p = 1; p <= draw.questions.size(); ++p) {
+        const DrawnQuestion &drawn = draw.questions[p - 1];
+        DrawnGroup = drawn.group;
+        SelectedNumbers[p] = drawn.number;
+        const QString pair = QStringLiteral("%1/%2").arg(drawn.number).arg(drawn.group);
         Label5->setText(Label5->text() + QLatin1Char(',') + pair + QStringLiteral("  "));
         TestCode += pair + QLatin1Char(' ');
+        Table1->setRecNo(drawn.record + 1);
         LoadQuestion(p);
-        ++p;
-    } while (p <= QuestionCount);
+    }
 
     for (QPlainTextEdit *memo : {Memo1, Memo2, Memo3, Memo4, Memo5})
         memo->clear();
@@ -119,10 +109,10 @@ void TForm2::BBGtestClick()
 void TForm2::LoadQuestion(int p)
 {
     Totazka &question = TestQuestions[p];
-    question.wdotaz = Table1->fieldAsString(QStringLiteral("Dotaz"));
-    question.wodp1 = Table1->fieldAsString(QStringLiteral("Odp1"));
-    question.wodp2 = Table1->fieldAsString(QStringLiteral("Odp2"));
-    question.wodp3 = Table1->fieldAsString(QStringLiteral("Odp3"));
-    question.wkomentar = Table1->fieldAsString(QStringLiteral("Komentar"));
-    question.wcspravOdp = Table1->fieldAsInteger(QStringLiteral("CspravOdp"));
+    question.wdotaz = Table1->fieldAsString(BankTable::Dotaz);
+    question.wodp1 = Table1->fieldAsString(BankTable::Odp1);
+    question.wodp2 = Table1->fieldAsString(BankTable::Odp2);
+    question.wodp3 = Table1->fieldAsString(BankTable::Odp3);
+    question.wkomentar = Table1->fieldAsString(BankTable::Komentar);
+    question.wcspravOdp = Table1->fieldAsInteger(BankTable::CspravOdp);
 }

@@ -17,6 +17,13 @@ QString longTimeFormatWithoutZone()
 }
 }
 
+qint32 TimeToSeconds(TDateTime t)
+{
+    const double ms = std::fabs(std::nearbyint(t * DateTime::MillisecondsPerDay));
+    const qint64 ofDay = static_cast<qint64>(std::fmod(ms, DateTime::MillisecondsPerDay));
+    return static_cast<qint32>(ofDay / 1000);
+}
+
 namespace DateTime {
 
 double EncodeTime(int hours, int minutes, int seconds, int milliseconds)

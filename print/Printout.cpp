@@ -9,13 +9,12 @@
 #include <algorithm>
 
 namespace {
-constexpr int TestCapacity = 30;
 constexpr int KeyLinesPerColumn = 15;
 
 // Only the questions of the current test are printed; slots beyond it hold no question.
 int PrintedQuestionCount()
 {
-    return std::clamp(QuestionCount, 0, TestCapacity);
+    return std::clamp(QuestionCount, 0, kTestCapacity);
 }
 
 QString TestTitle()

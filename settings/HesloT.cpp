@@ -10,6 +10,7 @@
 #include "settings/DialogStyle.h"
 #include "settings/KeyPressFilter.h"
 #include "settings/Settings.h"
+#include "settings/StoredPassword.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -18,8 +19,6 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QStyle>
-
-#include <algorithm>
 
 namespace {
 
@@ -47,11 +46,6 @@ QCheckBox *MakeMaskingCheckBox(QWidget *parent, const QString &name, const QRect
 void SetMasking(QLineEdit *edit, bool masked)
 {
     edit->setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal);
-}
-
-bool IsDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
 }
@@ -147,7 +141,11 @@ void TFrmHesloT::BitBtn1Click()
         SettingsFile->readString(QStringLiteral("Tisk"), QStringLiteral("wht"), DefaultStoredPassword);
     // Cleared first, so a stored form that fails to decode leaves no expected password.
     KeyPasswordExpected.clear();
-    KeyPasswordExpected = DecodePassword(stored);
+    const std::optional<QString> expected = DecodePassword(stored);
+    if (!expected)
+        throw AppError(QStringLiteral("Uložené heslo pro tisk klíče (klíč wht v souboru „%1“) je poškozené.")
+                           .arg(QDir::toNativeSeparators(SettingsFile ? SettingsFile->path() : QStringLiteral("Test.ini"))));
+    KeyPasswordExpected = *expected;
     if (KeyPasswordEntered != KeyPasswordExpected)
         return;
     m_confirmedInThisOpening = true;
@@ -164,7 +162,7 @@ void TFrmHesloT::BitBtn2Click()
 
 void TFrmHesloT::MaskEdit2KeyPress(QObject *, QChar &Key)
 {
-    if (IsDigit(Key))
+    if (Key >= QLatin1Char('0') && Key <= QLatin1Char('9'))
         return;
     Key = QChar();
     Beep::Sound();
@@ -178,25 +176,4 @@ void TFrmHesloT::CheckBox1Click()
 void TFrmHesloT::CheckBox2Click()
 {
     SetMasking(MaskEdit2, CheckBox2->isChecked());
-}
-
-QString TFrmHesloT::EncodePassword(const QString &password)
-{
-    QString stored;
-    for (QChar c : password)
-        stored += QString::number(c.unicode());
-    return stored;
-}
-
-QString TFrmHesloT::DecodePassword(const QString &stored)
-{
-    // Writing gives two digits a character; anything else was damaged and must never turn
-    // into a password that happens to match, such as the empty one.
-    if (stored.size() % 2 != 0 || !std::all_of(stored.begin(), stored.end(), IsDigit))
-        throw AppError(QStringLiteral("Uložené heslo pro tisk klíče (klíč wht v souboru „%1“) je poškozené.")
-                           .arg(QDir::toNativeSeparators(SettingsFile ? SettingsFile->path() : QStringLiteral("Test.ini"))));
-    QString password;
-    for (qsizetype piece = 0; piece < stored.size(); piece += 2)
-        password += QChar(char16_t(StrToInt(stored.mid(piece, 2))));
-    return password;
 }

@@ -29,11 +29,6 @@ public:
     // password. An entry left from an earlier opening never counts.
     bool ConfirmedInThisOpening() const { return m_confirmedInThisOpening; }
 
-    // The stored form of a password: the decimal code of each character, joined.
-    static QString EncodePassword(const QString &password);
-    // The password of a stored form; raises AppError unless the text is pairs of digits.
-    static QString DecodePassword(const QString &stored);
-
     QWidget *Panel1 = nullptr;
     QLineEdit *MaskEdit1 = nullptr;
     QPushButton *BitBtn1 = nullptr;

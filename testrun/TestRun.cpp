@@ -72,7 +72,7 @@ void TForm2::BBStestClick()
     BBStest->setEnabled(false);
     // Every slot, so no earlier test's evaluation survives in a slot this test leaves unanswered.
     for (Totazka &question : TestQuestions)
-        question.wspravneodpovezeno = 0;
+        question.wspravneodpovezeno = Unanswered;
     TestStart = Clock::Now();
     TestEnd = TestStart + TestDuration;
     TimerTest->start();
@@ -109,7 +109,7 @@ void TForm2::BitBtn3Click()
 void TForm2::RecordAnswer()
 {
     Totazka &question = TestQuestions.at(CurrentQuestion);
-    question.wspravneodpovezeno = question.wodpovezeno == question.wcspravOdp ? 1 : 2;
+    question.wspravneodpovezeno = question.wodpovezeno == question.wcspravOdp ? AnsweredCorrectly : AnsweredWrongly;
     if (!AllAnswered)
         ++CurrentQuestion;
     if (CurrentQuestion <= QuestionCount && !AllAnswered) {
@@ -118,7 +118,7 @@ void TForm2::RecordAnswer()
     } else {
         AllAnswered = true;
         setAnswerButtonsEnabled(*this, false);
-        TestPhase = 1;
+        TestPhase = PhaseRevisiting;
     }
     Markers::HideAll(*this);
 }
@@ -168,7 +168,7 @@ void TForm2::EndTest()
     BBKtest->setEnabled(true);
     BtnTisk->setEnabled(true);
     BtnTiskKlic->setEnabled(true);
-    for (int i = 0; i < 30; ++i)
+    for (int i = 0; i < kTestCapacity; ++i)
         setIndicatorChecked(*this, i + 1, false);
     Messages::Show(EndMessage);
     EvaluateTest();
