@@ -10,6 +10,7 @@
 #include "settings/DialogStyle.h"
 #include "settings/KeyPressFilter.h"
 #include "settings/Settings.h"
+#include "settings/SettingsTable.h"
 #include "settings/StoredPassword.h"
 
 #include <QCheckBox>
@@ -21,9 +22,6 @@
 #include <QStyle>
 
 namespace {
-
-// "0", stored as the code of its one character.
-const QString DefaultStoredPassword = QStringLiteral("48");
 
 QLineEdit *MakeMaskedEdit(QWidget *parent, const QString &name, const QRect &geometry)
 {
@@ -137,8 +135,7 @@ void TFrmHesloT::BitBtn1Click()
 {
     m_confirmedInThisOpening = false;
     KeyPasswordEntered = TrimControl(MaskEdit1->text());
-    const QString stored =
-        SettingsFile->readString(QStringLiteral("Tisk"), QStringLiteral("wht"), DefaultStoredPassword);
+    const QString stored = SettingsTable::KeyPassword.read(*SettingsFile);
     // Cleared first, so a stored form that fails to decode leaves no expected password.
     KeyPasswordExpected.clear();
     const std::optional<QString> expected = DecodePassword(stored);
@@ -157,7 +154,7 @@ void TFrmHesloT::BitBtn2Click()
 {
     const QString password = TrimControl(MaskEdit2->text());
     Settings::PrepareWrite();
-    SettingsFile->writeString(QStringLiteral("Tisk"), QStringLiteral("wht"), EncodePassword(password));
+    SettingsTable::KeyPassword.write(*SettingsFile, EncodePassword(password));
 }
 
 void TFrmHesloT::MaskEdit2KeyPress(QObject *, QChar &Key)

@@ -12,6 +12,7 @@
 #include "settings/HesloT.h"
 #include "settings/KeyPressFilter.h"
 #include "settings/Settings.h"
+#include "settings/SettingsTable.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -26,8 +27,6 @@
 
 namespace {
 
-constexpr int MaximumTestMinutes = 50;
-const QString ResetTestMinutesText = QStringLiteral("30");
 
 QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, int left, int top)
 {
@@ -40,6 +39,7 @@ QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, int
 
 QLineEdit *MakeEdit(QWidget *parent, const QString &name, const QRect &geometry)
 {
+    // The form's text for both edits; FormActivate replaces it with the settings.
     auto *edit = new QLineEdit(QStringLiteral("30"), parent);
     edit->setObjectName(name);
     edit->setGeometry(geometry);
@@ -160,8 +160,8 @@ void TFrmKonfig::Edit1KeyUp(QObject *)
 {
     // Always the minutes field, whichever edit the key was released in.
     const std::optional<qint32> minutes = TryStrToInt(Edit1->text());
-    if (!minutes || *minutes > MaximumTestMinutes)
-        Edit1->setText(ResetTestMinutesText);
+    if (!minutes || *minutes > SettingsTable::TypedTestMinutesMaximum)
+        Edit1->setText(QString::number(SettingsTable::TestMinutes.defaultValue));
 }
 
 void TFrmKonfig::BitBtn1Click()
@@ -176,11 +176,11 @@ void TFrmKonfig::BitBtn1Click()
     if (Form2)
         Form2->HeaderControl1->SetSectionText(0, QStringLiteral("Čas testu: ") + DateTime::LongTimeText(TestDuration));
     Settings::PrepareWrite();
-    SettingsFile->writeInteger(QStringLiteral("Test"), QStringLiteral("DobaTestu"), TestMinutes);
-    SettingsFile->writeInteger(QStringLiteral("Tisk"), QStringLiteral("LOkrTisk"), PrinterLeftMargin);
+    SettingsTable::TestMinutes.write(*SettingsFile, TestMinutes);
+    SettingsTable::PrinterLeftMargin.write(*SettingsFile, PrinterLeftMargin);
     FontSizeIndex = RadioGroup1ItemIndex();
     Settings::FollowFontSizeIndex();
-    SettingsFile->writeInteger(QStringLiteral("Test"), QStringLiteral("IVelPisOt"), FontSizeIndex);
+    SettingsTable::FontSizeIndex.write(*SettingsFile, FontSizeIndex);
     if (Form2)
         Form2->ApplyTextFontSize();
 }

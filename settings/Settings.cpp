@@ -7,6 +7,7 @@
 #include "print/Printout.h"
 #include "settings/HesloT.h"
 #include "settings/Konfigurace.h"
+#include "settings/SettingsTable.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,13 +22,14 @@ namespace Settings {
 
 qint32 UsableTestMinutes(qint32 storedMinutes)
 {
-    return storedMinutes >= 0 && storedMinutes < 60 ? storedMinutes : DefaultTestMinutes;
+    const IntegerSetting &setting = SettingsTable::TestMinutes;
+    return setting.accepts(storedMinutes) ? storedMinutes : setting.defaultValue;
 }
 
 void FollowFontSizeIndex()
 {
     static constexpr qint32 PointSizes[] = {8, 10, 12};
-    if (FontSizeIndex >= 0 && FontSizeIndex <= 2)
+    if (SettingsTable::FontSizeIndex.accepts(FontSizeIndex))
         TextFontSize = PointSizes[FontSizeIndex];
 }
 
@@ -47,11 +49,10 @@ void PrepareWrite()
 void TForm2::ReadSettings()
 {
     SettingsFile = std::make_unique<ProfileFile>(ProgramLocation::DataDirectory(ProgramDir) + QStringLiteral("Test.ini"));
-    TestMinutes = Settings::UsableTestMinutes(
-        SettingsFile->readInteger(QStringLiteral("Test"), QStringLiteral("DobaTestu"), Settings::DefaultTestMinutes));
+    TestMinutes = Settings::UsableTestMinutes(SettingsTable::TestMinutes.read(*SettingsFile));
     TestDuration = DateTime::EncodeTime(0, TestMinutes, 0, 0);
-    PrinterLeftMargin = SettingsFile->readInteger(QStringLiteral("Tisk"), QStringLiteral("LokrTisk"), 10);
-    FontSizeIndex = SettingsFile->readInteger(QStringLiteral("Test"), QStringLiteral("IVelPisOt"), 1);
+    PrinterLeftMargin = SettingsTable::PrinterLeftMargin.read(*SettingsFile);
+    FontSizeIndex = SettingsTable::FontSizeIndex.read(*SettingsFile);
     Settings::FollowFontSizeIndex();
     ApplyTextFontSize();
 }
