@@ -385,7 +385,6 @@ TAbLED *TForm2::IndicatorAt(int i) const
 
 void TForm2::FormCreate()
 {
-    paradox::Table::setNetFileDir(ProgramLocation::Directory());
     setWindowState(windowState() | Qt::WindowMaximized);
 
     KeyPrintRequest = false;

@@ -20,12 +20,6 @@ namespace paradox {
 
 namespace {
 
-QString &NetFileDirectory()
-{
-    static QString directory;
-    return directory;
-}
-
 // Qt's own reason is English and, for a folder, empty: say why in the user's words.
 QString WhyNotReadable(const QString &path, const QFile &file)
 {
@@ -57,7 +51,6 @@ constexpr qsizetype kNameCacheSize = 64;
 
 struct Table::Data
 {
-    QString databaseName;
     QString tableName;
     QString nameForMessages;
     bool open = false;
@@ -166,16 +159,6 @@ Table::Table()
 
 Table::~Table() = default;
 
-void Table::setNetFileDir(const QString &directory)
-{
-    NetFileDirectory() = directory;
-}
-
-QString Table::netFileDir()
-{
-    return NetFileDirectory();
-}
-
 void Table::close()
 {
     d->open = false;
@@ -186,16 +169,6 @@ void Table::close()
     d->codec.reset();
     d->current = -1;
     d->nameCache.clear();
-}
-
-void Table::setDatabaseName(const QString &alias)
-{
-    d->databaseName = alias;
-}
-
-QString Table::databaseName() const
-{
-    return d->databaseName;
 }
 
 void Table::setTableName(const QString &fullPath)

@@ -7,7 +7,7 @@
 #include "platform/Conversions.h"
 #include "platform/Guarded.h"
 #include "platform/ProfileFile.h"
-#include "settings/DialogStyle.h"
+#include "settings/RaisedPanel.h"
 #include "settings/KeyPressFilter.h"
 #include "settings/Settings.h"
 #include "settings/SettingsTable.h"

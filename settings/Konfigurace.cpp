@@ -8,7 +8,7 @@
 #include "platform/DateTime.h"
 #include "platform/Guarded.h"
 #include "platform/ProfileFile.h"
-#include "settings/DialogStyle.h"
+#include "settings/RaisedPanel.h"
 #include "settings/HesloT.h"
 #include "settings/KeyPressFilter.h"
 #include "settings/Settings.h"

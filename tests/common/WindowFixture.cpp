@@ -56,7 +56,6 @@ void ResetProgramState()
     KeyPasswordExpected.clear();
     KeyPasswordEntered.clear();
     RandSeed = 0;
-    paradox::Table::setNetFileDir(QString());
 }
 
 }

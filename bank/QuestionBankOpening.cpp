@@ -21,7 +21,6 @@ void TForm2::OpenQuestionBank()
     FBankCounted = false;
     FDrawAnalysis.reset();
     Table1->close();
-    Table1->setDatabaseName(QString());
     Table1->setTableName(BankPath);
     Table1->open();
     BankRecordCount = Table1->recordCount();
