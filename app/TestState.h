@@ -11,9 +11,9 @@
 class ProfileFile;
 
 // Slots of SelectedNumbers: one a question of a full test, slot 0 unused.
-constexpr int kSelectedNumberSlots = kTestCapacity + 1;
+constexpr int SelectedNumberSlots = TestCapacity + 1;
 // Slots of TestQuestions: room for 300 questions, as the original form had it; slot 0 unused.
-constexpr int kQuestionSlots = 301;
+constexpr int QuestionSlots = 301;
 
 // Values of TestPhase.
 enum TestPhaseValue : qint32 {
@@ -45,8 +45,8 @@ struct Totazka
 // Program-wide test state. Arrays are indexed from 1 as the questions and groups are
 // numbered; slot 0 is never used.
 extern qint32 QuestionCount;
-extern std::array<qint32, kSelectedNumberSlots> SelectedNumbers;
-extern std::array<Totazka, kQuestionSlots> TestQuestions;
+extern std::array<qint32, SelectedNumberSlots> SelectedNumbers;
+extern std::array<Totazka, QuestionSlots> TestQuestions;
 extern QString TestCode;
 extern qint32 BankRecordCount;
 extern std::array<qint32, 4> GroupCount;

@@ -25,8 +25,8 @@
 #include <cmath>
 
 qint32 QuestionCount = 0;
-std::array<qint32, kSelectedNumberSlots> SelectedNumbers{};
-std::array<Totazka, kQuestionSlots> TestQuestions{};
+std::array<qint32, SelectedNumberSlots> SelectedNumbers{};
+std::array<Totazka, QuestionSlots> TestQuestions{};
 QString TestCode;
 qint32 BankRecordCount = 0;
 std::array<qint32, 4> GroupCount{};
@@ -69,7 +69,7 @@ const QString ProductTitle = QStringLiteral("Test znalostí");
 
 namespace {
 
-constexpr int IndicatorCount = kTestCapacity;
+constexpr int IndicatorCount = TestCapacity;
 constexpr int ToolbarButtonWidth = 110;
 constexpr int ToolbarButtonHeight = 25;
 constexpr int ToolbarFirstLeft = 5;
@@ -408,7 +408,7 @@ void TForm2::FormCreate()
     }
     LayoutIndicators();
 
-    QuestionCount = kTestCapacity;
+    QuestionCount = TestCapacity;
     ProgramDir = ProgramLocation::Directory();
     ReadSettings();
     // A damaged bank is reported and the window still opens with its toolbar in place.

@@ -3,4 +3,4 @@
 #include <QtGlobal>
 
 // Questions in a full test; a bank of fewer than 30 records gives a shorter one.
-constexpr qint32 kTestCapacity = 30;
+constexpr qint32 TestCapacity = 30;

@@ -41,11 +41,11 @@ QString WhyNotReadable(const QString &path, const QFile &file)
 }
 
 // Larger than any table the format can describe (65535 blocks of 32 KiB and the header).
-constexpr qint64 kMaxTableFileSize = qint64(65536) * 32768 + 65536;
+constexpr qint64 MaxTableFileSize = qint64(65536) * 32768 + 65536;
 // How far ahead of the current record reading in table order fetches memory.
-constexpr qint64 kPrefetchDistance = 1024;
+constexpr qint64 PrefetchDistance = 1024;
 // Enough for every spelling of every field a program asks for.
-constexpr qsizetype kNameCacheSize = 64;
+constexpr qsizetype NameCacheSize = 64;
 
 }
 
@@ -102,7 +102,7 @@ int Table::Data::fieldIndex(const QString &name) const
     }
     for (qsizetype i = 0; i < layout.fields.size(); ++i) {
         if (layout.fields[i].name.compare(name, Qt::CaseInsensitive) == 0) {
-            if (nameCache.size() < kNameCacheSize)
+            if (nameCache.size() < NameCacheSize)
                 nameCache.append({name, static_cast<int>(i)});
             return static_cast<int>(i);
         }
@@ -142,8 +142,8 @@ void Table::Data::moveTo(qsizetype record)
     if (block && record == current + 1 && record < block->firstRecord + block->count) {
         currentOffset += layout.recordSize;
         // Records are read one after another: ask for the coming ones early.
-        if (currentOffset + kPrefetchDistance < db.size())
-            __builtin_prefetch(db.constData() + currentOffset + kPrefetchDistance);
+        if (currentOffset + PrefetchDistance < db.size())
+            __builtin_prefetch(db.constData() + currentOffset + PrefetchDistance);
     } else {
         currentBlock = layout.blockOf(record);
         block = &layout.blocks[currentBlock];
@@ -189,7 +189,7 @@ void Table::open()
     if (!QFileInfo(path).isFile() || !file->open(QIODevice::ReadOnly))
         throw TableError(QStringLiteral("Soubor %1 nelze otevřít: %2")
                              .arg(QDir::toNativeSeparators(path), WhyNotReadable(path, *file)));
-    if (file->size() > kMaxTableFileSize)
+    if (file->size() > MaxTableFileSize)
         throw TableError(QStringLiteral("Soubor %1 není čitelná tabulka Paradox: soubor je příliš velký")
                              .arg(QDir::toNativeSeparators(path)));
     // Mapped, the file is read only where the records are: the bank's numbers and groups are a

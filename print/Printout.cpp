@@ -14,7 +14,7 @@ constexpr int KeyLinesPerColumn = 15;
 // Only the questions of the current test are printed; slots beyond it hold no question.
 int PrintedQuestionCount()
 {
-    return std::clamp(QuestionCount, 0, kTestCapacity);
+    return std::clamp(QuestionCount, 0, TestCapacity);
 }
 
 QString TestTitle()

@@ -2,10 +2,10 @@
 
 #include <algorithm>
 
-EvaluationCounts EvaluateAnswers(const std::array<Totazka, kQuestionSlots> &questions, qint32 questionCount)
+EvaluationCounts EvaluateAnswers(const std::array<Totazka, QuestionSlots> &questions, qint32 questionCount)
 {
     EvaluationCounts counts;
-    const int last = std::min(questionCount, kQuestionSlots - 1);
+    const int last = std::min(questionCount, QuestionSlots - 1);
     for (int n = 1; n <= last; ++n) {
         switch (questions[n].wspravneodpovezeno) {
         case Unanswered:

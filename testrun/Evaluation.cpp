@@ -59,7 +59,7 @@ void TForm2::EvaluateTest()
 
 void TForm2::IndicatorClick(int n)
 {
-    if (n < 1 || n > kTestCapacity)
+    if (n < 1 || n > TestCapacity)
         return;
     switch (TestPhase) {
     case PhaseRevisiting:
@@ -112,7 +112,7 @@ void TForm2::BBVytestClick()
 
 void TForm2::AbLEDClick(QObject *Sender)
 {
-    for (int i = 0; i < kTestCapacity; ++i) {
+    for (int i = 0; i < TestCapacity; ++i) {
         if (IndicatorAt(i) == Sender) {
             IndicatorClick(i + 1);
             return;

@@ -168,7 +168,7 @@ void TForm2::EndTest()
     BBKtest->setEnabled(true);
     BtnTisk->setEnabled(true);
     BtnTiskKlic->setEnabled(true);
-    for (int i = 0; i < kTestCapacity; ++i)
+    for (int i = 0; i < TestCapacity; ++i)
         setIndicatorChecked(*this, i + 1, false);
     Messages::Show(EndMessage);
     EvaluateTest();

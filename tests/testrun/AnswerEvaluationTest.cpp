@@ -4,9 +4,9 @@
 
 namespace {
 
-std::array<Totazka, kQuestionSlots> WithResults(const QList<qint32> &results)
+std::array<Totazka, QuestionSlots> WithResults(const QList<qint32> &results)
 {
-    std::array<Totazka, kQuestionSlots> questions{};
+    std::array<Totazka, QuestionSlots> questions{};
     for (qsizetype i = 0; i < results.size(); ++i)
         questions[i + 1].wspravneodpovezeno = results[i];
     return questions;
