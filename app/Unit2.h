@@ -149,7 +149,7 @@ private:
 
     QList<TAbLED *> FAbLedList;
     // Start-up counted the bank's groups; the draw reads the numbers itself.
-    bool FBankCounted = false;
+    bool m_bankCounted = false;
     // Where each draw number leads, read at the first draw.
-    std::unique_ptr<DrawAnalysis> FDrawAnalysis;
+    std::unique_ptr<DrawAnalysis> m_drawAnalysis;
 };

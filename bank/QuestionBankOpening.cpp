@@ -18,8 +18,8 @@ void TForm2::OpenQuestionBank()
         Messages::Show(QStringLiteral("Nenalezen soubor otázek ") + ProgramLocation::UserBankPath(ProgramDir));
         return;
     }
-    FBankCounted = false;
-    FDrawAnalysis.reset();
+    m_bankCounted = false;
+    m_drawAnalysis.reset();
     Table1->close();
     Table1->setTableName(BankPath);
     Table1->open();
@@ -40,7 +40,7 @@ void TForm2::OpenQuestionBank()
     QuestionCount = quotas.questionCount;
     GroupPercent = quotas.percent;
     GroupQuota = quotas.quota;
-    FBankCounted = true;
+    m_bankCounted = true;
 
     setWindowTitle(QStringLiteral("Test - ") + ProductTitle);
 }

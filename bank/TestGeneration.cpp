@@ -36,11 +36,11 @@ std::unique_ptr<DrawAnalysis> ReadDrawAnalysis(const paradox::Table &table)
 QString TForm2::DrawRefusal() const
 {
     const QString prefix = QStringLiteral("Z tohoto souboru otázek nelze vylosovat test: ");
-    if (!FDrawAnalysis)
+    if (!m_drawAnalysis)
         return prefix + QStringLiteral("soubor otázek není otevřen.");
     if (QuestionCount < 1)
         return prefix + QStringLiteral("počet otázek v souboru (%1) je menší než 6.").arg(BankRecordCount);
-    const QList<DrawShortfall> shortfalls = DrawShortfalls(GroupQuota, FDrawAnalysis->drawableNumbers());
+    const QList<DrawShortfall> shortfalls = DrawShortfalls(GroupQuota, m_drawAnalysis->drawableNumbers());
     if (!shortfalls.isEmpty())
         return prefix
             + QStringLiteral("počet otázek potřebných ze skupiny %1 (%2) převyšuje počet otázek, "
@@ -54,8 +54,8 @@ QString TForm2::DrawRefusal() const
 void TForm2::BBGtestClick()
 {
     // An engine error here (no Cis field, a Cis that does not convert) ends the click.
-    if (FBankCounted && !FDrawAnalysis)
-        FDrawAnalysis = ReadDrawAnalysis(*Table1);
+    if (m_bankCounted && !m_drawAnalysis)
+        m_drawAnalysis = ReadDrawAnalysis(*Table1);
     const QString refusal = DrawRefusal();
     if (!refusal.isEmpty()) {
         Messages::Show(refusal);
@@ -77,7 +77,7 @@ void TForm2::BBGtestClick()
     Label5->setText(QStringLiteral("Otazky číslo:"));
 
     TestCode = QStringLiteral("kod: ");
-    const TestDraw draw = DrawTestNumbers(*FDrawAnalysis, GroupQuota, QuestionCount, BankRecordCount, Random,
+    const TestDraw draw = DrawTestNumbers(*m_drawAnalysis, GroupQuota, QuestionCount, BankRecordCount, Random,
                                           [this](int record) {
                                               Table1->setRecNo(record + 1);
                                               return Table1->fieldAsInteger(BankTable::Skupina);
