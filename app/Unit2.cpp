@@ -66,6 +66,7 @@ TFrmKonfig *FrmKonfig = nullptr;
 TFrmHesloT *FrmHesloT = nullptr;
 
 const QString ProductTitle = QStringLiteral("Test znalostí");
+const QString DrawnNumbersHeading = QStringLiteral("Otazky číslo:");
 
 namespace {
 
@@ -323,7 +324,7 @@ void TForm2::BuildIndicatorPanel()
 {
     Panel10 = MakePanel(Panel1, QStringLiteral("Panel10"), 82);
     auto *layout = StackLayout(Panel10);
-    Label5 = new QLabel(QStringLiteral("Otazky číslo:"), Panel10);
+    Label5 = new QLabel(DrawnNumbersHeading, Panel10);
     Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The list of drawn questions may be cut, but never widens the window.

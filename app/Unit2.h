@@ -29,6 +29,8 @@ extern TFrmHesloT *FrmHesloT;
 
 // The product title shown in the caption after "Test - ".
 extern const QString ProductTitle;
+// Label5's heading before the drawn numbers; "Otazky" without its accent, as the original form has it.
+extern const QString DrawnNumbersHeading;
 
 // The main window. Its controls keep the names of the form; its handlers are defined in the
 // folder of the subsystem that owns them.

@@ -74,7 +74,7 @@ void TForm2::BBGtestClick()
         indicator->setAccessibleDescription(QString());
     }
     Panel11->hide();
-    Label5->setText(QStringLiteral("Otazky číslo:"));
+    Label5->setText(DrawnNumbersHeading);
 
     TestCode = QStringLiteral("kod: ");
     const TestDraw draw = DrawTestNumbers(*m_drawAnalysis, GroupQuota, QuestionCount, BankRecordCount, Random,

@@ -61,6 +61,7 @@ TFrmKonfig::TFrmKonfig(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmKonfig"));
+    // Misspelt as the original dialog's title is; users and their manuals know it so.
     setWindowTitle(QStringLiteral("Konfiguirace testu"));
     setFont(FormFont(11));
     setFixedSize(447, 204);
