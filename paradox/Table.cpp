@@ -13,6 +13,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace paradox {
@@ -78,6 +79,7 @@ struct Table::Data
     int fieldIndex(const QString &name) const;
     const char *fieldBytes(int index) const;
     void requireCurrent() const;
+    void requireWholeFile() const;
     void moveTo(qsizetype record);
     qint32 integerAt(const char *raw, const FieldDef &field) const;
 };
@@ -127,6 +129,19 @@ void Table::Data::requireCurrent() const
                              .arg(QDir::toNativeSeparators(nameForMessages)));
 }
 
+// A mapped file cut short by another program would kill the process at the first read past its
+// new end: look before every jump, the cheap way in, and refuse instead.
+void Table::Data::requireWholeFile() const
+{
+    if (!mappedFile)
+        return;
+    struct stat status;
+    if (::fstat(mappedFile->handle(), &status) == 0 && status.st_size >= db.size())
+        return;
+    throw TableError(QStringLiteral("Soubor %1 byl zkrácen, zatímco byl otevřen; otevřete jej znovu.")
+                         .arg(QDir::toNativeSeparators(nameForMessages)));
+}
+
 const char *Table::Data::fieldBytes(int index) const
 {
     return db.constData() + currentOffset + layout.fieldOffsets[index];
@@ -152,6 +167,7 @@ void Table::Data::moveTo(qsizetype record)
         if (currentOffset + kPrefetchDistance < db.size())
             __builtin_prefetch(db.constData() + currentOffset + kPrefetchDistance);
     } else {
+        requireWholeFile();
         currentBlock = layout.blockOf(record);
         block = &layout.blocks[currentBlock];
         currentOffset = block->firstOffset + (record - block->firstRecord) * layout.recordSize;
@@ -287,6 +303,7 @@ QList<qint32> Table::integerColumn(const QString &name) const
 {
     if (!d->open)
         throw TableError(QStringLiteral("Tabulka není otevřená."));
+    d->requireWholeFile();
     const int index = d->fieldIndex(name);
     const FieldDef &field = d->layout.fields[index];
     const char *data = d->db.constData() + d->layout.fieldOffsets[index];
