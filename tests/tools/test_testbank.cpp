@@ -1,4 +1,4 @@
-// The testbank command: build, dump and check, run as the user runs them.
+// The bank tool: build, dump and check, run as the user runs them.
 #include "common/BankBuilder.h"
 #include "platform/TableWriter.h"
 #include "platform/TextCodec.h"
@@ -37,7 +37,7 @@ Outcome RunProcess(const QString &program, const QStringList &arguments,
 
 Outcome RunTestbank(const QStringList &arguments)
 {
-    return RunProcess(QStringLiteral(TZ_BINARY_DIR "/testbank"), arguments);
+    return RunProcess(QStringLiteral(TZ_BINARY_DIR "/test-znalosti-banka"), arguments);
 }
 
 QByteArray ReadFile(const QString &path)
@@ -159,7 +159,7 @@ TEST_F(TestbankTest, BadRowIsReportedWithItsLineAndNothingIsWritten)
         {"Cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar\n" + good, QStringLiteral("CspravOdp")},
         {"Cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp,Body\n", QStringLiteral("Body")},
         {"Cis,cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n", QStringLiteral("dvakrát")},
-        {QByteArray(), QStringLiteral("řádek 1")},
+        {QByteArray(), QStringLiteral("prázdný")},
     };
     const QString db = path(QStringLiteral("out.db"));
     WriteFile(db, "old contents");
@@ -367,13 +367,13 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(QDir().mkpath(path("program")));
-        ASSERT_TRUE(QFile::copy(TZ_BINARY_DIR "/testbank", tool()));
+        ASSERT_TRUE(QFile::copy(TZ_BINARY_DIR "/test-znalosti-banka", tool()));
         WriteFile(path("one.csv"), "Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n1,První,A,B,C,,0\n");
         WriteFile(path("two.csv"), "Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n1,Druhá,A,B,C,,0\n");
         m_environment.insert("XDG_DATA_HOME", path("home"));
     }
 
-    QString tool() const { return path("program/testbank"); }
+    QString tool() const { return path("program/test-znalosti-banka"); }
 
     Outcome build(const QString &csv, const QStringList &prefix = {})
     {

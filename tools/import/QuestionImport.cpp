@@ -42,6 +42,8 @@ QByteArray ReadBytes(const QString &path)
 ImportResult ReadQuestionFile(const QString &path, const CsvQuestionReader &readCsv)
 {
     const QByteArray bytes = ReadBytes(path);
+    if (bytes.trimmed().isEmpty())
+        throw ImportError(path, 0, QStringLiteral("soubor je prázdný"));
     switch (DetectInputFormat(bytes)) {
     case InputFormat::MoodleXml:
         return ReadMoodleXml(path, bytes);
