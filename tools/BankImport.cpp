@@ -122,7 +122,7 @@ QString Diagnostics(const ImportResult &result)
     for (const QString &warning : result.warnings)
         text += QStringLiteral("Upozornění: %1\n").arg(warning);
     for (const SkippedQuestion &skipped : result.skipped)
-        text += QStringLiteral("Vynecháno: soubor %1, řádek %2: otázka „%3“: %4\n")
+        text += QStringLiteral("Vynecháno: Soubor %1, řádek %2: otázka „%3“: %4\n")
                     .arg(QDir::toNativeSeparators(skipped.file))
                     .arg(skipped.line)
                     .arg(skipped.name, skipped.reason);
