@@ -8,7 +8,7 @@ CTEST_ARGS ?=
 
 DEBIAN_PACKAGES := cmake make g++ pkg-config ccache \
 	qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev \
-	libsimpleini-dev libicu-dev libgtest-dev libgmock-dev libbenchmark-dev \
+	libsimpleini-dev libboost-dev libicu-dev libgtest-dev libgmock-dev libbenchmark-dev \
 	xvfb xauth xdotool poppler-utils fonts-dejavu-core fonts-liberation2 clang libclang-rt-14-dev \
 	dbus at-spi2-core python3-pyatspi imagemagick cups printer-driver-cups-pdf \
 	lintian reuse appstream desktop-file-utils
@@ -47,7 +47,7 @@ check: build
 
 # Speed and memory figures with their ratios to the floors they are measured against.
 bench: build
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./bench_bank && QT_QPA_PLATFORM=offscreen ./bench_startup
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./bench_bank && QT_QPA_PLATFORM=offscreen ./bench_generation && QT_QPA_PLATFORM=offscreen ./bench_startup
 
 # make install PREFIX=/opt/test-znalosti
 PREFIX ?= /usr/local

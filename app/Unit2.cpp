@@ -6,7 +6,7 @@
 #include "indicators/AbLED.h"
 #include "platform/DateTime.h"
 #include "platform/Guarded.h"
-#include "platform/ParadoxTable.h"
+#include "paradox/Table.h"
 #include "platform/ProfileFile.h"
 #include "platform/ProgramLocation.h"
 #include "platform/UrlOpener.h"
@@ -181,7 +181,7 @@ TForm2::TForm2(QWidget *parent)
     TimerTest->setInterval(1000);
     connect(TimerTest, &QTimer::timeout, this, [this] { Guarded([this] { TimerTestTimer(); }); });
 
-    Table1 = std::make_unique<ParadoxTable>();
+    Table1 = std::make_unique<paradox::Table>();
 
     FormCreate();
 }
@@ -392,7 +392,7 @@ TAbLED *TForm2::IndicatorAt(int i) const
 
 void TForm2::FormCreate()
 {
-    ParadoxTable::setNetFileDir(ProgramLocation::Directory());
+    paradox::Table::setNetFileDir(ProgramLocation::Directory());
     setWindowState(windowState() | Qt::WindowMaximized);
 
     KeyPrintRequest = false;
@@ -448,9 +448,21 @@ void TForm2::BtnInfoClick()
     UrlOpener::Open(QUrl::fromLocalFile(ProgramDir + QStringLiteral("napoveda.html")));
 }
 
+void TForm2::SetProgressMaximum(int maximum)
+{
+    // Qt animates a bar whose range is 0..0 as busy.
+    ProgressBar1->setRange(0, qMax(1, maximum));
+    ProgressBar1->setValue(0);
+}
+
 void TForm2::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+void TForm2::FormResize()
+{
     LayoutIndicators();
 }
 

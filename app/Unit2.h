@@ -15,7 +15,7 @@ class QProgressBar;
 class QPushButton;
 class QTimer;
 class DrawAnalysis;
-class ParadoxTable;
+namespace paradox { class Table; }
 class ProfileFile;
 class TAbLED;
 class THeaderControl;
@@ -104,9 +104,12 @@ public:
 
     // app/
     void FormCreate();
+    void FormResize();
     void LayoutIndicators();
     void ArrangeToolbar();
     void BtnInfoClick();
+    // A maximum of 0 or less leaves the bar empty rather than busy.
+    void SetProgressMaximum(int maximum);
 
     // settings/
     void ReadSettings();
@@ -180,7 +183,7 @@ public:
     QProgressBar *ProgressBar1 = nullptr;
     THeaderControl *HeaderControl1 = nullptr;
     QTimer *TimerTest = nullptr;
-    std::unique_ptr<ParadoxTable> Table1;
+    std::unique_ptr<paradox::Table> Table1;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -203,6 +206,8 @@ private:
     QString DrawRefusal() const;
 
     QList<TAbLED *> FAbLedList;
-    // Where each draw number leads, read once when the bank is opened.
+    // Start-up counted the bank's groups; the draw reads the numbers itself.
+    bool FBankCounted = false;
+    // Where each draw number leads, read at the first draw.
     std::unique_ptr<DrawAnalysis> FDrawAnalysis;
 };

@@ -1,23 +1,25 @@
 #include "bank/DrawAnalysis.h"
 
-#include <QHash>
+#include <vector>
 
 DrawAnalysis::DrawAnalysis(const QList<BankEntry> &entries)
     : m_entries(entries)
 {
     const int count = static_cast<int>(entries.size());
-    QHash<qint32, int> firstWithNumber;
-    firstWithNumber.reserve(count);
+    // Only the numbers 0..count-1 are ever drawn, so a plain array finds their records.
+    std::vector<int> firstWithNumber(static_cast<size_t>(count), -1);
     for (int i = 0; i < count; ++i) {
-        if (!firstWithNumber.contains(entries[i].cis))
-            firstWithNumber.insert(entries[i].cis, i);
+        const qint32 cis = entries[i].cis;
+        if (cis >= 0 && cis < count && firstWithNumber[static_cast<size_t>(cis)] < 0)
+            firstWithNumber[static_cast<size_t>(cis)] = i;
     }
     m_target.reserve(count);
     for (qint32 number = 0; number < count; ++number) {
-        const auto found = firstWithNumber.constFind(number);
-        const int position = found != firstWithNumber.constEnd() ? found.value() : count - 1;
-        if (found == firstWithNumber.constEnd())
+        int position = firstWithNumber[static_cast<size_t>(number)];
+        if (position < 0) {
+            position = count - 1;
             m_toLast.append(number);
+        }
         m_target.append(position);
         const qint32 group = entries[position].skupina;
         if (group >= 1 && group <= 3)

@@ -1,19 +1,9 @@
 #include "bank/GroupQuotas.h"
 
+#include <boost/multiprecision/cpp_bin_float.hpp>
 #include <cmath>
 
 namespace {
-
-// 80-bit extended arithmetic: the quotient and the product are each rounded to a 64-bit
-// significand, which decides near-ties such as 59 of 200 (29, not 30).
-qint32 roundedPercent(qint32 part, qint32 whole)
-{
-    if (whole <= 0)
-        return 0;
-    volatile long double quotient = static_cast<long double>(part) / static_cast<long double>(whole);
-    volatile long double percent = quotient * 100.0L;
-    return static_cast<qint32>(std::nearbyintl(percent));
-}
 
 // Group 1 alone absorbs any difference from the wanted sum.
 void adjustToSum(std::array<qint32, 4> &values, qint32 wantedSum)
@@ -28,6 +18,25 @@ void adjustToSum(std::array<qint32, 4> &values, qint32 wantedSum)
 
 }
 
+qint32 GroupPercentOf(qint32 part, qint32 whole)
+{
+    // A software float, because long double is the x87 format on x86 only (ARM's is wider
+    // or plain double and rounds such ties the other way).
+    using Extended = boost::multiprecision::cpp_bin_float_double_extended;
+    if (whole <= 0)
+        return 0;
+    const Extended quotient = Extended(part) / Extended(whole);
+    const Extended percent = quotient * 100;
+    // Boost's rint takes a half away from zero, so the even neighbour is chosen here; the
+    // fraction of a binary float is exact.
+    const Extended integral = floor(percent);
+    const Extended fraction = percent - integral;
+    auto rounded = static_cast<qint32>(integral);
+    if (fraction > Extended(0.5) || (fraction == Extended(0.5) && rounded % 2 != 0))
+        ++rounded;
+    return rounded;
+}
+
 GroupQuotas ComputeGroupQuotas(qint32 recordCount, const std::array<qint32, 4> &groupCount,
                                qint32 questionCount)
 {
@@ -37,7 +46,7 @@ GroupQuotas ComputeGroupQuotas(qint32 recordCount, const std::array<qint32, 4> &
     if (recordCount <= 0)
         return result;
     for (int g = 1; g <= 3; ++g)
-        result.percent[g] = roundedPercent(groupCount[g], recordCount);
+        result.percent[g] = GroupPercentOf(groupCount[g], recordCount);
     adjustToSum(result.percent, 100);
     for (int g = 1; g <= 3; ++g)
         result.quota[g] = static_cast<qint32>(

@@ -3,7 +3,7 @@
 #include "bank/DrawAnalysis.h"
 #include "bank/GroupQuotas.h"
 #include "platform/Messages.h"
-#include "platform/ParadoxTable.h"
+#include "paradox/Table.h"
 #include "platform/ProgramLocation.h"
 
 #include <QFileInfo>
@@ -11,11 +11,13 @@
 void TForm2::OpenQuestionBank()
 {
     BankPath = ProgramLocation::BankPath(ProgramDir);
-    if (!QFileInfo::exists(BankPath)) {
+    // A folder of that name is no bank either.
+    if (!QFileInfo(BankPath).isFile()) {
         // Where the user may put a bank, not where nobody but an administrator may.
         Messages::Show(QStringLiteral("Nenalezen soubor otázek ") + ProgramLocation::UserBankPath(ProgramDir));
         return;
     }
+    FBankCounted = false;
     FDrawAnalysis.reset();
     Table1->close();
     Table1->setDatabaseName(QString());
@@ -23,17 +25,15 @@ void TForm2::OpenQuestionBank()
     Table1->open();
     BankRecordCount = Table1->recordCount();
 
-    // One pass counts the groups and keeps every record's number for the draw.
+    // Only the groups: the numbers are the draw's business, and a bank whose numbers do not
+    // read still opens and gets its quotas.
     GroupCount.fill(0);
-    QList<BankEntry> entries;
-    entries.reserve(BankRecordCount);
+    const QString skupina = QStringLiteral("Skupina");
     Table1->first();
     for (int i = 0; i < BankRecordCount; ++i) {
-        const BankEntry entry{Table1->fieldAsInteger(QStringLiteral("Cis")),
-                              Table1->fieldAsInteger(QStringLiteral("Skupina"))};
-        if (entry.skupina >= 1 && entry.skupina <= 3)
-            ++GroupCount[entry.skupina];
-        entries.append(entry);
+        const qint32 group = Table1->fieldAsInteger(skupina);
+        if (group >= 1 && group <= 3)
+            ++GroupCount[group];
         Table1->next();
     }
 
@@ -41,7 +41,7 @@ void TForm2::OpenQuestionBank()
     QuestionCount = quotas.questionCount;
     GroupPercent = quotas.percent;
     GroupQuota = quotas.quota;
-    FDrawAnalysis = std::make_unique<DrawAnalysis>(entries);
+    FBankCounted = true;
 
     setWindowTitle(QStringLiteral("Test - ") + ProductTitle);
 }

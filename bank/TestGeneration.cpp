@@ -6,7 +6,7 @@
 #include "indicators/AbLED.h"
 #include "platform/DateTime.h"
 #include "platform/Messages.h"
-#include "platform/ParadoxTable.h"
+#include "paradox/Table.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -20,6 +20,17 @@ bool AlreadySelected(qint32 number, int filled)
 {
     const auto begin = SelectedNumbers.begin() + 1;
     return std::find(begin, begin + filled, number) != begin + filled;
+}
+
+std::unique_ptr<DrawAnalysis> ReadDrawAnalysis(const paradox::Table &table)
+{
+    const QList<qint32> numbers = table.integerColumn(QStringLiteral("Cis"));
+    const QList<qint32> groups = table.integerColumn(QStringLiteral("Skupina"));
+    QList<BankEntry> entries;
+    entries.reserve(numbers.size());
+    for (qsizetype i = 0; i < numbers.size(); ++i)
+        entries.append({numbers[i], groups[i]});
+    return std::make_unique<DrawAnalysis>(entries);
 }
 
 }
@@ -48,14 +59,16 @@ QString TForm2::DrawRefusal() const
 
 void TForm2::BBGtestClick()
 {
+    // An engine error here (no Cis field, a Cis that does not convert) ends the click.
+    if (FBankCounted && !FDrawAnalysis)
+        FDrawAnalysis = ReadDrawAnalysis(*Table1);
     const QString refusal = DrawRefusal();
     if (!refusal.isEmpty()) {
         Messages::Show(refusal);
         return;
     }
 
-    ProgressBar1->setMaximum(TimeToSeconds(TestDuration));
-    ProgressBar1->setValue(0);
+    SetProgressMaximum(TimeToSeconds(TestDuration));
     Label2->setText(QStringLiteral("Otázka číslo "));
     HeaderControl1->SetSectionText(0, QStringLiteral("Čas testu: ") + DateTime::LongTimeText(TestDuration));
     HeaderControl1->SetSectionText(2, QString());

@@ -3,7 +3,7 @@
 #include "BankBuilder.h"
 #include "RatioReporter.h"
 
-#include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <benchmark/benchmark.h>
 
@@ -24,15 +24,18 @@ QString BenchBanks::folderFor(int records)
     return folder;
 }
 
-int RunBenchmarks(int argc, char **argv)
+int RunAndReport(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.PrintRatios();
     benchmark::Shutdown();
     return 0;
+}
+
+int RunEngineBenchmarks(int argc, char **argv)
+{
+    QCoreApplication application(argc, argv);
+    return RunAndReport(argc, argv);
 }

@@ -15,5 +15,9 @@ private:
     QTemporaryDir m_root;
 };
 
-// Runs a program's benchmarks with a QApplication offscreen, then prints the ratios.
+// Runs a program's benchmarks, then prints the ratios; the application object must exist.
+int RunAndReport(int argc, char **argv);
+// The same inside a QCoreApplication, for benchmarks of code without windows.
+int RunEngineBenchmarks(int argc, char **argv);
+// The same inside a QApplication offscreen (BenchGui.cpp).
 int RunBenchmarks(int argc, char **argv);

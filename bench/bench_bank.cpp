@@ -1,11 +1,8 @@
-// Opening a bank and counting its groups, and one test generation, for banks of 1 000 and
+// Opening a bank and reading every record's number and group, for banks of 1 000 and
 // 100 000 records; the floor is reading the table file's bytes once.
 #include "BenchCommon.h"
 
-#include "app/Unit2.h"
-#include "platform/Messages.h"
-#include "platform/ParadoxTable.h"
-#include "platform/ProgramLocation.h"
+#include "paradox/Table.h"
 
 #include <QFile>
 #include <benchmark/benchmark.h>
@@ -42,7 +39,7 @@ void BM_OpenAndCount(benchmark::State &state)
     const QString cis = QStringLiteral("Cis");
     const QString skupina = QStringLiteral("Skupina");
     for (auto _ : state) {
-        ParadoxTable table;
+        paradox::Table table;
         table.setTableName(path);
         table.open();
         std::array<int, 4> groups{};
@@ -100,20 +97,6 @@ void BM_PxlibOpenAndCount(benchmark::State &state)
 }
 #endif
 
-// One "Generuj test" on the window opened over the bank.
-void BM_Generation(benchmark::State &state)
-{
-    const int records = static_cast<int>(state.range(0));
-    ProgramLocation::SetDirectoryForTests(BenchBanks::instance().folderFor(records));
-    Messages::SetHandler([](Messages::Kind, const QString &, const QString &) {});
-    auto window = std::make_unique<TForm2>();
-    for (auto _ : state)
-        window->BBGtestClick();
-    window.reset();
-    Messages::SetHandler(nullptr);
-    ProgramLocation::SetDirectoryForTests(QString());
-}
-
 }
 
 BENCHMARK(BM_ReadFileBytes)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
@@ -121,9 +104,8 @@ BENCHMARK(BM_OpenAndCount)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond
 #ifdef TZ_HAVE_PXLIB
 BENCHMARK(BM_PxlibOpenAndCount)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 #endif
-BENCHMARK(BM_Generation)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    return RunBenchmarks(argc, argv);
+    return RunEngineBenchmarks(argc, argv);
 }

@@ -1,7 +1,7 @@
 // One input holds a table and its memo file: a 4-byte little-endian length of the table part,
 // the table, then the memo file.
 #include "platform/AppError.h"
-#include "platform/ParadoxTable.h"
+#include "paradox/Table.h"
 
 #include <QByteArray>
 #include <cstdint>
@@ -17,9 +17,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     dbSize = static_cast<quint32>(std::min<size_t>(dbSize, rest));
     const QByteArray db(reinterpret_cast<const char *>(data + 4), dbSize);
     const QByteArray mb(reinterpret_cast<const char *>(data + 4 + dbSize), static_cast<qsizetype>(rest - dbSize));
-    ParadoxTable table;
+    paradox::Table table;
     try {
         table.openFromBytes(db, mb, QStringLiteral("fuzz.db"));
+        for (int f = 0; f < table.fieldCount(); ++f) {
+            try {
+                table.integerColumn(table.field(f).name);
+            } catch (const AppError &) {
+            }
+        }
         const int count = table.recordCount();
         table.first();
         for (int i = 0; i < count && i < 4096; ++i) {

@@ -21,6 +21,13 @@ for csv in "$here"/seeds/*.csv "$here"/../data/otazky.csv; do
   "$build/test-znalosti-banka" build "$csv" "$corpus/$name.db" >/dev/null
   pack_table "$corpus/$name.db" "$corpus/fuzz_paradox_table/$name"
 done
+# Tables written by other programs, when the shared samples are there.
+shared=$here/../../shared/paradox
+if [ -d "$shared" ]; then
+  for db in "$shared"/*.db; do
+    pack_table "$db" "$corpus/fuzz_paradox_table/shared-$(basename "$db" .db)"
+  done
+fi
 cp "$here"/seeds/*.ini "$corpus/fuzz_profile_file/"
 cp "$here"/seeds/*.wht "$corpus/fuzz_password/" 2>/dev/null || true
 cp "$here"/../tests/import/data/* "$corpus/fuzz_question_import/"

@@ -1,6 +1,7 @@
 #include "indicators/AbFlash.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 
 namespace {
 std::atomic<bool> applicationTerminating = false;
@@ -100,10 +101,11 @@ void TAbThread::SetPriority(TThreadPriority Value)
         setPriority(QtPriority(Value));
 }
 
-bool TAbThread::WaitForEnd(std::chrono::milliseconds timeout)
+void TAbThread::TickDone()
 {
-    std::unique_lock lock(FMutex);
-    return FWake.wait_for(lock, timeout, [this] { return FEnded || !FStarted; });
+    std::lock_guard lock(FMutex);
+    FTickDone = true;
+    FWake.notify_all();
 }
 
 bool TAbThread::ApplicationTerminating()
@@ -123,6 +125,20 @@ bool TAbThread::Sleep(quint32 milliseconds)
     std::unique_lock lock(FMutex);
     return !FWake.wait_for(lock, std::chrono::milliseconds(milliseconds),
                            [this] { return FTerminated; });
+}
+
+void TAbThread::HandOverAndWait(const std::function<void()> &handOver)
+{
+    std::unique_lock lock(FMutex);
+    FTickDone = false;
+    handOver();
+    FWake.wait(lock, [this] { return FTickDone || FTerminated; });
+}
+
+void TAbThread::WaitForEnd()
+{
+    std::unique_lock lock(FMutex);
+    FWake.wait(lock, [this] { return FEnded || !FStarted; });
 }
 
 void TAbThread::run()
@@ -151,7 +167,18 @@ void TTimerThread::Execute()
         // A suspension that came during the sleep holds this tick back.
         if (!Sleep(tInterval) || Stopped() || Suspended())
             continue;
-        QMetaObject::invokeMethod(tOwner, "Timer", Qt::BlockingQueuedConnection);
+        // A functor, so this thread never reads the owner's meta-object, which its
+        // destructor may be changing right now. A tick still queued goes with the owner.
+        TAbFlash *owner = tOwner;
+        HandOverAndWait([this, owner] {
+            QMetaObject::invokeMethod(owner, [this, owner] {
+                const QPointer<TAbFlash> alive(owner);
+                owner->Timer();
+                // A tick that deleted its owner ended this thread with it.
+                if (alive)
+                    TickDone();
+            }, Qt::QueuedConnection);
+        });
     }
 }
 
@@ -167,11 +194,7 @@ TAbFlash::~TAbFlash()
     FEnabled = false;
     FOnTimer = nullptr;
     FTimerThread->Terminate();
-    // The thread may be waiting for a tick it has handed over; running that tick here (against
-    // this disabled component, so it does nothing) releases it. Blocking on the thread without
-    // this would deadlock.
-    while (!FTimerThread->WaitForEnd(std::chrono::milliseconds(1)))
-        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+    FTimerThread->WaitForEnd();
     FTimerThread->wait();
 }
 
@@ -203,13 +226,17 @@ void TAbFlash::Timer()
 {
     if (!FEnabled || FDestroying || !FOnTimer)
         return;
+    // The handler may delete this component, and with it FOnTimer.
+    const TNotifyEvent handler = FOnTimer;
+    const QPointer<TAbFlash> alive(this);
     FTicking = true;
     // A tick runs inside Qt's event loop, which no exception may cross.
     try {
-        FOnTimer(this);
+        handler(this);
     } catch (...) {
     }
-    FTicking = false;
+    if (alive)
+        FTicking = false;
 }
 
 void TAbFlash::UpdateTimer()

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <functional>
 #include <memory>
 #include <mutex>
 
@@ -37,8 +38,11 @@ public:
     void Suspend();
     void Resume();
     void SetPriority(TThreadPriority Value);
-    // True once run() has returned, or when the thread never started; waits at most timeout.
-    bool WaitForEnd(std::chrono::milliseconds timeout);
+    // The user-interface thread has run the tick handed over by HandOverAndWait.
+    void TickDone();
+    // Returns once run() has returned, or at once when the thread never started; unlike
+    // QThread::wait, through a lock ThreadSanitizer sees.
+    void WaitForEnd();
 
     // Set once the application's event loop is leaving; every tick thread then ends.
     static bool ApplicationTerminating();
@@ -48,7 +52,9 @@ protected:
     bool WaitWhileSuspended();
     // True when the full time passed without a termination request.
     bool Sleep(quint32 milliseconds);
-    // The body of the thread; run() marks its end for WaitForEnd.
+    // Runs handOver under the thread's lock, so what it posts is seen as made before TickDone,
+    // then waits for TickDone or a termination request.
+    void HandOverAndWait(const std::function<void()> &handOver);
     virtual void Execute() = 0;
 
 private:
@@ -60,13 +66,15 @@ private:
     bool FStarted = false;
     bool FTerminated = false;
     bool FEnded = false;
+    bool FTickDone = false;
     TThreadPriority FPriority = tpNormal;
 };
 
 class TAbFlash;
 
 // Sleeps tInterval ms and runs its owner's Timer on the user-interface thread, waiting until
-// it has run, so ticks never overlap.
+// it has run, so ticks never overlap. The wait is on its own lock, never on the user-interface
+// thread's event loop, so the owner may end the thread at any time, from its own tick too.
 class TTimerThread : public TAbThread
 {
     Q_OBJECT

@@ -109,7 +109,7 @@ TAbFlashTimer::TAbFlashTimer(QObject *AOwner)
     if (module.TimerCount == 1)
         SetOnTimer([this](QObject *sender) { FlashTick(sender); });
     else
-        Messages::Show(QStringLiteral("Only one TAbFlashTimer per Application!\rRemove it..."),
+        Messages::Show(QStringLiteral("Only one TAbFlashTimer per Application!\nRemove it..."),
                        QStringLiteral("Error Message"));
 }
 
@@ -211,7 +211,7 @@ void FreeFlashTimer()
     if (!timer)
         return;
     module.Timer = nullptr;
-    // Destroying it from inside its own tick would wait on the thread that waits for the tick.
+    // From inside its own tick, FlashTick goes on after this call.
     if (timer->Ticking()) {
         timer->SetEnabled(false);
         timer->deleteLater();

@@ -66,13 +66,16 @@ QRect TAbLED::LampRect() const
 }
 
 // Qt draws only inside paintEvent, so "draw the lamp at once" is a synchronous repaint of the
-// lamp's rectangle, which paintEvent recognises and serves with the lamp alone.
+// lamp's rectangle, flagged so that paintEvent serves it with the lamp alone.
 void TAbLED::RedrawLamp(bool lit)
 {
     FLampLit = lit;
     const QRect lamp = LampRect();
-    if (!lamp.isEmpty())
-        repaint(lamp);
+    if (lamp.isEmpty())
+        return;
+    FLampOnly = true;
+    repaint(lamp);
+    FLampOnly = false;
 }
 
 void TAbLED::paintEvent(QPaintEvent *event)
@@ -80,7 +83,8 @@ void TAbLED::paintEvent(QPaintEvent *event)
     QPainter painter(this);
     TCanvas canvas(painter, palette());
     const QRect lamp = LampRect();
-    if (!lamp.isEmpty() && lamp.contains(event->rect())) {
+    // A whole repaint may be pending and come along with the lamp's: that one draws everything.
+    if (FLampOnly && lamp.contains(event->rect())) {
         FLED->Draw(canvas, FLampLit);
         return;
     }

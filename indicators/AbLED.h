@@ -43,4 +43,6 @@ private:
     bool Painting = false;
     // The look the next lamp-only paint shows: the state, or a flash tick's on/off.
     bool FLampLit = false;
+    // Set while RedrawLamp repaints; every other paint draws the whole control.
+    bool FLampOnly = false;
 };

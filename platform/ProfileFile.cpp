@@ -75,6 +75,27 @@ std::optional<std::string> valueIn(const QByteArray &contents, const QString &se
     return value ? std::optional<std::string>(value) : std::nullopt;
 }
 
+bool replaceAtomically(const QString &path, const QByteArray &output)
+{
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(output) == output.size() && file.commit();
+}
+
+// For a writable file in a folder the user may not write, where no temporary file can be made.
+// A failed write puts the old contents back.
+bool overwriteInPlace(const QString &path, const QByteArray &output, const QByteArray &original)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return false;
+    if (file.write(output) == output.size() && file.resize(output.size()) && file.flush())
+        return true;
+    file.seek(0);
+    file.write(original);
+    file.resize(original.size());
+    return false;
+}
+
 }
 
 ProfileFile::ProfileFile(const QString &path)
@@ -138,7 +159,6 @@ void ProfileFile::writeString(const QString &section, const QString &key, const 
         throw AppError(QStringLiteral("Soubor „%1“ je poškozený, nastavení do něj nelze zapsat.")
                            .arg(QDir::toNativeSeparators(m_path)));
 
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(output) != output.size() || !file.commit())
+    if (!replaceAtomically(m_path, output) && !overwriteInPlace(m_path, output, *contents))
         throw AppError(writeErrorText(m_path));
 }

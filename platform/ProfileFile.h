@@ -4,7 +4,8 @@
 
 // A profile (INI) file: sections and keys matched without regard to letter case. Every read
 // reads the file, every write writes it at once, through a temporary file renamed into place,
-// so a failed write leaves the file as it was. Comments and other keys are kept.
+// or over the file itself where its folder takes no new file; a failed write leaves the file
+// as it was. Comments and other keys are kept.
 class ProfileFile
 {
 public:

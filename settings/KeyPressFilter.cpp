@@ -78,6 +78,7 @@ QChar KeyPressFilter::typedCharacter(const QKeyEvent *event)
     case Qt::Key_Escape:
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
+    case Qt::Key_Delete: // X11 gives it the text "\x7f", yet it types nothing
         return QChar();
     case Qt::Key_Backspace:
         return QChar(0x08);

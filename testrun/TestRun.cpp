@@ -58,8 +58,7 @@ void TForm2::BBStestClick()
 {
     AllAnswered = false;
     // A test of 0 minutes would ask for a maximum of -1; it gets an empty bar instead.
-    ProgressBar1->setRange(0, qMax(0, TimeToSeconds(TestDuration) - 1));
-    ProgressBar1->setValue(0);
+    SetProgressMaximum(TimeToSeconds(TestDuration) - 1);
     Label1->setText(QStringLiteral("Zadejte prosím správnou odpověď"));
     Memo1->clear();
     Memo2->clear();

@@ -4,7 +4,7 @@
 #include "bank/GroupQuotas.h"
 #include "platform/AppError.h"
 #include "platform/Conversions.h"
-#include "platform/ParadoxTable.h"
+#include "paradox/Table.h"
 
 #include <QStringList>
 
@@ -32,7 +32,7 @@ QString Listed(const QStringList &items)
 class BankChecker
 {
 public:
-    explicit BankChecker(ParadoxTable &table) : m_table(table) {}
+    explicit BankChecker(paradox::Table &table) : m_table(table) {}
 
     BankCheckResult run()
     {
@@ -161,7 +161,7 @@ private:
             line(QStringLiteral("Prázdný text otázky nebo odpovědi: %1").arg(Listed(m_emptyTexts)));
     }
 
-    ParadoxTable &m_table;
+    paradox::Table &m_table;
     QString m_report;
     bool m_canDraw = true;
     QList<BankEntry> m_entries;
@@ -174,7 +174,7 @@ private:
 
 }
 
-BankCheckResult CheckBank(ParadoxTable &table)
+BankCheckResult CheckBank(paradox::Table &table)
 {
     return BankChecker(table).run();
 }

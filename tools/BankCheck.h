@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class ParadoxTable;
+namespace paradox { class Table; }
 
 // `testbank check`: what the program makes of a question bank.
 struct BankCheckResult
@@ -11,4 +11,4 @@ struct BankCheckResult
     QString report;
 };
 
-BankCheckResult CheckBank(ParadoxTable &table);
+BankCheckResult CheckBank(paradox::Table &table);

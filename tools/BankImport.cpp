@@ -2,11 +2,11 @@
 
 #include "CsvQuestions.h"
 #include "platform/AppError.h"
-#include "platform/ParadoxMemo.h"
-#include "platform/ParadoxTable.h"
+#include "paradox/Memo.h"
+#include "paradox/Table.h"
+#include "paradox/TableWriter.h"
+#include "paradox/TextCodec.h"
 #include "platform/ProgramLocation.h"
-#include "platform/TableWriter.h"
-#include "platform/TextCodec.h"
 #include "tools/import/QuestionImport.h"
 
 #include <QDir>
@@ -16,6 +16,9 @@
 using paradox::FieldDef;
 using paradox::FieldType;
 using paradox::Value;
+using paradox::TableError;
+using paradox::TableWriter;
+using paradox::TextCodec;
 
 namespace {
 
@@ -85,7 +88,7 @@ QString KeepBackup(const QString &dbPath)
         return QString();
     const QString backup = FreeBackupPath(dbPath);
     CopyOrFail(dbPath, backup);
-    const QString memo = ParadoxMemo::findBeside(dbPath);
+    const QString memo = paradox::Memo::findBeside(dbPath);
     if (!memo.isEmpty())
         CopyOrFail(memo, MemoPath(backup));
     return backup;

@@ -3,7 +3,7 @@
 #include "Csv.h"
 #include "platform/AppError.h"
 #include "platform/Conversions.h"
-#include "platform/TextCodec.h"
+#include "paradox/TextCodec.h"
 
 #include <QDir>
 #include <QFile>
@@ -59,7 +59,7 @@ private:
         if (!utf8.hasError())
             return text;
         // Not UTF-8: what a Czech Windows spreadsheet saves as plain CSV.
-        const TextCodec windows1250(1250);
+        const paradox::TextCodec windows1250(1250);
         return windows1250.decode(bytes.constData(), bytes.size());
     }
 

@@ -1,21 +1,31 @@
 #include "TableDump.h"
 
 #include "Csv.h"
-#include "platform/ParadoxTable.h"
-#include "platform/ParadoxValue.h"
+#include "paradox/Table.h"
+#include "paradox/Value.h"
+#include "platform/AppError.h"
 
-QString DumpTable(ParadoxTable &table)
+TableDump DumpTable(paradox::Table &table)
 {
+    TableDump dump;
     QStringList names;
     for (int i = 0; i < table.fieldCount(); ++i)
         names.append(table.field(i).name);
-    QString csv = Csv::formatRow(names);
+    dump.csv = Csv::formatRow(names);
     for (int r = 0; r < table.recordCount(); ++r) {
         table.setRecNo(r + 1);
         QStringList cells;
-        for (int i = 0; i < table.fieldCount(); ++i)
-            cells.append(paradox::ValueToText(table.value(i), table.field(i).type));
-        csv += Csv::formatRow(cells);
+        for (int i = 0; i < table.fieldCount(); ++i) {
+            QString cell;
+            try {
+                cell = paradox::ValueToText(table.value(i), table.field(i).type);
+            } catch (const AppError &error) {
+                dump.problems.append(QStringLiteral("Záznam č. %1, pole %2: %3")
+                                         .arg(r + 1).arg(names[i], error.message()));
+            }
+            cells.append(cell);
+        }
+        dump.csv += Csv::formatRow(cells);
     }
-    return csv;
+    return dump;
 }

@@ -1,9 +1,16 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
-class ParadoxTable;
+namespace paradox { class Table; }
 
-// `testbank dump`: every field of every record in table order as CSV, a header row of the
-// field names first; a blank value is an empty cell.
-QString DumpTable(ParadoxTable &table);
+// `testbank dump`: the table as CSV, a header row of the field names, then one row per record.
+// A value that cannot be decoded leaves its cell empty and is named in `problems`.
+struct TableDump
+{
+    QString csv;
+    QStringList problems;
+};
+
+TableDump DumpTable(paradox::Table &table);

@@ -2,8 +2,8 @@
 #include "BankImport.h"
 #include "BuildArguments.h"
 #include "TableDump.h"
+#include "paradox/Table.h"
 #include "platform/AppError.h"
-#include "platform/ParadoxTable.h"
 #include "tools/import/ImportError.h"
 
 #include <QCoreApplication>
@@ -12,7 +12,9 @@
 
 namespace {
 
-enum ExitCode { Success = 0, NoTest = 1, NothingImported = 1, Failure = 2 };
+// Incomplete: no test can be drawn from the bank, a value of the table could not be read, or no
+// question could be imported.
+enum ExitCode { Success = 0, Incomplete = 1, Failure = 2 };
 
 const char kUsage[] =
     "Použití:\n"
@@ -36,7 +38,7 @@ void Print(FILE *stream, const QString &text)
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
 }
 
-void OpenTable(ParadoxTable &table, const QString &path)
+void OpenTable(paradox::Table &table, const QString &path)
 {
     table.setTableName(path);
     table.open();
@@ -52,22 +54,25 @@ int Run(const QStringList &arguments)
         const BuildReport report = ImportBank(build->inputs, ParseGroupChoices(build->groupChoices), build->output);
         Print(stderr, report.err);
         Print(stdout, report.out);
-        return report.written ? Success : NothingImported;
+        return report.written ? Success : Incomplete;
     }
     if (command == QLatin1String("dump") && arguments.size() == 3) {
-        ParadoxTable table;
+        paradox::Table table;
         OpenTable(table, arguments[2]);
-        Print(stdout, DumpTable(table));
-        return Success;
+        const TableDump dump = DumpTable(table);
+        Print(stdout, dump.csv);
+        for (const QString &problem : dump.problems)
+            Print(stderr, problem + QLatin1Char('\n'));
+        return dump.problems.isEmpty() ? Success : Incomplete;
     }
     if (command == QLatin1String("check") && arguments.size() == 3) {
-        ParadoxTable table;
+        paradox::Table table;
         OpenTable(table, arguments[2]);
         const BankCheckResult result = CheckBank(table);
         Print(stdout, result.report);
         if (!result.testCanBeDrawn)
             Print(stderr, QStringLiteral("Z banky %1 nelze vylosovat test.\n").arg(arguments[2]));
-        return result.testCanBeDrawn ? Success : NoTest;
+        return result.testCanBeDrawn ? Success : Incomplete;
     }
     Print(stderr, QString::fromUtf8(kUsage));
     return Failure;

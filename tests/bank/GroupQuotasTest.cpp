@@ -1,6 +1,10 @@
 #include "bank/GroupQuotas.h"
 
+#include <QList>
+#include <boost/multiprecision/cpp_int.hpp>
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 
@@ -52,6 +56,67 @@ TEST(GroupPercent, NearTiesFollowExtendedPrecision)
     EXPECT_EQ(ComputeGroupQuotas(200, {0, 100, 59, 41}, 30).percent[2], 29);
     EXPECT_EQ(ComputeGroupQuotas(40, {0, 10, 23, 7}, 30).percent[2], 58);
     EXPECT_EQ(ComputeGroupQuotas(8, {0, 4, 1, 3}, 30).percent[2], 12);
+}
+
+using boost::multiprecision::cpp_int;
+
+// Rounds value / 2^shift to an integer, a half to the even neighbour.
+cpp_int shiftRoundedEven(const cpp_int &value, unsigned shift)
+{
+    if (shift == 0)
+        return value;
+    const cpp_int kept = value >> shift;
+    const cpp_int rest = value - (kept << shift);
+    const cpp_int half = cpp_int(1) << (shift - 1);
+    return rest > half || (rest == half && (kept & 1) != 0) ? kept + 1 : kept;
+}
+
+// The extended format's result worked out in exact integers: the value is m / 2^e with a
+// significand m of 64 bits, rounded after the division and again after the product.
+qint32 ExtendedPercentModel(qint32 part, qint32 whole)
+{
+    if (part == 0)
+        return 0;
+    int e = 64 + int(msb(cpp_int(whole))) - int(msb(cpp_int(part)));
+    cpp_int m;
+    cpp_int remainder;
+    divide_qr(cpp_int(part) << e, cpp_int(whole), m, remainder);
+    while (msb(m) >= 64) {
+        // Too many bits: divide once more with one bit less.
+        --e;
+        divide_qr(cpp_int(part) << e, cpp_int(whole), m, remainder);
+    }
+    if (2 * remainder > whole || (2 * remainder == whole && (m & 1) != 0))
+        ++m;
+    cpp_int product = m * 100;
+    const unsigned excess = msb(product) >= 64 ? unsigned(msb(product)) - 63 : 0;
+    product = shiftRoundedEven(product, excess);
+    return qint32(shiftRoundedEven(product, unsigned(e) - excess));
+}
+
+qint32 DoublePercent(qint32 part, qint32 whole)
+{
+    return qint32(std::nearbyint(double(part) / whole * 100.0));
+}
+
+// Every share of every bank up to 400 records, against the integer model; the cases where
+// plain double arithmetic rounds otherwise show that the check can tell the formats apart.
+TEST(GroupPercent, MatchesTheExtendedFormatExactly)
+{
+    QList<QPair<qint32, qint32>> differFromDouble;
+    for (qint32 whole = 1; whole <= 400; ++whole)
+        for (qint32 part = 0; part <= whole; ++part) {
+            const qint32 expected = ExtendedPercentModel(part, whole);
+            ASSERT_EQ(GroupPercentOf(part, whole), expected) << part << " of " << whole;
+            if (DoublePercent(part, whole) != expected)
+                differFromDouble.append({part, whole});
+        }
+    EXPECT_TRUE(differFromDouble.contains(QPair<qint32, qint32>(59, 200)));
+    EXPECT_TRUE(differFromDouble.contains(QPair<qint32, qint32>(23, 40)));
+    EXPECT_GT(differFromDouble.size(), 10);
+    EXPECT_EQ(ExtendedPercentModel(59, 200), 29);
+    EXPECT_EQ(ExtendedPercentModel(23, 40), 58);
+    EXPECT_EQ(ExtendedPercentModel(1, 8), 12);
 }
 
 TEST(GroupPercent, EmptyBankGivesZerosWithoutDividing)

@@ -2,8 +2,12 @@
 
 #include "app/Unit2.h"
 
+#include "paradox/TableWriter.h"
+
+#include <QDir>
 #include <QFile>
 #include <QPushButton>
+#include <optional>
 
 namespace {
 
@@ -105,5 +109,80 @@ TEST_F(QuestionBankTest, EmptyBankOpensWithoutQuotas)
     EXPECT_EQ(GroupQuota, (std::array<qint32, 4>{}));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Test - Test znalostí"));
 }
+
+TEST_F(QuestionBankTest, PasswordProtectedBankIsReportedAsProtected)
+{
+    const QString path = programDir() + QStringLiteral("test.db");
+    WriteBank(path, MakeBankRecords(20, 20, 20));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(file.seek(0x5C));
+    ASSERT_EQ(file.write(QByteArray::fromHex("9ae0250a")), 4);
+    file.close();
+
+    TForm2 *form = CreateWindow({});
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().contains(QStringLiteral("chráněna heslem"))) << messages.first().toStdString();
+    EXPECT_TRUE(messages.first().contains(path)) << messages.first().toStdString();
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Test"));
+    EXPECT_EQ(BankRecordCount, 0);
+}
+
+TEST_F(QuestionBankTest, FolderNamedLikeTheBankIsAMissingBank)
+{
+    const QString path = programDir() + QStringLiteral("test.db");
+    ASSERT_TRUE(QDir().mkpath(path));
+    TForm2 *form = CreateWindow({});
+    EXPECT_EQ(messages, QStringList{QStringLiteral("Nenalezen soubor otázek ") + path});
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Test"));
+}
+
+// 40 records of groups 1..3 whose numbers are unusable: `cis` is the field written as Cis, or
+// none; its value is "x" in record 7.
+void WriteBankWithBadNumbers(const QString &path, const std::optional<paradox::FieldType> &cis)
+{
+    QList<paradox::FieldDef> fields{{QStringLiteral("Skupina"), paradox::FieldType::Short, 2},
+                                    {QStringLiteral("Dotaz"), paradox::FieldType::Alpha, 40}};
+    if (cis)
+        fields.prepend({QStringLiteral("Cis"), *cis, 10});
+    paradox::TableWriter writer(fields);
+    for (int i = 0; i < 40; ++i) {
+        QList<paradox::Value> values{qint64(i % 3 + 1), QStringLiteral("Otázka %1").arg(i)};
+        if (cis)
+            values.prepend(i == 7 ? QStringLiteral("x") : QString::number(i));
+        writer.addRecord(values);
+    }
+    writer.write(path);
+}
+
+class UnusableNumbersTest : public WindowFixture, public ::testing::WithParamInterface<bool>
+{
+};
+
+// Start-up needs only the groups; the draw names the field it cannot use.
+TEST_P(UnusableNumbersTest, BankOpensAndTheDrawReportsTheField)
+{
+    const bool hasCis = GetParam();
+    WriteBankWithBadNumbers(programDir() + QStringLiteral("test.db"),
+                            hasCis ? std::optional(paradox::FieldType::Alpha) : std::nullopt);
+    TForm2 *form = CreateWindow({});
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+    EXPECT_EQ(GroupCount, (std::array<qint32, 4>{0, 14, 13, 13}));
+    EXPECT_EQ(QuestionCount, 30);
+    EXPECT_EQ(GroupQuota[1] + GroupQuota[2] + GroupQuota[3], 30);
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Test - Test znalostí"));
+
+    form->BBGtest->click();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().contains(QStringLiteral("Cis"))) << messages.first().toStdString();
+    EXPECT_FALSE(messages.first().contains(QStringLiteral("není otevřen"))) << messages.first().toStdString();
+    if (hasCis) {
+        EXPECT_TRUE(messages.first().contains(QStringLiteral("„x“"))) << messages.first().toStdString();
+    }
+    EXPECT_FALSE(form->BBStest->isEnabled());
+}
+
+INSTANTIATE_TEST_SUITE_P(CisField, UnusableNumbersTest, ::testing::Values(false, true),
+                         [](const auto &info) { return info.param ? "NotANumber" : "Missing"; });
 
 }

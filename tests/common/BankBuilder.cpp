@@ -1,6 +1,6 @@
 #include "BankBuilder.h"
 
-#include "platform/TableWriter.h"
+#include "paradox/TableWriter.h"
 
 using paradox::FieldDef;
 using paradox::FieldType;
@@ -29,7 +29,7 @@ QList<FieldDef> BankFields()
 
 void WriteBank(const QString &dbPath, const QList<BankRecord> &records)
 {
-    TableWriter writer(BankFields());
+    paradox::TableWriter writer(BankFields());
     for (const BankRecord &record : records) {
         writer.addRecord({Value(qint64(record.cis)), Value(qint64(record.skupina)), Value(record.dotaz),
                           Value(record.odp1), Value(record.odp2), Value(record.odp3),

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ParadoxTypes.h"
+#include "paradox/Types.h"
 
 #include <QList>
 #include <QString>
@@ -14,7 +14,7 @@ struct BankRecord
 };
 
 // Writes a question bank table with the fields Cis, Skupina, Dotaz, Odp1, Odp2, Odp3,
-// Komentar, CspravOdp (texts of any length) through TableWriter.
+// Komentar, CspravOdp (texts of any length) through paradox::TableWriter.
 void WriteBank(const QString &dbPath, const QList<BankRecord> &records);
 
 // g1 records of group 1, then g2 of group 2, g3 of group 3, then `others` of group 0,

@@ -5,7 +5,7 @@
 #include "platform/Beep.h"
 #include "platform/Clock.h"
 #include "platform/Messages.h"
-#include "platform/ParadoxTable.h"
+#include "paradox/Table.h"
 #include "platform/ProfileFile.h"
 #include "platform/ProgramLocation.h"
 #include "platform/UrlOpener.h"
@@ -56,7 +56,7 @@ void ResetProgramState()
     KeyPasswordExpected.clear();
     KeyPasswordEntered.clear();
     RandSeed = 0;
-    ParadoxTable::setNetFileDir(QString());
+    paradox::Table::setNetFileDir(QString());
 }
 
 }

@@ -1,6 +1,7 @@
 #include "FlashFixture.h"
 #include "indicators/AbLED.h"
 
+#include <QPointer>
 #include <QTest>
 #include <QThread>
 #include <memory>
@@ -119,6 +120,20 @@ TEST_F(FlashThread, DestroyedWhileATickWaitsForTheUiThread)
     EXPECT_EQ(counter.ticks, 0);
     QCoreApplication::processEvents();
     EXPECT_EQ(counter.ticks, 0);
+}
+
+TEST_F(FlashThread, DeletedByItsOwnTickNeitherHangsNorCrashes)
+{
+    int ticks = 0;
+    QPointer<TAbFlash> flash = new TAbFlash(nullptr);
+    flash->SetOnTimer([&ticks](QObject *sender) {
+        ++ticks;
+        delete sender;
+    });
+    EXPECT_TRUE(QTest::qWaitFor([&] { return flash.isNull(); }, 10000));
+    // The released thread ends by itself; no tick reaches the deleted component.
+    QTest::qWait(100);
+    EXPECT_EQ(ticks, 1);
 }
 
 TEST_F(FlashThread, ThrowingHandlerDoesNotStopTheTicks)

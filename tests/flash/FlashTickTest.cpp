@@ -184,7 +184,7 @@ TEST_F(FlashModuleTest, SecondTimerComplainsAndStaysInertUntilTheFirstIsGone)
     {
         TAbFlashTimer second(nullptr);
         EXPECT_EQ(messages,
-                  QStringList{QStringLiteral("Error Message/Only one TAbFlashTimer per Application!\rRemove it...")});
+                  QStringList{QStringLiteral("Error Message/Only one TAbFlashTimer per Application!\nRemove it...")});
         EXPECT_FALSE(second.OnTimer());
         EXPECT_TRUE(first.OnTimer());
     }

@@ -8,6 +8,9 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 class ProfileFileTest : public ::testing::Test
@@ -153,13 +156,13 @@ protected:
         QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
     }
 
-    void expectRefusedAndUntouched()
+    void expectRefusedAndUntouched(qint32 value = 45)
     {
         {
             EnforcedPermissions enforced;
             ProfileFile profile(path());
             try {
-                profile.writeInteger("Test", "DobaTestu", 45);
+                profile.writeInteger("Test", "DobaTestu", value);
                 ADD_FAILURE() << "the write was not refused";
             } catch (const AppError &error) {
                 EXPECT_TRUE(error.message().contains(QDir::toNativeSeparators(path())))
@@ -175,10 +178,60 @@ protected:
     QByteArray m_before;
 };
 
-TEST_F(ProfileFileRefusedTest, ReadOnlyDirectory)
+TEST_F(ProfileFileRefusedTest, ReadOnlyDirectoryAndFile)
 {
     QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    QFile::setPermissions(path(), QFile::ReadOwner);
     expectRefusedAndUntouched();
+}
+
+// A writable file in a folder that takes no temporary file is written over in place.
+TEST_F(ProfileFileRefusedTest, WritableFileInAReadOnlyDirectoryIsWrittenInPlace)
+{
+    const QByteArray before = "; kept\n[Test]\nDobaTestu=20\nIVelPisOt=12\n";
+    const auto writeBoth = [](ProfileFile &profile) {
+        profile.writeInteger("Test", "DobaTestu", 5);
+        profile.writeString("Tisk", "wht", "123456");
+    };
+    // The same writes where the folder takes a temporary file, for comparison.
+    QTemporaryDir writableDir;
+    const QString writablePath = writableDir.filePath(QStringLiteral("Test.ini"));
+    {
+        QFile file(writablePath);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(before);
+    }
+    ProfileFile replaced(writablePath);
+    writeBoth(replaced);
+    QFile replacedFile(writablePath);
+    ASSERT_TRUE(replacedFile.open(QIODevice::ReadOnly));
+
+    writeFile(before);
+    QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    {
+        EnforcedPermissions enforced;
+        ProfileFile profile(path());
+        writeBoth(profile);
+        EXPECT_EQ(profile.readInteger("Test", "DobaTestu", 30), 5);
+        EXPECT_EQ(profile.readString("Tisk", "wht", ""), "123456");
+    }
+    EXPECT_EQ(fileContents(), replacedFile.readAll()) << "no old bytes are left behind";
+    EXPECT_TRUE(fileContents().contains("; kept"));
+}
+
+// The file may not grow past its size: the in-place write fails half-way and is undone.
+TEST_F(ProfileFileRefusedTest, FailedInPlaceWriteLeavesTheFileAsItWas)
+{
+    QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    const sighandler_t previous = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit limited = saved;
+    limited.rlim_cur = rlim_t(m_before.size());
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
+    expectRefusedAndUntouched(123456);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previous);
 }
 
 TEST_F(ProfileFileRefusedTest, ReadOnlyFile)

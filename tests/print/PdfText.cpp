@@ -38,10 +38,16 @@ QStringList Pages(const QString &pdfPath)
 QList<Word> Words(const QString &pdfPath)
 {
     const QString boxes = RunPdfToText({QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")});
-    static const QRegularExpression wordBox(QStringLiteral("<word xMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
+    static const QRegularExpression wordBox(QStringLiteral(
+        "<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
     QList<Word> words;
-    for (const QRegularExpressionMatch &match : wordBox.globalMatch(boxes))
-        words.append({match.captured(1).toDouble(), match.captured(2)});
+    int page = 0;
+    for (const QRegularExpressionMatch &match : wordBox.globalMatch(boxes)) {
+        if (match.captured(1).isEmpty())
+            ++page;
+        else
+            words.append({match.captured(1).toDouble(), match.captured(3), match.captured(2).toDouble(), page});
+    }
     return words;
 }
 

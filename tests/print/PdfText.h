@@ -11,6 +11,8 @@ struct Word
 {
     double left; // in points
     QString text;
+    double top = 0; // in points from the page's top
+    int page = 0;   // from 1
 };
 
 bool Available();
@@ -18,7 +20,7 @@ bool Available();
 QString Extract(const QString &pdfPath);
 // The pages of the file's text, the empty final page included.
 QStringList Pages(const QString &pdfPath);
-// The words of the file with their left edges, in the order they were drawn.
+// The words of the file with their boxes and pages, in the order they were drawn.
 QList<Word> Words(const QString &pdfPath);
 // The left edges of the words equal to text.
 QList<double> LeftsOf(const QList<Word> &words, const QString &text);

@@ -1,6 +1,7 @@
 #include "PdfText.h"
 
 #include "app/Unit2.h"
+#include "common/RequiredTool.h"
 #include "common/WindowFixture.h"
 #include "platform/DateTime.h"
 #include "platform/PrintDialog.h"
@@ -46,8 +47,7 @@ protected:
 
 TEST_F(PrintWindowTest, PrintButtonPrintsTheGeneratedTest)
 {
-    if (!PdfText::Available())
-        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    TZ_REQUIRE_TOOL(PdfText::Available(), "pdftotext (poppler-utils)");
     generateTest();
     QTest::mouseClick(window->BtnTisk, Qt::LeftButton);
     ASSERT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();

@@ -1,4 +1,5 @@
 #include "PdfText.h"
+#include "common/RequiredTool.h"
 
 #include "app/Unit2.h"
 #include "platform/AppError.h"
@@ -8,6 +9,7 @@
 #include "platform/Messages.h"
 #include "platform/PrintDialog.h"
 #include "print/PrintJob.h"
+#include "print/PrintLayout.h"
 #include "print/Printout.h"
 
 #include <QFile>
@@ -16,11 +18,10 @@
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <cmath>
 #include <gtest/gtest.h>
 
-#define REQUIRE_PDFTOTEXT()                                                                        \
-    if (!PdfText::Available())                                                                     \
-    GTEST_SKIP() << "pdftotext (poppler-utils) is not installed"
+#define REQUIRE_PDFTOTEXT() TZ_REQUIRE_TOOL(PdfText::Available(), "pdftotext (poppler-utils)")
 
 namespace {
 constexpr double Today = 46000.25;
@@ -70,6 +71,39 @@ QStringList KeyLines(const QString &page)
             lines.append(line.simplified());
     }
     return lines;
+}
+
+// A field of the words equal to text, in the order they were drawn.
+template <typename Field>
+QList<Field> FieldOf(const QList<PdfText::Word> &words, const QString &text, Field PdfText::Word::*field)
+{
+    QList<Field> values;
+    for (const PdfText::Word &word : words) {
+        if (word.text == text)
+            values.append(word.*field);
+    }
+    return values;
+}
+
+QList<double> TopsOf(const QList<PdfText::Word> &words, const QString &text)
+{
+    return FieldOf(words, text, &PdfText::Word::top);
+}
+
+QList<int> PagesOf(const QList<PdfText::Word> &words, const QString &text)
+{
+    return FieldOf(words, text, &PdfText::Word::page);
+}
+
+// H of the printer font at 600 dpi; a line is H + 12 device units.
+int FontHeight()
+{
+    return int(std::nearbyint(PrintJob::PrinterFont().pointSizeF() * PrintJob::DotsPerInch / 72.0));
+}
+
+double PitchInPoints()
+{
+    return (FontHeight() + 12) * 72.0 / PrintJob::DotsPerInch;
 }
 
 class PrintoutTest : public ::testing::Test
@@ -213,6 +247,77 @@ TEST_F(PrintoutTest, KeyListsTheAnswersInTwoColumns)
     const QString firstEntry = QStringLiteral("otázka č. 1 - %1       ").arg(Letter(TestQuestions[1].wcspravOdp));
     EXPECT_NEAR(columns[1] - columns[0], PointsWide(firstEntry), 0.5);
 }
+
+// A block in lines: the question's m lines, an empty line, A, B and C with their texts beside
+// the labels, an empty line, the rule, an empty line; the next block on the line after.
+TEST_F(PrintoutTest, QuestionBlockStandsOnLinesOfThePitch)
+{
+    REQUIRE_PDFTOTEXT();
+    QuestionCount = 2;
+    PrintLineLength = 10;
+    TestQuestions[1] = Totazka{QString(35, QLatin1Char('x')), QStringLiteral("alfa"), QStringLiteral("beta"),
+                               QStringLiteral("gama"), QString(), 0};
+    PrintTest();
+    const QList<PdfText::Word> words = PdfText::Words(outputPath);
+    const double pitch = PitchInPoints();
+    const QList<double> blocks = TopsOf(words, QStringLiteral("otázka"));
+    ASSERT_EQ(blocks.size(), 2);
+    const double top = blocks[0];
+
+    const QList<double> question = TopsOf(words, QString(10, QLatin1Char('x'))) + TopsOf(words, QStringLiteral("xxxxx"));
+    ASSERT_EQ(question.size(), 4) << "35 characters cut into lines of 10";
+    for (int line = 0; line < 4; ++line)
+        EXPECT_NEAR(question[line], top + line * pitch, 0.5) << "question line " << line;
+
+    const QList<double> labels = TopsOf(words, QStringLiteral("Odpověď"));
+    ASSERT_GE(labels.size(), 3);
+    const QStringList answers = {QStringLiteral("alfa"), QStringLiteral("beta"), QStringLiteral("gama")};
+    for (int k = 0; k < 3; ++k) {
+        SCOPED_TRACE(answers[k].toStdString());
+        EXPECT_NEAR(labels[k], top + (5 + k) * pitch, 0.5);
+        EXPECT_EQ(TopsOf(words, answers[k]), QList<double>{labels[k]}) << "the answer beside its label";
+    }
+    const double labelLeft = PdfText::LeftsOf(words, QStringLiteral("Odpověď")).value(0);
+    EXPECT_NEAR(PdfText::LeftsOf(words, QStringLiteral("alfa")).value(0) - labelLeft,
+                8 * PointsWide(QStringLiteral("M")), 1.0);
+    EXPECT_NEAR(blocks[1], top + 11 * pitch, 0.5);
+}
+
+// The page head ends on line 8 with a one-line test code; the first block's question takes
+// the lines that put the second block's start on the last line above 5133, or on the next.
+class PageBreakTest : public PrintoutTest, public ::testing::WithParamInterface<int>
+{
+};
+
+TEST_P(PageBreakTest, BlockStartingAboveTheLimitIsPrintedWholeTheNextGoesOver)
+{
+    REQUIRE_PDFTOTEXT();
+    const int linesPast = GetParam();
+    const int pitch = FontHeight() + 12;
+    const int lastLineAbove = (PrintPageBottom - FontHeight() - 1) / pitch;
+    ASSERT_LT(FontHeight() + lastLineAbove * pitch, PrintPageBottom);
+    ASSERT_GE(FontHeight() + (lastLineAbove + 1) * pitch, PrintPageBottom);
+    const int firstQuestionLines = lastLineAbove - 15 + linesPast;
+    ASSERT_GE(firstQuestionLines, 1);
+
+    QuestionCount = 3;
+    PrintLineLength = 10;
+    TestCode = QStringLiteral("kod: 1/1");
+    TestQuestions[1].wdotaz = QString(10 * firstQuestionLines, QLatin1Char('q'));
+    PrintTest();
+    const QList<PdfText::Word> words = PdfText::Words(outputPath);
+    const QList<int> blockPages = PagesOf(words, QStringLiteral("otázka"));
+    const QList<int> labelPages = PagesOf(words, QStringLiteral("Odpověď"));
+    if (linesPast == 0) {
+        EXPECT_EQ(blockPages, (QList<int>{1, 1, 2}));
+        EXPECT_EQ(labelPages, (QList<int>{1, 1, 1, 1, 1, 1, 2, 2, 2})) << "the second block whole on page 1";
+    } else {
+        EXPECT_EQ(blockPages, (QList<int>{1, 2, 2}));
+        EXPECT_EQ(labelPages, (QList<int>{1, 1, 1, 2, 2, 2, 2, 2, 2}));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(StartLine, PageBreakTest, ::testing::Values(0, 1));
 
 TEST_F(PrintoutTest, ShortTestPrintsOnlyItsOwnQuestions)
 {

@@ -197,6 +197,8 @@ TEST_F(HesloTTest, NewPasswordFieldTakesDigitsOnly)
     QTest::keyClick(edit, Qt::Key_Home);
     QTest::keyClick(edit, Qt::Key_Delete);
     EXPECT_EQ(edit->text(), "23") << "Delete still edits";
+    QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_Delete, QChar(0x7f), Qt::NoModifier);
+    EXPECT_EQ(edit->text(), "3") << "Delete with its X11 text still edits";
     EXPECT_EQ(beeps, 4);
 
     beeps = 0;
@@ -232,7 +234,9 @@ TEST_F(HesloTTest, RefusedPasswordWriteIsShownAndLeavesTheFileAsItWas)
     const QByteArray ini = "[Tisk]\nwht=48\n";
     CreateWindowWithSettings(ini);
     const QString directory = programDir();
+    // Neither a new file beside it nor the file itself may be written.
     ASSERT_TRUE(QFile::setPermissions(directory, QFile::ReadOwner | QFile::ExeOwner));
+    ASSERT_TRUE(QFile::setPermissions(directory + "Test.ini", QFile::ReadOwner));
     changePassword([this] {
         confirm("0");
         QTest::keyClicks(FrmHesloT->MaskEdit2, "99");
@@ -240,6 +244,7 @@ TEST_F(HesloTTest, RefusedPasswordWriteIsShownAndLeavesTheFileAsItWas)
         QTest::mouseClick(FrmHesloT->BitBtn2, Qt::LeftButton);
     });
     QFile::setPermissions(directory, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(directory + "Test.ini", QFile::ReadOwner | QFile::WriteOwner);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.front().contains(QDir::toNativeSeparators(directory + "Test.ini")));
     EXPECT_EQ(settingsFileContents(), ini);

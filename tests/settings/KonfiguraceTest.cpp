@@ -136,6 +136,11 @@ TEST_F(KonfiguraceTest, OnlyDigitsAndBackspaceReachTheEdits)
         QTest::keyClick(edit, Qt::Key_Home);
         QTest::keyClick(edit, Qt::Key_Delete);
         EXPECT_EQ(edit->text(), "2") << "Delete types no character and edits";
+        // The X11 key event of Delete carries the DEL character as its text.
+        replaceText(edit, "12");
+        QTest::keyClick(edit, Qt::Key_Home);
+        QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_Delete, QChar(0x7f), Qt::NoModifier);
+        EXPECT_EQ(edit->text(), "2") << "Delete with its X11 text still edits";
         EXPECT_EQ(beeps, 6);
     }
 }
@@ -258,13 +263,16 @@ TEST_F(KonfiguraceTest, RefusedWriteIsShownAndLeavesTheFileAsItWas)
     const QByteArray ini = "[Test]\nDobaTestu=25\n";
     CreateWindowWithSettings(ini);
     const QString directory = programDir();
+    // Neither a new file beside it nor the file itself may be written.
     ASSERT_TRUE(QFile::setPermissions(directory, QFile::ReadOwner | QFile::ExeOwner));
+    ASSERT_TRUE(QFile::setPermissions(directory + "Test.ini", QFile::ReadOwner));
     openKonfig([this] {
         replaceText(FrmKonfig->Edit1, "15");
         EnforcedPermissions enforced;
         QTest::mouseClick(FrmKonfig->BitBtn1, Qt::LeftButton);
     });
     QFile::setPermissions(directory, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QFile::setPermissions(directory + "Test.ini", QFile::ReadOwner | QFile::WriteOwner);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.front().contains(QDir::toNativeSeparators(directory + "Test.ini")))
         << messages.front().toStdString();

@@ -1,8 +1,8 @@
 // The bank tool: build, dump and check, run as the user runs them.
 #include "common/BankBuilder.h"
 #include "import/QStringPrinter.h"
-#include "platform/TableWriter.h"
-#include "platform/TextCodec.h"
+#include "paradox/TableWriter.h"
+#include "paradox/TextCodec.h"
 #include "tools/Csv.h"
 
 #include <QDir>
@@ -250,7 +250,7 @@ TEST_F(TestbankTest, CheckFindsBadAnswersAndEmptyTexts)
 
 TEST_F(TestbankTest, CheckFailsForMissingFieldsOrValuesThatAreNoNumbers)
 {
-    TableWriter noComment({{QStringLiteral("Cis"), paradox::FieldType::Long, 4},
+    paradox::TableWriter noComment({{QStringLiteral("Cis"), paradox::FieldType::Long, 4},
                            {QStringLiteral("Skupina"), paradox::FieldType::Long, 4},
                            {QStringLiteral("Dotaz"), paradox::FieldType::Alpha, 20}});
     noComment.write(path(QStringLiteral("fields.db")));
@@ -262,7 +262,7 @@ TEST_F(TestbankTest, CheckFailsForMissingFieldsOrValuesThatAreNoNumbers)
     QList<paradox::FieldDef> fields;
     for (const char *name : {"Cis", "Skupina", "Dotaz", "Odp1", "Odp2", "Odp3", "Komentar", "CspravOdp"})
         fields.append({QString::fromLatin1(name), paradox::FieldType::Alpha, 10});
-    TableWriter texts(fields);
+    paradox::TableWriter texts(fields);
     for (int i = 0; i < 8; ++i)
         texts.addRecord({i == 3 ? QStringLiteral("tři") : QString::number(i), QStringLiteral("1"), QStringLiteral("Q"),
                          QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QString(), QStringLiteral("0")});
@@ -318,7 +318,7 @@ TEST_P(TestbankSpreadsheetTest, BuildsTheSameBankFromEveryForm)
     QString text = header.join(sep) + end + row.join(sep).replace("Kolik je 1,5 + 1,5?", "\"Kolik je 1,5 + 1,5?\"")
                                                .replace("2; nebo 4", "\"2; nebo 4\"")
         + end;
-    QByteArray bytes = form.windows1250 ? *TextCodec(1250).encode(text) : text.toUtf8();
+    QByteArray bytes = form.windows1250 ? *paradox::TextCodec(1250).encode(text) : text.toUtf8();
     if (form.byteOrderMark)
         bytes.prepend("\xEF\xBB\xBF");
     WriteFile(path("bank.csv"), bytes);
@@ -517,6 +517,30 @@ TEST_F(TestbankBesideProgramTest, AProgramFolderTheUserMayNotWriteSendsTheBankTo
     EXPECT_TRUE(result.out.contains(own)) << qPrintable(result.out);
     EXPECT_EQ(firstQuestion(own), "První");
     EXPECT_EQ(ReadFile(path("program/test.db")), "bundled");
+}
+
+TEST_F(TestbankTest, DumpLeavesAnUndecodableValueEmptyAndNamesIt)
+{
+    QList<BankRecord> records = MakeBankRecords(2, 1, 1);
+    records[1].dotaz = QStringLiteral("Dlouhá otázka v souboru poznámek. ").repeated(20);
+    WriteBank(path(QStringLiteral("memo.db")), records);
+    QByteArray mb = ReadFile(path(QStringLiteral("memo.mb")));
+    ASSERT_GT(mb.size(), 4096);
+    mb[4096] = char(9); // the value's block is of no known type
+    WriteFile(path(QStringLiteral("memo.mb")), mb);
+
+    const Outcome dump = RunTestbank({QStringLiteral("dump"), path(QStringLiteral("memo.db"))});
+    EXPECT_EQ(dump.exitCode, 1);
+    EXPECT_TRUE(dump.err.contains(QStringLiteral("Záznam č. 2, pole Dotaz"))) << qPrintable(dump.err);
+    EXPECT_EQ(dump.err.count(QLatin1Char('\n')), 1) << qPrintable(dump.err);
+    const auto rows = dumped(dump);
+    ASSERT_EQ(rows.size(), records.size());
+    EXPECT_EQ(rows[1].value(QStringLiteral("Dotaz")), QString());
+    EXPECT_EQ(rows[1].value(QStringLiteral("Odp1")), records[1].odp1);
+    EXPECT_EQ(rows[3].value(QStringLiteral("Dotaz")), records[3].dotaz);
+
+    WriteFile(path(QStringLiteral("garbage.db")), QByteArray(100, 'x'));
+    EXPECT_EQ(RunTestbank({QStringLiteral("dump"), path(QStringLiteral("garbage.db"))}).exitCode, 2);
 }
 
 }

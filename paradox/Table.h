@@ -1,11 +1,14 @@
 #pragma once
 
 #include "platform/AppError.h"
-#include "platform/ParadoxTypes.h"
+#include "paradox/Types.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <memory>
+
+namespace paradox {
 
 // The table engine's error; its message says what is wrong and in which file, in Czech.
 class TableError : public AppError
@@ -16,13 +19,13 @@ public:
 
 // A read-only reader of a Paradox table (.db) and its memo file (.mb). The table is read
 // whole at open and never written; every offset and count is checked against the file.
-class ParadoxTable
+class Table
 {
 public:
-    ParadoxTable();
-    ~ParadoxTable();
-    ParadoxTable(const ParadoxTable &) = delete;
-    ParadoxTable &operator=(const ParadoxTable &) = delete;
+    Table();
+    ~Table();
+    Table(const Table &) = delete;
+    Table &operator=(const Table &) = delete;
 
     // The engine's network control directory: kept, not used by a read-only reader.
     static void setNetFileDir(const QString &directory);
@@ -52,10 +55,13 @@ public:
     // unknown field or no current record, ConvertError for a value that is no 32-bit integer.
     qint32 fieldAsInteger(const QString &name) const;
     QString fieldAsString(const QString &name) const;
+    // The field of every record as a 32-bit integer, in table order; the position stays. Raises
+    // as fieldAsInteger does.
+    QList<qint32> integerColumn(const QString &name) const;
 
     // The table's schema and raw values, for tools.
     int fieldCount() const;
-    paradox::FieldDef field(int index) const;
+    FieldDef field(int index) const;
     int codePage() const;
     // The value of field `index` of the current record.
     paradox::Value value(int index) const;
@@ -64,3 +70,5 @@ private:
     struct Data;
     std::unique_ptr<Data> d;
 };
+
+}

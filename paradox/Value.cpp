@@ -1,10 +1,11 @@
-#include "platform/ParadoxValue.h"
+#include "paradox/Value.h"
 
 #include "platform/Conversions.h"
-#include "platform/ParadoxBytes.h"
-#include "platform/ParadoxMemo.h"
-#include "platform/ParadoxTable.h"
-#include "platform/TextCodec.h"
+#include "paradox/Bytes.h"
+#include "paradox/FileFormat.h"
+#include "paradox/Memo.h"
+#include "paradox/Table.h"
+#include "paradox/TextCodec.h"
 
 #include <QDate>
 #include <QDir>
@@ -13,7 +14,6 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
-#include <optional>
 
 using namespace paradox::bytes;
 
@@ -21,7 +21,7 @@ namespace paradox {
 
 namespace {
 
-constexpr int kBlobLeaderSize = 10;
+constexpr int kBcdDigits = 32;
 constexpr qint64 kMsPerDay = 86'400'000;
 // Julian day of the day before 1 January of year 1, so that day 1 is that date.
 constexpr qint64 kJulianDayZero = 1'721'425;
@@ -38,9 +38,9 @@ bool IsTextBlob(FieldType type)
 }
 
 Value DecodeBlob(const char *bytes, const FieldDef &field, const TextCodec &codec,
-                 const ParadoxMemo &memo)
+                 const Memo &memo)
 {
-    const int inRecord = field.size - kBlobLeaderSize;
+    const int inRecord = field.size - format::BlobLeaderSize;
     const quint32 blockAndIndex = readLE32(bytes + inRecord);
     const quint32 length = readLE32(bytes + inRecord + 4);
     if (length == 0)
@@ -53,36 +53,30 @@ Value DecodeBlob(const char *bytes, const FieldDef &field, const TextCodec &code
     return TextUpToZero(data.constData(), static_cast<int>(data.size()), codec);
 }
 
-// Packed decimal: the first byte's top bit is the sign (set = positive, else every digit is
-// inverted), its low six bits the count of decimal places; 32 digits follow, two per byte.
-std::optional<QString> DecodeBcd(const char *bytes)
+// Packed decimal, high nibble first; a negative value stores each digit as 15 - digit. The
+// writer leaves non-decimal junk past the digits a double carries: the digits end there.
+Value DecodeBcd(const char *bytes, int decimals)
 {
     const auto *u = reinterpret_cast<const quint8 *>(bytes);
+    if ((u[0] & 0x40) == 0)
+        return {};
     const bool positive = (u[0] & 0x80) != 0;
-    const int places = u[0] & 0x3F;
-    if (places > 32)
-        return std::nullopt;
-    QString digits;
-    for (int i = 0; i < 32; ++i) {
+    char text[kBcdDigits + 3] = {'-', '0'};
+    int length = 2;
+    bool ended = false;
+    for (int i = 0; i < kBcdDigits; ++i) {
         int digit = (u[1 + i / 2] >> (i % 2 == 0 ? 4 : 0)) & 0x0F;
         if (!positive)
             digit = 0x0F - digit;
-        if (digit > 9)
-            return std::nullopt;
-        digits.append(QLatin1Char(static_cast<char>('0' + digit)));
+        ended = ended || digit > 9;
+        if (i == kBcdDigits - decimals)
+            text[length++] = '.';
+        text[length++] = static_cast<char>('0' + (ended ? 0 : digit));
     }
-    QString whole = digits.left(32 - places);
-    while (whole.size() > 1 && whole.startsWith(QLatin1Char('0')))
-        whole.remove(0, 1);
-    if (whole.isEmpty())
-        whole = QStringLiteral("0");
-    QString fraction = digits.right(places);
-    while (fraction.endsWith(QLatin1Char('0')))
-        fraction.chop(1);
-    QString text = fraction.isEmpty() ? whole : whole + QLatin1Char('.') + fraction;
-    if (!positive && text != QLatin1String("0"))
-        text.prepend(QLatin1Char('-'));
-    return text;
+    const char *start = positive ? text + 1 : text;
+    double number = 0;
+    std::from_chars(start, text + length, number);
+    return number == 0 ? 0.0 : number;
 }
 
 bool IsIntegerType(FieldType type)
@@ -109,36 +103,10 @@ qint32 RoundToInteger(double number, const QString &fieldName)
     return static_cast<qint32>(rounded);
 }
 
-// A decimal text such as a BCD value, rounded half to even without going through binary.
-qint32 DecimalTextToInteger(const QString &text, const QString &fieldName)
-{
-    const qsizetype point = text.indexOf(QLatin1Char('.'));
-    if (point < 0) {
-        if (const auto whole = TryStrToInt(text))
-            return *whole;
-        FailInteger(text, fieldName);
-    }
-    const auto whole = TryStrToInt(text.left(point));
-    const QString fraction = text.mid(point + 1);
-    if (!whole || fraction.isEmpty())
-        FailInteger(text, fieldName);
-    const bool negative = text.startsWith(QLatin1Char('-'));
-    const QChar first = fraction[0];
-    const bool beyondHalf = first > QLatin1Char('5')
-        || (first == QLatin1Char('5') && fraction.size() > 1);
-    const bool roundAway = beyondHalf || (first == QLatin1Char('5') && (*whole % 2 != 0));
-    if (!roundAway)
-        return *whole;
-    const qint64 result = qint64(*whole) + (negative ? -1 : 1);
-    if (result < std::numeric_limits<qint32>::min() || result > std::numeric_limits<qint32>::max())
-        FailInteger(text, fieldName);
-    return static_cast<qint32>(result);
-}
-
 }
 
 Value DecodeValue(const char *bytes, const FieldDef &field, const TextCodec &codec,
-                  const ParadoxMemo &memo, const QString &fileName)
+                  const Memo &memo)
 {
     if (isBlank(bytes, field.size))
         return {};
@@ -154,10 +122,7 @@ Value DecodeValue(const char *bytes, const FieldDef &field, const TextCodec &cod
     case FieldType::Logical:
         return static_cast<quint8>(bytes[0]) != 0x80;
     case FieldType::Bcd:
-        if (const auto text = DecodeBcd(bytes))
-            return *text;
-        throw TableError(QStringLiteral("Soubor %1 není čitelná tabulka Paradox: pole %2 má poškozenou hodnotu BCD")
-                             .arg(QDir::toNativeSeparators(fileName), field.name));
+        return DecodeBcd(bytes, field.decimals);
     case FieldType::Bytes:
         return QByteArray(bytes, field.size);
     case FieldType::Memo: case FieldType::Blob: case FieldType::FormattedMemo:
@@ -213,10 +178,8 @@ qint32 ValueToInteger(const Value &value, FieldType type, const QString &fieldNa
             FailInteger(QString::number(integer), fieldName);
         return static_cast<qint32>(integer);
     }
-    if (type == FieldType::Number || type == FieldType::Currency)
+    if (type == FieldType::Number || type == FieldType::Currency || type == FieldType::Bcd)
         return RoundToInteger(std::get<double>(value), fieldName);
-    if (type == FieldType::Bcd)
-        return DecimalTextToInteger(std::get<QString>(value), fieldName);
     const QString text = ValueToText(value, type);
     if (IsTextType(type)) {
         if (const auto integer = TryStrToInt(TrimControl(text)))

@@ -4,6 +4,8 @@
 #include <QString>
 #include <optional>
 
+namespace paradox {
+
 // Converts between UTF-8 program strings and a DOS/Windows code page through iconv.
 class TextCodec
 {
@@ -27,3 +29,5 @@ private:
     void *m_toUtf8;
     void *m_fromUtf8;
 };
+
+}

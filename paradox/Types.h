@@ -31,11 +31,12 @@ struct FieldDef
     QString name;
     FieldType type = FieldType::Alpha;
     int size = 0; // bytes inside a record
+    int decimals = 0; // BCD: digits after the point
 };
 
 // A decoded field value: blank, an integer (Short, Long, AutoInc, Date, Time), a real
-// (Number, Currency, Timestamp), a Boolean (Logical), a text (Alpha, Memo, Formatted memo,
-// BCD as decimal text), or raw bytes (Bytes and binary BLOBs).
+// (Number, Currency, Timestamp, BCD), a Boolean (Logical), a text (Alpha, Memo, Formatted
+// memo), or raw bytes (Bytes and binary BLOBs).
 using Value = std::variant<std::monostate, qint64, double, bool, QString, QByteArray>;
 
 }

@@ -4,9 +4,11 @@
 #include <QString>
 #include <optional>
 
+namespace paradox {
+
 // The BLOB file (.mb) of a table: found beside it in any letter case, read whole when first
 // needed, never written.
-class ParadoxMemo
+class Memo
 {
 public:
     // The memo file of the table at `tablePath`, looked up lazily.
@@ -31,3 +33,5 @@ private:
     mutable QString m_path;
     mutable std::optional<QByteArray> m_bytes;
 };
+
+}

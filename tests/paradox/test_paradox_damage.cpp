@@ -1,8 +1,8 @@
-// Damaged tables, made by cutting and corrupting good ones: each gives a TableError that
+// Damaged tables, made by cutting and corrupting good ones: each gives a paradox::TableError that
 // names the file, never a crash, a hang or a wrong record count.
 #include "common/BankBuilder.h"
 #include "platform/AppError.h"
-#include "platform/ParadoxTable.h"
+#include "paradox/Table.h"
 
 #include <QDir>
 #include <QFile>
@@ -38,7 +38,7 @@ quint16 LE16(const QByteArray &bytes, int offset)
 }
 
 // A damaged table may well hold text where a number was: that is a conversion error.
-void IntegerIfAny(const ParadoxTable &table, const QString &name)
+void IntegerIfAny(const paradox::Table &table, const QString &name)
 {
     try {
         table.fieldAsInteger(name);
@@ -46,11 +46,26 @@ void IntegerIfAny(const ParadoxTable &table, const QString &name)
     }
 }
 
+// Every value of every record as text, in table order.
+QStringList Texts(const QByteArray &db, const QByteArray &mb)
+{
+    paradox::Table table;
+    table.openFromBytes(db, mb, QString::fromUtf8(kName));
+    QStringList texts;
+    table.first();
+    for (int r = 0; r < table.recordCount(); ++r) {
+        for (int i = 0; i < table.fieldCount(); ++i)
+            texts.append(table.fieldAsString(table.field(i).name));
+        table.next();
+    }
+    return texts;
+}
+
 // Opens the bytes and reads every field of every record as text, and those that are no memo
 // as integers too, as the program and `dump` do.
 void ReadEverything(const QByteArray &db, const QByteArray &mb)
 {
-    ParadoxTable table;
+    paradox::Table table;
     table.openFromBytes(db, mb, QString::fromUtf8(kName));
     table.first();
     for (int r = 0; r < table.recordCount(); ++r) {
@@ -69,7 +84,7 @@ QString TableErrorFor(const QByteArray &db, const QByteArray &mb)
 {
     try {
         ReadEverything(db, mb);
-    } catch (const TableError &error) {
+    } catch (const paradox::TableError &error) {
         return error.message();
     }
     return {};
@@ -94,6 +109,12 @@ protected:
     }
 
     int blockStart(int block) const { return m_headerSize + (block - 1) * m_blockSize; }
+    // Where the last record of the last block ends.
+    qsizetype recordsEnd() const
+    {
+        const int last = LE16(m_db, 0x10);
+        return blockStart(last) + 6 + qint16(LE16(m_db, blockStart(last) + 4)) + LE16(m_db, 0);
+    }
 
     void expectUnreadable(const QByteArray &db, const char *what) const
     {
@@ -126,8 +147,27 @@ TEST_F(DamagedTable, TruncatedFile)
 {
     for (const qsizetype length : {qsizetype(0), qsizetype(10), qsizetype(0x57), qsizetype(0x100),
                                    qsizetype(m_headerSize - 1), qsizetype(m_headerSize),
-                                   qsizetype(m_headerSize + 100), m_db.size() - 1})
+                                   qsizetype(m_headerSize + 100), recordsEnd() - 1})
         expectUnreadable(m_db.left(length), qPrintable(QStringLiteral("length %1").arg(length)));
+}
+
+TEST_F(DamagedTable, CutInsideTheLastRecordNamesItsBlock)
+{
+    const int last = LE16(m_db, 0x10);
+    const QString message = TableErrorFor(m_db.left(recordsEnd() - 1), m_mb);
+    EXPECT_TRUE(message.contains(QStringLiteral("bloku %1 ").arg(last))) << qPrintable(message);
+    EXPECT_FALSE(message.contains(QStringLiteral("řetěz"))) << qPrintable(message);
+}
+
+// Paradox leaves tables whose last block is only partly in the file.
+TEST_F(DamagedTable, FileEndingAfterTheLastRecordReadsWhole)
+{
+    ASSERT_LT(recordsEnd(), m_db.size()) << "the last block must have room to cut";
+    const QStringList whole = Texts(m_db, m_mb);
+    EXPECT_EQ(Texts(m_db.left(recordsEnd()), m_mb), whole);
+    EXPECT_EQ(Texts(m_db.left(recordsEnd() + 1), m_mb), whole);
+    // Also when the header counts blocks far beyond the file.
+    EXPECT_EQ(Texts(changed([](QByteArray &b) { PutLE16(b, 0x0C, 60000); }), m_mb), whole);
 }
 
 TEST_F(DamagedTable, CountsThatDisagreeWithTheFile)
@@ -136,7 +176,6 @@ TEST_F(DamagedTable, CountsThatDisagreeWithTheFile)
     expectUnreadable(changed([&](QByteArray &b) { PutLE32(b, 6, records + 1); }), "one record more");
     expectUnreadable(changed([&](QByteArray &b) { PutLE32(b, 6, records - 1); }), "one record less");
     expectUnreadable(changed([](QByteArray &b) { PutLE32(b, 6, 0xFFFFFFFFu); }), "huge record count");
-    expectUnreadable(changed([](QByteArray &b) { PutLE16(b, 0x0C, 60000); }), "blocks beyond the file");
     expectUnreadable(changed([](QByteArray &b) { PutLE16(b, 2, 0xFFFF); }), "header beyond the file");
     expectUnreadable(changed([](QByteArray &b) { PutLE16(b, 2, 0x20); }), "header too short");
     expectUnreadable(changed([](QByteArray &b) { PutLE16(b, 0, LE16(b, 0) + 1); }), "record size");
@@ -161,10 +200,25 @@ TEST_F(DamagedTable, ChainLeavingTheFile)
     expectUnreadable(changed([](QByteArray &b) { PutLE16(b, 0x0E, LE16(b, 0x0C) + 1); }), "first block");
 }
 
-TEST_F(DamagedTable, EncryptedTable)
+TEST_F(DamagedTable, PasswordProtectionIsRecognisedInEveryFileVersion)
 {
-    const QString message = TableErrorFor(changed([](QByteArray &b) { PutLE32(b, 0x25, 0x1234ABCDu); }), m_mb);
-    EXPECT_TRUE(message.contains(QStringLiteral("heslem"))) << qPrintable(message);
+    const auto expectProtected = [&](const QByteArray &db, const char *what) {
+        const QString message = TableErrorFor(db, m_mb);
+        EXPECT_TRUE(message.contains(QStringLiteral("chráněna heslem"))) << what << ": " << qPrintable(message);
+        EXPECT_TRUE(message.contains(QString::fromUtf8(kName))) << what << ": " << qPrintable(message);
+    };
+    // From version 5 on the word is at 0x5C, and 0x25 holds the plain-table mark.
+    expectProtected(changed([](QByteArray &b) { PutLE32(b, 0x5C, 0x0A25E09Au); }), "version 7");
+    expectProtected(changed([](QByteArray &b) { b[0x39] = 9; PutLE32(b, 0x5C, 1); }), "version 4.x");
+    // Before version 5 the word is at 0x25; the protected blocks are never looked at.
+    expectProtected(changed([&](QByteArray &b) {
+        b[0x39] = 4;
+        PutLE32(b, 0x25, 0x1234ABCDu);
+        PutLE16(b, blockStart(1), 999);
+    }), "version 3.5");
+    // Zero is no protection in either place.
+    EXPECT_EQ(TableErrorFor(changed([](QByteArray &b) { PutLE32(b, 0x25, 0); PutLE32(b, 0x5C, 0); }), m_mb),
+              QString());
 }
 
 TEST_F(DamagedTable, UnknownFieldTypeOrSize)
@@ -189,13 +243,13 @@ TEST_F(DamagedTable, MissingFieldName)
 
 TEST_F(DamagedTable, UnknownCodePageLeavesTheTableClosed)
 {
-    ParadoxTable table;
+    paradox::Table table;
     table.openFromBytes(m_db, m_mb, QString::fromUtf8(kName));
     ASSERT_GT(table.recordCount(), 0);
     try {
         table.openFromBytes(changed([](QByteArray &b) { PutLE16(b, 0x6A, 4321); }), m_mb, QString::fromUtf8(kName));
         ADD_FAILURE();
-    } catch (const TableError &error) {
+    } catch (const paradox::TableError &error) {
         EXPECT_TRUE(error.message().contains(QStringLiteral("kódová stránka 4321"))) << qPrintable(error.message());
     }
     EXPECT_FALSE(table.isOpen());
@@ -228,14 +282,14 @@ TEST_F(DamagedTable, DamagedOrMissingMemoFile)
     // A table on disk without its memo file: the error names the missing file.
     const QString path = m_dir.filePath(QStringLiteral("good.db"));
     QFile::remove(m_dir.filePath(QStringLiteral("good.mb")));
-    ParadoxTable table;
+    paradox::Table table;
     table.setTableName(path);
     table.open();
     table.first();
     try {
         table.fieldAsString(QStringLiteral("Dotaz"));
         ADD_FAILURE();
-    } catch (const TableError &error) {
+    } catch (const paradox::TableError &error) {
         EXPECT_TRUE(error.message().contains(QStringLiteral("good.mb"))) << qPrintable(error.message());
     }
 }

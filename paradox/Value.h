@@ -1,16 +1,16 @@
 #pragma once
 
-#include "platform/ParadoxTypes.h"
-
-class ParadoxMemo;
-class TextCodec;
+#include "paradox/Types.h"
 
 namespace paradox {
 
+class Memo;
+class TextCodec;
+
 // The value of a field whose bytes start at `bytes`; BLOB values longer than the record's part
-// are read from `memo`. Raises TableError naming `fileName` for a damaged value.
+// are read from `memo`. Raises TableError for a damaged value.
 Value DecodeValue(const char *bytes, const FieldDef &field, const TextCodec &codec,
-                  const ParadoxMemo &memo, const QString &fileName);
+                  const Memo &memo);
 
 // The value as text: numbers in plain decimal (reals as the shortest text that reads back to
 // the same number), Logical as true/false, dates and times in ISO 8601, bytes in hex.

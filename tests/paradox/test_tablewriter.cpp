@@ -1,7 +1,7 @@
-// Tables written by TableWriter, read back with ParadoxTable and checked against the format.
+// Tables written by paradox::TableWriter, read back with paradox::Table and checked against the format.
 #include "platform/AppError.h"
-#include "platform/ParadoxTable.h"
-#include "platform/TableWriter.h"
+#include "paradox/Table.h"
+#include "paradox/TableWriter.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,7 +29,7 @@ class TableWriterTest : public ::testing::Test
 protected:
     QString path(const QString &name = QStringLiteral("t.db")) const { return m_dir.filePath(name); }
 
-    void openWritten(const TableWriter &writer)
+    void openWritten(const paradox::TableWriter &writer)
     {
         writer.write(path());
         m_table.setTableName(path());
@@ -46,12 +46,12 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    ParadoxTable m_table;
+    paradox::Table m_table;
 };
 
 TEST_F(TableWriterTest, EveryWritableTypeReadsBack)
 {
-    TableWriter writer(allTypes());
+    paradox::TableWriter writer(allTypes());
     writer.addRecord({QStringLiteral("Šťastná"), qint64(-32767), qint64(2147483647), 19.68503937007874,
                       QStringLiteral("Krátká")});
     writer.addRecord({QStringLiteral("Nula"), qint64(0), qint64(-2147483647), -0.5, QString(1000, QChar(0x17E))});
@@ -76,7 +76,7 @@ TEST_F(TableWriterTest, EveryWritableTypeReadsBack)
 
 TEST_F(TableWriterTest, BlankValuesStayBlank)
 {
-    TableWriter writer(allTypes());
+    paradox::TableWriter writer(allTypes());
     writer.addRecord({Value(), Value(), Value(), Value(), QString()});
     openWritten(writer);
     m_table.first();
@@ -86,7 +86,7 @@ TEST_F(TableWriterTest, BlankValuesStayBlank)
 
 TEST_F(TableWriterTest, FileFollowsTheFormatsLayout)
 {
-    TableWriter writer(allTypes(), 852);
+    paradox::TableWriter writer(allTypes(), 852);
     for (int i = 0; i < 500; ++i)
         writer.addRecord({QStringLiteral("r%1").arg(i), qint64(i), qint64(i), double(i), QString()});
     writer.write(path());
@@ -114,7 +114,7 @@ TEST_F(TableWriterTest, FileFollowsTheFormatsLayout)
 
 TEST_F(TableWriterTest, ManyRecordsKeepTheirOrderAcrossBlocks)
 {
-    TableWriter writer({{QStringLiteral("N"), FieldType::Long, 4}, {QStringLiteral("T"), FieldType::Alpha, 100}});
+    paradox::TableWriter writer({{QStringLiteral("N"), FieldType::Long, 4}, {QStringLiteral("T"), FieldType::Alpha, 100}});
     for (int i = 0; i < 3000; ++i)
         writer.addRecord({qint64(i * 7), QStringLiteral("text %1").arg(i)});
     openWritten(writer);
@@ -132,7 +132,7 @@ TEST_F(TableWriterTest, ManyRecordsKeepTheirOrderAcrossBlocks)
 TEST_F(TableWriterTest, LongMemoGoesToTheMemoFileShortStaysInTheRecord)
 {
     const QList<FieldDef> fields{{QStringLiteral("M"), FieldType::Memo, 30}};
-    TableWriter inRecord(fields);
+    paradox::TableWriter inRecord(fields);
     inRecord.addRecord({QString(20, QLatin1Char('x'))});
     inRecord.write(path());
     QFile::remove(path(QStringLiteral("t.mb")));
@@ -141,7 +141,7 @@ TEST_F(TableWriterTest, LongMemoGoesToTheMemoFileShortStaysInTheRecord)
     m_table.first();
     EXPECT_EQ(m_table.fieldAsString(QStringLiteral("M")), QString(20, QLatin1Char('x'))) << "needs no .mb";
 
-    TableWriter withMemo(fields);
+    paradox::TableWriter withMemo(fields);
     const QString longText = QString(9000, QLatin1Char('y')) + QStringLiteral("konec");
     withMemo.addRecord({longText});
     withMemo.addRecord({QString(21, QLatin1Char('z'))});
@@ -155,7 +155,7 @@ TEST_F(TableWriterTest, LongMemoGoesToTheMemoFileShortStaysInTheRecord)
 
 TEST_F(TableWriterTest, ValuesTheFieldCannotHoldAreRefusedAndLeaveNoTrace)
 {
-    TableWriter writer(allTypes());
+    paradox::TableWriter writer(allTypes());
     const QList<QList<Value>> bad = {
         {QString(21, QLatin1Char('a')), Value(), Value(), Value(), Value()},
         {QStringLiteral("Жук"), Value(), Value(), Value(), Value()},
@@ -170,7 +170,7 @@ TEST_F(TableWriterTest, ValuesTheFieldCannotHoldAreRefusedAndLeaveNoTrace)
         {Value(), Value()},
     };
     for (const auto &values : bad)
-        EXPECT_THROW(writer.addRecord(values), TableError);
+        EXPECT_THROW(writer.addRecord(values), paradox::TableError);
     EXPECT_EQ(writer.recordCount(), 0);
     writer.addRecord({QStringLiteral("ok"), qint64(1), qint64(2), 3.0, QString(100, QLatin1Char('k'))});
     openWritten(writer);
@@ -181,8 +181,8 @@ TEST_F(TableWriterTest, ValuesTheFieldCannotHoldAreRefusedAndLeaveNoTrace)
 
 TEST_F(TableWriterTest, RefusedRecordTakesItsMemoValuesBackOut)
 {
-    TableWriter writer({{QStringLiteral("M"), FieldType::Memo, 20}, {QStringLiteral("S"), FieldType::Short, 2}});
-    EXPECT_THROW(writer.addRecord({QString(3000, QLatin1Char('a')), qint64(99999)}), TableError);
+    paradox::TableWriter writer({{QStringLiteral("M"), FieldType::Memo, 20}, {QStringLiteral("S"), FieldType::Short, 2}});
+    EXPECT_THROW(writer.addRecord({QString(3000, QLatin1Char('a')), qint64(99999)}), paradox::TableError);
     writer.addRecord({QString(3000, QLatin1Char('b')), qint64(1)});
     openWritten(writer);
     EXPECT_EQ(QFileInfo(path(QStringLiteral("t.mb"))).size(), 2 * 4096);
@@ -192,31 +192,31 @@ TEST_F(TableWriterTest, RefusedRecordTakesItsMemoValuesBackOut)
 
 TEST_F(TableWriterTest, FieldsTheWriterCannotMakeAreRefused)
 {
-    EXPECT_THROW(TableWriter(QList<FieldDef>{}), TableError);
-    EXPECT_THROW(TableWriter({{QStringLiteral("D"), FieldType::Date, 4}}), TableError);
-    EXPECT_THROW(TableWriter({{QStringLiteral("A"), FieldType::Alpha, 0}}), TableError);
-    EXPECT_THROW(TableWriter({{QStringLiteral("S"), FieldType::Short, 4}}), TableError);
-    EXPECT_THROW(TableWriter({{QString(), FieldType::Long, 4}}), TableError);
-    EXPECT_THROW(TableWriter({{QStringLiteral("Поле"), FieldType::Long, 4}}), TableError);
-    EXPECT_THROW(TableWriter({{QStringLiteral("X"), FieldType::Long, 4}}, 4321), TableError);
-    EXPECT_NO_THROW(TableWriter({{QStringLiteral("Поле"), FieldType::Long, 4}}, 1251));
+    EXPECT_THROW(paradox::TableWriter(QList<FieldDef>{}), paradox::TableError);
+    EXPECT_THROW(paradox::TableWriter({{QStringLiteral("D"), FieldType::Date, 4}}), paradox::TableError);
+    EXPECT_THROW(paradox::TableWriter({{QStringLiteral("A"), FieldType::Alpha, 0}}), paradox::TableError);
+    EXPECT_THROW(paradox::TableWriter({{QStringLiteral("S"), FieldType::Short, 4}}), paradox::TableError);
+    EXPECT_THROW(paradox::TableWriter({{QString(), FieldType::Long, 4}}), paradox::TableError);
+    EXPECT_THROW(paradox::TableWriter({{QStringLiteral("Поле"), FieldType::Long, 4}}), paradox::TableError);
+    EXPECT_THROW(paradox::TableWriter({{QStringLiteral("X"), FieldType::Long, 4}}, 4321), paradox::TableError);
+    EXPECT_NO_THROW(paradox::TableWriter({{QStringLiteral("Поле"), FieldType::Long, 4}}, 1251));
 }
 
 TEST_F(TableWriterTest, FailedWriteLeavesTheOldFileWhole)
 {
-    TableWriter first({{QStringLiteral("N"), FieldType::Long, 4}});
+    paradox::TableWriter first({{QStringLiteral("N"), FieldType::Long, 4}});
     first.addRecord({qint64(1)});
     first.write(path());
     const QByteArray before = ReadFile(path());
-    TableWriter second({{QStringLiteral("N"), FieldType::Long, 4}});
+    paradox::TableWriter second({{QStringLiteral("N"), FieldType::Long, 4}});
     second.addRecord({qint64(2)});
-    EXPECT_THROW(second.write(m_dir.filePath(QStringLiteral("chybí/t.db"))), TableError);
+    EXPECT_THROW(second.write(m_dir.filePath(QStringLiteral("chybí/t.db"))), paradox::TableError);
     EXPECT_EQ(ReadFile(path()), before);
 }
 
 TEST_F(TableWriterTest, EmptyTableHasFieldsAndNoRecords)
 {
-    TableWriter writer(allTypes());
+    paradox::TableWriter writer(allTypes());
     openWritten(writer);
     EXPECT_EQ(m_table.recordCount(), 0);
     EXPECT_EQ(m_table.fieldCount(), 5);

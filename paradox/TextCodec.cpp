@@ -1,9 +1,11 @@
-#include "platform/TextCodec.h"
+#include "paradox/TextCodec.h"
 
 #include <cerrno>
 #include <cstring>
 #include <iconv.h>
 #include <string>
+
+namespace paradox {
 
 namespace {
 
@@ -94,4 +96,6 @@ std::optional<QByteArray> TextCodec::encode(const QString &text) const
         return std::nullopt;
     output.truncate(output.size() - static_cast<qsizetype>(outLeft));
     return output;
+}
+
 }

@@ -1,24 +1,19 @@
-#include "platform/ParadoxLayout.h"
+#include "paradox/Layout.h"
 
-#include "platform/ParadoxBytes.h"
-#include "platform/ParadoxTable.h"
-#include "platform/TextCodec.h"
+#include "paradox/Bytes.h"
+#include "paradox/FileFormat.h"
+#include "paradox/Table.h"
+#include "paradox/TextCodec.h"
 
 #include <QDir>
+#include <algorithm>
 
-using namespace paradox;
+namespace paradox {
+
 using namespace paradox::bytes;
+using namespace paradox::format;
 
 namespace {
-
-constexpr int kFixedHeaderSize = 0x58;
-constexpr int kExtendedFieldList = 0x78;
-constexpr int kCodePageOffset = 0x6A;
-constexpr int kBlockHeaderSize = 6;
-constexpr int kNewTableNameSize = 261;
-constexpr int kOldTableNameSize = 79;
-// Tables written by the engine carry this word where an encrypted table has its key.
-constexpr quint32 kPlainTableMark = 0xFF00FF00u;
 
 [[noreturn]] void Fail(const QString &fileName, const QString &reason)
 {
@@ -48,7 +43,7 @@ public:
     {
     }
 
-    ParadoxLayout parse()
+    Layout parse()
     {
         readFixedHeader();
         readFields();
@@ -63,50 +58,56 @@ private:
 
     void readFixedHeader()
     {
-        if (m_db.size() < kFixedHeaderSize)
+        if (m_db.size() < FixedHeaderEnd)
             fail(QStringLiteral("soubor je kratší než hlavička tabulky"));
-        const int fileType = static_cast<quint8>(m_db[4]);
+        const int fileType = static_cast<quint8>(m_db[FileType]);
         if (fileType != 0 && fileType != 2)
             fail(QStringLiteral("není to datový soubor tabulky (typ souboru %1)").arg(fileType));
-        m_layout.recordSize = readLE16(at(0));
-        m_headerSize = readLE16(at(2));
-        const int blockKiB = static_cast<quint8>(m_db[5]);
+        m_version = static_cast<quint8>(m_db[FileVersion]);
+        if (m_version < 3 || m_version > kVersion7)
+            fail(QStringLiteral("neznámá verze souboru (%1)").arg(m_version));
+        m_extended = m_version >= kFirstExtendedVersion;
+        refuseProtected();
+        m_layout.recordSize = readLE16(at(RecordSize));
+        m_headerSize = readLE16(at(HeaderSize));
+        const int blockKiB = static_cast<quint8>(m_db[BlockSizeKiB]);
         if (blockKiB != 1 && blockKiB != 2 && blockKiB != 3 && blockKiB != 4 && blockKiB != 8
             && blockKiB != 16 && blockKiB != 32)
             fail(QStringLiteral("neplatná velikost bloku (%1 KiB)").arg(blockKiB));
         m_blockSize = blockKiB * 1024;
-        m_recordCount = readLE32(at(6));
-        m_blocksInFile = readLE16(at(0x0C));
-        m_firstBlock = readLE16(at(0x0E));
-        m_fieldCount = readLE16(at(0x21));
-        const quint32 key = readLE32(at(0x25));
-        if (key != 0 && key != kPlainTableMark)
-            fail(QStringLiteral("tabulka je chráněna heslem (zašifrovaná)"));
-        m_version = static_cast<quint8>(m_db[0x39]);
-        if (m_version < 3 || m_version > 12)
-            fail(QStringLiteral("neznámá verze souboru (%1)").arg(m_version));
-        if (m_headerSize < kFixedHeaderSize || m_headerSize > m_db.size())
+        m_recordCount = readLE32(at(RecordCount));
+        m_blocksInFile = readLE16(at(BlocksInFile));
+        m_firstBlock = readLE16(at(FirstBlock));
+        m_fieldCount = readLE16(at(FieldCount));
+        if (m_headerSize < FixedHeaderEnd || m_headerSize > m_db.size())
             fail(QStringLiteral("velikost hlavičky (%1 B) nesouhlasí s délkou souboru").arg(m_headerSize));
-        const qint64 expectedLength = m_headerSize + qint64(m_blocksInFile) * m_blockSize;
-        if (m_db.size() < expectedLength)
-            fail(QStringLiteral("soubor je zkrácený (má %1 B, hlavička udává %2 B)")
-                     .arg(m_db.size()).arg(expectedLength));
         if (m_fieldCount <= 0)
             fail(QStringLiteral("tabulka nemá žádná pole"));
-        if (m_layout.recordSize <= 0 || m_layout.recordSize + kBlockHeaderSize > m_blockSize)
+        if (m_layout.recordSize <= 0 || m_layout.recordSize + BlockHeaderSize > m_blockSize)
             fail(QStringLiteral("neplatná velikost záznamu (%1 B)").arg(m_layout.recordSize));
-        m_extended = m_version >= 5;
+    }
+
+    // A protected table's blocks are scrambled: refuse it before anything reads them.
+    void refuseProtected() const
+    {
+        const int offset = m_extended ? NewProtection : OldProtection;
+        if (m_db.size() < offset + 4)
+            fail(QStringLiteral("soubor je kratší než hlavička tabulky"));
+        const quint32 word = readLE32(at(offset));
+        if (word != 0 && (m_extended || word != kPlainTableMark))
+            throw TableError(QStringLiteral("Tabulka %1 je chráněna heslem; program chráněné tabulky nečte.")
+                                 .arg(QDir::toNativeSeparators(m_fileName)));
     }
 
     void readFields()
     {
-        m_position = m_extended ? kExtendedFieldList : kFixedHeaderSize;
+        m_position = m_extended ? ExtendedFieldList : FixedHeaderEnd;
         require(0, QStringLiteral("hlavička je kratší než její pevná část"));
         if (m_extended) {
-            const int codePage = readLE16(at(kCodePageOffset));
+            const int codePage = readLE16(at(CodePage));
             m_layout.codePage = codePage == 0 ? 437 : codePage;
         }
-        require(2 * m_fieldCount, QStringLiteral("seznam polí přesahuje hlavičku"));
+        require(kFieldEntrySize * m_fieldCount, QStringLiteral("seznam polí přesahuje hlavičku"));
         int offset = 0;
         for (int i = 0; i < m_fieldCount; ++i) {
             const quint8 type = static_cast<quint8>(m_db[m_position + 2 * i]);
@@ -117,7 +118,9 @@ private:
             FieldDef field;
             field.type = static_cast<FieldType>(type);
             // The size byte of a BCD field holds its decimal places.
-            field.size = field.type == FieldType::Bcd ? 17 : size;
+            field.size = field.type == FieldType::Bcd ? kBcdSize : size;
+            if (field.type == FieldType::Bcd)
+                field.decimals = std::min(size, kMaxBcdPlaces);
             if (!IsValidFieldSize(field.type, field.size))
                 fail(QStringLiteral("pole č. %1 má neplatnou velikost %2 B").arg(i + 1).arg(size));
             m_layout.fields.append(field);
@@ -127,13 +130,13 @@ private:
         if (offset != m_layout.recordSize)
             fail(QStringLiteral("součet velikostí polí (%1 B) nesouhlasí s velikostí záznamu (%2 B)")
                      .arg(offset).arg(m_layout.recordSize));
-        m_position += 2 * m_fieldCount;
+        m_position += kFieldEntrySize * m_fieldCount;
     }
 
     void readFieldNames()
     {
-        const int pointers = 4 + 4 * m_fieldCount;
-        const int tableName = m_version >= 12 ? kNewTableNameSize : kOldTableNameSize;
+        const int pointers = kPointerSize * (1 + m_fieldCount);
+        const int tableName = m_version >= kVersion7 ? kTableNameSize : kOldTableNameSize;
         require(pointers + tableName, QStringLiteral("jméno tabulky přesahuje hlavičku"));
         m_position += pointers + tableName;
         const TextCodec codec(m_layout.codePage);
@@ -150,23 +153,15 @@ private:
 
     void indexRecords()
     {
-        const QList<int> chain = blockChain();
-        qint64 total = 0;
-        QList<int> counts;
-        counts.reserve(chain.size());
-        for (const int block : chain) {
-            counts.append(recordsInBlock(block));
-            total += counts.last();
+        for (const int block : blockChain()) {
+            const int count = recordsInBlock(block);
+            if (count > 0)
+                m_layout.blocks.push_back({blockStart(block) + BlockHeaderSize, m_layout.recordCount, count});
+            m_layout.recordCount += count;
         }
-        if (total != m_recordCount)
+        if (m_layout.recordCount != m_recordCount)
             fail(QStringLiteral("počet záznamů v hlavičce (%1) nesouhlasí s datovými bloky (%2)")
-                     .arg(m_recordCount).arg(total));
-        m_layout.recordOffsets.reserve(static_cast<size_t>(total));
-        for (qsizetype i = 0; i < chain.size(); ++i) {
-            const qint64 start = blockStart(chain[i]) + kBlockHeaderSize;
-            for (int r = 0; r < counts[i]; ++r)
-                m_layout.recordOffsets.push_back(static_cast<qint32>(start + qint64(r) * m_layout.recordSize));
-        }
+                     .arg(m_recordCount).arg(m_layout.recordCount));
     }
 
     QList<int> blockChain() const
@@ -177,23 +172,28 @@ private:
             if (block > m_blocksInFile)
                 fail(QStringLiteral("řetěz datových bloků vede mimo soubor (blok %1 z %2)")
                          .arg(block).arg(m_blocksInFile));
+            if (blockStart(block) + BlockHeaderSize > m_db.size())
+                fail(QStringLiteral("blok %1 leží za koncem souboru").arg(block));
             if (visited[static_cast<size_t>(block)])
                 fail(QStringLiteral("řetěz datových bloků se zacyklil (blok %1)").arg(block));
             visited[static_cast<size_t>(block)] = true;
             chain.append(block);
-            block = readLE16(at(blockStart(block)));
+            block = readLE16(at(blockStart(block) + NextBlock));
         }
         return chain;
     }
 
     int recordsInBlock(int block) const
     {
-        const auto used = static_cast<qint16>(readLE16(at(blockStart(block) + 4)));
+        const auto used = static_cast<qint16>(readLE16(at(blockStart(block) + LastRecordOffset)));
         if (used < 0)
             return 0;
         if (used % m_layout.recordSize != 0
-            || used + m_layout.recordSize + kBlockHeaderSize > m_blockSize)
+            || used + m_layout.recordSize + BlockHeaderSize > m_blockSize)
             fail(QStringLiteral("blok %1 udává neplatnou délku dat (%2 B)").arg(block).arg(used));
+        // The file may end inside its last block; the records it counts must not.
+        if (blockStart(block) + BlockHeaderSize + used + m_layout.recordSize > m_db.size())
+            fail(QStringLiteral("záznamy bloku %1 přesahují konec souboru").arg(block));
         return used / m_layout.recordSize + 1;
     }
 
@@ -207,7 +207,7 @@ private:
 
     const QByteArray &m_db;
     const QString &m_fileName;
-    ParadoxLayout m_layout;
+    Layout m_layout;
     int m_headerSize = 0;
     int m_blockSize = 0;
     quint32 m_recordCount = 0;
@@ -221,12 +221,17 @@ private:
 
 }
 
-ParadoxLayout ParadoxLayout::parse(const QByteArray &db, const QString &fileName)
+Layout Layout::parse(const QByteArray &db, const QString &fileName)
 {
     return LayoutParser(db, fileName).parse();
 }
 
-namespace paradox {
+std::size_t Layout::blockOf(qint64 record) const
+{
+    const auto after = std::upper_bound(blocks.cbegin(), blocks.cend(), record,
+                                        [](qint64 r, const BlockRecords &block) { return r < block.firstRecord; });
+    return static_cast<std::size_t>(after - blocks.cbegin()) - 1;
+}
 
 bool IsValidFieldSize(FieldType type, int size)
 {
@@ -242,7 +247,7 @@ bool IsValidFieldSize(FieldType type, int size)
     case FieldType::Number: case FieldType::Currency: case FieldType::Timestamp:
         return size == 8;
     case FieldType::Bcd:
-        return size == 17;
+        return size == format::kBcdSize;
     case FieldType::Memo: case FieldType::Blob: case FieldType::FormattedMemo:
     case FieldType::Ole: case FieldType::Graphic:
         // A BLOB field may keep nothing of its value in the record but its 10-byte leader.

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "platform/ParadoxTypes.h"
+#include "paradox/Types.h"
 
 #include <QList>
 #include <QString>
 #include <memory>
+
+namespace paradox {
 
 class TextCodec;
 
@@ -14,7 +16,7 @@ class TableWriter
 {
 public:
     // Raises TableError for a field the writer cannot make or a code page iconv lacks.
-    explicit TableWriter(QList<paradox::FieldDef> fields, int codePage = 1250);
+    explicit TableWriter(QList<FieldDef> fields, int codePage = 1250);
     ~TableWriter();
     TableWriter(const TableWriter &) = delete;
     TableWriter &operator=(const TableWriter &) = delete;
@@ -30,17 +32,19 @@ public:
     void write(const QString &dbPath) const;
 
 private:
-    QByteArray encodeField(const paradox::FieldDef &field, const paradox::Value &value,
+    QByteArray encodeField(const FieldDef &field, const paradox::Value &value,
                            QByteArray &memo) const;
-    QByteArray encodeText(const paradox::FieldDef &field, const paradox::Value &value) const;
+    QByteArray encodeText(const FieldDef &field, const paradox::Value &value) const;
     QByteArray header(const QString &tableName) const;
     QByteArray dataBlocks() const;
     bool hasMemoFields() const;
 
-    QList<paradox::FieldDef> m_fields;
+    QList<FieldDef> m_fields;
     std::unique_ptr<TextCodec> m_codec;
     int m_recordSize = 0;
     int m_blockSize = 0;
     QList<QByteArray> m_records;
     QByteArray m_memo; // the whole .mb, header chunk first
 };
+
+}

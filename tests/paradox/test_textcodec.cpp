@@ -1,5 +1,5 @@
 // Code page conversion: bytes from the published code page charts.
-#include "platform/TextCodec.h"
+#include "paradox/TextCodec.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ class CodePages : public ::testing::TestWithParam<CodePageSample>
 TEST_P(CodePages, DecodeAndEncodeMatchTheChart)
 {
     const CodePageSample sample = GetParam();
-    const TextCodec codec(sample.codePage);
+    const paradox::TextCodec codec(sample.codePage);
     ASSERT_TRUE(codec.isValid());
     const QByteArray bytes = QByteArray::fromHex(sample.bytesHex);
     const QString text = QString::fromUtf8(sample.text);
@@ -39,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(TextCodec, CodePages, ::testing::Values(
 TEST(TextCodec, AsciiPassesThroughEveryCodePage)
 {
     for (const int codePage : {437, 850, 852, 866, 1250, 1251, 1252}) {
-        const TextCodec codec(codePage);
+        const paradox::TextCodec codec(codePage);
         EXPECT_EQ(codec.decode("Cis 12, A-z", 11), QStringLiteral("Cis 12, A-z"));
         EXPECT_EQ(codec.encode(QStringLiteral("Dotaz")), QByteArray("Dotaz"));
     }
@@ -47,21 +47,21 @@ TEST(TextCodec, AsciiPassesThroughEveryCodePage)
 
 TEST(TextCodec, CharactersTheCodePageLacksCannotBeEncoded)
 {
-    EXPECT_FALSE(TextCodec(1250).encode(QStringLiteral("Жук")).has_value());
-    EXPECT_FALSE(TextCodec(866).encode(QStringLiteral("ř")).has_value());
-    EXPECT_FALSE(TextCodec(1252).encode(QStringLiteral("ok 😀")).has_value());
+    EXPECT_FALSE(paradox::TextCodec(1250).encode(QStringLiteral("Жук")).has_value());
+    EXPECT_FALSE(paradox::TextCodec(866).encode(QStringLiteral("ř")).has_value());
+    EXPECT_FALSE(paradox::TextCodec(1252).encode(QStringLiteral("ok 😀")).has_value());
 }
 
 TEST(TextCodec, UndefinedBytesBecomeReplacementCharacters)
 {
     // 0x81 has no character in code page 1250.
     const QByteArray bytes = QByteArray::fromHex("41814243");
-    EXPECT_EQ(TextCodec(1250).decode(bytes.constData(), bytes.size()), QStringLiteral("A\uFFFDBC"));
+    EXPECT_EQ(paradox::TextCodec(1250).decode(bytes.constData(), bytes.size()), QStringLiteral("A\uFFFDBC"));
 }
 
 TEST(TextCodec, UnknownCodePageIsInvalid)
 {
-    EXPECT_FALSE(TextCodec(4321).isValid());
+    EXPECT_FALSE(paradox::TextCodec(4321).isValid());
 }
 
 }

@@ -1,12 +1,13 @@
-#include "platform/TableWriter.h"
+#include "paradox/TableWriter.h"
 
 #include "platform/Conversions.h"
-#include "platform/ParadoxBytes.h"
-#include "platform/ParadoxLayout.h"
-#include "platform/ParadoxMemo.h"
-#include "platform/ParadoxTable.h"
-#include "platform/ParadoxValue.h"
-#include "platform/TextCodec.h"
+#include "paradox/Bytes.h"
+#include "paradox/FileFormat.h"
+#include "paradox/Layout.h"
+#include "paradox/Memo.h"
+#include "paradox/Table.h"
+#include "paradox/Value.h"
+#include "paradox/TextCodec.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,21 +15,16 @@
 #include <cmath>
 #include <limits>
 
-using namespace paradox;
+namespace paradox {
+
 using namespace paradox::bytes;
+using namespace paradox::format;
 
 namespace {
 
 constexpr int kHeaderUnit = 0x800;
-constexpr int kFieldList = 0x78;
-constexpr int kTableNameSize = 261;
-constexpr int kBlockHeaderSize = 6;
-constexpr int kBlobLeaderSize = 10;
-constexpr int kMemoChunk = 4096;
-constexpr int kMemoBlockHeader = 9;
 constexpr int kMaxFieldNameLength = 25;
 constexpr int kMaxBlocks = 65535;
-constexpr quint8 kVersion7 = 12;
 constexpr char kSortOrder[] = "ascii";
 
 // The header chunk of a memo file as the engine writes it for a new table.
@@ -102,7 +98,7 @@ bool IsBlankValue(const Value &value)
 int BlockSizeFor(int recordSize)
 {
     for (const int kib : {4, 8, 16, 32}) {
-        if (recordSize + kBlockHeaderSize <= kib * 1024)
+        if (recordSize + BlockHeaderSize <= kib * 1024)
             return kib * 1024;
     }
     Fail(QStringLiteral("Záznam tabulky by byl příliš dlouhý (%1 B).").arg(recordSize));
@@ -142,7 +138,7 @@ TableWriter::TableWriter(QList<FieldDef> fields, int codePage)
             || field.name.contains(QChar(0)) || !m_codec->encode(field.name))
             Fail(QStringLiteral("Jméno pole „%1“ nelze zapsat.").arg(field.name));
         if (!IsWritableType(field.type) || !IsValidFieldSize(field.type, field.size)
-            || (field.type == FieldType::Memo && field.size <= kBlobLeaderSize))
+            || (field.type == FieldType::Memo && field.size <= BlobLeaderSize))
             Fail(QStringLiteral("Pole %1 nelze zapsat: nepodporovaný typ nebo velikost %2 B.")
                      .arg(field.name).arg(field.size));
         m_recordSize += field.size;
@@ -158,7 +154,7 @@ void TableWriter::addRecord(const QList<Value> &values)
 {
     if (values.size() != m_fields.size())
         Fail(QStringLiteral("Záznam má %1 hodnot, tabulka má %2 polí.").arg(values.size()).arg(m_fields.size()));
-    const int perBlock = (m_blockSize - kBlockHeaderSize) / m_recordSize;
+    const int perBlock = (m_blockSize - BlockHeaderSize) / m_recordSize;
     if (m_records.size() >= qint64(kMaxBlocks) * perBlock)
         Fail(QStringLiteral("Tabulka nepojme další záznam."));
     const qsizetype memoSize = m_memo.size();
@@ -226,25 +222,25 @@ QByteArray TableWriter::encodeField(const FieldDef &field, const Value &value, Q
     }
     case FieldType::Memo: {
         const QByteArray text = encodeText(field, value);
-        const int inRecord = field.size - kBlobLeaderSize;
+        const int inRecord = field.size - BlobLeaderSize;
         std::memcpy(bytes.data(), text.constData(), static_cast<size_t>(std::min<qsizetype>(inRecord, text.size())));
         quint32 blockAndIndex = 0;
         if (text.size() > inRecord) {
-            const qint64 chunks = (kMemoBlockHeader + text.size() + kMemoChunk - 1) / kMemoChunk;
+            const qint64 chunks = (OwnBlockHeader + text.size() + kMemoChunk - 1) / kMemoChunk;
             if (chunks > 0xFFFF || memo.size() + chunks * kMemoChunk > 0xFFFFFF00ll)
                 Fail(QStringLiteral("Text pole %1 je příliš dlouhý.").arg(field.name));
             blockAndIndex = static_cast<quint32>(memo.size()) | 0xFFu;
             QByteArray block(chunks * kMemoChunk, '\0');
-            block[0] = 2;
-            writeLE16(block.data() + 1, static_cast<quint16>(chunks));
-            writeLE32(block.data() + 3, static_cast<quint32>(text.size()));
-            writeLE16(block.data() + 7, 1);
-            std::memcpy(block.data() + kMemoBlockHeader, text.constData(), static_cast<size_t>(text.size()));
+            block[MemoBlockType] = static_cast<char>(kOwnBlock);
+            writeLE16(block.data() + MemoChunkCount, static_cast<quint16>(chunks));
+            writeLE32(block.data() + OwnValueLength, static_cast<quint32>(text.size()));
+            writeLE16(block.data() + OwnModification, 1);
+            std::memcpy(block.data() + OwnBlockHeader, text.constData(), static_cast<size_t>(text.size()));
             memo += block;
         }
-        writeLE32(bytes.data() + inRecord, blockAndIndex);
-        writeLE32(bytes.data() + inRecord + 4, static_cast<quint32>(text.size()));
-        writeLE16(bytes.data() + inRecord + 8, 1);
+        writeLE32(bytes.data() + inRecord + BlobBlockAndIndex, blockAndIndex);
+        writeLE32(bytes.data() + inRecord + BlobLength, static_cast<quint32>(text.size()));
+        writeLE16(bytes.data() + inRecord + BlobModification, 1);
         return bytes;
     }
     default:
@@ -276,35 +272,35 @@ QByteArray TableWriter::header(const QString &tableName) const
     }
     tail += QByteArray(kSortOrder, sizeof kSortOrder);
 
-    const qsizetype used = kFieldList + 2 * m_fields.size() + 4 + tail.size();
+    const qsizetype used = ExtendedFieldList + 2 * m_fields.size() + 4 + tail.size();
     const qsizetype size = (used + kHeaderUnit - 1) / kHeaderUnit * kHeaderUnit;
     if (size > 0xF800)
         Fail(QStringLiteral("Hlavička tabulky by byla příliš velká."));
-    const int perBlock = (m_blockSize - kBlockHeaderSize) / m_recordSize;
+    const int perBlock = (m_blockSize - BlockHeaderSize) / m_recordSize;
     const auto blocks = static_cast<quint16>((m_records.size() + perBlock - 1) / perBlock);
 
     QByteArray h(size, '\0');
     char *p = h.data();
-    writeLE16(p + 0x00, static_cast<quint16>(m_recordSize));
-    writeLE16(p + 0x02, static_cast<quint16>(size));
-    p[0x04] = 2; // non-keyed
-    p[0x05] = static_cast<char>(m_blockSize / 1024);
-    writeLE32(p + 0x06, static_cast<quint32>(m_records.size()));
-    writeLE16(p + 0x0A, blocks);
-    writeLE16(p + 0x0C, blocks);
-    writeLE16(p + 0x0E, blocks > 0 ? 1 : 0);
-    writeLE16(p + 0x10, blocks);
-    writeLE16(p + 0x21, static_cast<quint16>(m_fields.size()));
-    writeLE32(p + 0x25, 0xFF00FF00u); // not encrypted
-    p[0x39] = static_cast<char>(kVersion7);
+    writeLE16(p + RecordSize, static_cast<quint16>(m_recordSize));
+    writeLE16(p + HeaderSize, static_cast<quint16>(size));
+    p[FileType] = 2; // non-keyed
+    p[BlockSizeKiB] = static_cast<char>(m_blockSize / 1024);
+    writeLE32(p + RecordCount, static_cast<quint32>(m_records.size()));
+    writeLE16(p + BlocksUsed, blocks);
+    writeLE16(p + BlocksInFile, blocks);
+    writeLE16(p + FirstBlock, blocks > 0 ? 1 : 0);
+    writeLE16(p + LastBlock, blocks);
+    writeLE16(p + FieldCount, static_cast<quint16>(m_fields.size()));
+    writeLE32(p + OldProtection, kPlainTableMark);
+    p[FileVersion] = static_cast<char>(kVersion7);
     p[0x3E] = 0x1F;
     p[0x3F] = 0x0F;
     p[0x56] = 0x20;
     p[0x58] = p[0x5A] = static_cast<char>(kVersion7);
     p[0x59] = p[0x5B] = 1;
-    writeLE16(p + 0x6A, static_cast<quint16>(m_codec->codePage()));
+    writeLE16(p + CodePage, static_cast<quint16>(m_codec->codePage()));
     p[0x6C] = p[0x6D] = 1;
-    int offset = kFieldList;
+    int offset = ExtendedFieldList;
     for (const FieldDef &field : m_fields) {
         p[offset++] = static_cast<char>(field.type);
         p[offset++] = static_cast<char>(field.size);
@@ -315,18 +311,18 @@ QByteArray TableWriter::header(const QString &tableName) const
 
 QByteArray TableWriter::dataBlocks() const
 {
-    const int perBlock = (m_blockSize - kBlockHeaderSize) / m_recordSize;
+    const int perBlock = (m_blockSize - BlockHeaderSize) / m_recordSize;
     const qsizetype blocks = (m_records.size() + perBlock - 1) / perBlock;
     QByteArray data(blocks * m_blockSize, '\0');
     for (qsizetype b = 0; b < blocks; ++b) {
         char *block = data.data() + b * m_blockSize;
         const qsizetype first = b * perBlock;
         const qsizetype count = std::min<qsizetype>(perBlock, m_records.size() - first);
-        writeLE16(block, static_cast<quint16>(b + 1 < blocks ? b + 2 : 0));
-        writeLE16(block + 2, static_cast<quint16>(b));
-        writeLE16(block + 4, static_cast<quint16>((count - 1) * m_recordSize));
+        writeLE16(block + NextBlock, static_cast<quint16>(b + 1 < blocks ? b + 2 : 0));
+        writeLE16(block + PreviousBlock, static_cast<quint16>(b));
+        writeLE16(block + LastRecordOffset, static_cast<quint16>((count - 1) * m_recordSize));
         for (qsizetype r = 0; r < count; ++r)
-            std::memcpy(block + kBlockHeaderSize + r * m_recordSize, m_records[first + r].constData(),
+            std::memcpy(block + BlockHeaderSize + r * m_recordSize, m_records[first + r].constData(),
                         static_cast<size_t>(m_recordSize));
     }
     return data;
@@ -335,7 +331,7 @@ QByteArray TableWriter::dataBlocks() const
 void TableWriter::write(const QString &dbPath) const
 {
     const QFileInfo info(dbPath);
-    QString memoPath = ParadoxMemo::findBeside(dbPath);
+    QString memoPath = Memo::findBeside(dbPath);
     if (memoPath.isEmpty())
         memoPath = info.absoluteDir().filePath(info.completeBaseName() + QStringLiteral(".mb"));
     QSaveFile table(dbPath);
@@ -347,4 +343,6 @@ void TableWriter::write(const QString &dbPath) const
         Commit(memo);
     }
     Commit(table);
+}
+
 }

@@ -1,9 +1,9 @@
 // Decoding of stored field bytes and the engine's conversions to integer and text.
 #include "platform/AppError.h"
-#include "platform/ParadoxMemo.h"
-#include "platform/ParadoxTable.h"
-#include "platform/ParadoxValue.h"
-#include "platform/TextCodec.h"
+#include "paradox/Memo.h"
+#include "paradox/Table.h"
+#include "paradox/Value.h"
+#include "paradox/TextCodec.h"
 
 #include <QDate>
 #include <gtest/gtest.h>
@@ -17,8 +17,10 @@ class FieldValues : public ::testing::Test
 protected:
     Value decode(FieldType type, const QByteArray &bytes) const
     {
-        return DecodeValue(bytes.constData(), FieldDef{QStringLiteral("F"), type, int(bytes.size())}, m_codec, m_memo,
-                           QStringLiteral("hodnoty.db"));
+        // A BCD field's decimal places repeat in byte 0 of every value.
+        const int decimals = type == FieldType::Bcd ? bytes[0] & 0x3F : 0;
+        return DecodeValue(bytes.constData(), FieldDef{QStringLiteral("F"), type, int(bytes.size()), decimals},
+                           m_codec, m_memo);
     }
     QString text(FieldType type, const QByteArray &bytes) const { return ValueToText(decode(type, bytes), type); }
     qint32 integer(FieldType type, const QByteArray &bytes) const
@@ -49,8 +51,8 @@ protected:
         return QByteArray::fromHex(QByteArray::number(raw, 16).rightJustified(8, '0'));
     }
 
-    TextCodec m_codec{1250};
-    ParadoxMemo m_memo;
+    paradox::TextCodec m_codec{1250};
+    paradox::Memo m_memo;
 };
 
 TEST_F(FieldValues, IntegerTypesUseBigEndianWithFlippedSignBit)
@@ -145,47 +147,68 @@ TEST_F(FieldValues, LogicalDateAndTimeDecodeToText)
     EXPECT_EQ(text(FieldType::Timestamp, number(stamp)), date.toString(Qt::ISODate) + QStringLiteral(" 01:00:00"));
 }
 
-TEST_F(FieldValues, BcdDecodesPackedDecimalDigits)
+// A BCD value as Paradox stores it: presence and sign bits and the places in byte 0, then
+// 32 digits (fraction last), each stored as 15 - digit for a negative value.
+QByteArray Bcd(const QByteArray &wholeAndFraction, int places, bool negative = false)
 {
-    // 123.45 with 2 decimal places: sign bit and places in byte 0, then 32 digits.
-    QByteArray positive(17, '\0');
-    positive[0] = char(0x80 | 2);
-    const QByteArray digits = QByteArray(27, '0') + "12345";
-    for (int i = 0; i < 32; ++i)
-        positive[1 + i / 2] = char(positive[1 + i / 2] | ((digits[i] - '0') << (i % 2 ? 0 : 4)));
-    EXPECT_EQ(text(FieldType::Bcd, positive), QStringLiteral("123.45"));
-    EXPECT_EQ(integer(FieldType::Bcd, positive), 123);
-
-    QByteArray negative = positive;
-    negative[0] = char(2);
-    for (int i = 1; i < 17; ++i)
-        negative[i] = char(~negative[i]);
-    EXPECT_EQ(text(FieldType::Bcd, negative), QStringLiteral("-123.45"));
-
-    QByteArray damaged = positive;
-    damaged[5] = char(0xAB);
-    try {
-        text(FieldType::Bcd, damaged);
-        ADD_FAILURE();
-    } catch (const TableError &error) {
-        EXPECT_TRUE(error.message().contains(QStringLiteral("hodnoty.db"))) << qPrintable(error.message());
+    QByteArray bytes(17, '\0');
+    bytes[0] = char((negative ? 0x40 : 0xC0) | places);
+    const QByteArray digits = QByteArray(32 - wholeAndFraction.size(), '0') + wholeAndFraction;
+    for (int i = 0; i < 32; ++i) {
+        const int digit = negative ? 15 - (digits[i] - '0') : digits[i] - '0';
+        bytes[1 + i / 2] = char(bytes[1 + i / 2] | (digit << (i % 2 ? 0 : 4)));
     }
+    return bytes;
+}
+
+TEST_F(FieldValues, BcdDecodesSignPlacesAndDigitsLikeANumber)
+{
+    EXPECT_EQ(text(FieldType::Bcd, Bcd("12345", 2)), QStringLiteral("123.45"));
+    EXPECT_EQ(text(FieldType::Bcd, Bcd("12345", 2, true)), QStringLiteral("-123.45"));
+    EXPECT_EQ(text(FieldType::Bcd, Bcd("7", 0, true)), QStringLiteral("-7"));
+    EXPECT_EQ(text(FieldType::Bcd, Bcd("0", 3, true)), QStringLiteral("0"));
+    EXPECT_EQ(text(FieldType::Bcd, Bcd("99999999999999999999999999999999", 32)),
+              QStringLiteral("1"));
+    EXPECT_EQ(integer(FieldType::Bcd, Bcd("12345", 2)), 123);
+    EXPECT_EQ(integer(FieldType::Bcd, Bcd("12355", 2, true)), -124);
+    // −40.000000 as the format description shows it.
+    const QByteArray minus40 = QByteArray::fromHex("46ffffffffffffffffffffffffbfffffff");
+    EXPECT_EQ(std::get<double>(decode(FieldType::Bcd, minus40)), -40.0);
+}
+
+TEST_F(FieldValues, BcdDigitsEndAtTheFirstNonDecimalNibble)
+{
+    // 0.123 with 32 places, junk nibbles after the digits a double carries (bcd.db).
+    const QByteArray stored = QByteArray::fromHex("e0 12 29 99 99 99 99 99 99 98 0b 00 e0 00 00 bf 4a");
+    ASSERT_EQ(stored.size(), 17);
+    EXPECT_EQ(std::get<double>(decode(FieldType::Bcd, stored)), 0.123);
+    // Junk inside the integer part: what follows counts as zero, the value stays readable.
+    QByteArray junk = Bcd("123456", 0);
+    junk[15] = char(0x3B);
+    EXPECT_EQ(text(FieldType::Bcd, junk), QStringLiteral("123000"));
+    QByteArray negativeJunk = Bcd("123456", 0, true);
+    negativeJunk[15] = char(0xC4);
+    EXPECT_EQ(text(FieldType::Bcd, negativeJunk), QStringLiteral("-123000"));
+}
+
+TEST_F(FieldValues, BcdWithoutThePresenceBitIsBlank)
+{
+    QByteArray blank(17, '\0');
+    blank[0] = char(2); // what Paradox writes for a blank of 2 places
+    EXPECT_TRUE(std::holds_alternative<std::monostate>(decode(FieldType::Bcd, blank)));
+    QByteArray noPresence = Bcd("12345", 2);
+    noPresence[0] = char(0x82);
+    EXPECT_EQ(text(FieldType::Bcd, noPresence), QString());
+    EXPECT_EQ(integer(FieldType::Bcd, noPresence), 0);
 }
 
 TEST_F(FieldValues, BcdHalvesRoundToEven)
 {
-    const auto bcd = [](const QByteArray &wholeAndFraction, int places) {
-        QByteArray bytes(17, '\0');
-        bytes[0] = char(0x80 | places);
-        const QByteArray digits = QByteArray(32 - wholeAndFraction.size(), '0') + wholeAndFraction;
-        for (int i = 0; i < 32; ++i)
-            bytes[1 + i / 2] = char(bytes[1 + i / 2] | ((digits[i] - '0') << (i % 2 ? 0 : 4)));
-        return bytes;
-    };
-    EXPECT_EQ(integer(FieldType::Bcd, bcd("25", 1)), 2);
-    EXPECT_EQ(integer(FieldType::Bcd, bcd("35", 1)), 4);
-    EXPECT_EQ(integer(FieldType::Bcd, bcd("251", 2)), 3);
-    EXPECT_THROW(integer(FieldType::Bcd, bcd("3000000000", 0)), ConvertError);
+    EXPECT_EQ(integer(FieldType::Bcd, Bcd("25", 1)), 2);
+    EXPECT_EQ(integer(FieldType::Bcd, Bcd("35", 1)), 4);
+    EXPECT_EQ(integer(FieldType::Bcd, Bcd("251", 2)), 3);
+    EXPECT_EQ(integer(FieldType::Bcd, Bcd("25", 1, true)), -2);
+    EXPECT_THROW(integer(FieldType::Bcd, Bcd("3000000000", 0)), ConvertError);
 }
 
 TEST_F(FieldValues, AlphaTextEndsAtTheFirstZeroAndIsConvertedFromTheCodePage)

@@ -1,0 +1,11 @@
+#include "BenchCommon.h"
+
+#include <QApplication>
+
+int RunBenchmarks(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    return RunAndReport(argc, argv);
+}

@@ -1,0 +1,332 @@
+#include "paradox/Table.h"
+
+#include "paradox/Bytes.h"
+#include "paradox/Layout.h"
+#include "paradox/Memo.h"
+#include "paradox/Value.h"
+#include "paradox/TextCodec.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace paradox {
+
+
+namespace {
+
+QString &NetFileDirectory()
+{
+    static QString directory;
+    return directory;
+}
+
+// Qt's own reason is English and, for a folder, empty: say why in the user's words.
+QString WhyNotReadable(const QString &path, const QFile &file)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return QStringLiteral("soubor neexistuje");
+    if (info.isDir())
+        return QStringLiteral("je to složka, ne soubor");
+    // Qt does not keep the system's reason; ask once more.
+    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    const int reason = errno;
+    if (descriptor >= 0) {
+        ::close(descriptor);
+        return file.errorString();
+    }
+    if (reason == EACCES || reason == EPERM)
+        return QStringLiteral("chybí oprávnění soubor číst");
+    return QString::fromLocal8Bit(std::strerror(reason));
+}
+
+// Larger than any table the format can describe (65535 blocks of 32 KiB and the header).
+constexpr qint64 kMaxTableFileSize = qint64(65536) * 32768 + 65536;
+// How far ahead of the current record reading in table order fetches memory.
+constexpr qint64 kPrefetchDistance = 1024;
+// Enough for every spelling of every field a program asks for.
+constexpr qsizetype kNameCacheSize = 64;
+
+}
+
+struct Table::Data
+{
+    QString databaseName;
+    QString tableName;
+    QString nameForMessages;
+    bool open = false;
+    // The table's bytes: a view of the mapped file, or a copy when it cannot be mapped.
+    QByteArray db;
+    std::unique_ptr<QFile> mappedFile;
+    Memo memo;
+    Layout layout;
+    std::unique_ptr<TextCodec> codec;
+    qsizetype current = -1;
+    std::size_t currentBlock = 0;
+    qint64 currentOffset = 0; // of the current record, inside the file
+    // Names asked for, exactly as given, with their field index: the program asks by the same
+    // few names for every record.
+    mutable QList<std::pair<QString, int>> nameCache;
+
+    void load(const QByteArray &bytes);
+    int fieldIndex(const QString &name) const;
+    const char *fieldBytes(int index) const;
+    void requireCurrent() const;
+    void moveTo(qsizetype record);
+    qint32 integerAt(const char *raw, const FieldDef &field) const;
+};
+
+void Table::Data::load(const QByteArray &bytes)
+{
+    Layout parsed = Layout::parse(bytes, nameForMessages);
+    auto textCodec = std::make_unique<TextCodec>(parsed.codePage);
+    if (!textCodec->isValid())
+        throw TableError(QStringLiteral("Soubor %1 není čitelná tabulka Paradox: neznámá kódová stránka %2")
+                             .arg(QDir::toNativeSeparators(nameForMessages))
+                             .arg(parsed.codePage));
+    layout = std::move(parsed);
+    codec = std::move(textCodec);
+    db = bytes;
+    nameCache.clear();
+    current = -1;
+    if (layout.recordCount > 0)
+        moveTo(0);
+    open = true;
+}
+
+int Table::Data::fieldIndex(const QString &name) const
+{
+    // The same QString object shares its characters with the cached copy: no comparison needed.
+    for (const auto &[cachedName, index] : nameCache) {
+        if (cachedName.constData() == name.constData() || cachedName == name)
+            return index;
+    }
+    for (qsizetype i = 0; i < layout.fields.size(); ++i) {
+        if (layout.fields[i].name.compare(name, Qt::CaseInsensitive) == 0) {
+            if (nameCache.size() < kNameCacheSize)
+                nameCache.append({name, static_cast<int>(i)});
+            return static_cast<int>(i);
+        }
+    }
+    throw TableError(QStringLiteral("Tabulka %1 nemá pole %2.")
+                         .arg(QDir::toNativeSeparators(nameForMessages), name));
+}
+
+void Table::Data::requireCurrent() const
+{
+    if (!open)
+        throw TableError(QStringLiteral("Tabulka není otevřená."));
+    if (current < 0)
+        throw TableError(QStringLiteral("Tabulka %1 nemá žádný záznam.")
+                             .arg(QDir::toNativeSeparators(nameForMessages)));
+}
+
+const char *Table::Data::fieldBytes(int index) const
+{
+    return db.constData() + currentOffset + layout.fieldOffsets[index];
+}
+
+qint32 Table::Data::integerAt(const char *raw, const FieldDef &field) const
+{
+    // The bank's numbers are Short or Long: read them without building a value.
+    if (field.type == FieldType::Short && !bytes::isBlank(raw, 2))
+        return bytes::decodeShort(raw);
+    if ((field.type == FieldType::Long || field.type == FieldType::AutoInc) && !bytes::isBlank(raw, 4))
+        return bytes::decodeLong(raw);
+    return ValueToInteger(DecodeValue(raw, field, *codec, memo), field.type, field.name);
+}
+
+void Table::Data::moveTo(qsizetype record)
+{
+    // Reading in table order mostly steps to the next record of the same block.
+    const Layout::BlockRecords *block = current >= 0 ? &layout.blocks[currentBlock] : nullptr;
+    if (block && record == current + 1 && record < block->firstRecord + block->count) {
+        currentOffset += layout.recordSize;
+        // Records are read one after another: ask for the coming ones early.
+        if (currentOffset + kPrefetchDistance < db.size())
+            __builtin_prefetch(db.constData() + currentOffset + kPrefetchDistance);
+    } else {
+        currentBlock = layout.blockOf(record);
+        block = &layout.blocks[currentBlock];
+        currentOffset = block->firstOffset + (record - block->firstRecord) * layout.recordSize;
+    }
+    current = record;
+}
+
+Table::Table()
+    : d(std::make_unique<Data>())
+{
+}
+
+Table::~Table() = default;
+
+void Table::setNetFileDir(const QString &directory)
+{
+    NetFileDirectory() = directory;
+}
+
+QString Table::netFileDir()
+{
+    return NetFileDirectory();
+}
+
+void Table::close()
+{
+    d->open = false;
+    d->db.clear();
+    d->mappedFile.reset();
+    d->memo.clear();
+    d->layout = {};
+    d->codec.reset();
+    d->current = -1;
+    d->nameCache.clear();
+}
+
+void Table::setDatabaseName(const QString &alias)
+{
+    d->databaseName = alias;
+}
+
+QString Table::databaseName() const
+{
+    return d->databaseName;
+}
+
+void Table::setTableName(const QString &fullPath)
+{
+    d->tableName = fullPath;
+}
+
+QString Table::tableName() const
+{
+    return d->tableName;
+}
+
+void Table::open()
+{
+    close();
+    const QString path = d->tableName;
+    auto file = std::make_unique<QFile>(path);
+    if (!QFileInfo(path).isFile() || !file->open(QIODevice::ReadOnly))
+        throw TableError(QStringLiteral("Soubor %1 nelze otevřít: %2")
+                             .arg(QDir::toNativeSeparators(path), WhyNotReadable(path, *file)));
+    if (file->size() > kMaxTableFileSize)
+        throw TableError(QStringLiteral("Soubor %1 není čitelná tabulka Paradox: soubor je příliš velký")
+                             .arg(QDir::toNativeSeparators(path)));
+    // Mapped, the file is read only where the records are: the bank's numbers and groups are a
+    // few bytes of each record.
+    const qint64 size = file->size();
+    uchar *mapped = size > 0 ? file->map(0, size) : nullptr;
+    const QByteArray bytes = mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size)
+                                    : file->readAll();
+    d->nameForMessages = path;
+    d->load(bytes);
+    if (mapped)
+        d->mappedFile = std::move(file);
+    d->memo.setTablePath(path);
+}
+
+void Table::openFromBytes(const QByteArray &db, const QByteArray &mb, const QString &nameForMessages)
+{
+    close();
+    d->nameForMessages = nameForMessages;
+    d->load(db);
+    QString memoName = nameForMessages;
+    memoName.replace(QRegularExpression(QStringLiteral("\\.db$"), QRegularExpression::CaseInsensitiveOption), QString());
+    d->memo.setBytes(mb, memoName + QStringLiteral(".mb"));
+}
+
+bool Table::isOpen() const
+{
+    return d->open;
+}
+
+int Table::recordCount() const
+{
+    return static_cast<int>(d->layout.recordCount);
+}
+
+void Table::first()
+{
+    if (d->open && recordCount() > 0)
+        d->moveTo(0);
+}
+
+void Table::next()
+{
+    if (d->open && d->current + 1 < recordCount())
+        d->moveTo(d->current + 1);
+}
+
+int Table::recNo() const
+{
+    return d->open && d->current >= 0 ? static_cast<int>(d->current) + 1 : 0;
+}
+
+void Table::setRecNo(int recNo)
+{
+    if (!d->open || recNo < 1 || recNo > recordCount())
+        throw TableError(QStringLiteral("Záznam č. %1 v tabulce neexistuje.").arg(recNo));
+    d->moveTo(recNo - 1);
+}
+
+qint32 Table::fieldAsInteger(const QString &name) const
+{
+    d->requireCurrent();
+    const int index = d->fieldIndex(name);
+    return d->integerAt(d->fieldBytes(index), d->layout.fields[index]);
+}
+
+QList<qint32> Table::integerColumn(const QString &name) const
+{
+    if (!d->open)
+        throw TableError(QStringLiteral("Tabulka není otevřená."));
+    const int index = d->fieldIndex(name);
+    const FieldDef &field = d->layout.fields[index];
+    const char *data = d->db.constData() + d->layout.fieldOffsets[index];
+    QList<qint32> column;
+    column.reserve(d->layout.recordCount);
+    for (const Layout::BlockRecords &block : d->layout.blocks) {
+        for (int r = 0; r < block.count; ++r)
+            column.append(d->integerAt(data + block.firstOffset + qint64(r) * d->layout.recordSize, field));
+    }
+    return column;
+}
+
+QString Table::fieldAsString(const QString &name) const
+{
+    d->requireCurrent();
+    const int index = d->fieldIndex(name);
+    return ValueToText(value(index), d->layout.fields[index].type);
+}
+
+int Table::fieldCount() const
+{
+    return static_cast<int>(d->layout.fields.size());
+}
+
+FieldDef Table::field(int index) const
+{
+    if (index < 0 || index >= fieldCount())
+        throw TableError(QStringLiteral("Pole č. %1 v tabulce neexistuje.").arg(index + 1));
+    return d->layout.fields[index];
+}
+
+int Table::codePage() const
+{
+    return d->layout.codePage;
+}
+
+Value Table::value(int index) const
+{
+    d->requireCurrent();
+    return DecodeValue(d->fieldBytes(index), field(index), *d->codec, d->memo);
+}
+
+}
