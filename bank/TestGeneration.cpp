@@ -24,12 +24,13 @@ bool AlreadySelected(qint32 number, int filled)
 
 std::unique_ptr<DrawAnalysis> ReadDrawAnalysis(const paradox::Table &table)
 {
-    const QList<qint32> numbers = table.integerColumn(QStringLiteral("Cis"));
-    const QList<qint32> groups = table.integerColumn(QStringLiteral("Skupina"));
-    QList<BankEntry> entries;
-    entries.reserve(numbers.size());
-    for (qsizetype i = 0; i < numbers.size(); ++i)
-        entries.append({numbers[i], groups[i]});
+    const QList<QList<qint32>> columns = table.integerColumns({QStringLiteral("Cis"), QStringLiteral("Skupina")});
+    const QList<qint32> &numbers = columns[0];
+    const QList<qint32> &groups = columns[1];
+    QList<BankEntry> entries(numbers.size());
+    BankEntry *entry = entries.data();
+    for (qsizetype i = 0; i < numbers.size(); ++i, ++entry)
+        *entry = {numbers[i], groups[i]};
     return std::make_unique<DrawAnalysis>(entries);
 }
 
