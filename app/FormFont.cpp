@@ -1,9 +1,43 @@
 #include "app/FormFont.h"
 
-QStringList FormFontFamilies()
+#include <QFontDatabase>
+
+namespace {
+
+// Qt names a family that several foundries supply "Family [Foundry]".
+QString WithoutFoundry(const QString &family)
+{
+    const qsizetype bracket = family.indexOf(QLatin1String(" ["));
+    return bracket < 0 ? family : family.left(bracket);
+}
+
+}
+
+QStringList FormFontPreferredFamilies()
 {
     return {QStringLiteral("Tahoma"),      QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
             QStringLiteral("Nimbus Sans"), QStringLiteral("Noto Sans"),       QStringLiteral("DejaVu Sans")};
+}
+
+QStringList InstalledFamilies(const QStringList &preferred, const QStringList &installed)
+{
+    QStringList names;
+    for (const QString &family : installed)
+        names.append(WithoutFoundry(family));
+    QStringList present;
+    for (const QString &family : preferred) {
+        if (names.contains(family, Qt::CaseInsensitive))
+            present.append(family);
+    }
+    return present.isEmpty() ? preferred : present;
+}
+
+QStringList FormFontFamilies()
+{
+    // A family missing from the system sends every font request through the font service's
+    // costly fallback sorting, so the list is narrowed once to what is installed.
+    static const QStringList families = InstalledFamilies(FormFontPreferredFamilies(), QFontDatabase::families());
+    return families;
 }
 
 QFont FormFont(int pixelSize, bool bold)

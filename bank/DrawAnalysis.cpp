@@ -13,14 +13,14 @@ DrawAnalysis::DrawAnalysis(const QList<BankEntry> &entries)
         if (cis >= 0 && cis < count && firstWithNumber[static_cast<size_t>(cis)] < 0)
             firstWithNumber[static_cast<size_t>(cis)] = i;
     }
-    m_target.reserve(count);
+    m_target.resize(count);
     for (qint32 number = 0; number < count; ++number) {
         int position = firstWithNumber[static_cast<size_t>(number)];
         if (position < 0) {
             position = count - 1;
             m_toLast.append(number);
         }
-        m_target.append(position);
+        m_target[number] = position;
         const qint32 group = entries[position].skupina;
         if (group >= 1 && group <= 3)
             ++m_drawable[group];

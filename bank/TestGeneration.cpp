@@ -20,12 +20,13 @@ namespace {
 
 std::unique_ptr<DrawAnalysis> ReadDrawAnalysis(const paradox::Table &table)
 {
-    const QList<qint32> numbers = table.integerColumn(BankTable::Cis);
-    const QList<qint32> groups = table.integerColumn(BankTable::Skupina);
-    QList<BankEntry> entries;
-    entries.reserve(numbers.size());
-    for (qsizetype i = 0; i < numbers.size(); ++i)
-        entries.append({numbers[i], groups[i]});
+    const QList<QList<qint32>> columns = table.integerColumns({BankTable::Cis, BankTable::Skupina});
+    const QList<qint32> &numbers = columns[0];
+    const QList<qint32> &groups = columns[1];
+    QList<BankEntry> entries(numbers.size());
+    BankEntry *entry = entries.data();
+    for (qsizetype i = 0; i < numbers.size(); ++i, ++entry)
+        *entry = {numbers[i], groups[i]};
     return std::make_unique<DrawAnalysis>(entries);
 }
 

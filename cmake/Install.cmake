@@ -6,7 +6,7 @@ set(TZ_APP_DIR lib/test-znalosti)
 
 install(TARGETS Test RUNTIME DESTINATION ${TZ_APP_DIR})
 # Beside the program, where it finds the folder the program reads its bank from.
-install(PROGRAMS $<TARGET_FILE:testbank> DESTINATION ${TZ_APP_DIR} RENAME test-znalosti-banka)
+install(TARGETS testbank RUNTIME DESTINATION ${TZ_APP_DIR})
 install(FILES ${CMAKE_BINARY_DIR}/test.db ${CMAKE_SOURCE_DIR}/app/napoveda.html
         DESTINATION ${TZ_APP_DIR})
 install(FILES ${CMAKE_BINARY_DIR}/test.mb DESTINATION ${TZ_APP_DIR} OPTIONAL)

@@ -48,8 +48,9 @@ the progress. The program then evaluates the answers, lets the user review
 every question with its comment, and prints the test and, behind a password,
 its answer key. The user interface is in Czech.
 
-The bank tool test-znalosti-banka builds a question bank from a CSV table and
-checks what the program can draw from it.]=])
+The bank tool test-znalosti-banka builds a question bank from a CSV table or
+from a Moodle export (Moodle XML, GIFT, Aiken) and checks what the program can
+draw from it.]=])
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

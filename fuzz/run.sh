@@ -18,7 +18,7 @@ pack_table() {
 }
 for csv in "$here"/seeds/*.csv "$here"/../data/otazky.csv; do
   name=$(basename "$csv" .csv)
-  "$build/testbank" build "$csv" "$corpus/$name.db" >/dev/null
+  "$build/test-znalosti-banka" build "$csv" "$corpus/$name.db" >/dev/null
   pack_table "$corpus/$name.db" "$corpus/fuzz_paradox_table/$name"
 done
 # Tables written by other programs, when the shared samples are there.

@@ -13,7 +13,9 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace paradox {
 
@@ -71,8 +73,10 @@ struct Table::Data
     int fieldIndex(const QString &name) const;
     const char *fieldBytes(int index) const;
     void requireCurrent() const;
+    void requireWholeFile() const;
     void moveTo(qsizetype record);
     qint32 integerAt(const char *raw, const FieldDef &field) const;
+    qint32 convertedIntegerAt(const char *raw, const FieldDef &field) const;
 };
 
 void Table::Data::load(const QByteArray &bytes)
@@ -120,18 +124,36 @@ void Table::Data::requireCurrent() const
                              .arg(QDir::toNativeSeparators(nameForMessages)));
 }
 
+// A mapped file cut short by another program would kill the process at the first read past its
+// new end: look before every jump, the cheap way in, and refuse instead.
+void Table::Data::requireWholeFile() const
+{
+    if (!mappedFile)
+        return;
+    struct stat status;
+    if (::fstat(mappedFile->handle(), &status) == 0 && status.st_size >= db.size())
+        return;
+    throw TableError(QStringLiteral("Soubor %1 byl zkrácen, zatímco byl otevřen; otevřete jej znovu.")
+                         .arg(QDir::toNativeSeparators(nameForMessages)));
+}
+
 const char *Table::Data::fieldBytes(int index) const
 {
     return db.constData() + currentOffset + layout.fieldOffsets[index];
 }
 
-qint32 Table::Data::integerAt(const char *raw, const FieldDef &field) const
+inline qint32 Table::Data::integerAt(const char *raw, const FieldDef &field) const
 {
     // The bank's numbers are Short or Long: read them without building a value.
     if (field.type == FieldType::Short && !bytes::isBlank(raw, 2))
         return bytes::decodeShort(raw);
     if ((field.type == FieldType::Long || field.type == FieldType::AutoInc) && !bytes::isBlank(raw, 4))
         return bytes::decodeLong(raw);
+    return convertedIntegerAt(raw, field);
+}
+
+qint32 Table::Data::convertedIntegerAt(const char *raw, const FieldDef &field) const
+{
     return ValueToInteger(DecodeValue(raw, field, *codec, memo), field.type, field.name);
 }
 
@@ -145,6 +167,7 @@ void Table::Data::moveTo(qsizetype record)
         if (currentOffset + PrefetchDistance < db.size())
             __builtin_prefetch(db.constData() + currentOffset + PrefetchDistance);
     } else {
+        requireWholeFile();
         currentBlock = layout.blockOf(record);
         block = &layout.blocks[currentBlock];
         currentOffset = block->firstOffset + (record - block->firstRecord) * layout.recordSize;
@@ -258,18 +281,41 @@ qint32 Table::fieldAsInteger(const QString &name) const
 
 QList<qint32> Table::integerColumn(const QString &name) const
 {
+    return integerColumns({name}).first();
+}
+
+QList<QList<qint32>> Table::integerColumns(const QStringList &names) const
+{
     if (!d->open)
         throw TableError(QStringLiteral("Tabulka není otevřená."));
-    const int index = d->fieldIndex(name);
-    const FieldDef &field = d->layout.fields[index];
-    const char *data = d->db.constData() + d->layout.fieldOffsets[index];
-    QList<qint32> column;
-    column.reserve(d->layout.recordCount);
-    for (const Layout::BlockRecords &block : d->layout.blocks) {
-        for (int r = 0; r < block.count; ++r)
-            column.append(d->integerAt(data + block.firstOffset + qint64(r) * d->layout.recordSize, field));
+    d->requireWholeFile();
+    struct Column
+    {
+        qint64 offset;
+        const FieldDef *field;
+        qint32 *out;
+    };
+    QList<QList<qint32>> columns;
+    std::vector<Column> reads;
+    for (const QString &name : names) {
+        const int index = d->fieldIndex(name);
+        columns.append(QList<qint32>(d->layout.recordCount));
+        reads.push_back({d->layout.fieldOffsets[index], &d->layout.fields[index], nullptr});
     }
-    return column;
+    for (std::size_t c = 0; c < reads.size(); ++c)
+        reads[c].out = columns[qsizetype(c)].data();
+    // One pass over the records: the fields of a record share its cache lines.
+    const char *end = d->db.constData() + d->db.size();
+    for (const Layout::BlockRecords &block : d->layout.blocks) {
+        const char *record = d->db.constData() + block.firstOffset;
+        for (int r = 0; r < block.count; ++r, record += d->layout.recordSize) {
+            if (record + PrefetchDistance < end)
+                __builtin_prefetch(record + PrefetchDistance);
+            for (Column &read : reads)
+                *read.out++ = d->integerAt(record + read.offset, *read.field);
+        }
+    }
+    return columns;
 }
 
 QString Table::fieldAsString(const QString &name) const

@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 namespace paradox {
@@ -52,6 +53,8 @@ public:
     // The field of every record as a 32-bit integer, in table order; the position stays. Raises
     // as fieldAsInteger does.
     QList<qint32> integerColumn(const QString &name) const;
+    // Several such columns read in one pass, in the order of `names`.
+    QList<QList<qint32>> integerColumns(const QStringList &names) const;
 
     // The table's schema and raw values, for tools.
     int fieldCount() const;

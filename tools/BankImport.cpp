@@ -6,6 +6,8 @@
 #include "paradox/Table.h"
 #include "paradox/TableWriter.h"
 #include "paradox/TextCodec.h"
+#include "platform/ProgramLocation.h"
+#include "tools/import/QuestionImport.h"
 
 #include <QDir>
 #include <QFile>
@@ -33,7 +35,8 @@ QList<FieldDef> BankFields()
 
 QString Where(const QuestionRecord &record)
 {
-    return QStringLiteral("Soubor %1, řádek %2").arg(record.file).arg(record.line);
+    const QString place = QStringLiteral("Soubor %1, řádek %2").arg(QDir::toNativeSeparators(record.file)).arg(record.line);
+    return record.name.isEmpty() ? place : place + QStringLiteral(", otázka „%1“").arg(record.name);
 }
 
 void CheckText(const TextCodec &codec, const QuestionRecord &record, const QString &field, const QString &text)
@@ -91,6 +94,72 @@ QString KeepBackup(const QString &dbPath)
     return backup;
 }
 
+
+// Where the program installed beside this tool reads a bank of this user's.
+QString ProgramBankPath()
+{
+    const QString programDirectory = ProgramLocation::Directory();
+    if (!ProgramLocation::CreateDataDirectory(programDirectory))
+        throw AppError(QStringLiteral("Složku %1 nelze vytvořit.")
+                           .arg(QDir::toNativeSeparators(ProgramLocation::DataDirectory(programDirectory))));
+    return ProgramLocation::UserBankPath(programDirectory);
+}
+
+// Numbers that CSV inputs bring would collide between inputs; the bank numbered in order has
+// every question reachable.
+void NumberInOrder(ImportResult &result)
+{
+    bool dropped = false;
+    for (ImportedQuestion &question : result.questions) {
+        dropped = dropped || question.number.has_value();
+        question.number.reset();
+    }
+    if (dropped)
+        result.warnings.append(QStringLiteral("Vstupů je víc, otázky jsou proto očíslovány v pořadí od 0; "
+                                              "pole Cis ze souborů CSV se nepoužije"));
+}
+
+QString Diagnostics(const ImportResult &result)
+{
+    QString text;
+    for (const QString &warning : result.warnings)
+        text += QStringLiteral("Upozornění: %1\n").arg(warning);
+    for (const SkippedQuestion &skipped : result.skipped)
+        text += QStringLiteral("Vynecháno: Soubor %1, řádek %2: otázka „%3“: %4\n")
+                    .arg(QDir::toNativeSeparators(skipped.file))
+                    .arg(skipped.line)
+                    .arg(skipped.name, skipped.reason);
+    return text;
+}
+
+QString Summary(const ImportResult &result)
+{
+    return QStringLiteral("Převedeno otázek: %1, vynecháno: %2\n").arg(result.questions.size()).arg(result.skipped.size());
+}
+
+QString Written(const QList<QuestionRecord> &records, const QString &dbPath, const QString &backup)
+{
+    QString text = QStringLiteral("Banka otázek je uložena v %1 (počet otázek: %2)\n")
+                       .arg(QDir::toNativeSeparators(QFileInfo(dbPath).absoluteFilePath()))
+                       .arg(records.size());
+    if (!backup.isEmpty())
+        text += QStringLiteral("Dosavadní banka je zachována jako záloha %1\n").arg(QDir::toNativeSeparators(backup));
+    return text;
+}
+
+}
+
+QList<QuestionRecord> BankRecords(const QList<ImportedQuestion> &questions)
+{
+    QList<QuestionRecord> records;
+    records.reserve(questions.size());
+    for (const ImportedQuestion &question : questions) {
+        const auto position = static_cast<qint32>(records.size());
+        records.append({question.file, question.line, question.name, question.number.value_or(position),
+                        question.group.value_or(0), question.text, question.answers, question.correct,
+                        question.comment});
+    }
+    return records;
 }
 
 void CheckCodePage(const QList<QuestionRecord> &records)
@@ -107,11 +176,9 @@ void CheckCodePage(const QList<QuestionRecord> &records)
 void WriteBankTable(const QList<QuestionRecord> &records, const QString &dbPath)
 {
     TableWriter writer(BankFields());
-    for (qsizetype i = 0; i < records.size(); ++i) {
-        const QuestionRecord &record = records[i];
-        const qint64 number = record.number.value_or(static_cast<qint32>(i));
+    for (const QuestionRecord &record : records) {
         try {
-            writer.addRecord({number, qint64(record.group), record.text, record.answers[0], record.answers[1],
+            writer.addRecord({qint64(record.number), qint64(record.group), record.text, record.answers[0], record.answers[1],
                               record.answers[2], record.comment, qint64(record.correct)});
         } catch (const TableError &error) {
             throw AppError(Where(record) + QStringLiteral(": ") + error.message());
@@ -120,16 +187,24 @@ void WriteBankTable(const QList<QuestionRecord> &records, const QString &dbPath)
     writer.write(dbPath);
 }
 
-QString ImportBank(const QString &csvPath, const QString &dbPath)
+BuildReport ImportBank(const QStringList &inputs, const QList<GroupChoice> &choices, const QString &dbPath)
 {
-    const QList<QuestionRecord> records = ReadCsvQuestions(csvPath);
+    ImportResult result = ImportQuestions(inputs, choices, ReadCsvQuestions);
+    if (inputs.size() > 1)
+        NumberInOrder(result);
+    BuildReport report;
+    report.err = Diagnostics(result);
+    report.out = Summary(result);
+    if (result.questions.isEmpty()) {
+        report.err += QStringLiteral("Žádnou otázku nelze převést, banka se nezapsala.\n");
+        return report;
+    }
+    const QList<QuestionRecord> records = BankRecords(result.questions);
     CheckCodePage(records);
-    const QString backup = KeepBackup(dbPath);
-    WriteBankTable(records, dbPath);
-    QString report = QStringLiteral("Banka otázek je uložena v %1 (počet otázek: %2)\n")
-                         .arg(QDir::toNativeSeparators(QFileInfo(dbPath).absoluteFilePath()))
-                         .arg(records.size());
-    if (!backup.isEmpty())
-        report += QStringLiteral("Dosavadní banka je zachována jako záloha %1\n").arg(QDir::toNativeSeparators(backup));
+    const QString target = dbPath.isEmpty() ? ProgramBankPath() : dbPath;
+    const QString backup = KeepBackup(target);
+    WriteBankTable(records, target);
+    report.written = true;
+    report.out += Written(records, target, backup);
     return report;
 }

@@ -1,18 +1,37 @@
 #pragma once
 
 #include "QuestionRecord.h"
+#include "tools/import/GroupAssignment.h"
+#include "tools/import/ImportedQuestion.h"
 
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+// The questions as records of the bank table, in order; a question without a number of its own
+// is numbered by its place in the list.
+QList<QuestionRecord> BankRecords(const QList<ImportedQuestion> &questions);
 
 // Raises AppError for the first text the bank's code page 1250 cannot store, naming its file,
-// line and field, the character and its position in the text.
+// line, question and field, the character and its position in the text.
 void CheckCodePage(const QList<QuestionRecord> &records);
 
 // Writes the questions as a bank table at dbPath (and its memo file beside it), each file
 // replaced whole or not at all. Raises AppError when a file cannot be written.
 void WriteBankTable(const QList<QuestionRecord> &records, const QString &dbPath);
 
-// `build`: the bank from a CSV file, after every check has passed. A bank already at dbPath is
-// first copied beside it as a backup. Returns what the user is told.
-QString ImportBank(const QString &csvPath, const QString &dbPath);
+// What `build` tells the user: the outcome on out, warnings and skipped questions on err.
+struct BuildReport
+{
+    bool written = false;
+    QString out;
+    QString err;
+};
+
+// `build`: the bank from the inputs, CSV or Moodle exports, after every check has passed; an
+// empty dbPath stands for where the program installed beside this tool reads it. A single
+// CSV input keeps its own Cis; questions of several inputs are numbered in order. Nothing is
+// written when no question can be imported. A bank already at dbPath is first copied beside
+// it as a backup. Raises AppError or ImportError when an input cannot be read or a text
+// cannot be stored.
+BuildReport ImportBank(const QStringList &inputs, const QList<GroupChoice> &choices, const QString &dbPath);

@@ -17,12 +17,12 @@ enum Field { Cis, Skupina, Dotaz, Odp1, Odp2, Odp3, Komentar, CspravOdp, FieldCo
 const std::array<const char *, FieldCount> kFieldNames = {"Cis",  "Skupina", "Dotaz",    "Odp1",
                                                           "Odp2", "Odp3",    "Komentar", "CspravOdp"};
 
-class CsvQuestionReader
+class CsvBankReader
 {
 public:
-    explicit CsvQuestionReader(const QString &path) : m_path(QDir::toNativeSeparators(path)) {}
+    explicit CsvBankReader(const QString &path) : m_path(QDir::toNativeSeparators(path)) {}
 
-    QList<QuestionRecord> read()
+    QList<ImportedQuestion> read()
     {
         const QString text = decodedFile();
         QList<CsvRow> rows;
@@ -34,10 +34,10 @@ public:
         if (rows.isEmpty())
             fail(1, QStringLiteral("chybí řádek se jmény polí"));
         mapHeader(rows.first());
-        QList<QuestionRecord> records;
+        QList<ImportedQuestion> questions;
         for (qsizetype r = 1; r < rows.size(); ++r)
-            records.append(record(rows[r], rows.first().cells.size()));
-        return records;
+            questions.append(question(rows[r], rows.first().cells.size()));
+        return questions;
     }
 
 private:
@@ -84,21 +84,21 @@ private:
         }
     }
 
-    QuestionRecord record(const CsvRow &row, qsizetype columns) const
+    ImportedQuestion question(const CsvRow &row, qsizetype columns) const
     {
         if (row.cells.size() != columns)
             fail(row.line, QStringLiteral("řádek má %1 hodnot místo %2").arg(row.cells.size()).arg(columns));
-        QuestionRecord record;
-        record.file = m_path;
-        record.line = row.line;
+        ImportedQuestion question;
+        question.file = m_path;
+        question.line = row.line;
         if (m_columnOf[Cis] >= 0)
-            record.number = number(row, Cis);
-        record.group = number(row, Skupina);
-        record.text = cell(row, Dotaz);
-        record.answers = {cell(row, Odp1), cell(row, Odp2), cell(row, Odp3)};
-        record.comment = cell(row, Komentar);
-        record.correct = number(row, CspravOdp);
-        return record;
+            question.number = number(row, Cis);
+        question.group = number(row, Skupina);
+        question.text = cell(row, Dotaz);
+        question.answers = {cell(row, Odp1), cell(row, Odp2), cell(row, Odp3)};
+        question.comment = cell(row, Komentar);
+        question.correct = number(row, CspravOdp);
+        return question;
     }
 
     QString cell(const CsvRow &row, Field field) const { return row.cells[m_columnOf[field]]; }
@@ -118,7 +118,7 @@ private:
 
 }
 
-QList<QuestionRecord> ReadCsvQuestions(const QString &path)
+QList<ImportedQuestion> ReadCsvQuestions(const QString &path)
 {
-    return CsvQuestionReader(path).read();
+    return CsvBankReader(path).read();
 }

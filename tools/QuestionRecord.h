@@ -3,17 +3,15 @@
 #include <QString>
 #include <QtGlobal>
 #include <array>
-#include <optional>
 
-// One question as an input file gives it, before it becomes a record of the bank table.
+// One record of the bank table, with where its question comes from for messages.
 struct QuestionRecord
 {
-    // Where it comes from, for messages.
     QString file;
     int line = 0;
+    QString name; // empty where the input does not name its questions
 
-    // The bank's Cis; a question without one is numbered by its place among all questions.
-    std::optional<qint32> number;
+    qint32 number = 0;
     qint32 group = 0;
     QString text;
     std::array<QString, 3> answers;

@@ -1,44 +1,41 @@
 #include "BankCheck.h"
 #include "BankImport.h"
+#include "BuildArguments.h"
 #include "TableDump.h"
-#include "platform/AppError.h"
 #include "paradox/Table.h"
-#include "platform/ProgramLocation.h"
+#include "platform/AppError.h"
+#include "tools/import/ImportError.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QStringList>
 #include <cstdio>
 
 namespace {
 
-// Incomplete: no test can be drawn from the bank, or a value of the table could not be read.
+// Incomplete: no test can be drawn from the bank, a value of the table could not be read, or no
+// question could be imported.
 enum ExitCode { Success = 0, Incomplete = 1, Failure = 2 };
 
 const char kUsage[] =
     "Použití:\n"
-    "  test-znalosti-banka build BANKA.csv             vytvoří banku otázek z CSV tam, kde ji\n"
-    "                                                  program čte, a vypíše její cestu\n"
-    "  test-znalosti-banka build BANKA.csv TABULKA.db  vytvoří banku otázek z CSV do souboru\n"
-    "  test-znalosti-banka dump TABULKA.db             vypíše všechny záznamy tabulky jako CSV\n"
-    "  test-znalosti-banka check TABULKA.db            ověří, co program z banky otázek vylosuje\n"
-    "CSV: oddělovač čárka, středník nebo tabulátor; kódování UTF-8 nebo Windows-1250.\n"
-    "Banka, která už v cíli je, se zachová jako záloha vedle nové.\n";
+    "  test-znalosti-banka build [--skupina JMÉNO=SKUPINA]... VSTUP... [TABULKA.db]\n"
+    "      vytvoří banku otázek ze vstupů (CSV, Moodle XML, GIFT, Aiken) do TABULKA.db, bez ní\n"
+    "      tam, kde ji program čte, a vypíše její cestu\n"
+    "  test-znalosti-banka dump TABULKA.db    vypíše všechny záznamy tabulky jako CSV\n"
+    "  test-znalosti-banka check TABULKA.db   ověří, co program z banky otázek vylosuje\n"
+    "Formát vstupu se pozná z obsahu. CSV: oddělovač čárka, středník nebo tabulátor; kódování\n"
+    "UTF-8 nebo Windows-1250; skupiny nese CSV samo. Z exportů Moodle se převedou otázky s výběrem\n"
+    "jedné ze tří odpovědí, ostatní se vypíšou jako vynechané; kategorie dostanou skupiny 1, 2, 3\n"
+    "v pořadí, v jakém se objeví.\n"
+    "  --skupina JMÉNO=SKUPINA   kategorie Moodle nebo celý vstupní soubor JMÉNO patří do skupiny\n"
+    "                            1, 2 nebo 3; lze opakovat\n"
+    "Banka, která už v cíli je, se zachová jako záloha vedle nové. build skončí kódem 1 a nic\n"
+    "nezapíše, když nelze převést žádnou otázku.\n";
 
 void Print(FILE *stream, const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
-}
-
-// Where the program installed beside this tool reads a bank of this user's.
-QString ProgramBankPath()
-{
-    const QString programDirectory = ProgramLocation::Directory();
-    if (!ProgramLocation::CreateDataDirectory(programDirectory))
-        throw AppError(QStringLiteral("Složku %1 nelze vytvořit.")
-                           .arg(QDir::toNativeSeparators(ProgramLocation::DataDirectory(programDirectory))));
-    return ProgramLocation::UserBankPath(programDirectory);
 }
 
 void OpenTable(paradox::Table &table, const QString &path)
@@ -50,9 +47,14 @@ void OpenTable(paradox::Table &table, const QString &path)
 int Run(const QStringList &arguments)
 {
     const QString command = arguments.value(1);
-    if (command == QLatin1String("build") && (arguments.size() == 3 || arguments.size() == 4)) {
-        Print(stdout, ImportBank(arguments[2], arguments.size() == 4 ? arguments[3] : ProgramBankPath()));
-        return Success;
+    const std::optional<BuildArguments> build = command == QLatin1String("build")
+        ? ParseBuildArguments(arguments.mid(2))
+        : std::nullopt;
+    if (build) {
+        const BuildReport report = ImportBank(build->inputs, ParseGroupChoices(build->groupChoices), build->output);
+        Print(stderr, report.err);
+        Print(stdout, report.out);
+        return report.written ? Success : Incomplete;
     }
     if (command == QLatin1String("dump") && arguments.size() == 3) {
         paradox::Table table;
@@ -85,6 +87,12 @@ int main(int argc, char **argv)
         return Run(QCoreApplication::arguments());
     } catch (const AppError &error) {
         Print(stderr, error.message() + QLatin1Char('\n'));
+        return Failure;
+    } catch (const ImportError &error) {
+        // Without a file the fault lies in the groups, which the option settles.
+        const QString hint = error.file().isEmpty() ? QStringLiteral(" (skupinu zvolí volba --skupina JMÉNO=SKUPINA)")
+                                                    : QString();
+        Print(stderr, error.message() + hint + QLatin1Char('\n'));
         return Failure;
     }
 }

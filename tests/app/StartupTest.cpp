@@ -255,7 +255,8 @@ TEST(HelpPage, IsCzechAndExplainsTestsAndBanks)
     EXPECT_TRUE(html.contains(QStringLiteral("charset=\"utf-8\"")));
     for (const char *caption : {"Generuj test", "Start testu", "Ukončení testu", "Konfigurace", "Tisk testu",
                                 "Tisk - Klíč", "test-znalosti-banka build", "test-znalosti-banka check", "test.db",
-                                "Test.ini", "~/.local/share/test-znalosti/", "heslo, dokud ho nikdo nezmění, je <b>0</b>"})
+                                "Test.ini", "~/.local/share/test-znalosti/", "heslo, dokud ho nikdo nezmění, je <b>0</b>",
+                                "Moodle XML", "GIFT", "Aiken", "--skupina JMÉNO=SKUPINA"})
         EXPECT_TRUE(html.simplified().contains(QString::fromUtf8(caption))) << caption;
 }
 

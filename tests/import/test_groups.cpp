@@ -18,7 +18,7 @@ QStringList Groups(const ImportResult &result)
 {
     QStringList groups;
     for (const ImportedQuestion &question : result.questions)
-        groups.append(QStringLiteral("%1 %2").arg(question.group).arg(question.name));
+        groups.append(QStringLiteral("%1 %2").arg(question.group.value_or(-1)).arg(question.name));
     return groups;
 }
 
@@ -101,10 +101,12 @@ TEST(ImportGroups, CsvRowsKeepTheirGroupsUnlessTheirFileIsChosen)
         row.name = QFileInfo(path).fileName();
         row.file = path;
         row.group = 3;
-        return QList<ImportedQuestion>{row, row};
+        ImportedQuestion parked = row;
+        parked.group = 0; // never drawn, and kept so
+        return QList<ImportedQuestion>{row, parked};
     };
     const ImportResult kept = ImportQuestions({csv, Data("biologie")}, {}, readCsv);
-    EXPECT_EQ(Groups(kept), (QStringList{QStringLiteral("3 banka.csv"), QStringLiteral("3 banka.csv"),
+    EXPECT_EQ(Groups(kept), (QStringList{QStringLiteral("3 banka.csv"), QStringLiteral("0 banka.csv"),
                                          QStringLiteral("1 Kolik nohou má pavouk?")}));
     const ImportResult chosen = ImportQuestions({csv}, ParseGroupChoices({QStringLiteral("banka.csv=2")}), readCsv);
     EXPECT_EQ(Groups(chosen), (QStringList{QStringLiteral("2 banka.csv"), QStringLiteral("2 banka.csv")}));

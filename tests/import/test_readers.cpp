@@ -225,7 +225,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BadInput{"Otázka\nA. a\nB. b\ntext navíc\nANSWER: A\n", 4, "ANSWER:"},
                       BadInput{"První\nA. a\nB. b\nANSWER: A\n\nDruhá\nA. a\n", 6, "chybí"},
                       BadInput{"Otázka {=a ~b ~c}\n\nD\xC3\n", 3, "UTF-8"},
-                      BadInput{"jen prostý text\n", 0, "není Moodle XML, GIFT ani Aiken"}));
+                      BadInput{"jen prostý text\n", 0, "není Moodle XML, GIFT ani Aiken"},
+                      BadInput{"\xEF\xBB\xBF \r\n\n", 0, "prázdný"}));
 
 TEST(Import, MissingFileIsAnError)
 {

@@ -170,6 +170,28 @@ TEST_F(DamagedTable, FileEndingAfterTheLastRecordReadsWhole)
     EXPECT_EQ(Texts(changed([](QByteArray &b) { PutLE16(b, 0x0C, 60000); }), m_mb), whole);
 }
 
+// Another program may cut the file while the program has it open: a refusal, not a crash.
+TEST_F(DamagedTable, FileCutWhileOpenIsRefused)
+{
+    const QString path = m_dir.filePath(QStringLiteral("good.db"));
+    paradox::Table table;
+    table.setTableName(path);
+    table.open();
+    QFile file(path);
+    ASSERT_TRUE(file.resize(m_headerSize));
+    for (const auto &read : std::initializer_list<std::function<void()>>{
+             [&] { table.setRecNo(table.recordCount()); },
+             [&] { table.integerColumn(QStringLiteral("Cis")); },
+             [&] { table.first(); }}) {
+        try {
+            read();
+            ADD_FAILURE() << "read past the new end of the file";
+        } catch (const paradox::TableError &error) {
+            EXPECT_TRUE(error.message().contains(QStringLiteral("zkrácen"))) << qPrintable(error.message());
+        }
+    }
+}
+
 TEST_F(DamagedTable, CountsThatDisagreeWithTheFile)
 {
     const quint32 records = quint8(m_db[6]) | (quint8(m_db[7]) << 8);

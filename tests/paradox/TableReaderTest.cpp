@@ -185,6 +185,10 @@ TEST_F(ParadoxTableTest, RecordsOfManyBlocksAreFoundInEveryWay)
     m_table.setRecNo(42);
     EXPECT_EQ(m_table.integerColumn(QStringLiteral("CIS")), expected);
     EXPECT_EQ(m_table.integerColumn(QStringLiteral("Skupina")).count(2), 200);
+    const QList<QList<qint32>> both = m_table.integerColumns({QStringLiteral("Skupina"), QStringLiteral("cis")});
+    ASSERT_EQ(both.size(), 2);
+    EXPECT_EQ(both[1], expected);
+    EXPECT_EQ(both[0].count(2), 200);
     EXPECT_EQ(m_table.recNo(), 42);
     EXPECT_THROW(m_table.integerColumn(QStringLiteral("Dotaz")), ConvertError);
     EXPECT_THROW(m_table.integerColumn(QStringLiteral("Číslo")), paradox::TableError);

@@ -1,5 +1,6 @@
-// The testbank command: build, dump and check, run as the user runs them.
+// The bank tool: build, dump and check, run as the user runs them.
 #include "common/BankBuilder.h"
+#include "import/QStringPrinter.h"
 #include "paradox/TableWriter.h"
 #include "paradox/TextCodec.h"
 #include "tools/Csv.h"
@@ -37,7 +38,7 @@ Outcome RunProcess(const QString &program, const QStringList &arguments,
 
 Outcome RunTestbank(const QStringList &arguments)
 {
-    return RunProcess(QStringLiteral(TZ_BINARY_DIR "/testbank"), arguments);
+    return RunProcess(QStringLiteral(TZ_BINARY_DIR "/test-znalosti-banka"), arguments);
 }
 
 QByteArray ReadFile(const QString &path)
@@ -159,7 +160,7 @@ TEST_F(TestbankTest, BadRowIsReportedWithItsLineAndNothingIsWritten)
         {"Cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar\n" + good, QStringLiteral("CspravOdp")},
         {"Cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp,Body\n", QStringLiteral("Body")},
         {"Cis,cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n", QStringLiteral("dvakrát")},
-        {QByteArray(), QStringLiteral("řádek 1")},
+        {QByteArray(), QStringLiteral("prázdný")},
     };
     const QString db = path(QStringLiteral("out.db"));
     WriteFile(db, "old contents");
@@ -284,6 +285,8 @@ TEST_F(TestbankTest, UnreadableFileOrBadUsageExitsWith2)
     }
     for (const QStringList &arguments : {QStringList(), QStringList{QStringLiteral("verify"), QStringLiteral("x.db")},
                                           QStringList{QStringLiteral("build")},
+                                          QStringList{QStringLiteral("build"), QStringLiteral("--skupina")},
+                                          QStringList{QStringLiteral("build"), QStringLiteral("--jine"), QStringLiteral("a.csv")},
                                           QStringList{QStringLiteral("dump")}}) {
         const Outcome usage = RunTestbank(arguments);
         EXPECT_EQ(usage.exitCode, 2);
@@ -349,15 +352,111 @@ TEST_F(TestbankTest, ACharacterTheBankCannotStoreIsNamedWithItsPlace)
     EXPECT_FALSE(QFileInfo::exists(path("b.db")));
 }
 
-TEST_F(TestbankTest, QuestionsWithoutNumbersAreNumberedInTheirOrder)
+// A single CSV's numbers and groups are its own; without a Cis column the rows are numbered in order.
+TEST_F(TestbankTest, ASingleCsvKeepsItsNumbersAndGroupsOrIsNumberedInOrder)
 {
-    WriteFile(path("bank.csv"), "Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n1,P,A,B,C,,0\n2,D,A,B,C,,1\n");
-    ASSERT_EQ(RunTestbank({"build", path("bank.csv"), path("b.db")}).exitCode, 0);
+    const QList<std::pair<QByteArray, QStringList>> cases = {
+        {"Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n1,P,A,B,C,,0\n2,D,A,B,C,,1\n", {"0|1|P", "1|2|D"}},
+        {"Cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n7,0,P,A,B,C,,0\n3,2,D,A,B,C,,1\n", {"7|0|P", "3|2|D"}},
+    };
+    for (const auto &[csv, expected] : cases) {
+        WriteFile(path("bank.csv"), csv);
+        ASSERT_EQ(RunTestbank({"build", path("bank.csv"), path("b.db")}).exitCode, 0);
+        QStringList rows;
+        for (const auto &record : dumped(RunTestbank({"dump", path("b.db")})))
+            rows.append(QStringList{record["Cis"], record["Skupina"], record["Dotaz"]}.join('|'));
+        EXPECT_EQ(rows, expected);
+    }
+}
+
+QString ImportData(const char *name)
+{
+    return QStringLiteral(TZ_SOURCE_DIR "/tests/import/data/") + QString::fromUtf8(name);
+}
+
+// Moodle XML, GIFT, Aiken and CSV into one bank, groups chosen for a category and for files.
+TEST_F(TestbankTest, BuildsOneBankFromMoodleExportsAndCsv)
+{
+    const Outcome build = RunTestbank({"build", "--skupina", "export.xml=3", "--skupina=Chemie=3", "-s", "biologie=2",
+                                       ImportData("export.xml"), ImportData("fyzika.txt"), ImportData("biologie"),
+                                       ImportData("banka.csv"), path("b.db")});
+    ASSERT_EQ(build.exitCode, 0) << qPrintable(build.err);
+    EXPECT_TRUE(build.out.contains("Převedeno otázek: 10, vynecháno: 14\n")) << qPrintable(build.out);
+    EXPECT_TRUE(build.out.contains(path("b.db"))) << qPrintable(build.out);
+    for (const QString &line :
+         {QString("Vynecháno: Soubor %1, řádek 52: otázka „Karel IV.“: typ otázky pravda/nepravda").arg(ImportData("export.xml")),
+          QString("Vynecháno: Soubor %1, řádek 38: otázka „Dílčí“: dílčí hodnocení odpovědi (50 %)").arg(ImportData("fyzika.txt")),
+          QString("Vynecháno: Soubor %1, řádek 8: otázka „Které zvíře je savec?“: počet odpovědí 4, ne 3").arg(ImportData("biologie")),
+          QString("Upozornění: Soubor %1, řádek 9: otázka „Hlavní město“: vložený obrázek").arg(ImportData("export.xml")),
+          QString("pole Cis ze souborů CSV se nepoužije")})
+        EXPECT_TRUE(build.err.contains(line)) << qPrintable(line) << " in " << qPrintable(build.err);
+    EXPECT_EQ(build.err.count("Vynecháno: "), 14);
+
     const auto records = dumped(RunTestbank({"dump", path("b.db")}));
-    ASSERT_EQ(records.size(), 2);
-    EXPECT_EQ(records[0]["Cis"], "0");
-    EXPECT_EQ(records[1]["Cis"], "1");
-    EXPECT_EQ(records[1]["Dotaz"], "D");
+    QStringList rows;
+    for (const auto &record : records)
+        rows.append(QStringList{record["Cis"], record["Skupina"], record["Dotaz"].left(20), record["CspravOdp"]}.join('|'));
+    EXPECT_EQ(rows, (QStringList{"0|3|Které město je hlavn|1", "1|3|Která řeka teče Prah|0", "2|3|V kterém roce byla z|0",
+                                 "3|1|Jaká je jednotka síl|1", "4|1|Těleso jede rychlost|0", "5|1|Který znak zapisuje |0",
+                                 "6|1|Voda vře při _____ s|0", "7|3|Chemická značka sodí|0", "8|2|Kolik nohou\nmá pavou|1",
+                                 "9|3|Kolik je 1+1?|1"}));
+    ASSERT_EQ(records.size(), 10);
+    EXPECT_EQ(records[0]["Komentar"], "Praha je metropole & sídlo vlády.");
+    EXPECT_EQ(records[4]["Odp3"], "1,5 m");
+}
+
+TEST_F(TestbankTest, NothingImportableWritesNothingAndExitsWith1)
+{
+    const QString db = path("out.db");
+    WriteFile(db, "old contents");
+    WriteFile(path("pravda.gift"), "$CATEGORY: top/Fyzika\n::Pravda::Voda je H2O.{T}\n");
+    WriteFile(path("hlavicka.csv"), "Skupina;Dotaz;Odp1;Odp2;Odp3;Komentar;CspravOdp\n");
+    const Outcome skipped = RunTestbank({"build", path("pravda.gift"), path("hlavicka.csv"), db});
+    EXPECT_EQ(skipped.exitCode, 1);
+    EXPECT_TRUE(skipped.out.contains("Převedeno otázek: 0, vynecháno: 1")) << qPrintable(skipped.out);
+    EXPECT_TRUE(skipped.err.contains("otázka „Pravda“: pravda/nepravda")) << qPrintable(skipped.err);
+    EXPECT_TRUE(skipped.err.contains("nezapsala")) << qPrintable(skipped.err);
+    EXPECT_EQ(ReadFile(db), QByteArray("old contents"));
+    EXPECT_FALSE(QFileInfo::exists(path("out.mb")));
+    EXPECT_FALSE(QFileInfo::exists(path("out-zaloha.db")));
+}
+
+// An input that cannot be read, even after good ones, or groups that do not fit.
+TEST_F(TestbankTest, AnInputThatCannotBeParsedIsNamedWithItsLineAndNothingIsWritten)
+{
+    const QString db = path("out.db");
+    WriteFile(db, "old contents");
+    WriteFile(path("dobra.gift"), "Otázka {=a ~b ~c}\n");
+    WriteFile(path("zla.gift"), "::Bez konce::Otázka\n\n::Druhá::Otázka {=a\n~b ~c\n");
+    WriteFile(path("zle.xml"), "<quiz>\n<question type=\"multichoice\">\n</quiz>\n");
+    WriteFile(path("prosty.txt"), "jen text\n");
+    WriteFile(path("kategorie.gift"), "$CATEGORY: a\n\nX{=a ~b ~c}\n\n$CATEGORY: b\n\nY{=a ~b ~c}\n\n$CATEGORY: c\n\n"
+                                      "Z{=a ~b ~c}\n\n$CATEGORY: d\n\nW{=a ~b ~c}\n");
+    const QList<std::pair<QStringList, QString>> cases = {
+        {{path("dobra.gift"), path("zla.gift")}, QString("Soubor %1, řádek 3: ").arg(path("zla.gift"))},
+        {{path("zle.xml")}, QString("Soubor %1, řádek 3: chybné XML").arg(path("zle.xml"))},
+        {{path("dobra.gift"), path("prosty.txt")}, QString("Soubor %1: obsah není banka CSV").arg(path("prosty.txt"))},
+        {{path("kategorie.gift")}, QString("„a“, „b“, „c“, „d“ (skupinu zvolí volba --skupina")},
+        {{"--skupina", "Zemepis=2", path("dobra.gift")}, QString("Skupina pro „Zemepis“")},
+    };
+    for (const auto &[inputs, expected] : cases) {
+        const Outcome build = RunTestbank(QStringList{"build"} + inputs + QStringList{db});
+        EXPECT_EQ(build.exitCode, 2) << qPrintable(inputs.join(' '));
+        EXPECT_TRUE(build.err.contains(expected)) << qPrintable(expected) << " in " << qPrintable(build.err);
+        EXPECT_EQ(ReadFile(db), QByteArray("old contents"));
+        EXPECT_FALSE(QFileInfo::exists(path("out.mb")));
+    }
+}
+
+TEST_F(TestbankTest, AGiftCharacterTheBankCannotStoreIsNamedWithItsQuestion)
+{
+    WriteFile(path("sipky.gift"), "::První::Kam?{=vlevo ~vpravo ~nahoru}\n\n::Šipka::Kam ukazuje?{\n=vlevo\n~→ vpravo\n~nahoru\n}\n");
+    const Outcome build = RunTestbank({"build", path("sipky.gift"), path("b.db")});
+    EXPECT_EQ(build.exitCode, 2);
+    EXPECT_TRUE(build.err.contains(QString("Soubor %1, řádek 3, otázka „Šipka“, pole Odp2: znak „→“ (U+2192)")
+                                       .arg(path("sipky.gift"))))
+        << qPrintable(build.err);
+    EXPECT_FALSE(QFileInfo::exists(path("b.db")));
 }
 
 // The tool copied into a folder of its own, as it lies beside the installed program.
@@ -367,13 +466,13 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(QDir().mkpath(path("program")));
-        ASSERT_TRUE(QFile::copy(TZ_BINARY_DIR "/testbank", tool()));
+        ASSERT_TRUE(QFile::copy(TZ_BINARY_DIR "/test-znalosti-banka", tool()));
         WriteFile(path("one.csv"), "Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n1,První,A,B,C,,0\n");
         WriteFile(path("two.csv"), "Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n1,Druhá,A,B,C,,0\n");
         m_environment.insert("XDG_DATA_HOME", path("home"));
     }
 
-    QString tool() const { return path("program/testbank"); }
+    QString tool() const { return path("program/test-znalosti-banka"); }
 
     Outcome build(const QString &csv, const QStringList &prefix = {})
     {

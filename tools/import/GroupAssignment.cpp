@@ -39,7 +39,7 @@ public:
         QStringList unchosen;
         for (const ImportedQuestion &question : questions) {
             chosen.append(chosenGroup(question));
-            if (chosen.last() == 0 && question.group == 0 && !question.category.isEmpty()
+            if (chosen.last() == 0 && !question.group && !question.category.isEmpty()
                 && !unchosen.contains(question.category))
                 unchosen.append(question.category);
         }
@@ -55,7 +55,7 @@ public:
             ImportedQuestion &question = questions[i];
             if (chosen[i] != 0)
                 question.group = chosen[i];
-            else if (question.group == 0)
+            else if (!question.group)
                 question.group = question.category.isEmpty() ? 1 : free[unchosen.indexOf(question.category)];
         }
     }
@@ -66,7 +66,7 @@ private:
     {
         int group = 0;
         for (qsizetype i = 0; i < m_choices.size(); ++i) {
-            if (question.group == 0 && NamesCategory(m_choices[i].name, question.category)) {
+            if (!question.group && NamesCategory(m_choices[i].name, question.category)) {
                 m_used[i] = true;
                 group = m_choices[i].group;
             }

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 
 // A question that becomes one bank record.
 struct ImportedQuestion
@@ -16,7 +17,10 @@ struct ImportedQuestion
     QString name;
     QString file;
     int line = 0;
-    int group = 0; // 0 until assigned; a CSV row brings its own
+    // Empty until assigned; a CSV row brings its own, which may be outside 1..3 on purpose.
+    std::optional<int> group;
+    // The bank's Cis where the input gives one (a CSV column); else numbered by position.
+    std::optional<int> number;
 };
 
 // A question of the input that has no place in the bank, and why.

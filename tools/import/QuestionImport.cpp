@@ -42,6 +42,8 @@ QByteArray ReadBytes(const QString &path)
 ImportResult ReadQuestionFile(const QString &path, const CsvQuestionReader &readCsv)
 {
     const QByteArray bytes = ReadBytes(path);
+    if (bytes.trimmed().isEmpty())
+        throw ImportError(path, 0, QStringLiteral("soubor je prázdný"));
     switch (DetectInputFormat(bytes)) {
     case InputFormat::MoodleXml:
         return ReadMoodleXml(path, bytes);
@@ -59,7 +61,8 @@ ImportResult ReadQuestionFile(const QString &path, const CsvQuestionReader &read
     case InputFormat::Unknown:
         break;
     }
-    throw ImportError(path, 0, QStringLiteral("obsah není Moodle XML, GIFT ani Aiken"));
+    throw ImportError(path, 0, readCsv ? QStringLiteral("obsah není banka CSV, Moodle XML, GIFT ani Aiken")
+                                       : QStringLiteral("obsah není Moodle XML, GIFT ani Aiken"));
 }
 
 ImportResult ImportQuestions(const QStringList &paths, const QList<GroupChoice> &choices,

@@ -14,7 +14,8 @@ using CsvQuestionReader = std::function<QList<ImportedQuestion>(const QString &p
 // readCsv. Raises ImportError naming file and line when it cannot be read.
 ImportResult ReadQuestionFile(const QString &path, const CsvQuestionReader &readCsv = {});
 
-// All inputs joined in order, each question with its group (see AssignGroups); the bank's
-// record numbers are the positions in the list. Raises ImportError as the two above.
+// All inputs joined in order, each question with its group (see AssignGroups); a question
+// without a number of its own is numbered by its position in the list. Raises ImportError as
+// the two above.
 ImportResult ImportQuestions(const QStringList &paths, const QList<GroupChoice> &choices,
                              const CsvQuestionReader &readCsv = {});

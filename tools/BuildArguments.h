@@ -1,0 +1,20 @@
+// SPDX-FileCopyrightText: 2026 Test znalostí contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// What `build` was asked for.
+struct BuildArguments
+{
+    QStringList inputs;
+    QStringList groupChoices; // "NAME=GROUP", as given
+    QString output;           // empty: where the program reads its bank
+};
+
+// The arguments after `build`: `--skupina NAME=GROUP` (repeatable), one or more inputs, and a
+// last argument ending in .db as the output when inputs come before it. Empty when they do
+// not make a build.
+std::optional<BuildArguments> ParseBuildArguments(const QStringList &arguments);
