@@ -438,7 +438,7 @@ void TForm2::ArrangeToolbar()
 
 void TForm2::BtnInfoClick()
 {
-    UrlOpener::Open(QUrl::fromLocalFile(ProgramDir + QStringLiteral("napoveda.html")));
+    UrlOpener::open(QUrl::fromLocalFile(ProgramDir + QStringLiteral("napoveda.html")));
 }
 
 void TForm2::SetProgressMaximum(int maximum)

@@ -15,7 +15,7 @@ void TForm2::OpenQuestionBank()
     // A folder of that name is no bank either.
     if (!QFileInfo(BankPath).isFile()) {
         // Where the user may put a bank, not where nobody but an administrator may.
-        Messages::Show(QStringLiteral("Nenalezen soubor otázek ") + ProgramLocation::UserBankPath(ProgramDir));
+        Messages::show(QStringLiteral("Nenalezen soubor otázek ") + ProgramLocation::UserBankPath(ProgramDir));
         return;
     }
     m_bankCounted = false;

@@ -59,7 +59,7 @@ void TForm2::BBGtestClick()
         m_drawAnalysis = ReadDrawAnalysis(*Table1);
     const QString refusal = DrawRefusal();
     if (!refusal.isEmpty()) {
-        Messages::Show(refusal);
+        Messages::show(refusal);
         return;
     }
 

@@ -18,11 +18,11 @@ public:
     explicit WindowOverBank(int records)
     {
         ProgramLocation::SetDirectoryForTests(BenchBanks::instance().folderFor(records));
-        Messages::SetHandler([](Messages::Kind, const QString &, const QString &) {});
+        Messages::setHandler([](Messages::Kind, const QString &, const QString &) {});
     }
     ~WindowOverBank()
     {
-        Messages::SetHandler(nullptr);
+        Messages::setHandler(nullptr);
         ProgramLocation::SetDirectoryForTests(QString());
     }
     std::unique_ptr<TForm2> open() const { return std::make_unique<TForm2>(); }

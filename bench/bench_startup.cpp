@@ -75,7 +75,7 @@ int startOnce(int argc, char **argv, const QString &scenario)
         showUntilFirstFrame(window);
     } else {
         ProgramLocation::SetDirectoryForTests(scenario);
-        Messages::SetHandler([](Messages::Kind, const QString &, const QString &) {});
+        Messages::setHandler([](Messages::Kind, const QString &, const QString &) {});
         TForm2 window;
         showUntilFirstFrame(window);
     }

@@ -25,7 +25,7 @@ QFont PrintJob::PrinterFont()
 
 bool PrintJob::Begin()
 {
-    if (!PrintDialog::Execute(m_printer, Form2))
+    if (!PrintDialog::execute(m_printer, Form2))
         return false;
     // The page-bottom limit and the line pitch are device units of a 600 dpi printer.
     m_printer.setResolution(DotsPerInch);

@@ -19,7 +19,7 @@ int PrintedQuestionCount()
 
 QString TestTitle()
 {
-    return QStringLiteral("Test znalostí     ") + DateTime::ShortDateText(Clock::Now());
+    return QStringLiteral("Test znalostí     ") + DateTime::ShortDateText(Clock::now());
 }
 
 void PrintAnswer(PrintLayout &layout, const QString &label, const QString &answer)

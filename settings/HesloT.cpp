@@ -162,7 +162,7 @@ void TFrmHesloT::MaskEdit2KeyPress(QObject *, QChar &Key)
     if (Key >= QLatin1Char('0') && Key <= QLatin1Char('9'))
         return;
     Key = QChar();
-    Beep::Sound();
+    Beep::sound();
 }
 
 void TFrmHesloT::CheckBox1Click()

@@ -154,7 +154,7 @@ void TFrmKonfig::Edit1KeyPress(QObject *, QChar &Key)
     if (Key == QChar(0x08) || (Key >= QLatin1Char('0') && Key <= QLatin1Char('9')))
         return;
     Key = QChar();
-    Beep::Sound();
+    Beep::sound();
 }
 
 void TFrmKonfig::Edit1KeyUp(QObject *)

@@ -73,7 +73,7 @@ void TForm2::BBStestClick()
     // Every slot, so no earlier test's evaluation survives in a slot this test leaves unanswered.
     for (Totazka &question : TestQuestions)
         question.wspravneodpovezeno = Unanswered;
-    TestStart = Clock::Now();
+    TestStart = Clock::now();
     TestEnd = TestStart + TestDuration;
     TimerTest->start();
     CurrentQuestion = 1;
@@ -138,7 +138,7 @@ void TForm2::TimerTestTimer()
     // A tick that was already on its way when the test ended must not end it twice.
     if (!TimerTest->isActive())
         return;
-    const TDateTime now = Clock::Now();
+    const TDateTime now = Clock::now();
     if (now > TestEnd) {
         TimerTest->stop();
         BBVytest->setEnabled(true);
@@ -170,6 +170,6 @@ void TForm2::EndTest()
     BtnTiskKlic->setEnabled(true);
     for (int i = 0; i < TestCapacity; ++i)
         setIndicatorChecked(*this, i + 1, false);
-    Messages::Show(EndMessage);
+    Messages::show(EndMessage);
     EvaluateTest();
 }

@@ -133,7 +133,7 @@ protected:
             TestCode += QStringLiteral("%1/%2 ").arg(n * 3).arg(n % 3 + 1);
         }
 
-        PrintDialog::SetHandler([this](QPrinter &printer) {
+        PrintDialog::setHandler([this](QPrinter &printer) {
             ++dialogs;
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setPageSize(QPageSize(QPageSize::A4));
@@ -141,17 +141,17 @@ protected:
             return !cancel;
         });
         // Every reading of the clock is a day later, so each page's own date shows.
-        Clock::SetNowForTests([this] { return Today + clockReadings++; });
-        Messages::SetHandler([this](Messages::Kind, const QString &, const QString &text) {
+        Clock::setNowForTests([this] { return Today + clockReadings++; });
+        Messages::setHandler([this](Messages::Kind, const QString &, const QString &text) {
             messages.append(text);
         });
     }
 
     void TearDown() override
     {
-        PrintDialog::SetHandler(nullptr);
-        Clock::SetNowForTests(nullptr);
-        Messages::SetHandler(nullptr);
+        PrintDialog::setHandler(nullptr);
+        Clock::setNowForTests(nullptr);
+        Messages::setHandler(nullptr);
         TestQuestions = m_savedQuestions;
         QuestionCount = m_savedCount;
         TestCode = m_savedCode;
