@@ -53,7 +53,7 @@ public:
     void ArrangeToolbar();
     void BtnInfoClick();
     // A maximum of 0 or less leaves the bar empty rather than busy.
-    void SetProgressMaximum(int maximum);
+    void setProgressMaximum(int maximum);
 
     // settings/
     void ReadSettings();
@@ -81,7 +81,7 @@ public:
     void IndicatorClick(int n);
     void ShowReviewMarkers(int n);
     // The marker label beside answer index 0, 1 or 2; none for any other index.
-    QLabel *MarkerLabel(int answerIndex) const;
+    QLabel *markerLabel(int answerIndex) const;
     void BBVytestClick();
     // Serves AbLED1 to AbLED30: calls IndicatorClick with the indicator's number.
     void AbLEDClick(QObject *Sender);
@@ -135,19 +135,19 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void BuildToolbar();
-    void BuildQuestionPanel();
-    void BuildAnswerPanel();
-    QWidget *BuildAnswerRow(int row, const QString &memoName, QPlainTextEdit *&memo,
+    void buildToolbar();
+    void buildQuestionPanel();
+    void buildAnswerPanel();
+    QWidget *buildAnswerRow(int row, const QString &memoName, QPlainTextEdit *&memo,
                             QPushButton *&button, QLabel *&marker);
-    void BuildCommentPanel();
-    void BuildIndicatorPanel();
-    void BuildStatusLine();
-    void CreateIndicators();
-    void ConnectClick(QPushButton *button, void (TForm2::*handler)());
-    void FillScreenUnlessMaximised();
+    void buildCommentPanel();
+    void buildIndicatorPanel();
+    void buildStatusLine();
+    void createIndicators();
+    void connectClick(QPushButton *button, void (TForm2::*handler)());
+    void fillScreenUnlessMaximised();
     // The draw's refusal reason for the open bank; empty when a test can be drawn.
-    QString DrawRefusal() const;
+    QString drawRefusal() const;
 
     QList<TAbLED *> FAbLedList;
     // Start-up counted the bank's groups; the draw reads the numbers itself.

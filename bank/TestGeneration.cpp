@@ -34,7 +34,7 @@ std::unique_ptr<DrawAnalysis> ReadDrawAnalysis(const paradox::Table &table)
 
 // The draw only ends once every quota is filled with distinct numbers; say why it never
 // would instead of starting it.
-QString TForm2::DrawRefusal() const
+QString TForm2::drawRefusal() const
 {
     const QString prefix = QStringLiteral("Z tohoto souboru otázek nelze vylosovat test: ");
     if (!m_drawAnalysis)
@@ -57,17 +57,17 @@ void TForm2::BBGtestClick()
     // An engine error here (no Cis field, a Cis that does not convert) ends the click.
     if (m_bankCounted && !m_drawAnalysis)
         m_drawAnalysis = ReadDrawAnalysis(*Table1);
-    const QString refusal = DrawRefusal();
+    const QString refusal = drawRefusal();
     if (!refusal.isEmpty()) {
         Messages::show(refusal);
         return;
     }
 
-    SetProgressMaximum(TimeToSeconds(TestDuration));
+    setProgressMaximum(TimeToSeconds(TestDuration));
     Label2->setText(QStringLiteral("Otázka číslo "));
-    HeaderControl1->SetSectionText(0, QStringLiteral("Čas testu: ") + DateTime::LongTimeText(TestDuration));
-    HeaderControl1->SetSectionText(2, QString());
-    HeaderControl1->SetSectionText(3, QString());
+    HeaderControl1->setSectionText(0, QStringLiteral("Čas testu: ") + DateTime::LongTimeText(TestDuration));
+    HeaderControl1->setSectionText(2, QString());
+    HeaderControl1->setSectionText(3, QString());
     TestPhase = PhaseGenerated;
     // The evaluation's descriptions of the colours go with the colours.
     for (TAbLED *indicator : std::as_const(FAbLedList)) {

@@ -15,7 +15,7 @@ PrintJob::PrintJob()
 
 PrintJob::~PrintJob() = default;
 
-QFont PrintJob::PrinterFont()
+QFont PrintJob::printerFont()
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
@@ -32,7 +32,7 @@ bool PrintJob::Begin()
     if (!m_painter.begin(&m_printer))
         throw AppError(QStringLiteral("Tisk nelze zahájit: tiskárna není dostupná."));
     m_canvas = std::make_unique<TCanvas>(m_painter, QGuiApplication::palette());
-    m_canvas->setFont(PrinterFont());
+    m_canvas->setFont(printerFont());
     m_layout = std::make_unique<PrintLayout>(*m_canvas, m_printer.resolution(), m_printer.width());
     m_pageNumber = 1;
     return true;

@@ -24,14 +24,14 @@ QString TestTitle()
 
 void PrintAnswer(PrintLayout &layout, const QString &label, const QString &answer)
 {
-    layout.PrintText(label);
+    layout.printText(label);
     layout.PrintWrapped(answer, PrintLineLength);
 }
 
 void PrintQuestionBlock(PrintLayout &layout, int slot)
 {
     const Totazka &question = TestQuestions[slot];
-    layout.PrintText(QStringLiteral("otázka č. %1").arg(slot));
+    layout.printText(QStringLiteral("otázka č. %1").arg(slot));
     layout.PrintWrapped(question.wdotaz, PrintLineLength);
     layout.PrintNextLine();
     PrintAnswer(layout, QStringLiteral("Odpověď A"), question.wodp1);
@@ -78,8 +78,8 @@ void PrintTest()
             layout.PrintNextLine();
         } while (slot <= lastSlot && layout.PrintArea().Top < PrintPageBottom);
         layout.PrintNextLine();
-        layout.PrintTextAt(layout.PrintArea().Left + 60 * layout.LetterWidth(QLatin1Char('M')),
-                           QStringLiteral("Strana %1").arg(job.PageNumber()));
+        layout.printTextAt(layout.PrintArea().Left + 60 * layout.letterWidth(QLatin1Char('M')),
+                           QStringLiteral("Strana %1").arg(job.pageNumber()));
         job.NewPage();
     }
     job.End();
@@ -98,7 +98,7 @@ void PrintKey()
         QString line = KeyEntry(QStringLiteral("   otázka č. "), slot);
         if (slot + KeyLinesPerColumn <= lastSlot)
             line += KeyEntry(QStringLiteral("       otázka č. "), slot + KeyLinesPerColumn);
-        layout.PrintText(line);
+        layout.printText(line);
         layout.PrintNextLine();
         layout.PrintNextLine();
     }

@@ -56,11 +56,11 @@ TFrmHesloT::TFrmHesloT(QWidget *parent)
     setFont(FormFont(11));
     setFixedSize(403, 155);
     move(0, 0);
-    CreateControls();
-    ConnectHandlers();
+    createControls();
+    connectHandlers();
 }
 
-void TFrmHesloT::CreateControls()
+void TFrmHesloT::createControls()
 {
     Panel1 = MakePanel(this, QStringLiteral("Panel1"), QRect(8, 8, 385, 60));
     MaskEdit1 = MakeMaskedEdit(Panel1, QStringLiteral("MaskEdit1"), QRect(16, 13, 250, 21));
@@ -86,7 +86,7 @@ void TFrmHesloT::CreateControls()
     Panel2->hide();
 }
 
-void TFrmHesloT::ConnectHandlers()
+void TFrmHesloT::connectHandlers()
 {
     m_keyFilter = new KeyPressFilter([this](QObject *sender, QChar &key) { MaskEdit2KeyPress(sender, key); },
                                      nullptr, this);

@@ -66,11 +66,11 @@ TFrmKonfig::TFrmKonfig(QWidget *parent)
     setFont(FormFont(11));
     setFixedSize(447, 204);
     move(0, 0);
-    CreateControls();
-    ConnectHandlers();
+    createControls();
+    connectHandlers();
 }
 
-void TFrmKonfig::CreateControls()
+void TFrmKonfig::createControls()
 {
     Panel1 = MakePanel(this, QStringLiteral("Panel1"), QRect(0, 0, 447, 204));
 
@@ -120,7 +120,7 @@ void TFrmKonfig::CreateControls()
     setTabOrder(Edit2, BitBtn3);
 }
 
-void TFrmKonfig::ConnectHandlers()
+void TFrmKonfig::connectHandlers()
 {
     m_keyFilter = new KeyPressFilter([this](QObject *sender, QChar &key) { Edit1KeyPress(sender, key); },
                                      [this](QObject *sender) { Edit1KeyUp(sender); }, this);
@@ -175,7 +175,7 @@ void TFrmKonfig::BitBtn1Click()
     PrinterLeftMargin = margin;
     TestDuration = duration;
     if (Form2)
-        Form2->HeaderControl1->SetSectionText(0, QStringLiteral("Čas testu: ") + DateTime::LongTimeText(TestDuration));
+        Form2->HeaderControl1->setSectionText(0, QStringLiteral("Čas testu: ") + DateTime::LongTimeText(TestDuration));
     Settings::PrepareWrite();
     SettingsTable::TestMinutes.write(*SettingsFile, TestMinutes);
     SettingsTable::PrinterLeftMargin.write(*SettingsFile, PrinterLeftMargin);

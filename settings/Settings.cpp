@@ -78,6 +78,6 @@ void TForm2::BtnTiskKlicClick()
     FrmHesloT->exec();
     // Only a confirmation of this opening counts; an entry kept from an earlier one must not
     // print the key, whatever it was.
-    if (FrmHesloT->ConfirmedInThisOpening() && KeyPasswordEntered == KeyPasswordExpected)
+    if (FrmHesloT->confirmedInThisOpening() && KeyPasswordEntered == KeyPasswordExpected)
         PrintKey();
 }

@@ -51,9 +51,9 @@ void TForm2::EvaluateTest()
     QString counts = QStringLiteral("správně: %1   špatně: %2").arg(CorrectCount).arg(WrongCount);
     if (UnansweredCount > 0)
         counts += QStringLiteral("   neodpovězeno: %1").arg(UnansweredCount);
-    HeaderControl1->SetSectionText(3, counts);
+    HeaderControl1->setSectionText(3, counts);
     SuccessPercent = evaluation.percent;
-    HeaderControl1->SetSectionText(2, QStringLiteral("úspěšnost: %1%").arg(SuccessPercent));
+    HeaderControl1->setSectionText(2, QStringLiteral("úspěšnost: %1%").arg(SuccessPercent));
     Panel11->show();
 }
 
@@ -79,19 +79,19 @@ void TForm2::IndicatorClick(int n)
 void TForm2::ShowReviewMarkers(int n)
 {
     const Totazka &question = TestQuestions.at(n);
-    Markers::HideAll(*this);
+    Markers::hideAll(*this);
     const qint32 result = question.wspravneodpovezeno;
     if (result == Unanswered)
-        Markers::Show(*this, question.wcspravOdp, QStringLiteral("správná odpověď by byla"),
+        Markers::show(*this, question.wcspravOdp, QStringLiteral("správná odpověď by byla"),
                       UnansweredColor);
     if (result == AnsweredCorrectly || result == AnsweredWrongly)
-        Markers::Show(*this, question.wcspravOdp, QStringLiteral("správná odpověď"), CorrectColor);
+        Markers::show(*this, question.wcspravOdp, QStringLiteral("správná odpověď"), CorrectColor);
     if (result == AnsweredWrongly)
-        Markers::Show(*this, question.wodpovezeno, QStringLiteral("vaše chybná odpověď"),
+        Markers::show(*this, question.wodpovezeno, QStringLiteral("vaše chybná odpověď"),
                       WrongColor);
 }
 
-QLabel *TForm2::MarkerLabel(int answerIndex) const
+QLabel *TForm2::markerLabel(int answerIndex) const
 {
     switch (answerIndex) {
     case 0:

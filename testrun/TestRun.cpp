@@ -58,7 +58,7 @@ void TForm2::BBStestClick()
 {
     AllAnswered = false;
     // A test of 0 minutes would ask for a maximum of -1; it gets an empty bar instead.
-    SetProgressMaximum(TimeToSeconds(TestDuration) - 1);
+    setProgressMaximum(TimeToSeconds(TestDuration) - 1);
     Label1->setText(QStringLiteral("Zadejte prosím správnou odpověď"));
     Memo1->clear();
     Memo2->clear();
@@ -120,7 +120,7 @@ void TForm2::RecordAnswer()
         setAnswerButtonsEnabled(*this, false);
         TestPhase = PhaseRevisiting;
     }
-    Markers::HideAll(*this);
+    Markers::hideAll(*this);
 }
 
 void TForm2::RevisitQuestion(int n)
@@ -128,8 +128,8 @@ void TForm2::RevisitQuestion(int n)
     setAnswerButtonsEnabled(*this, true);
     CurrentQuestion = n;
     ShowQuestion(n);
-    Markers::HideAll(*this);
-    Markers::Show(*this, TestQuestions.at(n).wodpovezeno, QStringLiteral("vaše odpověď"),
+    Markers::hideAll(*this);
+    Markers::show(*this, TestQuestions.at(n).wodpovezeno, QStringLiteral("vaše odpověď"),
                   AnswerColor);
 }
 
@@ -146,7 +146,7 @@ void TForm2::TimerTestTimer()
         EndTest();
     } else {
         RemainingTime = TestEnd - now;
-        HeaderControl1->SetSectionText(0, QStringLiteral("Zbývající čas: %1 / %2")
+        HeaderControl1->setSectionText(0, QStringLiteral("Zbývající čas: %1 / %2")
                                               .arg(DateTime::LongTimeText(RemainingTime),
                                                    DateTime::LongTimeText(TestDuration)));
     }

@@ -54,7 +54,7 @@ double PointsWide(const QString &text)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setResolution(PrintJob::DotsPerInch);
-    return QFontMetrics(PrintJob::PrinterFont(), &printer).horizontalAdvance(text) * 72.0 / PrintJob::DotsPerInch;
+    return QFontMetrics(PrintJob::printerFont(), &printer).horizontalAdvance(text) * 72.0 / PrintJob::DotsPerInch;
 }
 
 QString Letter(qint32 index)
@@ -96,14 +96,14 @@ QList<int> PagesOf(const QList<PdfText::Word> &words, const QString &text)
 }
 
 // H of the printer font at 600 dpi; a line is H + 12 device units.
-int FontHeight()
+int fontHeight()
 {
-    return int(std::nearbyint(PrintJob::PrinterFont().pointSizeF() * PrintJob::DotsPerInch / 72.0));
+    return int(std::nearbyint(PrintJob::printerFont().pointSizeF() * PrintJob::DotsPerInch / 72.0));
 }
 
 double PitchInPoints()
 {
-    return (FontHeight() + 12) * 72.0 / PrintJob::DotsPerInch;
+    return (fontHeight() + 12) * 72.0 / PrintJob::DotsPerInch;
 }
 
 class PrintoutTest : public ::testing::Test
@@ -293,10 +293,10 @@ TEST_P(PageBreakTest, BlockStartingAboveTheLimitIsPrintedWholeTheNextGoesOver)
 {
     REQUIRE_PDFTOTEXT();
     const int linesPast = GetParam();
-    const int pitch = FontHeight() + 12;
-    const int lastLineAbove = (PrintPageBottom - FontHeight() - 1) / pitch;
-    ASSERT_LT(FontHeight() + lastLineAbove * pitch, PrintPageBottom);
-    ASSERT_GE(FontHeight() + (lastLineAbove + 1) * pitch, PrintPageBottom);
+    const int pitch = fontHeight() + 12;
+    const int lastLineAbove = (PrintPageBottom - fontHeight() - 1) / pitch;
+    ASSERT_LT(fontHeight() + lastLineAbove * pitch, PrintPageBottom);
+    ASSERT_GE(fontHeight() + (lastLineAbove + 1) * pitch, PrintPageBottom);
     const int firstQuestionLines = lastLineAbove - 15 + linesPast;
     ASSERT_GE(firstQuestionLines, 1);
 
