@@ -410,7 +410,7 @@ void TForm2::FormCreate()
     LayoutIndicators();
 
     QuestionCount = TestCapacity;
-    ProgramDir = ProgramLocation::Directory();
+    ProgramDir = ProgramLocation::directory();
     ReadSettings();
     // A damaged bank is reported and the window still opens with its toolbar in place.
     Guarded([this] { OpenQuestionBank(); });

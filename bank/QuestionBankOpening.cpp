@@ -11,11 +11,11 @@
 
 void TForm2::OpenQuestionBank()
 {
-    BankPath = ProgramLocation::BankPath(ProgramDir);
+    BankPath = ProgramLocation::bankPath(ProgramDir);
     // A folder of that name is no bank either.
     if (!QFileInfo(BankPath).isFile()) {
         // Where the user may put a bank, not where nobody but an administrator may.
-        Messages::show(QStringLiteral("Nenalezen soubor otázek ") + ProgramLocation::UserBankPath(ProgramDir));
+        Messages::show(QStringLiteral("Nenalezen soubor otázek ") + ProgramLocation::userBankPath(ProgramDir));
         return;
     }
     m_bankCounted = false;

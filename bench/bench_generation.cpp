@@ -17,13 +17,13 @@ class WindowOverBank
 public:
     explicit WindowOverBank(int records)
     {
-        ProgramLocation::SetDirectoryForTests(BenchBanks::instance().folderFor(records));
+        ProgramLocation::setDirectoryForTests(BenchBanks::instance().folderFor(records));
         Messages::setHandler([](Messages::Kind, const QString &, const QString &) {});
     }
     ~WindowOverBank()
     {
         Messages::setHandler(nullptr);
-        ProgramLocation::SetDirectoryForTests(QString());
+        ProgramLocation::setDirectoryForTests(QString());
     }
     std::unique_ptr<TForm2> open() const { return std::make_unique<TForm2>(); }
 };

@@ -74,7 +74,7 @@ int startOnce(int argc, char **argv, const QString &scenario)
         QMainWindow window;
         showUntilFirstFrame(window);
     } else {
-        ProgramLocation::SetDirectoryForTests(scenario);
+        ProgramLocation::setDirectoryForTests(scenario);
         Messages::setHandler([](Messages::Kind, const QString &, const QString &) {});
         TForm2 window;
         showUntilFirstFrame(window);

@@ -48,7 +48,7 @@ void PrepareWrite()
 
 void TForm2::ReadSettings()
 {
-    SettingsFile = std::make_unique<ProfileFile>(ProgramLocation::DataDirectory(ProgramDir) + QStringLiteral("Test.ini"));
+    SettingsFile = std::make_unique<ProfileFile>(ProgramLocation::dataDirectory(ProgramDir) + QStringLiteral("Test.ini"));
     TestMinutes = Settings::UsableTestMinutes(SettingsTable::TestMinutes.read(*SettingsFile));
     TestDuration = DateTime::EncodeTime(0, TestMinutes, 0, 0);
     PrinterLeftMargin = SettingsTable::PrinterLeftMargin.read(*SettingsFile);

@@ -64,7 +64,7 @@ void WindowFixture::SetUp()
 {
     ASSERT_TRUE(m_dir.isValid());
     ResetProgramState();
-    ProgramLocation::SetDirectoryForTests(m_dir.path());
+    ProgramLocation::setDirectoryForTests(m_dir.path());
     Messages::setHandler([this](Messages::Kind, const QString &, const QString &text) {
         messages.append(text);
     });
@@ -83,7 +83,7 @@ void WindowFixture::TearDown()
     Beep::setHandler(nullptr);
     UrlOpener::setHandler(nullptr);
     Clock::setNowForTests(nullptr);
-    ProgramLocation::SetDirectoryForTests(QString());
+    ProgramLocation::setDirectoryForTests(QString());
     ResetProgramState();
 }
 
