@@ -2,7 +2,7 @@
 
 namespace {
 
-const char kUsage[] =
+const char Usage[] =
     "Použití: test-znalosti [--help | --version]\n"
     "\n"
     "Časovaný test znalostí s výběrem ze tří odpovědí. Program nemá vlastní volby;\n"
@@ -25,7 +25,7 @@ std::optional<QString> AnswerCommandLine(const QStringList &arguments)
 {
     for (const QString &argument : arguments.mid(1)) {
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))
-            return QString::fromUtf8(kUsage);
+            return QString::fromUtf8(Usage);
         if (argument == QLatin1String("--version"))
             return QStringLiteral("Test znalostí " TZ_VERSION "\n");
     }

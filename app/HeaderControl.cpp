@@ -16,29 +16,29 @@ THeaderControl::THeaderControl(QWidget *parent)
     InstallHeaderControlAccessibility();
 }
 
-void THeaderControl::AddSection(int width)
+void THeaderControl::addSection(int width)
 {
     m_widths.append(width);
     m_texts.append(QString());
     update();
 }
 
-int THeaderControl::SectionCount() const
+int THeaderControl::sectionCount() const
 {
     return static_cast<int>(m_widths.size());
 }
 
-int THeaderControl::SectionWidth(int index) const
+int THeaderControl::sectionWidth(int index) const
 {
     return m_widths.value(index);
 }
 
-QString THeaderControl::SectionText(int index) const
+QString THeaderControl::sectionText(int index) const
 {
     return m_texts.value(index);
 }
 
-void THeaderControl::SetSectionText(int index, const QString &text)
+void THeaderControl::setSectionText(int index, const QString &text)
 {
     if (index < 0 || index >= m_texts.size() || m_texts[index] == text)
         return;

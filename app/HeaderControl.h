@@ -11,11 +11,11 @@ class THeaderControl : public QWidget
 public:
     explicit THeaderControl(QWidget *parent = nullptr);
 
-    void AddSection(int width);
-    int SectionCount() const;
-    int SectionWidth(int index) const;
-    QString SectionText(int index) const;
-    void SetSectionText(int index, const QString &text);
+    void addSection(int width);
+    int sectionCount() const;
+    int sectionWidth(int index) const;
+    QString sectionText(int index) const;
+    void setSectionText(int index, const QString &text);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

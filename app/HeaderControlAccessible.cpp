@@ -17,7 +17,7 @@ public:
     {
     }
 
-    bool isValid() const override { return m_header && m_index < m_header->SectionCount(); }
+    bool isValid() const override { return m_header && m_index < m_header->sectionCount(); }
     QObject *object() const override { return nullptr; }
     QWindow *window() const override { return parent() ? parent()->window() : nullptr; }
     QAccessibleInterface *focusChild() const override { return nullptr; }
@@ -31,7 +31,7 @@ public:
     {
         if (t != QAccessible::Name || !isValid())
             return QString();
-        return m_header->SectionText(m_index);
+        return m_header->sectionText(m_index);
     }
     void setText(QAccessible::Text, const QString &) override {}
 
@@ -82,7 +82,7 @@ THeaderControl *THeaderControlAccessible::header() const
 
 int THeaderControlAccessible::childCount() const
 {
-    return header()->SectionCount();
+    return header()->sectionCount();
 }
 
 // Created once per section and kept, so the screen reader sees the same item every time.
@@ -117,8 +117,8 @@ QRect THeaderControlAccessible::sectionRect(int index) const
 {
     int left = 0;
     for (int i = 0; i < index; ++i)
-        left += header()->SectionWidth(i);
-    const QRect local(left, 0, header()->SectionWidth(index), header()->height());
+        left += header()->sectionWidth(i);
+    const QRect local(left, 0, header()->sectionWidth(index), header()->height());
     return QRect(header()->mapToGlobal(local.topLeft()), local.size());
 }
 

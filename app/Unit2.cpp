@@ -25,8 +25,8 @@
 #include <cmath>
 
 qint32 QuestionCount = 0;
-std::array<qint32, 31> SelectedNumbers{};
-std::array<Totazka, 301> TestQuestions{};
+std::array<qint32, SelectedNumberSlots> SelectedNumbers{};
+std::array<Totazka, QuestionSlots> TestQuestions{};
 QString TestCode;
 qint32 BankRecordCount = 0;
 std::array<qint32, 4> GroupCount{};
@@ -35,7 +35,7 @@ std::array<qint32, 4> GroupQuota{};
 std::array<qint32, 4> GroupDrawn{};
 qint32 DrawnGroup = 0;
 qint32 CurrentQuestion = 0;
-qint32 TestPhase = 0;
+qint32 TestPhase = PhaseGenerated;
 bool AllAnswered = false;
 qint32 TestMinutes = 0;
 TDateTime TestDuration = 0;
@@ -66,17 +66,11 @@ TFrmKonfig *FrmKonfig = nullptr;
 TFrmHesloT *FrmHesloT = nullptr;
 
 const QString ProductTitle = QStringLiteral("Test znalostí");
-
-qint32 TimeToSeconds(TDateTime t)
-{
-    const double ms = std::fabs(std::nearbyint(t * DateTime::MillisecondsPerDay));
-    const qint64 ofDay = static_cast<qint64>(std::fmod(ms, DateTime::MillisecondsPerDay));
-    return static_cast<qint32>(ofDay / 1000);
-}
+const QString DrawnNumbersHeading = QStringLiteral("Otazky číslo:");
 
 namespace {
 
-constexpr int IndicatorCount = 30;
+constexpr int IndicatorCount = TestCapacity;
 constexpr int ToolbarButtonWidth = 110;
 constexpr int ToolbarButtonHeight = 25;
 constexpr int ToolbarFirstLeft = 5;
@@ -164,11 +158,11 @@ TForm2::TForm2(QWidget *parent)
     // Two pixels of frame on each side leave GroupBox1 its design width of 857.
     auto *layout = StackLayout(Panel1, 2);
 
-    BuildToolbar();
-    BuildQuestionPanel();
-    BuildCommentPanel();
-    BuildIndicatorPanel();
-    BuildStatusLine();
+    buildToolbar();
+    buildQuestionPanel();
+    buildCommentPanel();
+    buildIndicatorPanel();
+    buildStatusLine();
     layout->addWidget(Panel8);
     layout->addWidget(Panel2);
     layout->addWidget(Panel11);
@@ -192,13 +186,13 @@ TForm2::~TForm2()
         Form2 = nullptr;
 }
 
-void TForm2::ConnectClick(QPushButton *button, void (TForm2::*handler)())
+void TForm2::connectClick(QPushButton *button, void (TForm2::*handler)())
 {
     connect(button, &QPushButton::clicked, this,
             [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
 }
 
-void TForm2::BuildToolbar()
+void TForm2::buildToolbar()
 {
     Panel8 = MakePanel(Panel1, QStringLiteral("Panel8"), 29);
     QStyle *look = style();
@@ -226,17 +220,17 @@ void TForm2::BuildToolbar()
     BtnTisk->setEnabled(false);
     BtnTiskKlic->setEnabled(false);
 
-    ConnectClick(BBGtest, &TForm2::BBGtestClick);
-    ConnectClick(BBStest, &TForm2::BBStestClick);
-    ConnectClick(BBUtest, &TForm2::BBUtestClick);
-    ConnectClick(BBKtest, &TForm2::BBKtestClick);
-    ConnectClick(BBVytest, &TForm2::BBVytestClick);
-    ConnectClick(BtnTisk, &TForm2::BtnTiskClick);
-    ConnectClick(BtnTiskKlic, &TForm2::BtnTiskKlicClick);
-    ConnectClick(BtnInfo, &TForm2::BtnInfoClick);
+    connectClick(BBGtest, &TForm2::BBGtestClick);
+    connectClick(BBStest, &TForm2::BBStestClick);
+    connectClick(BBUtest, &TForm2::BBUtestClick);
+    connectClick(BBKtest, &TForm2::BBKtestClick);
+    connectClick(BBVytest, &TForm2::BBVytestClick);
+    connectClick(BtnTisk, &TForm2::BtnTiskClick);
+    connectClick(BtnTiskKlic, &TForm2::BtnTiskKlicClick);
+    connectClick(BtnInfo, &TForm2::BtnInfoClick);
 }
 
-void TForm2::BuildQuestionPanel()
+void TForm2::buildQuestionPanel()
 {
     Panel2 = MakePanel(Panel1, QStringLiteral("Panel2"), 505);
     auto *layout = StackLayout(Panel2);
@@ -251,13 +245,13 @@ void TForm2::BuildQuestionPanel()
     questionLayout->addWidget(Memo2);
     questionLayout->addStretch(1);
 
-    BuildAnswerPanel();
+    buildAnswerPanel();
     layout->addWidget(Panel4);
     layout->addWidget(Panel3);
     layout->addStretch(1);
 }
 
-void TForm2::BuildAnswerPanel()
+void TForm2::buildAnswerPanel()
 {
     Panel3 = MakePanel(Panel2, QStringLiteral("Panel3"), 323);
     SetColors(Panel3, clBlack, clSilver);
@@ -265,21 +259,21 @@ void TForm2::BuildAnswerPanel()
     Label1 = MakeHeading(Panel3, QStringLiteral("Label1"),
                          QStringLiteral("Zvolte prosím správnou odpověď"), 16, clSilver);
     layout->addWidget(Label1);
-    Panel5 = BuildAnswerRow(0, QStringLiteral("Memo1"), Memo1, BitBtn1, Label12);
-    Panel6 = BuildAnswerRow(1, QStringLiteral("Memo3"), Memo3, BitBtn2, Label13);
-    Panel7 = BuildAnswerRow(2, QStringLiteral("Memo4"), Memo4, BitBtn3, Label14);
+    Panel5 = buildAnswerRow(0, QStringLiteral("Memo1"), Memo1, BitBtn1, Label12);
+    Panel6 = buildAnswerRow(1, QStringLiteral("Memo3"), Memo3, BitBtn2, Label13);
+    Panel7 = buildAnswerRow(2, QStringLiteral("Memo4"), Memo4, BitBtn3, Label14);
     layout->addWidget(Panel5);
     layout->addWidget(Panel6);
     layout->addWidget(Panel7);
     layout->addStretch(1);
-    ConnectClick(BitBtn1, &TForm2::BitBtn1Click);
-    ConnectClick(BitBtn2, &TForm2::BitBtn2Click);
-    ConnectClick(BitBtn3, &TForm2::BitBtn3Click);
+    connectClick(BitBtn1, &TForm2::BitBtn1Click);
+    connectClick(BitBtn2, &TForm2::BitBtn2Click);
+    connectClick(BitBtn3, &TForm2::BitBtn3Click);
 }
 
 // One answer row (0 for A): the answer text across the top, the answer button at the bottom
 // right and the review marker to its left.
-QWidget *TForm2::BuildAnswerRow(int row, const QString &memoName, QPlainTextEdit *&memo,
+QWidget *TForm2::buildAnswerRow(int row, const QString &memoName, QPlainTextEdit *&memo,
                                 QPushButton *&button, QLabel *&marker)
 {
     QWidget *panel = MakePanel(Panel3, QStringLiteral("Panel%1").arg(5 + row), 99);
@@ -312,7 +306,7 @@ QWidget *TForm2::BuildAnswerRow(int row, const QString &memoName, QPlainTextEdit
     return panel;
 }
 
-void TForm2::BuildCommentPanel()
+void TForm2::buildCommentPanel()
 {
     Panel11 = MakePanel(Panel1, QStringLiteral("Panel11"), 66);
     auto *layout = StackLayout(Panel11);
@@ -326,11 +320,11 @@ void TForm2::BuildCommentPanel()
     Panel11->hide();
 }
 
-void TForm2::BuildIndicatorPanel()
+void TForm2::buildIndicatorPanel()
 {
     Panel10 = MakePanel(Panel1, QStringLiteral("Panel10"), 82);
     auto *layout = StackLayout(Panel10);
-    Label5 = new QLabel(QStringLiteral("Otazky číslo:"), Panel10);
+    Label5 = new QLabel(DrawnNumbersHeading, Panel10);
     Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     // The list of drawn questions may be cut, but never widens the window.
@@ -341,7 +335,7 @@ void TForm2::BuildIndicatorPanel()
     GroupBox1->setFixedHeight(40);
     // The indicators stand at fixed places, so they follow the box's width themselves.
     GroupBox1->installEventFilter(this);
-    CreateIndicators();
+    createIndicators();
 
     ProgressBar1 = new QProgressBar(Panel10);
     ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
@@ -356,7 +350,7 @@ void TForm2::BuildIndicatorPanel()
     layout->addWidget(ProgressBar1);
 }
 
-void TForm2::CreateIndicators()
+void TForm2::createIndicators()
 {
     for (int number = 1; number <= IndicatorCount; ++number) {
         auto *indicator = new TAbLED(GroupBox1);
@@ -376,13 +370,13 @@ void TForm2::CreateIndicators()
     }
 }
 
-void TForm2::BuildStatusLine()
+void TForm2::buildStatusLine()
 {
     HeaderControl1 = new THeaderControl(Panel1);
     HeaderControl1->setObjectName(QStringLiteral("HeaderControl1"));
     HeaderControl1->setFixedHeight(30);
     for (int width : {230, 50, 150, 320, 50})
-        HeaderControl1->AddSection(width);
+        HeaderControl1->addSection(width);
 }
 
 TAbLED *TForm2::IndicatorAt(int i) const
@@ -392,12 +386,11 @@ TAbLED *TForm2::IndicatorAt(int i) const
 
 void TForm2::FormCreate()
 {
-    paradox::Table::setNetFileDir(ProgramLocation::Directory());
     setWindowState(windowState() | Qt::WindowMaximized);
 
     KeyPrintRequest = false;
     PrintLineLength = 110;
-    TestPhase = 0;
+    TestPhase = PhaseGenerated;
     CorrectColor = clLime;
     WrongColor = clRed;
     AnswerColor = clBlue;
@@ -416,8 +409,8 @@ void TForm2::FormCreate()
     }
     LayoutIndicators();
 
-    QuestionCount = 30;
-    ProgramDir = ProgramLocation::Directory();
+    QuestionCount = TestCapacity;
+    ProgramDir = ProgramLocation::directory();
     ReadSettings();
     // A damaged bank is reported and the window still opens with its toolbar in place.
     Guarded([this] { OpenQuestionBank(); });
@@ -445,10 +438,10 @@ void TForm2::ArrangeToolbar()
 
 void TForm2::BtnInfoClick()
 {
-    UrlOpener::Open(QUrl::fromLocalFile(ProgramDir + QStringLiteral("napoveda.html")));
+    UrlOpener::open(QUrl::fromLocalFile(ProgramDir + QStringLiteral("napoveda.html")));
 }
 
-void TForm2::SetProgressMaximum(int maximum)
+void TForm2::setProgressMaximum(int maximum)
 {
     // Qt animates a bar whose range is 0..0 as busy.
     ProgressBar1->setRange(0, qMax(1, maximum));
@@ -477,11 +470,11 @@ void TForm2::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
     if (windowState() & Qt::WindowMaximized)
-        QTimer::singleShot(0, this, &TForm2::FillScreenUnlessMaximised);
+        QTimer::singleShot(0, this, &TForm2::fillScreenUnlessMaximised);
 }
 
 // A bare X server has no window manager to honour maximising: take the screen ourselves.
-void TForm2::FillScreenUnlessMaximised()
+void TForm2::fillScreenUnlessMaximised()
 {
     const QScreen *current = screen();
     if (!current || !(windowState() & Qt::WindowMaximized))

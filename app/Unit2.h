@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/Canvas.h"
+#include "app/TestState.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -22,61 +22,6 @@ class THeaderControl;
 class TFrmKonfig;
 class TFrmHesloT;
 
-// A time value: days since 1899-12-30, the fraction being the time of day.
-using TDateTime = double;
-
-// One question of the current test.
-struct Totazka
-{
-    QString wdotaz;
-    QString wodp1;
-    QString wodp2;
-    QString wodp3;
-    QString wkomentar;
-    qint32 wcspravOdp = 0;
-    qint32 wodpovezeno = 0;
-    qint32 wspravneodpovezeno = 0;
-};
-
-// Program-wide test state. Arrays are indexed from 1 as the questions and groups are
-// numbered; slot 0 is never used.
-extern qint32 QuestionCount;
-extern std::array<qint32, 31> SelectedNumbers;
-extern std::array<Totazka, 301> TestQuestions;
-extern QString TestCode;
-extern qint32 BankRecordCount;
-extern std::array<qint32, 4> GroupCount;
-extern std::array<qint32, 4> GroupPercent;
-extern std::array<qint32, 4> GroupQuota;
-extern std::array<qint32, 4> GroupDrawn;
-extern qint32 DrawnGroup;
-extern qint32 CurrentQuestion;
-extern qint32 TestPhase;
-extern bool AllAnswered;
-extern qint32 TestMinutes;
-extern TDateTime TestDuration;
-extern TDateTime TestStart;
-extern TDateTime TestEnd;
-extern TDateTime RemainingTime;
-extern QString ProgramDir;
-extern QString BankPath;
-extern std::unique_ptr<ProfileFile> SettingsFile;
-extern qint32 PrinterLeftMargin;
-extern qint32 FontSizeIndex;
-extern qint32 TextFontSize;
-extern qint32 PrintLineLength;
-extern TColor CorrectColor;
-extern TColor WrongColor;
-extern TColor AnswerColor;
-extern TColor UnansweredColor;
-extern qint32 CorrectCount;
-extern qint32 WrongCount;
-extern qint32 UnansweredCount;
-extern qint32 SuccessPercent;
-extern bool KeyPrintRequest;
-extern QString KeyPasswordExpected;
-extern QString KeyPasswordEntered;
-
 class TForm2;
 extern TForm2 *Form2;
 extern TFrmKonfig *FrmKonfig;
@@ -84,9 +29,8 @@ extern TFrmHesloT *FrmHesloT;
 
 // The product title shown in the caption after "Test - ".
 extern const QString ProductTitle;
-
-// The whole seconds of the time-of-day part of a time value.
-qint32 TimeToSeconds(TDateTime t);
+// Label5's heading before the drawn numbers; "Otazky" without its accent, as the original form has it.
+extern const QString DrawnNumbersHeading;
 
 // The main window. Its controls keep the names of the form; its handlers are defined in the
 // folder of the subsystem that owns them.
@@ -109,7 +53,7 @@ public:
     void ArrangeToolbar();
     void BtnInfoClick();
     // A maximum of 0 or less leaves the bar empty rather than busy.
-    void SetProgressMaximum(int maximum);
+    void setProgressMaximum(int maximum);
 
     // settings/
     void ReadSettings();
@@ -137,7 +81,7 @@ public:
     void IndicatorClick(int n);
     void ShowReviewMarkers(int n);
     // The marker label beside answer index 0, 1 or 2; none for any other index.
-    QLabel *MarkerLabel(int answerIndex) const;
+    QLabel *markerLabel(int answerIndex) const;
     void BBVytestClick();
     // Serves AbLED1 to AbLED30: calls IndicatorClick with the indicator's number.
     void AbLEDClick(QObject *Sender);
@@ -191,23 +135,23 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void BuildToolbar();
-    void BuildQuestionPanel();
-    void BuildAnswerPanel();
-    QWidget *BuildAnswerRow(int row, const QString &memoName, QPlainTextEdit *&memo,
+    void buildToolbar();
+    void buildQuestionPanel();
+    void buildAnswerPanel();
+    QWidget *buildAnswerRow(int row, const QString &memoName, QPlainTextEdit *&memo,
                             QPushButton *&button, QLabel *&marker);
-    void BuildCommentPanel();
-    void BuildIndicatorPanel();
-    void BuildStatusLine();
-    void CreateIndicators();
-    void ConnectClick(QPushButton *button, void (TForm2::*handler)());
-    void FillScreenUnlessMaximised();
+    void buildCommentPanel();
+    void buildIndicatorPanel();
+    void buildStatusLine();
+    void createIndicators();
+    void connectClick(QPushButton *button, void (TForm2::*handler)());
+    void fillScreenUnlessMaximised();
     // The draw's refusal reason for the open bank; empty when a test can be drawn.
-    QString DrawRefusal() const;
+    QString drawRefusal() const;
 
     QList<TAbLED *> FAbLedList;
     // Start-up counted the bank's groups; the draw reads the numbers itself.
-    bool FBankCounted = false;
+    bool m_bankCounted = false;
     // Where each draw number leads, read at the first draw.
-    std::unique_ptr<DrawAnalysis> FDrawAnalysis;
+    std::unique_ptr<DrawAnalysis> m_drawAnalysis;
 };

@@ -6,7 +6,7 @@ quint32 RandSeed = 0;
 
 void Randomize()
 {
-    RandSeed = static_cast<quint32>(Clock::HighResCounter());
+    RandSeed = static_cast<quint32>(Clock::highResCounter());
 }
 
 qint32 Random(qint32 n)

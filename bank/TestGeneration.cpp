@@ -1,7 +1,10 @@
 #include "app/Unit2.h"
 
 #include "app/HeaderControl.h"
+#include "bank/BankTable.h"
 #include "bank/DrawAnalysis.h"
+#include "bank/DrawRule.h"
+#include "bank/TestDraw.h"
 #include "bank/RandomGenerator.h"
 #include "indicators/AbLED.h"
 #include "platform/DateTime.h"
@@ -12,19 +15,12 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <algorithm>
 
 namespace {
 
-bool AlreadySelected(qint32 number, int filled)
-{
-    const auto begin = SelectedNumbers.begin() + 1;
-    return std::find(begin, begin + filled, number) != begin + filled;
-}
-
 std::unique_ptr<DrawAnalysis> ReadDrawAnalysis(const paradox::Table &table)
 {
-    const QList<QList<qint32>> columns = table.integerColumns({QStringLiteral("Cis"), QStringLiteral("Skupina")});
+    const QList<QList<qint32>> columns = table.integerColumns({BankTable::Cis, BankTable::Skupina});
     const QList<qint32> &numbers = columns[0];
     const QList<qint32> &groups = columns[1];
     QList<BankEntry> entries(numbers.size());
@@ -38,72 +34,66 @@ std::unique_ptr<DrawAnalysis> ReadDrawAnalysis(const paradox::Table &table)
 
 // The draw only ends once every quota is filled with distinct numbers; say why it never
 // would instead of starting it.
-QString TForm2::DrawRefusal() const
+QString TForm2::drawRefusal() const
 {
     const QString prefix = QStringLiteral("Z tohoto souboru otázek nelze vylosovat test: ");
-    if (!FDrawAnalysis)
+    if (!m_drawAnalysis)
         return prefix + QStringLiteral("soubor otázek není otevřen.");
     if (QuestionCount < 1)
         return prefix + QStringLiteral("počet otázek v souboru (%1) je menší než 6.").arg(BankRecordCount);
-    for (int g = 1; g <= 3; ++g) {
-        const qint32 available = FDrawAnalysis->drawableNumbers()[g];
-        if (GroupQuota[g] > available)
-            return prefix
-                + QStringLiteral("počet otázek potřebných ze skupiny %1 (%2) převyšuje počet otázek, "
-                                 "které z ní lze vylosovat (%3).")
-                      .arg(g)
-                      .arg(GroupQuota[g])
-                      .arg(available);
-    }
+    const QList<DrawShortfall> shortfalls = DrawShortfalls(GroupQuota, m_drawAnalysis->drawableNumbers());
+    if (!shortfalls.isEmpty())
+        return prefix
+            + QStringLiteral("počet otázek potřebných ze skupiny %1 (%2) převyšuje počet otázek, "
+                             "které z ní lze vylosovat (%3).")
+                  .arg(shortfalls.first().group)
+                  .arg(shortfalls.first().needed)
+                  .arg(shortfalls.first().available);
     return QString();
 }
 
 void TForm2::BBGtestClick()
 {
     // An engine error here (no Cis field, a Cis that does not convert) ends the click.
-    if (FBankCounted && !FDrawAnalysis)
-        FDrawAnalysis = ReadDrawAnalysis(*Table1);
-    const QString refusal = DrawRefusal();
+    if (m_bankCounted && !m_drawAnalysis)
+        m_drawAnalysis = ReadDrawAnalysis(*Table1);
+    const QString refusal = drawRefusal();
     if (!refusal.isEmpty()) {
-        Messages::Show(refusal);
+        Messages::show(refusal);
         return;
     }
 
-    SetProgressMaximum(TimeToSeconds(TestDuration));
+    setProgressMaximum(TimeToSeconds(TestDuration));
     Label2->setText(QStringLiteral("Otázka číslo "));
-    HeaderControl1->SetSectionText(0, QStringLiteral("Čas testu: ") + DateTime::LongTimeText(TestDuration));
-    HeaderControl1->SetSectionText(2, QString());
-    HeaderControl1->SetSectionText(3, QString());
-    TestPhase = 0;
+    HeaderControl1->setSectionText(0, QStringLiteral("Čas testu: ") + DateTime::LongTimeText(TestDuration));
+    HeaderControl1->setSectionText(2, QString());
+    HeaderControl1->setSectionText(3, QString());
+    TestPhase = PhaseGenerated;
     // The evaluation's descriptions of the colours go with the colours.
     for (TAbLED *indicator : std::as_const(FAbLedList)) {
         indicator->LED()->SetColorOff(clSilver);
         indicator->setAccessibleDescription(QString());
     }
     Panel11->hide();
-    Label5->setText(QStringLiteral("Otazky číslo:"));
+    Label5->setText(DrawnNumbersHeading);
 
-    int p = 1;
     TestCode = QStringLiteral("kod: ");
-    GroupDrawn.fill(0);
-    do {
-        const qint32 r = Random(BankRecordCount);
-        if (AlreadySelected(r, p - 1))
-            continue;
-        // Where the linear search from the first record would end: the first record numbered
-        // r, else the last one.
-        Table1->setRecNo(FDrawAnalysis->recordFor(r) + 1);
-        DrawnGroup = Table1->fieldAsInteger(QStringLiteral("Skupina"));
-        if (DrawnGroup < 1 || DrawnGroup > 3 || GroupDrawn[DrawnGroup] >= GroupQuota[DrawnGroup])
-            continue;
-        ++GroupDrawn[DrawnGroup];
-        SelectedNumbers[p] = r;
-        const QString pair = QStringLiteral("%1/%2").arg(r).arg(DrawnGroup);
+    const TestDraw draw = DrawTestNumbers(*m_drawAnalysis, GroupQuota, QuestionCount, BankRecordCount, Random,
+                                          [this](int record) {
+                                              Table1->setRecNo(record + 1);
+                                              return Table1->fieldAsInteger(BankTable::Skupina);
+                                          });
+    GroupDrawn = draw.groupDrawn;
+    for (int p = 1; p <= draw.questions.size(); ++p) {
+        const DrawnQuestion &drawn = draw.questions[p - 1];
+        DrawnGroup = drawn.group;
+        SelectedNumbers[p] = drawn.number;
+        const QString pair = QStringLiteral("%1/%2").arg(drawn.number).arg(drawn.group);
         Label5->setText(Label5->text() + QLatin1Char(',') + pair + QStringLiteral("  "));
         TestCode += pair + QLatin1Char(' ');
+        Table1->setRecNo(drawn.record + 1);
         LoadQuestion(p);
-        ++p;
-    } while (p <= QuestionCount);
+    }
 
     for (QPlainTextEdit *memo : {Memo1, Memo2, Memo3, Memo4, Memo5})
         memo->clear();
@@ -120,10 +110,10 @@ void TForm2::BBGtestClick()
 void TForm2::LoadQuestion(int p)
 {
     Totazka &question = TestQuestions[p];
-    question.wdotaz = Table1->fieldAsString(QStringLiteral("Dotaz"));
-    question.wodp1 = Table1->fieldAsString(QStringLiteral("Odp1"));
-    question.wodp2 = Table1->fieldAsString(QStringLiteral("Odp2"));
-    question.wodp3 = Table1->fieldAsString(QStringLiteral("Odp3"));
-    question.wkomentar = Table1->fieldAsString(QStringLiteral("Komentar"));
-    question.wcspravOdp = Table1->fieldAsInteger(QStringLiteral("CspravOdp"));
+    question.wdotaz = Table1->fieldAsString(BankTable::Dotaz);
+    question.wodp1 = Table1->fieldAsString(BankTable::Odp1);
+    question.wodp2 = Table1->fieldAsString(BankTable::Odp2);
+    question.wodp3 = Table1->fieldAsString(BankTable::Odp3);
+    question.wkomentar = Table1->fieldAsString(BankTable::Komentar);
+    question.wcspravOdp = Table1->fieldAsInteger(BankTable::CspravOdp);
 }

@@ -17,13 +17,13 @@ class WindowOverBank
 public:
     explicit WindowOverBank(int records)
     {
-        ProgramLocation::SetDirectoryForTests(BenchBanks::instance().folderFor(records));
-        Messages::SetHandler([](Messages::Kind, const QString &, const QString &) {});
+        ProgramLocation::setDirectoryForTests(BenchBanks::instance().folderFor(records));
+        Messages::setHandler([](Messages::Kind, const QString &, const QString &) {});
     }
     ~WindowOverBank()
     {
-        Messages::SetHandler(nullptr);
-        ProgramLocation::SetDirectoryForTests(QString());
+        Messages::setHandler(nullptr);
+        ProgramLocation::setDirectoryForTests(QString());
     }
     std::unique_ptr<TForm2> open() const { return std::make_unique<TForm2>(); }
 };

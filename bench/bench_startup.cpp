@@ -74,8 +74,8 @@ int startOnce(int argc, char **argv, const QString &scenario)
         QMainWindow window;
         showUntilFirstFrame(window);
     } else {
-        ProgramLocation::SetDirectoryForTests(scenario);
-        Messages::SetHandler([](Messages::Kind, const QString &, const QString &) {});
+        ProgramLocation::setDirectoryForTests(scenario);
+        Messages::setHandler([](Messages::Kind, const QString &, const QString &) {});
         TForm2 window;
         showUntilFirstFrame(window);
     }

@@ -1,7 +1,6 @@
 // The stored key-print password: decoding any text either fails cleanly or yields a password
 // that encodes back to the same text (when no piece has a leading zero).
-#include "platform/AppError.h"
-#include "settings/HesloT.h"
+#include "settings/StoredPassword.h"
 
 #include <QString>
 #include <cstdint>
@@ -10,16 +9,14 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString stored = QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-    QString password;
-    try {
-        password = TFrmHesloT::DecodePassword(stored);
-    } catch (const AppError &) {
+    const std::optional<QString> decoded = DecodePassword(stored);
+    if (!decoded)
         return 0;
-    }
+    const QString password = *decoded;
     bool leadingZero = false;
     for (qsizetype piece = 0; piece < stored.size(); piece += 2)
         leadingZero = leadingZero || stored[piece] == QLatin1Char('0');
-    if (!leadingZero && TFrmHesloT::EncodePassword(password) != stored)
+    if (!leadingZero && EncodePassword(password) != stored)
         std::abort();
     return 0;
 }

@@ -54,58 +54,58 @@ TAbThread::~TAbThread()
 
 bool TAbThread::Terminated() const
 {
-    std::lock_guard lock(FMutex);
-    return FTerminated;
+    std::lock_guard lock(m_mutex);
+    return m_terminated;
 }
 
 void TAbThread::Terminate()
 {
-    std::lock_guard lock(FMutex);
-    FTerminated = true;
-    FWake.notify_all();
+    std::lock_guard lock(m_mutex);
+    m_terminated = true;
+    m_wake.notify_all();
 }
 
 bool TAbThread::Suspended() const
 {
-    std::lock_guard lock(FMutex);
-    return FSuspended;
+    std::lock_guard lock(m_mutex);
+    return m_suspended;
 }
 
 void TAbThread::Suspend()
 {
-    std::lock_guard lock(FMutex);
-    FSuspended = true;
+    std::lock_guard lock(m_mutex);
+    m_suspended = true;
 }
 
 void TAbThread::Resume()
 {
-    std::unique_lock lock(FMutex);
-    if (!FSuspended)
+    std::unique_lock lock(m_mutex);
+    if (!m_suspended)
         return;
-    FSuspended = false;
-    if (FStarted) {
-        FWake.notify_all();
+    m_suspended = false;
+    if (m_started) {
+        m_wake.notify_all();
         return;
     }
-    FStarted = true;
-    const QThread::Priority priority = QtPriority(FPriority);
+    m_started = true;
+    const QThread::Priority priority = QtPriority(m_priority);
     lock.unlock();
     start(priority);
 }
 
 void TAbThread::SetPriority(TThreadPriority Value)
 {
-    std::lock_guard lock(FMutex);
-    FPriority = Value;
+    std::lock_guard lock(m_mutex);
+    m_priority = Value;
     if (isRunning())
         setPriority(QtPriority(Value));
 }
 
 void TAbThread::TickDone()
 {
-    std::lock_guard lock(FMutex);
-    FTickDone = true;
-    FWake.notify_all();
+    std::lock_guard lock(m_mutex);
+    m_tickDone = true;
+    m_wake.notify_all();
 }
 
 bool TAbThread::ApplicationTerminating()
@@ -115,38 +115,38 @@ bool TAbThread::ApplicationTerminating()
 
 bool TAbThread::WaitWhileSuspended()
 {
-    std::unique_lock lock(FMutex);
-    FWake.wait(lock, [this] { return !FSuspended || FTerminated; });
-    return !FTerminated;
+    std::unique_lock lock(m_mutex);
+    m_wake.wait(lock, [this] { return !m_suspended || m_terminated; });
+    return !m_terminated;
 }
 
 bool TAbThread::Sleep(quint32 milliseconds)
 {
-    std::unique_lock lock(FMutex);
-    return !FWake.wait_for(lock, std::chrono::milliseconds(milliseconds),
-                           [this] { return FTerminated; });
+    std::unique_lock lock(m_mutex);
+    return !m_wake.wait_for(lock, std::chrono::milliseconds(milliseconds),
+                           [this] { return m_terminated; });
 }
 
 void TAbThread::HandOverAndWait(const std::function<void()> &handOver)
 {
-    std::unique_lock lock(FMutex);
-    FTickDone = false;
+    std::unique_lock lock(m_mutex);
+    m_tickDone = false;
     handOver();
-    FWake.wait(lock, [this] { return FTickDone || FTerminated; });
+    m_wake.wait(lock, [this] { return m_tickDone || m_terminated; });
 }
 
 void TAbThread::WaitForEnd()
 {
-    std::unique_lock lock(FMutex);
-    FWake.wait(lock, [this] { return FEnded || !FStarted; });
+    std::unique_lock lock(m_mutex);
+    m_wake.wait(lock, [this] { return m_ended || !m_started; });
 }
 
 void TAbThread::run()
 {
     Execute();
-    std::lock_guard lock(FMutex);
-    FEnded = true;
-    FWake.notify_all();
+    std::lock_guard lock(m_mutex);
+    m_ended = true;
+    m_wake.notify_all();
 }
 
 TTimerThread::TTimerThread(TAbFlash *Timer, bool Enabled)
@@ -190,7 +190,7 @@ TAbFlash::TAbFlash(QObject *AOwner)
 
 TAbFlash::~TAbFlash()
 {
-    FDestroying = true;
+    m_destroying = true;
     FEnabled = false;
     FOnTimer = nullptr;
     FTimerThread->Terminate();
@@ -224,19 +224,19 @@ void TAbFlash::SetOnTimer(TNotifyEvent Handler)
 
 void TAbFlash::Timer()
 {
-    if (!FEnabled || FDestroying || !FOnTimer)
+    if (!FEnabled || m_destroying || !FOnTimer)
         return;
     // The handler may delete this component, and with it FOnTimer.
     const TNotifyEvent handler = FOnTimer;
     const QPointer<TAbFlash> alive(this);
-    FTicking = true;
+    m_ticking = true;
     // A tick runs inside Qt's event loop, which no exception may cross.
     try {
         handler(this);
     } catch (...) {
     }
     if (alive)
-        FTicking = false;
+        m_ticking = false;
 }
 
 void TAbFlash::UpdateTimer()

@@ -60,14 +60,14 @@ protected:
 private:
     void run() final;
 
-    mutable std::mutex FMutex;
-    std::condition_variable FWake;
-    bool FSuspended = true;
-    bool FStarted = false;
-    bool FTerminated = false;
-    bool FEnded = false;
-    bool FTickDone = false;
-    TThreadPriority FPriority = tpNormal;
+    mutable std::mutex m_mutex;
+    std::condition_variable m_wake;
+    bool m_suspended = true;
+    bool m_started = false;
+    bool m_terminated = false;
+    bool m_ended = false;
+    bool m_tickDone = false;
+    TThreadPriority m_priority = tpNormal;
 };
 
 class TAbFlash;
@@ -108,7 +108,7 @@ public:
     const TNotifyEvent &OnTimer() const { return FOnTimer; }
     void SetOnTimer(TNotifyEvent Handler);
     // A tick is running its handler right now.
-    bool Ticking() const { return FTicking; }
+    bool Ticking() const { return m_ticking; }
 
     // Runs on the user-interface thread for every tick.
     Q_INVOKABLE virtual void Timer();
@@ -121,6 +121,6 @@ private:
     TNotifyEvent FOnTimer;
     std::unique_ptr<TTimerThread> FTimerThread;
     TThreadPriority FThreadPriority = tpNormal;
-    bool FDestroying = false;
-    bool FTicking = false;
+    bool m_destroying = false;
+    bool m_ticking = false;
 };

@@ -109,7 +109,7 @@ TAbFlashTimer::TAbFlashTimer(QObject *AOwner)
     if (module.TimerCount == 1)
         SetOnTimer([this](QObject *sender) { FlashTick(sender); });
     else
-        Messages::Show(QStringLiteral("Only one TAbFlashTimer per Application!\nRemove it..."),
+        Messages::show(QStringLiteral("Only one TAbFlashTimer per Application!\nRemove it..."),
                        QStringLiteral("Error Message"));
 }
 
@@ -122,9 +122,9 @@ void TAbFlashTimer::FlashTick(QObject *)
 {
     FlashModule &module = Module();
     const quint32 counter = ++module.Counter;
-    const qint64 now = Clock::TickCount();
+    const qint64 now = Clock::tickCount();
     bool secondPassed = false;
-    if (Clock::Now() >= module.NextSecondAt) {
+    if (Clock::now() >= module.NextSecondAt) {
         module.NextSecondAt += module.OneSecond;
         secondPassed = true;
     }
@@ -146,7 +146,7 @@ void AddFlashClient(QWidget *Control, qint64 Interval)
     if (!Control)
         return;
     auto &clients = Module().Clients;
-    const qint64 now = Clock::TickCount();
+    const qint64 now = Clock::tickCount();
     bool registered = false;
     for (const auto &client : clients) {
         if (client->Control == Control) {
@@ -200,7 +200,7 @@ void EnsureFlashTimer()
         qAddPostRoutine(FreeFlashTimerAtApplicationEnd);
         endRegistered = true;
     }
-    module.NextSecondAt = Clock::Now() + module.OneSecond;
+    module.NextSecondAt = Clock::now() + module.OneSecond;
     module.Timer = new TAbFlashTimer(nullptr);
 }
 

@@ -69,13 +69,13 @@ QRect TAbLED::LampRect() const
 // lamp's rectangle, flagged so that paintEvent serves it with the lamp alone.
 void TAbLED::RedrawLamp(bool lit)
 {
-    FLampLit = lit;
+    m_lampLit = lit;
     const QRect lamp = LampRect();
     if (lamp.isEmpty())
         return;
-    FLampOnly = true;
+    m_lampOnly = true;
     repaint(lamp);
-    FLampOnly = false;
+    m_lampOnly = false;
 }
 
 void TAbLED::paintEvent(QPaintEvent *event)
@@ -84,8 +84,8 @@ void TAbLED::paintEvent(QPaintEvent *event)
     TCanvas canvas(painter, palette());
     const QRect lamp = LampRect();
     // A whole repaint may be pending and come along with the lamp's: that one draws everything.
-    if (FLampOnly && lamp.contains(event->rect())) {
-        FLED->Draw(canvas, FLampLit);
+    if (m_lampOnly && lamp.contains(event->rect())) {
+        FLED->Draw(canvas, m_lampLit);
         return;
     }
     Paint(canvas);
@@ -155,7 +155,7 @@ void TAbLED::Paint(TCanvas &can)
         break;
     }
     can.setBrushStyle(TCanvas::BrushStyle::Solid);
-    FLampLit = Checked();
-    FLED->Draw(can, FLampLit);
+    m_lampLit = Checked();
+    FLED->Draw(can, m_lampLit);
     Painting = false;
 }

@@ -42,7 +42,7 @@ private:
     int FSpacing = 5;
     bool Painting = false;
     // The look the next lamp-only paint shows: the state, or a flash tick's on/off.
-    bool FLampLit = false;
+    bool m_lampLit = false;
     // Set while RedrawLamp repaints; every other paint draws the whole control.
-    bool FLampOnly = false;
+    bool m_lampOnly = false;
 };

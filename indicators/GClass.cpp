@@ -190,9 +190,9 @@ void TAbBinGControl::SetFlashing(bool Value)
 
 void TAbBinGControl::SetCaption(const QString &Value)
 {
-    if (Value == FCaption)
+    if (Value == m_caption)
         return;
-    FCaption = Value;
+    m_caption = Value;
     NotifyAccessibleCaption(this);
     ParamChange(this);
 }
@@ -283,8 +283,8 @@ static bool IsEnterKey(int key)
 void TAbBinGControl::keyPressEvent(QKeyEvent *e)
 {
     if (e->key() == Qt::Key_Space) {
-        if (!e->isAutoRepeat() && !FKeyDown) {
-            FKeyDown = true;
+        if (!e->isAutoRepeat() && !m_keyDown) {
+            m_keyDown = true;
             PressDown();
         }
         return;
@@ -304,9 +304,9 @@ void TAbBinGControl::keyReleaseEvent(QKeyEvent *e)
         QWidget::keyReleaseEvent(e);
         return;
     }
-    if (!FKeyDown)
+    if (!m_keyDown)
         return;
-    FKeyDown = false;
+    m_keyDown = false;
     QPointer<TAbBinGControl> self(this);
     if (OnClick)
         OnClick(this);
@@ -318,8 +318,8 @@ void TAbBinGControl::keyReleaseEvent(QKeyEvent *e)
 // indicator would stay checked.
 void TAbBinGControl::focusOutEvent(QFocusEvent *e)
 {
-    if (FKeyDown) {
-        FKeyDown = false;
+    if (m_keyDown) {
+        m_keyDown = false;
         ReleaseUp();
     }
     QWidget::focusOutEvent(e);

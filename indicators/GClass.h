@@ -99,7 +99,7 @@ public:
     bool Flashing() const { return FFlashing; }
     void SetFlashing(bool Value);
 
-    QString Caption() const { return FCaption; }
+    QString Caption() const { return m_caption; }
     // A new text notifies ParamChange.
     void SetCaption(const QString &Value);
 
@@ -147,9 +147,9 @@ private:
     qint32 FStatusBit = 0;
     qint32 FGroupIndex = 0;
     TMode FMode = mIndicator;
-    QString FCaption;
+    QString m_caption;
     // Space went down on this control and has not come up yet.
-    bool FKeyDown = false;
+    bool m_keyDown = false;
 };
 
 // Guards the propagation of a status word to a group; one flag for all groups.

@@ -27,16 +27,16 @@ enum HeaderOffset : int {
 };
 
 // Each field list entry: type byte, then size byte (a BCD field's decimal places).
-constexpr int kFieldEntrySize = 2;
+constexpr int FieldEntrySize = 2;
 // After the field list: one pointer, then one per field, all ignored.
-constexpr int kPointerSize = 4;
+constexpr int PointerSize = 4;
 // The table name after the pointers, zero-padded.
-constexpr int kTableNameSize = 261;    // version 12
-constexpr int kOldTableNameSize = 79;  // before version 12
-constexpr int kFirstExtendedVersion = 5;
-constexpr int kVersion7 = 12;
+constexpr int TableNameSize = 261;    // version 12
+constexpr int OldTableNameSize = 79;  // before version 12
+constexpr int FirstExtendedVersion = 5;
+constexpr int Version7 = 12;
 // Found in the old protection word of a table that has no password.
-constexpr unsigned kPlainTableMark = 0xFF00FF00u;
+constexpr unsigned PlainTableMark = 0xFF00FF00u;
 
 // Header of every data block.
 enum BlockOffset : int {
@@ -47,8 +47,8 @@ enum BlockOffset : int {
 };
 
 // Field sizes fixed by their type.
-constexpr int kBcdSize = 17;
-constexpr int kMaxBcdPlaces = 32;
+constexpr int BcdSize = 17;
+constexpr int MaxBcdPlaces = 32;
 
 // The tail of a BLOB field inside a record (N = field size).
 enum BlobLeader : int {
@@ -59,7 +59,7 @@ enum BlobLeader : int {
 };
 
 // The .mb file: 4 KiB chunks, chunk 0 its header.
-constexpr int kMemoChunk = 4096;
+constexpr int MemoChunk = 4096;
 enum MemoBlock : int {
     MemoBlockType = 0,      // 1: 2 own block, 3 sub-allocated
     MemoChunkCount = 1,     // 2
@@ -70,7 +70,7 @@ enum MemoBlock : int {
     SubAllocatedEntries = 64,
     SubAllocatedEntrySize = 5,
 };
-constexpr unsigned char kOwnBlock = 2;
-constexpr unsigned char kSubAllocated = 3;
+constexpr unsigned char OwnBlock = 2;
+constexpr unsigned char SubAllocated = 3;
 
 }

@@ -64,9 +64,9 @@ private:
         if (fileType != 0 && fileType != 2)
             fail(QStringLiteral("není to datový soubor tabulky (typ souboru %1)").arg(fileType));
         m_version = static_cast<quint8>(m_db[FileVersion]);
-        if (m_version < 3 || m_version > kVersion7)
+        if (m_version < 3 || m_version > Version7)
             fail(QStringLiteral("neznámá verze souboru (%1)").arg(m_version));
-        m_extended = m_version >= kFirstExtendedVersion;
+        m_extended = m_version >= FirstExtendedVersion;
         refuseProtected();
         m_layout.recordSize = readLE16(at(RecordSize));
         m_headerSize = readLE16(at(HeaderSize));
@@ -94,7 +94,7 @@ private:
         if (m_db.size() < offset + 4)
             fail(QStringLiteral("soubor je kratší než hlavička tabulky"));
         const quint32 word = readLE32(at(offset));
-        if (word != 0 && (m_extended || word != kPlainTableMark))
+        if (word != 0 && (m_extended || word != PlainTableMark))
             throw TableError(QStringLiteral("Tabulka %1 je chráněna heslem; program chráněné tabulky nečte.")
                                  .arg(QDir::toNativeSeparators(m_fileName)));
     }
@@ -107,7 +107,7 @@ private:
             const int codePage = readLE16(at(CodePage));
             m_layout.codePage = codePage == 0 ? 437 : codePage;
         }
-        require(kFieldEntrySize * m_fieldCount, QStringLiteral("seznam polí přesahuje hlavičku"));
+        require(FieldEntrySize * m_fieldCount, QStringLiteral("seznam polí přesahuje hlavičku"));
         int offset = 0;
         for (int i = 0; i < m_fieldCount; ++i) {
             const quint8 type = static_cast<quint8>(m_db[m_position + 2 * i]);
@@ -118,9 +118,9 @@ private:
             FieldDef field;
             field.type = static_cast<FieldType>(type);
             // The size byte of a BCD field holds its decimal places.
-            field.size = field.type == FieldType::Bcd ? kBcdSize : size;
+            field.size = field.type == FieldType::Bcd ? BcdSize : size;
             if (field.type == FieldType::Bcd)
-                field.decimals = std::min(size, kMaxBcdPlaces);
+                field.decimals = std::min(size, MaxBcdPlaces);
             if (!IsValidFieldSize(field.type, field.size))
                 fail(QStringLiteral("pole č. %1 má neplatnou velikost %2 B").arg(i + 1).arg(size));
             m_layout.fields.append(field);
@@ -130,13 +130,13 @@ private:
         if (offset != m_layout.recordSize)
             fail(QStringLiteral("součet velikostí polí (%1 B) nesouhlasí s velikostí záznamu (%2 B)")
                      .arg(offset).arg(m_layout.recordSize));
-        m_position += kFieldEntrySize * m_fieldCount;
+        m_position += FieldEntrySize * m_fieldCount;
     }
 
     void readFieldNames()
     {
-        const int pointers = kPointerSize * (1 + m_fieldCount);
-        const int tableName = m_version >= kVersion7 ? kTableNameSize : kOldTableNameSize;
+        const int pointers = PointerSize * (1 + m_fieldCount);
+        const int tableName = m_version >= Version7 ? TableNameSize : OldTableNameSize;
         require(pointers + tableName, QStringLiteral("jméno tabulky přesahuje hlavičku"));
         m_position += pointers + tableName;
         const TextCodec codec(m_layout.codePage);
@@ -247,7 +247,7 @@ bool IsValidFieldSize(FieldType type, int size)
     case FieldType::Number: case FieldType::Currency: case FieldType::Timestamp:
         return size == 8;
     case FieldType::Bcd:
-        return size == format::kBcdSize;
+        return size == format::BcdSize;
     case FieldType::Memo: case FieldType::Blob: case FieldType::FormattedMemo:
     case FieldType::Ole: case FieldType::Graphic:
         // A BLOB field may keep nothing of its value in the record but its 10-byte leader.

@@ -78,12 +78,12 @@ QByteArray Memo::value(quint32 blockAndIndex, quint32 length) const
     load();
     const qint64 block = blockAndIndex & 0xFFFFFF00u;
     const int index = static_cast<int>(blockAndIndex & 0xFFu);
-    if (block < kMemoChunk || block + SubAllocatedHeader > m_bytes->size())
+    if (block < MemoChunk || block + SubAllocatedHeader > m_bytes->size())
         fail(QStringLiteral("odkaz na blok %1 leží mimo soubor").arg(block));
     const auto type = static_cast<quint8>(m_bytes->at(block));
-    if (index == 0xFF && type == kOwnBlock)
+    if (index == 0xFF && type == OwnBlock)
         return ownBlockValue(block, length);
-    if (index != 0xFF && type == kSubAllocated)
+    if (index != 0xFF && type == SubAllocated)
         return subAllocatedValue(block, index, length);
     fail(QStringLiteral("blok na pozici %1 má nečekaný typ %2").arg(block).arg(type));
 }
@@ -96,7 +96,7 @@ QByteArray Memo::ownBlockValue(qint64 block, quint32 length) const
         fail(QStringLiteral("délka hodnoty v bloku (%1 B) nesouhlasí se záznamem (%2 B)")
                  .arg(stored).arg(length));
     const qint64 chunks = readLE16(header + MemoChunkCount);
-    if (OwnBlockHeader + qint64(length) > chunks * kMemoChunk
+    if (OwnBlockHeader + qint64(length) > chunks * MemoChunk
         || block + OwnBlockHeader + qint64(length) > m_bytes->size())
         fail(QStringLiteral("hodnota na pozici %1 přesahuje svůj blok nebo soubor").arg(block));
     return m_bytes->mid(block + OwnBlockHeader, length);
@@ -116,7 +116,7 @@ QByteArray Memo::subAllocatedValue(qint64 block, int index, quint32 length) cons
     if (stored != length)
         fail(QStringLiteral("délka hodnoty v bloku (%1 B) nesouhlasí se záznamem (%2 B)")
                  .arg(stored).arg(length));
-    const qint64 blockEnd = block + qint64(readLE16(m_bytes->constData() + block + MemoChunkCount)) * kMemoChunk;
+    const qint64 blockEnd = block + qint64(readLE16(m_bytes->constData() + block + MemoChunkCount)) * MemoChunk;
     if (entry[0] == 0 || start + qint64(length) > std::min<qint64>(blockEnd, m_bytes->size()))
         fail(QStringLiteral("hodnota v bloku na pozici %1 přesahuje soubor").arg(block));
     return m_bytes->mid(start, length);

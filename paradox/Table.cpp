@@ -22,12 +22,6 @@ namespace paradox {
 
 namespace {
 
-QString &NetFileDirectory()
-{
-    static QString directory;
-    return directory;
-}
-
 // Qt's own reason is English and, for a folder, empty: say why in the user's words.
 QString WhyNotReadable(const QString &path, const QFile &file)
 {
@@ -49,17 +43,16 @@ QString WhyNotReadable(const QString &path, const QFile &file)
 }
 
 // Larger than any table the format can describe (65535 blocks of 32 KiB and the header).
-constexpr qint64 kMaxTableFileSize = qint64(65536) * 32768 + 65536;
+constexpr qint64 MaxTableFileSize = qint64(65536) * 32768 + 65536;
 // How far ahead of the current record reading in table order fetches memory.
-constexpr qint64 kPrefetchDistance = 1024;
+constexpr qint64 PrefetchDistance = 1024;
 // Enough for every spelling of every field a program asks for.
-constexpr qsizetype kNameCacheSize = 64;
+constexpr qsizetype NameCacheSize = 64;
 
 }
 
 struct Table::Data
 {
-    QString databaseName;
     QString tableName;
     QString nameForMessages;
     bool open = false;
@@ -113,7 +106,7 @@ int Table::Data::fieldIndex(const QString &name) const
     }
     for (qsizetype i = 0; i < layout.fields.size(); ++i) {
         if (layout.fields[i].name.compare(name, Qt::CaseInsensitive) == 0) {
-            if (nameCache.size() < kNameCacheSize)
+            if (nameCache.size() < NameCacheSize)
                 nameCache.append({name, static_cast<int>(i)});
             return static_cast<int>(i);
         }
@@ -171,8 +164,8 @@ void Table::Data::moveTo(qsizetype record)
     if (block && record == current + 1 && record < block->firstRecord + block->count) {
         currentOffset += layout.recordSize;
         // Records are read one after another: ask for the coming ones early.
-        if (currentOffset + kPrefetchDistance < db.size())
-            __builtin_prefetch(db.constData() + currentOffset + kPrefetchDistance);
+        if (currentOffset + PrefetchDistance < db.size())
+            __builtin_prefetch(db.constData() + currentOffset + PrefetchDistance);
     } else {
         requireWholeFile();
         currentBlock = layout.blockOf(record);
@@ -189,16 +182,6 @@ Table::Table()
 
 Table::~Table() = default;
 
-void Table::setNetFileDir(const QString &directory)
-{
-    NetFileDirectory() = directory;
-}
-
-QString Table::netFileDir()
-{
-    return NetFileDirectory();
-}
-
 void Table::close()
 {
     d->open = false;
@@ -209,16 +192,6 @@ void Table::close()
     d->codec.reset();
     d->current = -1;
     d->nameCache.clear();
-}
-
-void Table::setDatabaseName(const QString &alias)
-{
-    d->databaseName = alias;
-}
-
-QString Table::databaseName() const
-{
-    return d->databaseName;
 }
 
 void Table::setTableName(const QString &fullPath)
@@ -239,7 +212,7 @@ void Table::open()
     if (!QFileInfo(path).isFile() || !file->open(QIODevice::ReadOnly))
         throw TableError(QStringLiteral("Soubor %1 nelze otevřít: %2")
                              .arg(QDir::toNativeSeparators(path), WhyNotReadable(path, *file)));
-    if (file->size() > kMaxTableFileSize)
+    if (file->size() > MaxTableFileSize)
         throw TableError(QStringLiteral("Soubor %1 není čitelná tabulka Paradox: soubor je příliš velký")
                              .arg(QDir::toNativeSeparators(path)));
     // Mapped, the file is read only where the records are: the bank's numbers and groups are a
@@ -336,8 +309,8 @@ QList<QList<qint32>> Table::integerColumns(const QStringList &names) const
     for (const Layout::BlockRecords &block : d->layout.blocks) {
         const char *record = d->db.constData() + block.firstOffset;
         for (int r = 0; r < block.count; ++r, record += d->layout.recordSize) {
-            if (record + kPrefetchDistance < end)
-                __builtin_prefetch(record + kPrefetchDistance);
+            if (record + PrefetchDistance < end)
+                __builtin_prefetch(record + PrefetchDistance);
             for (Column &read : reads)
                 *read.out++ = d->integerAt(record + read.offset, *read.field);
         }

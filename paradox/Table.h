@@ -28,13 +28,7 @@ public:
     Table(const Table &) = delete;
     Table &operator=(const Table &) = delete;
 
-    // The engine's network control directory: kept, not used by a read-only reader.
-    static void setNetFileDir(const QString &directory);
-    static QString netFileDir();
-
     void close();
-    void setDatabaseName(const QString &alias);
-    QString databaseName() const;
     void setTableName(const QString &fullPath);
     QString tableName() const;
     // Raises TableError for a missing, unreadable or damaged table.

@@ -22,13 +22,13 @@ using namespace paradox::format;
 
 namespace {
 
-constexpr int kHeaderUnit = 0x800;
-constexpr int kMaxFieldNameLength = 25;
-constexpr int kMaxBlocks = 65535;
-constexpr char kSortOrder[] = "ascii";
+constexpr int HeaderUnit = 0x800;
+constexpr int MaxFieldNameLength = 25;
+constexpr int MaxBlocks = 65535;
+constexpr char SortOrder[] = "ascii";
 
 // The header chunk of a memo file as the engine writes it for a new table.
-constexpr unsigned char kMemoHeader[] = {
+constexpr unsigned char MemoHeader[] = {
     0x00, 0x01, 0x00, 0x01, 0x00, 0x82, 0x73, 0x02, 0x00, 0x29, 0x00, 0x00, 0x10, 0x00, 0x10, 0x00,
     0x10, 0x40, 0x00, 0x00, 0x08, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
     0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xA1, 0x02};
@@ -134,7 +134,7 @@ TableWriter::TableWriter(QList<FieldDef> fields, int codePage)
     if (m_fields.isEmpty())
         Fail(QStringLiteral("Tabulka musí mít aspoň jedno pole."));
     for (const FieldDef &field : std::as_const(m_fields)) {
-        if (field.name.isEmpty() || field.name.size() > kMaxFieldNameLength
+        if (field.name.isEmpty() || field.name.size() > MaxFieldNameLength
             || field.name.contains(QChar(0)) || !m_codec->encode(field.name))
             Fail(QStringLiteral("Jméno pole „%1“ nelze zapsat.").arg(field.name));
         if (!IsWritableType(field.type) || !IsValidFieldSize(field.type, field.size)
@@ -144,8 +144,8 @@ TableWriter::TableWriter(QList<FieldDef> fields, int codePage)
         m_recordSize += field.size;
     }
     m_blockSize = BlockSizeFor(m_recordSize);
-    m_memo = QByteArray(kMemoChunk, '\0');
-    std::memcpy(m_memo.data(), kMemoHeader, sizeof kMemoHeader);
+    m_memo = QByteArray(MemoChunk, '\0');
+    std::memcpy(m_memo.data(), MemoHeader, sizeof MemoHeader);
 }
 
 TableWriter::~TableWriter() = default;
@@ -155,7 +155,7 @@ void TableWriter::addRecord(const QList<Value> &values)
     if (values.size() != m_fields.size())
         Fail(QStringLiteral("Záznam má %1 hodnot, tabulka má %2 polí.").arg(values.size()).arg(m_fields.size()));
     const int perBlock = (m_blockSize - BlockHeaderSize) / m_recordSize;
-    if (m_records.size() >= qint64(kMaxBlocks) * perBlock)
+    if (m_records.size() >= qint64(MaxBlocks) * perBlock)
         Fail(QStringLiteral("Tabulka nepojme další záznam."));
     const qsizetype memoSize = m_memo.size();
     QByteArray record;
@@ -226,12 +226,12 @@ QByteArray TableWriter::encodeField(const FieldDef &field, const Value &value, Q
         std::memcpy(bytes.data(), text.constData(), static_cast<size_t>(std::min<qsizetype>(inRecord, text.size())));
         quint32 blockAndIndex = 0;
         if (text.size() > inRecord) {
-            const qint64 chunks = (OwnBlockHeader + text.size() + kMemoChunk - 1) / kMemoChunk;
-            if (chunks > 0xFFFF || memo.size() + chunks * kMemoChunk > 0xFFFFFF00ll)
+            const qint64 chunks = (OwnBlockHeader + text.size() + MemoChunk - 1) / MemoChunk;
+            if (chunks > 0xFFFF || memo.size() + chunks * MemoChunk > 0xFFFFFF00ll)
                 Fail(QStringLiteral("Text pole %1 je příliš dlouhý.").arg(field.name));
             blockAndIndex = static_cast<quint32>(memo.size()) | 0xFFu;
-            QByteArray block(chunks * kMemoChunk, '\0');
-            block[MemoBlockType] = static_cast<char>(kOwnBlock);
+            QByteArray block(chunks * MemoChunk, '\0');
+            block[MemoBlockType] = static_cast<char>(OwnBlock);
             writeLE16(block.data() + MemoChunkCount, static_cast<quint16>(chunks));
             writeLE32(block.data() + OwnValueLength, static_cast<quint32>(text.size()));
             writeLE16(block.data() + OwnModification, 1);
@@ -260,8 +260,8 @@ QByteArray TableWriter::header(const QString &tableName) const
     QByteArray tail;
     for (qsizetype i = 0; i < m_fields.size(); ++i)
         tail += QByteArray(4, '\0');
-    QByteArray name = m_codec->encode(tableName).value_or(QByteArray("table.db")).left(kTableNameSize - 1);
-    name.resize(kTableNameSize, '\0');
+    QByteArray name = m_codec->encode(tableName).value_or(QByteArray("table.db")).left(TableNameSize - 1);
+    name.resize(TableNameSize, '\0');
     tail += name;
     for (const FieldDef &field : m_fields)
         tail += *m_codec->encode(field.name) + '\0';
@@ -270,10 +270,10 @@ QByteArray TableWriter::header(const QString &tableName) const
         writeLE16(number, static_cast<quint16>(i + 1));
         tail += QByteArray(number, 2);
     }
-    tail += QByteArray(kSortOrder, sizeof kSortOrder);
+    tail += QByteArray(SortOrder, sizeof SortOrder);
 
     const qsizetype used = ExtendedFieldList + 2 * m_fields.size() + 4 + tail.size();
-    const qsizetype size = (used + kHeaderUnit - 1) / kHeaderUnit * kHeaderUnit;
+    const qsizetype size = (used + HeaderUnit - 1) / HeaderUnit * HeaderUnit;
     if (size > 0xF800)
         Fail(QStringLiteral("Hlavička tabulky by byla příliš velká."));
     const int perBlock = (m_blockSize - BlockHeaderSize) / m_recordSize;
@@ -291,12 +291,12 @@ QByteArray TableWriter::header(const QString &tableName) const
     writeLE16(p + FirstBlock, blocks > 0 ? 1 : 0);
     writeLE16(p + LastBlock, blocks);
     writeLE16(p + FieldCount, static_cast<quint16>(m_fields.size()));
-    writeLE32(p + OldProtection, kPlainTableMark);
-    p[FileVersion] = static_cast<char>(kVersion7);
+    writeLE32(p + OldProtection, PlainTableMark);
+    p[FileVersion] = static_cast<char>(Version7);
     p[0x3E] = 0x1F;
     p[0x3F] = 0x0F;
     p[0x56] = 0x20;
-    p[0x58] = p[0x5A] = static_cast<char>(kVersion7);
+    p[0x58] = p[0x5A] = static_cast<char>(Version7);
     p[0x59] = p[0x5B] = 1;
     writeLE16(p + CodePage, static_cast<quint16>(m_codec->codePage()));
     p[0x6C] = p[0x6D] = 1;

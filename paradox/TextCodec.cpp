@@ -9,7 +9,7 @@ namespace paradox {
 
 namespace {
 
-const iconv_t kNoConverter = reinterpret_cast<iconv_t>(-1);
+const iconv_t NoConverter = reinterpret_cast<iconv_t>(-1);
 
 iconv_t OpenConverter(const QByteArray &to, const QByteArray &from)
 {
@@ -37,15 +37,15 @@ TextCodec::TextCodec(int codePage)
 
 TextCodec::~TextCodec()
 {
-    if (m_toUtf8 != kNoConverter)
+    if (m_toUtf8 != NoConverter)
         iconv_close(static_cast<iconv_t>(m_toUtf8));
-    if (m_fromUtf8 != kNoConverter)
+    if (m_fromUtf8 != NoConverter)
         iconv_close(static_cast<iconv_t>(m_fromUtf8));
 }
 
 bool TextCodec::isValid() const
 {
-    return m_toUtf8 != kNoConverter && m_fromUtf8 != kNoConverter;
+    return m_toUtf8 != NoConverter && m_fromUtf8 != NoConverter;
 }
 
 QString TextCodec::decode(const char *bytes, qsizetype size) const

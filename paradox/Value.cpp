@@ -21,10 +21,10 @@ namespace paradox {
 
 namespace {
 
-constexpr int kBcdDigits = 32;
-constexpr qint64 kMsPerDay = 86'400'000;
+constexpr int BcdDigits = 32;
+constexpr qint64 MillisecondsPerDay = 86'400'000;
 // Julian day of the day before 1 January of year 1, so that day 1 is that date.
-constexpr qint64 kJulianDayZero = 1'721'425;
+constexpr qint64 JulianDayZero = 1'721'425;
 
 QString TextUpToZero(const char *bytes, int size, const TextCodec &codec)
 {
@@ -61,15 +61,15 @@ Value DecodeBcd(const char *bytes, int decimals)
     if ((u[0] & 0x40) == 0)
         return {};
     const bool positive = (u[0] & 0x80) != 0;
-    char text[kBcdDigits + 3] = {'-', '0'};
+    char text[BcdDigits + 3] = {'-', '0'};
     int length = 2;
     bool ended = false;
-    for (int i = 0; i < kBcdDigits; ++i) {
+    for (int i = 0; i < BcdDigits; ++i) {
         int digit = (u[1 + i / 2] >> (i % 2 == 0 ? 4 : 0)) & 0x0F;
         if (!positive)
             digit = 0x0F - digit;
         ended = ended || digit > 9;
-        if (i == kBcdDigits - decimals)
+        if (i == BcdDigits - decimals)
             text[length++] = '.';
         text[length++] = static_cast<char>('0' + (ended ? 0 : digit));
     }
@@ -145,16 +145,16 @@ QString ValueToText(const Value &value, FieldType type)
 {
     if (const auto *integer = std::get_if<qint64>(&value)) {
         if (type == FieldType::Date)
-            return QDate::fromJulianDay(kJulianDayZero + *integer).toString(Qt::ISODate);
+            return QDate::fromJulianDay(JulianDayZero + *integer).toString(Qt::ISODate);
         if (type == FieldType::Time)
-            return QTime::fromMSecsSinceStartOfDay(static_cast<int>(*integer % kMsPerDay)).toString(Qt::ISODateWithMs);
+            return QTime::fromMSecsSinceStartOfDay(static_cast<int>(*integer % MillisecondsPerDay)).toString(Qt::ISODateWithMs);
         return QString::number(*integer);
     }
     if (const auto *real = std::get_if<double>(&value)) {
         if (type == FieldType::Timestamp && std::isfinite(*real) && std::abs(*real) < 1e17) {
             const auto ms = static_cast<qint64>(*real);
-            const QDate date = QDate::fromJulianDay(kJulianDayZero + 1 + ms / kMsPerDay);
-            const QTime time = QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms % kMsPerDay));
+            const QDate date = QDate::fromJulianDay(JulianDayZero + 1 + ms / MillisecondsPerDay);
+            const QTime time = QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms % MillisecondsPerDay));
             return date.toString(Qt::ISODate) + QLatin1Char(' ') + time.toString(Qt::ISODate);
         }
         return NumberToText(*real);

@@ -10,7 +10,7 @@ std::function<void()> &replacement()
 }
 }
 
-void Beep::Sound()
+void Beep::sound()
 {
     if (replacement())
         replacement()();
@@ -18,7 +18,7 @@ void Beep::Sound()
         QApplication::beep();
 }
 
-void Beep::SetHandler(std::function<void()> handler)
+void Beep::setHandler(std::function<void()> handler)
 {
     replacement() = std::move(handler);
 }

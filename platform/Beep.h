@@ -6,6 +6,6 @@
 class Beep
 {
 public:
-    static void Sound();
-    static void SetHandler(std::function<void()> handler);
+    static void sound();
+    static void setHandler(std::function<void()> handler);
 };

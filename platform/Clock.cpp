@@ -19,14 +19,14 @@ std::function<qint64()> &tickReplacement()
 }
 }
 
-double Clock::Now()
+double Clock::now()
 {
     if (nowReplacement())
         return nowReplacement()();
     return DateTime::FromQDateTime(QDateTime::currentDateTime());
 }
 
-qint64 Clock::TickCount()
+qint64 Clock::tickCount()
 {
     if (tickReplacement())
         return tickReplacement()();
@@ -34,17 +34,17 @@ qint64 Clock::TickCount()
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-quint64 Clock::HighResCounter()
+quint64 Clock::highResCounter()
 {
     return static_cast<quint64>(std::chrono::high_resolution_clock::now().time_since_epoch().count());
 }
 
-void Clock::SetNowForTests(std::function<double()> now)
+void Clock::setNowForTests(std::function<double()> now)
 {
     nowReplacement() = std::move(now);
 }
 
-void Clock::SetTickCountForTests(std::function<qint64()> tickCount)
+void Clock::setTickCountForTests(std::function<qint64()> tickCount)
 {
     tickReplacement() = std::move(tickCount);
 }

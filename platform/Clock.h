@@ -8,12 +8,12 @@ class Clock
 {
 public:
     // Local date and time as a day fraction: days since 1899-12-30 00:00.
-    static double Now();
+    static double now();
     // Milliseconds since an arbitrary start, monotonic, 64 bits (never wraps).
-    static qint64 TickCount();
+    static qint64 tickCount();
     // A fast-running counter for seeding.
-    static quint64 HighResCounter();
+    static quint64 highResCounter();
 
-    static void SetNowForTests(std::function<double()> now);
-    static void SetTickCountForTests(std::function<qint64()> tickCount);
+    static void setNowForTests(std::function<double()> now);
+    static void setTickCountForTests(std::function<qint64()> tickCount);
 };

@@ -6,7 +6,7 @@
 #include <cmath>
 
 namespace {
-const QDate kEpoch(1899, 12, 30);
+const QDate Epoch(1899, 12, 30);
 
 // The locale's long time format names the time zone; the program shows times of day only.
 QString longTimeFormatWithoutZone()
@@ -15,6 +15,13 @@ QString longTimeFormatWithoutZone()
     format.remove(QLatin1Char('t'));
     return format.trimmed();
 }
+}
+
+qint32 TimeToSeconds(TDateTime t)
+{
+    const double ms = std::fabs(std::nearbyint(t * DateTime::MillisecondsPerDay));
+    const qint64 ofDay = static_cast<qint64>(std::fmod(ms, DateTime::MillisecondsPerDay));
+    return static_cast<qint32>(ofDay / 1000);
 }
 
 namespace DateTime {
@@ -31,7 +38,7 @@ double EncodeTime(int hours, int minutes, int seconds, int milliseconds)
 
 double FromQDateTime(const QDateTime &dateTime)
 {
-    const double days = kEpoch.daysTo(dateTime.date());
+    const double days = Epoch.daysTo(dateTime.date());
     const double ms = dateTime.time().msecsSinceStartOfDay();
     return days + ms / MillisecondsPerDay;
 }
@@ -46,7 +53,7 @@ QDateTime ToQDateTime(double value)
         ms += msPerDay;
         --days;
     }
-    return QDateTime(kEpoch.addDays(days), QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)));
+    return QDateTime(Epoch.addDays(days), QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)));
 }
 
 QString LongTimeText(double value)

@@ -11,10 +11,10 @@ void Guarded(const std::function<void()> &handler)
     try {
         handler();
     } catch (const AppError &error) {
-        Messages::ShowError(error.message());
+        Messages::showError(error.message());
     } catch (const std::bad_alloc &) {
-        Messages::ShowError(QStringLiteral("Nedostatek paměti."));
+        Messages::showError(QStringLiteral("Nedostatek paměti."));
     } catch (const std::exception &error) {
-        Messages::ShowError(QString::fromUtf8(error.what()));
+        Messages::showError(QString::fromUtf8(error.what()));
     }
 }

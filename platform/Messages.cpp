@@ -17,22 +17,22 @@ QWidget *dialogParent()
 }
 }
 
-void Messages::Show(const QString &text, const QString &caption)
+void Messages::show(const QString &text, const QString &caption)
 {
-    Dispatch(Kind::Information, caption, text);
+    dispatch(Kind::Information, caption, text);
 }
 
-void Messages::ShowError(const QString &text)
+void Messages::showError(const QString &text)
 {
-    Dispatch(Kind::Error, QString(), text);
+    dispatch(Kind::Error, QString(), text);
 }
 
-void Messages::SetHandler(Handler handler)
+void Messages::setHandler(Handler handler)
 {
     replacement() = std::move(handler);
 }
 
-void Messages::Dispatch(Kind kind, const QString &caption, const QString &text)
+void Messages::dispatch(Kind kind, const QString &caption, const QString &text)
 {
     if (replacement()) {
         replacement()(kind, caption, text);

@@ -14,13 +14,13 @@ public:
     using Handler = std::function<void(Kind kind, const QString &caption, const QString &text)>;
 
     // A plain message; an empty caption means the application's title.
-    static void Show(const QString &text, const QString &caption = QString());
+    static void show(const QString &text, const QString &caption = QString());
     // The standard error box.
-    static void ShowError(const QString &text);
+    static void showError(const QString &text);
 
     // Replaces the real boxes; an empty handler restores them.
-    static void SetHandler(Handler handler);
+    static void setHandler(Handler handler);
 
 private:
-    static void Dispatch(Kind kind, const QString &caption, const QString &text);
+    static void dispatch(Kind kind, const QString &caption, const QString &text);
 };

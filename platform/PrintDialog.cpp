@@ -11,7 +11,7 @@ PrintDialog::Handler &replacement()
 }
 }
 
-bool PrintDialog::Execute(QPrinter &printer, QWidget *parent)
+bool PrintDialog::execute(QPrinter &printer, QWidget *parent)
 {
     if (replacement())
         return replacement()(printer);
@@ -19,7 +19,7 @@ bool PrintDialog::Execute(QPrinter &printer, QWidget *parent)
     return dialog.exec() == QDialog::Accepted;
 }
 
-void PrintDialog::SetHandler(Handler handler)
+void PrintDialog::setHandler(Handler handler)
 {
     replacement() = std::move(handler);
 }

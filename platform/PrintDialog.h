@@ -14,8 +14,8 @@ public:
     // Returns true to print with the printer as set up, false when the user cancels.
     using Handler = std::function<bool(QPrinter &printer)>;
 
-    static bool Execute(QPrinter &printer, QWidget *parent = nullptr);
+    static bool execute(QPrinter &printer, QWidget *parent = nullptr);
 
     // Replaces the real dialog; an empty handler restores it.
-    static void SetHandler(Handler handler);
+    static void setHandler(Handler handler);
 };

@@ -41,42 +41,42 @@ bool mayWrite(const QString &directory)
 const QString BankFileName = QStringLiteral("test.db");
 }
 
-QString ProgramLocation::Directory()
+QString ProgramLocation::directory()
 {
     if (!replacement().isEmpty())
         return withSeparator(replacement());
     return withSeparator(QCoreApplication::applicationDirPath());
 }
 
-void ProgramLocation::SetDirectoryForTests(const QString &directory)
+void ProgramLocation::setDirectoryForTests(const QString &directory)
 {
     replacement() = directory;
 }
 
-QString ProgramLocation::UserDataDirectory()
+QString ProgramLocation::userDataDirectory()
 {
     // A fixed name rather than the application's, so the program and the bank tool agree.
     return withSeparator(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
                          + QStringLiteral("/test-znalosti"));
 }
 
-QString ProgramLocation::DataDirectory(const QString &programDirectory)
+QString ProgramLocation::dataDirectory(const QString &programDirectory)
 {
-    return mayWrite(programDirectory) ? withSeparator(programDirectory) : UserDataDirectory();
+    return mayWrite(programDirectory) ? withSeparator(programDirectory) : userDataDirectory();
 }
 
-QString ProgramLocation::UserBankPath(const QString &programDirectory)
+QString ProgramLocation::userBankPath(const QString &programDirectory)
 {
-    return DataDirectory(programDirectory) + BankFileName;
+    return dataDirectory(programDirectory) + BankFileName;
 }
 
-QString ProgramLocation::BankPath(const QString &programDirectory)
+QString ProgramLocation::bankPath(const QString &programDirectory)
 {
-    const QString own = UserBankPath(programDirectory);
+    const QString own = userBankPath(programDirectory);
     return QFileInfo::exists(own) ? own : withSeparator(programDirectory) + BankFileName;
 }
 
-bool ProgramLocation::CreateDataDirectory(const QString &programDirectory)
+bool ProgramLocation::createDataDirectory(const QString &programDirectory)
 {
-    return QDir().mkpath(DataDirectory(programDirectory));
+    return QDir().mkpath(dataDirectory(programDirectory));
 }

@@ -10,19 +10,19 @@ class ProgramLocation
 {
 public:
     // The folder of the running executable. Tests point it at a folder of their own.
-    static QString Directory();
-    static void SetDirectoryForTests(const QString &directory);
+    static QString directory();
+    static void setDirectoryForTests(const QString &directory);
 
     // The folder of Test.ini and of the user's own bank for a program in `programDirectory`.
-    static QString DataDirectory(const QString &programDirectory);
+    static QString dataDirectory(const QString &programDirectory);
     // The bank the program reads: the data folder's test.db when there is one, else the
     // program folder's.
-    static QString BankPath(const QString &programDirectory);
+    static QString bankPath(const QString &programDirectory);
     // Where a new bank of the user's goes: the data folder's test.db.
-    static QString UserBankPath(const QString &programDirectory);
+    static QString userBankPath(const QString &programDirectory);
     // Creates the data folder before its first file is written; false when it cannot.
-    static bool CreateDataDirectory(const QString &programDirectory);
+    static bool createDataDirectory(const QString &programDirectory);
 
     // The user's data folder used when the program's folder is not the user's to write.
-    static QString UserDataDirectory();
+    static QString userDataDirectory();
 };

@@ -10,7 +10,7 @@ std::function<void(const QUrl &)> &replacement()
 }
 }
 
-void UrlOpener::Open(const QUrl &url)
+void UrlOpener::open(const QUrl &url)
 {
     if (replacement())
         replacement()(url);
@@ -18,7 +18,7 @@ void UrlOpener::Open(const QUrl &url)
         QDesktopServices::openUrl(url);
 }
 
-void UrlOpener::SetHandler(std::function<void(const QUrl &)> handler)
+void UrlOpener::setHandler(std::function<void(const QUrl &)> handler)
 {
     replacement() = std::move(handler);
 }

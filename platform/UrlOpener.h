@@ -7,6 +7,6 @@
 class UrlOpener
 {
 public:
-    static void Open(const QUrl &url);
-    static void SetHandler(std::function<void(const QUrl &)> handler);
+    static void open(const QUrl &url);
+    static void setHandler(std::function<void(const QUrl &)> handler);
 };

@@ -15,7 +15,7 @@ PrintJob::PrintJob()
 
 PrintJob::~PrintJob() = default;
 
-QFont PrintJob::PrinterFont()
+QFont PrintJob::printerFont()
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setStyleHint(QFont::SansSerif);
@@ -25,14 +25,14 @@ QFont PrintJob::PrinterFont()
 
 bool PrintJob::Begin()
 {
-    if (!PrintDialog::Execute(m_printer, Form2))
+    if (!PrintDialog::execute(m_printer, Form2))
         return false;
     // The page-bottom limit and the line pitch are device units of a 600 dpi printer.
     m_printer.setResolution(DotsPerInch);
     if (!m_painter.begin(&m_printer))
         throw AppError(QStringLiteral("Tisk nelze zahájit: tiskárna není dostupná."));
     m_canvas = std::make_unique<TCanvas>(m_painter, QGuiApplication::palette());
-    m_canvas->setFont(PrinterFont());
+    m_canvas->setFont(printerFont());
     m_layout = std::make_unique<PrintLayout>(*m_canvas, m_printer.resolution(), m_printer.width());
     m_pageNumber = 1;
     return true;

@@ -20,14 +20,14 @@ public:
 
     // A sans face with Czech glyphs, small enough that a 110-character line with the default
     // margin and the indent fits the width of an A4 page.
-    static QFont PrinterFont();
+    static QFont printerFont();
 
     // Shows the print dialog and begins the document; false, with nothing printed, when the
     // user cancels.
     bool Begin();
     PrintLayout &Layout() { return *m_layout; }
     // 1 on the first page, one more on each new page.
-    int PageNumber() const { return m_pageNumber; }
+    int pageNumber() const { return m_pageNumber; }
     void NewPage();
     void End();
 

@@ -14,12 +14,12 @@ PrintLayout::PrintLayout(TCanvas &canvas, int dotsPerInch, int pageWidth)
 {
 }
 
-int PrintLayout::FontHeight() const
+int PrintLayout::fontHeight() const
 {
     return static_cast<int>(std::nearbyint(m_canvas.font().pointSizeF() * m_dotsPerInch / 72.0));
 }
 
-int PrintLayout::LetterWidth(QChar letter) const
+int PrintLayout::letterWidth(QChar letter) const
 {
     return m_canvas.TextWidth(QString(letter));
 }
@@ -27,17 +27,17 @@ int PrintLayout::LetterWidth(QChar letter) const
 void PrintLayout::PrintPageSetup()
 {
     const QRect clip = m_canvas.ClipRect();
-    m_area.Left = clip.left() + PrinterLeftMargin * LetterWidth(QLatin1Char('A'));
+    m_area.Left = clip.left() + PrinterLeftMargin * letterWidth(QLatin1Char('A'));
     m_area.Top = clip.top();
     m_area.Right = m_pageWidth;
     // The first line step of a page is H alone, without the gap.
-    m_area.Bottom = m_area.Top + FontHeight();
+    m_area.Bottom = m_area.Top + fontHeight();
 }
 
 void PrintLayout::PrintNextLine()
 {
     m_area.Top = m_area.Bottom;
-    m_area.Bottom = m_area.Top + LinePitch();
+    m_area.Bottom = m_area.Top + linePitch();
 }
 
 void PrintLayout::PrintRule()
@@ -46,12 +46,12 @@ void PrintLayout::PrintRule()
     m_canvas.LineTo(m_area.Left, m_area.Top);
 }
 
-void PrintLayout::PrintText(const QString &text)
+void PrintLayout::printText(const QString &text)
 {
-    PrintTextAt(m_area.Left, text);
+    printTextAt(m_area.Left, text);
 }
 
-void PrintLayout::PrintTextAt(int x, const QString &text)
+void PrintLayout::printTextAt(int x, const QString &text)
 {
     m_canvas.TextOut(x, m_area.Top, text);
 }
@@ -64,7 +64,7 @@ void PrintLayout::PrintPageHead(const QString &title)
     PrintRule();
     PrintNextLine();
     applyWindowFontStyle();
-    PrintText(title);
+    printText(title);
     PrintNextLine();
     PrintNextLine();
     PrintWrapped(TestCode, PrintLineLength);
@@ -94,7 +94,7 @@ void PrintLayout::PrintWrapped(const QString &text, int width)
     const qsizetype count = characters.size();
     // A width below one would never advance; such a text goes on one line.
     const qsizetype lineLength = width > 0 ? width : count;
-    const int indent = 8 * LetterWidth(QLatin1Char('M'));
+    const int indent = 8 * letterWidth(QLatin1Char('M'));
     for (qsizetype start = 0; start < count; start += lineLength) {
         const qsizetype length = qMin(lineLength, count - start);
         m_canvas.TextOut(m_area.Left + indent, m_area.Top, QString::fromUcs4(data + start, length));

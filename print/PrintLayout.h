@@ -31,16 +31,16 @@ public:
 
     const TPrintArea &PrintArea() const { return m_area; }
     // H: the printer font's point size at the device's resolution, not its line spacing.
-    int FontHeight() const;
-    int LinePitch() const { return PrintLineGap + FontHeight(); }
-    int LetterWidth(QChar letter) const;
+    int fontHeight() const;
+    int linePitch() const { return PrintLineGap + fontHeight(); }
+    int letterWidth(QChar letter) const;
 
     void PrintPageSetup();
     void PrintNextLine();
     void PrintRule();
     // Texts at the cursor line; the cursor stays.
-    void PrintText(const QString &text);
-    void PrintTextAt(int x, const QString &text);
+    void printText(const QString &text);
+    void printTextAt(int x, const QString &text);
     void PrintPageHead(const QString &title);
     // Cuts the text into lines of width characters, printed indented, each followed by
     // PrintNextLine. An empty text prints nothing and leaves the cursor where it was.

@@ -9,7 +9,6 @@
 #include <algorithm>
 
 namespace {
-constexpr int TestCapacity = 30;
 constexpr int KeyLinesPerColumn = 15;
 
 // Only the questions of the current test are printed; slots beyond it hold no question.
@@ -20,19 +19,19 @@ int PrintedQuestionCount()
 
 QString TestTitle()
 {
-    return QStringLiteral("Test znalostí     ") + DateTime::ShortDateText(Clock::Now());
+    return QStringLiteral("Test znalostí     ") + DateTime::ShortDateText(Clock::now());
 }
 
 void PrintAnswer(PrintLayout &layout, const QString &label, const QString &answer)
 {
-    layout.PrintText(label);
+    layout.printText(label);
     layout.PrintWrapped(answer, PrintLineLength);
 }
 
 void PrintQuestionBlock(PrintLayout &layout, int slot)
 {
     const Totazka &question = TestQuestions[slot];
-    layout.PrintText(QStringLiteral("otázka č. %1").arg(slot));
+    layout.printText(QStringLiteral("otázka č. %1").arg(slot));
     layout.PrintWrapped(question.wdotaz, PrintLineLength);
     layout.PrintNextLine();
     PrintAnswer(layout, QStringLiteral("Odpověď A"), question.wodp1);
@@ -79,8 +78,8 @@ void PrintTest()
             layout.PrintNextLine();
         } while (slot <= lastSlot && layout.PrintArea().Top < PrintPageBottom);
         layout.PrintNextLine();
-        layout.PrintTextAt(layout.PrintArea().Left + 60 * layout.LetterWidth(QLatin1Char('M')),
-                           QStringLiteral("Strana %1").arg(job.PageNumber()));
+        layout.printTextAt(layout.PrintArea().Left + 60 * layout.letterWidth(QLatin1Char('M')),
+                           QStringLiteral("Strana %1").arg(job.pageNumber()));
         job.NewPage();
     }
     job.End();
@@ -99,7 +98,7 @@ void PrintKey()
         QString line = KeyEntry(QStringLiteral("   otázka č. "), slot);
         if (slot + KeyLinesPerColumn <= lastSlot)
             line += KeyEntry(QStringLiteral("       otázka č. "), slot + KeyLinesPerColumn);
-        layout.PrintText(line);
+        layout.printText(line);
         layout.PrintNextLine();
         layout.PrintNextLine();
     }

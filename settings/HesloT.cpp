@@ -7,9 +7,11 @@
 #include "platform/Conversions.h"
 #include "platform/Guarded.h"
 #include "platform/ProfileFile.h"
-#include "settings/DialogStyle.h"
+#include "settings/RaisedPanel.h"
 #include "settings/KeyPressFilter.h"
 #include "settings/Settings.h"
+#include "settings/SettingsTable.h"
+#include "settings/StoredPassword.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -19,12 +21,7 @@
 #include <QShowEvent>
 #include <QStyle>
 
-#include <algorithm>
-
 namespace {
-
-// "0", stored as the code of its one character.
-const QString DefaultStoredPassword = QStringLiteral("48");
 
 QLineEdit *MakeMaskedEdit(QWidget *parent, const QString &name, const QRect &geometry)
 {
@@ -49,11 +46,6 @@ void SetMasking(QLineEdit *edit, bool masked)
     edit->setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal);
 }
 
-bool IsDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
 }
 
 TFrmHesloT::TFrmHesloT(QWidget *parent)
@@ -64,11 +56,11 @@ TFrmHesloT::TFrmHesloT(QWidget *parent)
     setFont(FormFont(11));
     setFixedSize(403, 155);
     move(0, 0);
-    CreateControls();
-    ConnectHandlers();
+    createControls();
+    connectHandlers();
 }
 
-void TFrmHesloT::CreateControls()
+void TFrmHesloT::createControls()
 {
     Panel1 = MakePanel(this, QStringLiteral("Panel1"), QRect(8, 8, 385, 60));
     MaskEdit1 = MakeMaskedEdit(Panel1, QStringLiteral("MaskEdit1"), QRect(16, 13, 250, 21));
@@ -94,7 +86,7 @@ void TFrmHesloT::CreateControls()
     Panel2->hide();
 }
 
-void TFrmHesloT::ConnectHandlers()
+void TFrmHesloT::connectHandlers()
 {
     m_keyFilter = new KeyPressFilter([this](QObject *sender, QChar &key) { MaskEdit2KeyPress(sender, key); },
                                      nullptr, this);
@@ -143,11 +135,14 @@ void TFrmHesloT::BitBtn1Click()
 {
     m_confirmedInThisOpening = false;
     KeyPasswordEntered = TrimControl(MaskEdit1->text());
-    const QString stored =
-        SettingsFile->readString(QStringLiteral("Tisk"), QStringLiteral("wht"), DefaultStoredPassword);
+    const QString stored = SettingsTable::KeyPassword.read(*SettingsFile);
     // Cleared first, so a stored form that fails to decode leaves no expected password.
     KeyPasswordExpected.clear();
-    KeyPasswordExpected = DecodePassword(stored);
+    const std::optional<QString> expected = DecodePassword(stored);
+    if (!expected)
+        throw AppError(QStringLiteral("Uložené heslo pro tisk klíče (klíč wht v souboru „%1“) je poškozené.")
+                           .arg(QDir::toNativeSeparators(SettingsFile ? SettingsFile->path() : QStringLiteral("Test.ini"))));
+    KeyPasswordExpected = *expected;
     if (KeyPasswordEntered != KeyPasswordExpected)
         return;
     m_confirmedInThisOpening = true;
@@ -159,15 +154,15 @@ void TFrmHesloT::BitBtn2Click()
 {
     const QString password = TrimControl(MaskEdit2->text());
     Settings::PrepareWrite();
-    SettingsFile->writeString(QStringLiteral("Tisk"), QStringLiteral("wht"), EncodePassword(password));
+    SettingsTable::KeyPassword.write(*SettingsFile, EncodePassword(password));
 }
 
 void TFrmHesloT::MaskEdit2KeyPress(QObject *, QChar &Key)
 {
-    if (IsDigit(Key))
+    if (Key >= QLatin1Char('0') && Key <= QLatin1Char('9'))
         return;
     Key = QChar();
-    Beep::Sound();
+    Beep::sound();
 }
 
 void TFrmHesloT::CheckBox1Click()
@@ -178,25 +173,4 @@ void TFrmHesloT::CheckBox1Click()
 void TFrmHesloT::CheckBox2Click()
 {
     SetMasking(MaskEdit2, CheckBox2->isChecked());
-}
-
-QString TFrmHesloT::EncodePassword(const QString &password)
-{
-    QString stored;
-    for (QChar c : password)
-        stored += QString::number(c.unicode());
-    return stored;
-}
-
-QString TFrmHesloT::DecodePassword(const QString &stored)
-{
-    // Writing gives two digits a character; anything else was damaged and must never turn
-    // into a password that happens to match, such as the empty one.
-    if (stored.size() % 2 != 0 || !std::all_of(stored.begin(), stored.end(), IsDigit))
-        throw AppError(QStringLiteral("Uložené heslo pro tisk klíče (klíč wht v souboru „%1“) je poškozené.")
-                           .arg(QDir::toNativeSeparators(SettingsFile ? SettingsFile->path() : QStringLiteral("Test.ini"))));
-    QString password;
-    for (qsizetype piece = 0; piece < stored.size(); piece += 2)
-        password += QChar(char16_t(StrToInt(stored.mid(piece, 2))));
-    return password;
 }

@@ -27,12 +27,7 @@ public:
 
     // Whether the latest confirmation since the dialog last opened matched the stored
     // password. An entry left from an earlier opening never counts.
-    bool ConfirmedInThisOpening() const { return m_confirmedInThisOpening; }
-
-    // The stored form of a password: the decimal code of each character, joined.
-    static QString EncodePassword(const QString &password);
-    // The password of a stored form; raises AppError unless the text is pairs of digits.
-    static QString DecodePassword(const QString &stored);
+    bool confirmedInThisOpening() const { return m_confirmedInThisOpening; }
 
     QWidget *Panel1 = nullptr;
     QLineEdit *MaskEdit1 = nullptr;
@@ -50,8 +45,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void CreateControls();
-    void ConnectHandlers();
+    void createControls();
+    void connectHandlers();
 
     KeyPressFilter *m_keyFilter = nullptr;
     bool m_confirmedInThisOpening = false;

@@ -8,10 +8,11 @@
 #include "platform/DateTime.h"
 #include "platform/Guarded.h"
 #include "platform/ProfileFile.h"
-#include "settings/DialogStyle.h"
+#include "settings/RaisedPanel.h"
 #include "settings/HesloT.h"
 #include "settings/KeyPressFilter.h"
 #include "settings/Settings.h"
+#include "settings/SettingsTable.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -26,8 +27,6 @@
 
 namespace {
 
-constexpr int MaximumTestMinutes = 50;
-const QString ResetTestMinutesText = QStringLiteral("30");
 
 QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, int left, int top)
 {
@@ -40,6 +39,7 @@ QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, int
 
 QLineEdit *MakeEdit(QWidget *parent, const QString &name, const QRect &geometry)
 {
+    // The form's text for both edits; FormActivate replaces it with the settings.
     auto *edit = new QLineEdit(QStringLiteral("30"), parent);
     edit->setObjectName(name);
     edit->setGeometry(geometry);
@@ -61,15 +61,16 @@ TFrmKonfig::TFrmKonfig(QWidget *parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("FrmKonfig"));
+    // Misspelt as the original dialog's title is; users and their manuals know it so.
     setWindowTitle(QStringLiteral("Konfiguirace testu"));
     setFont(FormFont(11));
     setFixedSize(447, 204);
     move(0, 0);
-    CreateControls();
-    ConnectHandlers();
+    createControls();
+    connectHandlers();
 }
 
-void TFrmKonfig::CreateControls()
+void TFrmKonfig::createControls()
 {
     Panel1 = MakePanel(this, QStringLiteral("Panel1"), QRect(0, 0, 447, 204));
 
@@ -119,7 +120,7 @@ void TFrmKonfig::CreateControls()
     setTabOrder(Edit2, BitBtn3);
 }
 
-void TFrmKonfig::ConnectHandlers()
+void TFrmKonfig::connectHandlers()
 {
     m_keyFilter = new KeyPressFilter([this](QObject *sender, QChar &key) { Edit1KeyPress(sender, key); },
                                      [this](QObject *sender) { Edit1KeyUp(sender); }, this);
@@ -153,15 +154,15 @@ void TFrmKonfig::Edit1KeyPress(QObject *, QChar &Key)
     if (Key == QChar(0x08) || (Key >= QLatin1Char('0') && Key <= QLatin1Char('9')))
         return;
     Key = QChar();
-    Beep::Sound();
+    Beep::sound();
 }
 
 void TFrmKonfig::Edit1KeyUp(QObject *)
 {
     // Always the minutes field, whichever edit the key was released in.
     const std::optional<qint32> minutes = TryStrToInt(Edit1->text());
-    if (!minutes || *minutes > MaximumTestMinutes)
-        Edit1->setText(ResetTestMinutesText);
+    if (!minutes || *minutes > SettingsTable::TypedTestMinutesMaximum)
+        Edit1->setText(QString::number(SettingsTable::TestMinutes.defaultValue));
 }
 
 void TFrmKonfig::BitBtn1Click()
@@ -174,13 +175,13 @@ void TFrmKonfig::BitBtn1Click()
     PrinterLeftMargin = margin;
     TestDuration = duration;
     if (Form2)
-        Form2->HeaderControl1->SetSectionText(0, QStringLiteral("Čas testu: ") + DateTime::LongTimeText(TestDuration));
+        Form2->HeaderControl1->setSectionText(0, QStringLiteral("Čas testu: ") + DateTime::LongTimeText(TestDuration));
     Settings::PrepareWrite();
-    SettingsFile->writeInteger(QStringLiteral("Test"), QStringLiteral("DobaTestu"), TestMinutes);
-    SettingsFile->writeInteger(QStringLiteral("Tisk"), QStringLiteral("LOkrTisk"), PrinterLeftMargin);
+    SettingsTable::TestMinutes.write(*SettingsFile, TestMinutes);
+    SettingsTable::PrinterLeftMargin.write(*SettingsFile, PrinterLeftMargin);
     FontSizeIndex = RadioGroup1ItemIndex();
     Settings::FollowFontSizeIndex();
-    SettingsFile->writeInteger(QStringLiteral("Test"), QStringLiteral("IVelPisOt"), FontSizeIndex);
+    SettingsTable::FontSizeIndex.write(*SettingsFile, FontSizeIndex);
     if (Form2)
         Form2->ApplyTextFontSize();
 }

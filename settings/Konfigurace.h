@@ -45,8 +45,8 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
-    void CreateControls();
-    void ConnectHandlers();
+    void createControls();
+    void connectHandlers();
 
     QButtonGroup *m_radioItems = nullptr;
     KeyPressFilter *m_keyFilter = nullptr;

@@ -7,6 +7,7 @@
 #include "print/Printout.h"
 #include "settings/HesloT.h"
 #include "settings/Konfigurace.h"
+#include "settings/SettingsTable.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,13 +22,14 @@ namespace Settings {
 
 qint32 UsableTestMinutes(qint32 storedMinutes)
 {
-    return storedMinutes >= 0 && storedMinutes < 60 ? storedMinutes : DefaultTestMinutes;
+    const IntegerSetting &setting = SettingsTable::TestMinutes;
+    return setting.accepts(storedMinutes) ? storedMinutes : setting.defaultValue;
 }
 
 void FollowFontSizeIndex()
 {
     static constexpr qint32 PointSizes[] = {8, 10, 12};
-    if (FontSizeIndex >= 0 && FontSizeIndex <= 2)
+    if (SettingsTable::FontSizeIndex.accepts(FontSizeIndex))
         TextFontSize = PointSizes[FontSizeIndex];
 }
 
@@ -46,12 +48,11 @@ void PrepareWrite()
 
 void TForm2::ReadSettings()
 {
-    SettingsFile = std::make_unique<ProfileFile>(ProgramLocation::DataDirectory(ProgramDir) + QStringLiteral("Test.ini"));
-    TestMinutes = Settings::UsableTestMinutes(
-        SettingsFile->readInteger(QStringLiteral("Test"), QStringLiteral("DobaTestu"), Settings::DefaultTestMinutes));
+    SettingsFile = std::make_unique<ProfileFile>(ProgramLocation::dataDirectory(ProgramDir) + QStringLiteral("Test.ini"));
+    TestMinutes = Settings::UsableTestMinutes(SettingsTable::TestMinutes.read(*SettingsFile));
     TestDuration = DateTime::EncodeTime(0, TestMinutes, 0, 0);
-    PrinterLeftMargin = SettingsFile->readInteger(QStringLiteral("Tisk"), QStringLiteral("LokrTisk"), 10);
-    FontSizeIndex = SettingsFile->readInteger(QStringLiteral("Test"), QStringLiteral("IVelPisOt"), 1);
+    PrinterLeftMargin = SettingsTable::PrinterLeftMargin.read(*SettingsFile);
+    FontSizeIndex = SettingsTable::FontSizeIndex.read(*SettingsFile);
     Settings::FollowFontSizeIndex();
     ApplyTextFontSize();
 }
@@ -77,6 +78,6 @@ void TForm2::BtnTiskKlicClick()
     FrmHesloT->exec();
     // Only a confirmation of this opening counts; an entry kept from an earlier one must not
     // print the key, whatever it was.
-    if (FrmHesloT->ConfirmedInThisOpening() && KeyPasswordEntered == KeyPasswordExpected)
+    if (FrmHesloT->confirmedInThisOpening() && KeyPasswordEntered == KeyPasswordExpected)
         PrintKey();
 }

@@ -7,7 +7,6 @@
 namespace Settings {
 
 // A test length in minutes that a time of day can hold; anything else gives the default.
-constexpr qint32 DefaultTestMinutes = 30;
 qint32 UsableTestMinutes(qint32 storedMinutes);
 
 // TextFontSize follows FontSizeIndex: 0 gives 8, 1 gives 10, 2 gives 12; any other index

@@ -6,15 +6,15 @@
 
 namespace Markers {
 
-void HideAll(const TForm2 &form)
+void hideAll(const TForm2 &form)
 {
     for (int k = 0; k <= 2; ++k)
-        form.MarkerLabel(k)->hide();
+        form.markerLabel(k)->hide();
 }
 
-void Show(const TForm2 &form, int answerIndex, const QString &text, TColor color)
+void show(const TForm2 &form, int answerIndex, const QString &text, TColor color)
 {
-    QLabel *label = form.MarkerLabel(answerIndex);
+    QLabel *label = form.markerLabel(answerIndex);
     if (!label)
         return;
     label->setText(text);

@@ -9,9 +9,9 @@ class TForm2;
 // The three marker labels beside answers A, B and C, shared by the run and the review.
 namespace Markers {
 
-void HideAll(const TForm2 &form);
+void hideAll(const TForm2 &form);
 // Shows the marker of the answer index with a fresh text and font colour; an index outside
 // 0..2 has no marker, so nothing is shown.
-void Show(const TForm2 &form, int answerIndex, const QString &text, TColor color);
+void show(const TForm2 &form, int answerIndex, const QString &text, TColor color);
 
 }

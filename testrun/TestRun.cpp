@@ -58,7 +58,7 @@ void TForm2::BBStestClick()
 {
     AllAnswered = false;
     // A test of 0 minutes would ask for a maximum of -1; it gets an empty bar instead.
-    SetProgressMaximum(TimeToSeconds(TestDuration) - 1);
+    setProgressMaximum(TimeToSeconds(TestDuration) - 1);
     Label1->setText(QStringLiteral("Zadejte prosím správnou odpověď"));
     Memo1->clear();
     Memo2->clear();
@@ -72,8 +72,8 @@ void TForm2::BBStestClick()
     BBStest->setEnabled(false);
     // Every slot, so no earlier test's evaluation survives in a slot this test leaves unanswered.
     for (Totazka &question : TestQuestions)
-        question.wspravneodpovezeno = 0;
-    TestStart = Clock::Now();
+        question.wspravneodpovezeno = Unanswered;
+    TestStart = Clock::now();
     TestEnd = TestStart + TestDuration;
     TimerTest->start();
     CurrentQuestion = 1;
@@ -109,7 +109,7 @@ void TForm2::BitBtn3Click()
 void TForm2::RecordAnswer()
 {
     Totazka &question = TestQuestions.at(CurrentQuestion);
-    question.wspravneodpovezeno = question.wodpovezeno == question.wcspravOdp ? 1 : 2;
+    question.wspravneodpovezeno = question.wodpovezeno == question.wcspravOdp ? AnsweredCorrectly : AnsweredWrongly;
     if (!AllAnswered)
         ++CurrentQuestion;
     if (CurrentQuestion <= QuestionCount && !AllAnswered) {
@@ -118,9 +118,9 @@ void TForm2::RecordAnswer()
     } else {
         AllAnswered = true;
         setAnswerButtonsEnabled(*this, false);
-        TestPhase = 1;
+        TestPhase = PhaseRevisiting;
     }
-    Markers::HideAll(*this);
+    Markers::hideAll(*this);
 }
 
 void TForm2::RevisitQuestion(int n)
@@ -128,8 +128,8 @@ void TForm2::RevisitQuestion(int n)
     setAnswerButtonsEnabled(*this, true);
     CurrentQuestion = n;
     ShowQuestion(n);
-    Markers::HideAll(*this);
-    Markers::Show(*this, TestQuestions.at(n).wodpovezeno, QStringLiteral("vaše odpověď"),
+    Markers::hideAll(*this);
+    Markers::show(*this, TestQuestions.at(n).wodpovezeno, QStringLiteral("vaše odpověď"),
                   AnswerColor);
 }
 
@@ -138,7 +138,7 @@ void TForm2::TimerTestTimer()
     // A tick that was already on its way when the test ended must not end it twice.
     if (!TimerTest->isActive())
         return;
-    const TDateTime now = Clock::Now();
+    const TDateTime now = Clock::now();
     if (now > TestEnd) {
         TimerTest->stop();
         BBVytest->setEnabled(true);
@@ -146,7 +146,7 @@ void TForm2::TimerTestTimer()
         EndTest();
     } else {
         RemainingTime = TestEnd - now;
-        HeaderControl1->SetSectionText(0, QStringLiteral("Zbývající čas: %1 / %2")
+        HeaderControl1->setSectionText(0, QStringLiteral("Zbývající čas: %1 / %2")
                                               .arg(DateTime::LongTimeText(RemainingTime),
                                                    DateTime::LongTimeText(TestDuration)));
     }
@@ -168,8 +168,8 @@ void TForm2::EndTest()
     BBKtest->setEnabled(true);
     BtnTisk->setEnabled(true);
     BtnTiskKlic->setEnabled(true);
-    for (int i = 0; i < 30; ++i)
+    for (int i = 0; i < TestCapacity; ++i)
         setIndicatorChecked(*this, i + 1, false);
-    Messages::Show(EndMessage);
+    Messages::show(EndMessage);
     EvaluateTest();
 }

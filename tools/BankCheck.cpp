@@ -1,7 +1,10 @@
 #include "BankCheck.h"
 
+#include "bank/BankTable.h"
 #include "bank/DrawAnalysis.h"
+#include "bank/DrawRule.h"
 #include "bank/GroupQuotas.h"
+#include "bank/TestSize.h"
 #include "platform/AppError.h"
 #include "platform/Conversions.h"
 #include "paradox/Table.h"
@@ -10,22 +13,16 @@
 
 namespace {
 
-// The program's test capacity before a small bank lowers it.
-constexpr qint32 kTestCapacity = 30;
 // Long lists are cut in the report.
-constexpr qsizetype kListedItems = 20;
+constexpr qsizetype ListedItems = 20;
 
-const QStringList kFields = {
-    QStringLiteral("Cis"), QStringLiteral("Skupina"), QStringLiteral("Dotaz"), QStringLiteral("Odp1"),
-    QStringLiteral("Odp2"), QStringLiteral("Odp3"), QStringLiteral("Komentar"), QStringLiteral("CspravOdp")};
-const QStringList kRequiredTexts = {
-    QStringLiteral("Dotaz"), QStringLiteral("Odp1"), QStringLiteral("Odp2"), QStringLiteral("Odp3")};
+const QStringList RequiredTexts = {BankTable::Dotaz, BankTable::Odp1, BankTable::Odp2, BankTable::Odp3};
 
 QString Listed(const QStringList &items)
 {
-    QString text = items.mid(0, kListedItems).join(QStringLiteral(", "));
-    if (items.size() > kListedItems)
-        text += QStringLiteral(" … a dalších %1").arg(items.size() - kListedItems);
+    QString text = items.mid(0, ListedItems).join(QStringLiteral(", "));
+    if (items.size() > ListedItems)
+        text += QStringLiteral(" … a dalších %1").arg(items.size() - ListedItems);
     return text;
 }
 
@@ -64,7 +61,7 @@ private:
     bool hasAllFields()
     {
         QStringList missing;
-        for (const QString &name : kFields) {
+        for (const QString &name : BankTable::FieldNames()) {
             bool found = false;
             for (int i = 0; i < m_table.fieldCount() && !found; ++i)
                 found = m_table.field(i).name.compare(name, Qt::CaseInsensitive) == 0;
@@ -97,7 +94,7 @@ private:
                               m_table.fieldAsInteger(QStringLiteral("Skupina"))};
         const qint32 answer = m_table.fieldAsInteger(QStringLiteral("CspravOdp"));
         QStringList empty;
-        for (const QString &name : kRequiredTexts) {
+        for (const QString &name : RequiredTexts) {
             if (TrimControl(m_table.fieldAsString(name)).isEmpty())
                 empty.append(name);
         }
@@ -114,7 +111,7 @@ private:
 
     void reportQuotas()
     {
-        m_quotas = ComputeGroupQuotas(m_table.recordCount(), m_groupCount, kTestCapacity);
+        m_quotas = ComputeGroupQuotas(m_table.recordCount(), m_groupCount, TestCapacity);
         for (int g = 1; g <= 3; ++g)
             line(QStringLiteral("Skupina %1: %2 záznamů, %3 %, kvóta %4")
                      .arg(g).arg(m_groupCount[g]).arg(m_quotas.percent[g]).arg(m_quotas.quota[g]));
@@ -142,15 +139,11 @@ private:
         if (!toLast.isEmpty())
             line(QStringLiteral("Čísla, která vedou na poslední záznam (může být v testu vícekrát): %1")
                      .arg(Listed(toLast)));
-        for (int g = 1; g <= 3; ++g) {
-            const qint32 available = analysis.drawableNumbers()[g];
-            if (m_quotas.quota[g] > available) {
-                line(QStringLiteral("Skupina %1 nenaplní kvótu: potřebuje %2 otázek, vylosovat lze %3 "
-                                    "(program test nevygeneruje).")
-                         .arg(g).arg(m_quotas.quota[g]).arg(available));
-                m_canDraw = false;
-            }
-        }
+        for (const DrawShortfall &shortfall : DrawShortfalls(m_quotas.quota, analysis.drawableNumbers()))
+            line(QStringLiteral("Skupina %1 nenaplní kvótu: potřebuje %2 otázek, vylosovat lze %3 "
+                                "(program test nevygeneruje).")
+                     .arg(shortfall.group).arg(shortfall.needed).arg(shortfall.available));
+        m_canDraw = m_canDraw && DrawCanEnd(m_quotas.questionCount, m_quotas.quota, analysis.drawableNumbers());
     }
 
     void reportContent()

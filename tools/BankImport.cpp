@@ -1,6 +1,7 @@
 #include "BankImport.h"
 
 #include "CsvQuestions.h"
+#include "bank/BankTable.h"
 #include "platform/AppError.h"
 #include "paradox/Memo.h"
 #include "paradox/Table.h"
@@ -21,17 +22,6 @@ using paradox::TableWriter;
 using paradox::TextCodec;
 
 namespace {
-
-// Short texts stay inside the record; longer ones go to the memo file.
-constexpr int kMemoSize = 60;
-
-QList<FieldDef> BankFields()
-{
-    const auto memo = [](const char *name) { return FieldDef{QLatin1String(name), FieldType::Memo, kMemoSize}; };
-    const auto number = [](const char *name) { return FieldDef{QLatin1String(name), FieldType::Long, 4}; };
-    return {number("Cis"),  number("Skupina"), memo("Dotaz"),    memo("Odp1"),
-            memo("Odp2"),   memo("Odp3"),      memo("Komentar"), number("CspravOdp")};
-}
 
 QString Where(const QuestionRecord &record)
 {
@@ -98,11 +88,11 @@ QString KeepBackup(const QString &dbPath)
 // Where the program installed beside this tool reads a bank of this user's.
 QString ProgramBankPath()
 {
-    const QString programDirectory = ProgramLocation::Directory();
-    if (!ProgramLocation::CreateDataDirectory(programDirectory))
+    const QString programDirectory = ProgramLocation::directory();
+    if (!ProgramLocation::createDataDirectory(programDirectory))
         throw AppError(QStringLiteral("Složku %1 nelze vytvořit.")
-                           .arg(QDir::toNativeSeparators(ProgramLocation::DataDirectory(programDirectory))));
-    return ProgramLocation::UserBankPath(programDirectory);
+                           .arg(QDir::toNativeSeparators(ProgramLocation::dataDirectory(programDirectory))));
+    return ProgramLocation::userBankPath(programDirectory);
 }
 
 // Numbers that CSV inputs bring would collide between inputs; the bank numbered in order has
@@ -175,7 +165,7 @@ void CheckCodePage(const QList<QuestionRecord> &records)
 
 void WriteBankTable(const QList<QuestionRecord> &records, const QString &dbPath)
 {
-    TableWriter writer(BankFields());
+    TableWriter writer(BankTable::Fields());
     for (const QuestionRecord &record : records) {
         try {
             writer.addRecord({qint64(record.number), qint64(record.group), record.text, record.answers[0], record.answers[1],

@@ -14,7 +14,7 @@ namespace {
 
 enum Field { Cis, Skupina, Dotaz, Odp1, Odp2, Odp3, Komentar, CspravOdp, FieldCount };
 
-const std::array<const char *, FieldCount> kFieldNames = {"Cis",  "Skupina", "Dotaz",    "Odp1",
+const std::array<const char *, FieldCount> FieldNames = {"Cis",  "Skupina", "Dotaz",    "Odp1",
                                                           "Odp2", "Odp3",    "Komentar", "CspravOdp"};
 
 class CsvBankReader
@@ -68,19 +68,19 @@ private:
         m_columnOf.fill(-1);
         for (qsizetype c = 0; c < header.cells.size(); ++c) {
             const QString name = TrimControl(header.cells[c]);
-            const auto known = std::find_if(kFieldNames.cbegin(), kFieldNames.cend(), [&name](const char *field) {
+            const auto known = std::find_if(FieldNames.cbegin(), FieldNames.cend(), [&name](const char *field) {
                 return name.compare(QLatin1String(field), Qt::CaseInsensitive) == 0;
             });
-            if (known == kFieldNames.cend())
+            if (known == FieldNames.cend())
                 fail(header.line, QStringLiteral("neznámé pole „%1“").arg(name));
-            const auto field = known - kFieldNames.cbegin();
+            const auto field = known - FieldNames.cbegin();
             if (m_columnOf[field] >= 0)
                 fail(header.line, QStringLiteral("pole %1 je uvedeno dvakrát").arg(name));
             m_columnOf[field] = static_cast<int>(c);
         }
         for (int f = Skupina; f < FieldCount; ++f) {
             if (m_columnOf[f] < 0)
-                fail(header.line, QStringLiteral("chybí pole %1").arg(QLatin1String(kFieldNames[f])));
+                fail(header.line, QStringLiteral("chybí pole %1").arg(QLatin1String(FieldNames[f])));
         }
     }
 
@@ -108,7 +108,7 @@ private:
         const auto value = TryStrToInt(TrimControl(cell(row, field)));
         if (!value)
             fail(row.line, QStringLiteral("pole %1: „%2“ není celé číslo")
-                               .arg(QLatin1String(kFieldNames[field]), cell(row, field)));
+                               .arg(QLatin1String(FieldNames[field]), cell(row, field)));
         return *value;
     }
 

@@ -16,7 +16,7 @@ namespace {
 // question could be imported.
 enum ExitCode { Success = 0, Incomplete = 1, Failure = 2 };
 
-const char kUsage[] =
+const char Usage[] =
     "Použití:\n"
     "  test-znalosti-banka build [--skupina JMÉNO=SKUPINA]... VSTUP... [TABULKA.db]\n"
     "      vytvoří banku otázek ze vstupů (CSV, Moodle XML, GIFT, Aiken) do TABULKA.db, bez ní\n"
@@ -74,7 +74,7 @@ int Run(const QStringList &arguments)
             Print(stderr, QStringLiteral("Z banky %1 nelze vylosovat test.\n").arg(arguments[2]));
         return result.testCanBeDrawn ? Success : Incomplete;
     }
-    Print(stderr, QString::fromUtf8(kUsage));
+    Print(stderr, QString::fromUtf8(Usage));
     return Failure;
 }
 

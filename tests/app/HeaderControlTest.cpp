@@ -9,7 +9,7 @@ THeaderControl *MakeStatusLine(QWidget *parent = nullptr)
 {
     auto *status = new THeaderControl(parent);
     for (int width : {230, 50, 150, 320, 50})
-        status->AddSection(width);
+        status->addSection(width);
     status->resize(900, 30);
     return status;
 }
@@ -29,24 +29,24 @@ bool HasRedInColumns(const QImage &image, int from, int to)
 TEST(HeaderControl, KeepsTheTextOfEachSection)
 {
     std::unique_ptr<THeaderControl> status(MakeStatusLine());
-    status->SetSectionText(0, QStringLiteral("Čas testu: 0:30:00"));
-    status->SetSectionText(3, QStringLiteral("správně: 5"));
-    EXPECT_EQ(status->SectionText(0), QStringLiteral("Čas testu: 0:30:00"));
-    EXPECT_EQ(status->SectionText(3), QStringLiteral("správně: 5"));
-    EXPECT_TRUE(status->SectionText(1).isEmpty());
-    status->SetSectionText(0, QString());
-    EXPECT_TRUE(status->SectionText(0).isEmpty());
+    status->setSectionText(0, QStringLiteral("Čas testu: 0:30:00"));
+    status->setSectionText(3, QStringLiteral("správně: 5"));
+    EXPECT_EQ(status->sectionText(0), QStringLiteral("Čas testu: 0:30:00"));
+    EXPECT_EQ(status->sectionText(3), QStringLiteral("správně: 5"));
+    EXPECT_TRUE(status->sectionText(1).isEmpty());
+    status->setSectionText(0, QString());
+    EXPECT_TRUE(status->sectionText(0).isEmpty());
 }
 
 TEST(HeaderControl, IgnoresSectionsItDoesNotHave)
 {
     std::unique_ptr<THeaderControl> status(MakeStatusLine());
-    status->SetSectionText(5, QStringLiteral("navíc"));
-    status->SetSectionText(-1, QStringLiteral("navíc"));
-    EXPECT_EQ(status->SectionCount(), 5);
-    EXPECT_TRUE(status->SectionText(5).isEmpty());
-    EXPECT_TRUE(status->SectionText(-1).isEmpty());
-    EXPECT_EQ(status->SectionWidth(5), 0);
+    status->setSectionText(5, QStringLiteral("navíc"));
+    status->setSectionText(-1, QStringLiteral("navíc"));
+    EXPECT_EQ(status->sectionCount(), 5);
+    EXPECT_TRUE(status->sectionText(5).isEmpty());
+    EXPECT_TRUE(status->sectionText(-1).isEmpty());
+    EXPECT_EQ(status->sectionWidth(5), 0);
 }
 
 TEST(HeaderControl, PaintsEachTextRedInsideItsSection)
@@ -55,7 +55,7 @@ TEST(HeaderControl, PaintsEachTextRedInsideItsSection)
     const QImage before = status->grab().toImage();
     EXPECT_FALSE(HasRedInColumns(before, 0, 900));
 
-    status->SetSectionText(3, QStringLiteral("správně: 25   špatně: 5"));
+    status->setSectionText(3, QStringLiteral("správně: 25   špatně: 5"));
     const QImage after = status->grab().toImage();
     EXPECT_TRUE(HasRedInColumns(after, 430, 750));
     EXPECT_FALSE(HasRedInColumns(after, 0, 430));

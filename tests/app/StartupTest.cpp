@@ -82,11 +82,11 @@ TEST_F(StartupTest, StatusLineHasFiveEmptySections)
 {
     TForm2 *form = CreateWindow(MakeBankRecords(50, 40, 30));
     const THeaderControl *status = form->HeaderControl1;
-    ASSERT_EQ(status->SectionCount(), 5);
+    ASSERT_EQ(status->sectionCount(), 5);
     const int widths[] = {230, 50, 150, 320, 50};
     for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(status->SectionWidth(i), widths[i]);
-        EXPECT_TRUE(status->SectionText(i).isEmpty()) << i;
+        EXPECT_EQ(status->sectionWidth(i), widths[i]);
+        EXPECT_TRUE(status->sectionText(i).isEmpty()) << i;
     }
     EXPECT_EQ(status->height(), 30);
 }

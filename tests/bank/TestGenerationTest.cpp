@@ -250,8 +250,8 @@ TEST_F(TestGenerationTest, ResetsTheWindowForTheNewTest)
     form->BBVytest->setEnabled(true);
     form->BitBtn1->setEnabled(true);
     form->Label1->setText(QStringLiteral("Vyhodnocení"));
-    form->HeaderControl1->SetSectionText(2, QStringLiteral("úspěšnost: 50%"));
-    form->HeaderControl1->SetSectionText(3, QStringLiteral("správně: 1"));
+    form->HeaderControl1->setSectionText(2, QStringLiteral("úspěšnost: 50%"));
+    form->HeaderControl1->setSectionText(3, QStringLiteral("správně: 1"));
 
     RandSeed = 9;
     form->BBGtestClick();
@@ -260,10 +260,10 @@ TEST_F(TestGenerationTest, ResetsTheWindowForTheNewTest)
     EXPECT_EQ(form->ProgressBar1->maximum(), TimeToSeconds(TestDuration));
     EXPECT_EQ(form->ProgressBar1->value(), 0);
     EXPECT_EQ(form->Label2->text(), QStringLiteral("Otázka číslo "));
-    EXPECT_EQ(form->HeaderControl1->SectionText(0),
+    EXPECT_EQ(form->HeaderControl1->sectionText(0),
               QStringLiteral("Čas testu: ") + DateTime::LongTimeText(TestDuration));
-    EXPECT_TRUE(form->HeaderControl1->SectionText(2).isEmpty());
-    EXPECT_TRUE(form->HeaderControl1->SectionText(3).isEmpty());
+    EXPECT_TRUE(form->HeaderControl1->sectionText(2).isEmpty());
+    EXPECT_TRUE(form->HeaderControl1->sectionText(3).isEmpty());
     EXPECT_FALSE(form->Panel11->isVisibleTo(form));
     for (QLabel *marker : {form->Label12, form->Label13, form->Label14})
         EXPECT_FALSE(marker->isVisibleTo(form));

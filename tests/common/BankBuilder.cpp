@@ -6,30 +6,19 @@ using paradox::FieldDef;
 using paradox::FieldType;
 using paradox::Value;
 
-namespace {
-
-// Memo fields keep short texts inside the record and put long ones into the .mb.
-constexpr int kMemoSize = 60;
-
-QList<FieldDef> BankFields()
+QList<FieldDef> ShortNumberFields()
 {
-    return {
-        {QStringLiteral("Cis"), FieldType::Long, 4},
-        {QStringLiteral("Skupina"), FieldType::Short, 2},
-        {QStringLiteral("Dotaz"), FieldType::Memo, kMemoSize},
-        {QStringLiteral("Odp1"), FieldType::Memo, kMemoSize},
-        {QStringLiteral("Odp2"), FieldType::Memo, kMemoSize},
-        {QStringLiteral("Odp3"), FieldType::Memo, kMemoSize},
-        {QStringLiteral("Komentar"), FieldType::Memo, kMemoSize},
-        {QStringLiteral("CspravOdp"), FieldType::Short, 2},
-    };
+    QList<FieldDef> fields = BankTable::Fields();
+    for (FieldDef &field : fields) {
+        if (field.name == BankTable::Skupina || field.name == BankTable::CspravOdp)
+            field = {field.name, FieldType::Short, 2};
+    }
+    return fields;
 }
 
-}
-
-void WriteBank(const QString &dbPath, const QList<BankRecord> &records)
+void WriteBank(const QString &dbPath, const QList<BankRecord> &records, const QList<FieldDef> &fields)
 {
-    paradox::TableWriter writer(BankFields());
+    paradox::TableWriter writer(fields);
     for (const BankRecord &record : records) {
         writer.addRecord({Value(qint64(record.cis)), Value(qint64(record.skupina)), Value(record.dotaz),
                           Value(record.odp1), Value(record.odp2), Value(record.odp3),

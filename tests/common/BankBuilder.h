@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bank/BankTable.h"
 #include "paradox/Types.h"
 
 #include <QList>
@@ -13,9 +14,13 @@ struct BankRecord
     qint32 cspravOdp = 0;
 };
 
-// Writes a question bank table with the fields Cis, Skupina, Dotaz, Odp1, Odp2, Odp3,
-// Komentar, CspravOdp (texts of any length) through paradox::TableWriter.
-void WriteBank(const QString &dbPath, const QList<BankRecord> &records);
+// Writes a question bank table (texts of any length) through paradox::TableWriter, in the
+// bank's own layout unless a test asks for another on purpose.
+void WriteBank(const QString &dbPath, const QList<BankRecord> &records,
+               const QList<paradox::FieldDef> &fields = BankTable::Fields());
+
+// The bank's layout with Skupina and CspravOdp as Short fields, as other tools make them.
+QList<paradox::FieldDef> ShortNumberFields();
 
 // g1 records of group 1, then g2 of group 2, g3 of group 3, then `others` of group 0,
 // numbered 0..N-1 in that order; texts "Otázka n", "Odpověď A n", … "Komentář n";

@@ -56,7 +56,6 @@ void ResetProgramState()
     KeyPasswordExpected.clear();
     KeyPasswordEntered.clear();
     RandSeed = 0;
-    paradox::Table::setNetFileDir(QString());
 }
 
 }
@@ -65,13 +64,13 @@ void WindowFixture::SetUp()
 {
     ASSERT_TRUE(m_dir.isValid());
     ResetProgramState();
-    ProgramLocation::SetDirectoryForTests(m_dir.path());
-    Messages::SetHandler([this](Messages::Kind, const QString &, const QString &text) {
+    ProgramLocation::setDirectoryForTests(m_dir.path());
+    Messages::setHandler([this](Messages::Kind, const QString &, const QString &text) {
         messages.append(text);
     });
-    Beep::SetHandler([this] { ++beeps; });
-    UrlOpener::SetHandler([this](const QUrl &url) { openedUrls.append(url); });
-    Clock::SetNowForTests([this] { return now; });
+    Beep::setHandler([this] { ++beeps; });
+    UrlOpener::setHandler([this](const QUrl &url) { openedUrls.append(url); });
+    Clock::setNowForTests([this] { return now; });
 }
 
 void WindowFixture::TearDown()
@@ -80,11 +79,11 @@ void WindowFixture::TearDown()
     window.reset();
     FrmKonfig = nullptr;
     FrmHesloT = nullptr;
-    Messages::SetHandler(nullptr);
-    Beep::SetHandler(nullptr);
-    UrlOpener::SetHandler(nullptr);
-    Clock::SetNowForTests(nullptr);
-    ProgramLocation::SetDirectoryForTests(QString());
+    Messages::setHandler(nullptr);
+    Beep::setHandler(nullptr);
+    UrlOpener::setHandler(nullptr);
+    Clock::setNowForTests(nullptr);
+    ProgramLocation::setDirectoryForTests(QString());
     ResetProgramState();
 }
 

@@ -105,7 +105,7 @@ TEST_F(WindowAccess, StatusLineIsFiveItemsNamedByTheirTextsEmptyOnesIncluded)
     Press(window->BBUtest);
     const QStringList names = StatusLineNames();
     for (int i = 0; i < 5; ++i)
-        EXPECT_EQ(names[i], window->HeaderControl1->SectionText(i)) << i;
+        EXPECT_EQ(names[i], window->HeaderControl1->sectionText(i)) << i;
     EXPECT_TRUE(names[2].startsWith(QStringLiteral("úspěšnost: "))) << names[2].toStdString();
     EXPECT_TRUE(names[1].isEmpty());
     EXPECT_TRUE(names[4].isEmpty());

@@ -46,9 +46,9 @@ protected:
     void SetUp() override
     {
         ResetFlashModuleForTests();
-        Clock::SetTickCountForTests([this] { return tickCount; });
-        Clock::SetNowForTests([this] { return now; });
-        Messages::SetHandler([this](Messages::Kind, const QString &caption, const QString &text) {
+        Clock::setTickCountForTests([this] { return tickCount; });
+        Clock::setNowForTests([this] { return now; });
+        Messages::setHandler([this](Messages::Kind, const QString &caption, const QString &text) {
             messages.append(caption + QLatin1Char('/') + text);
         });
     }
@@ -56,9 +56,9 @@ protected:
     void TearDown() override
     {
         ResetFlashModuleForTests();
-        Clock::SetTickCountForTests(nullptr);
-        Clock::SetNowForTests(nullptr);
-        Messages::SetHandler(nullptr);
+        Clock::setTickCountForTests(nullptr);
+        Clock::setNowForTests(nullptr);
+        Messages::setHandler(nullptr);
     }
 
     TAbFlashTimer &Timer()

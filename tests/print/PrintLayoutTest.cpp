@@ -36,7 +36,7 @@ protected:
         m_savedCode = TestCode;
         PrinterLeftMargin = 10;
         PrintLineLength = 110;
-        canvas.setFont(PrintJob::PrinterFont());
+        canvas.setFont(PrintJob::printerFont());
     }
     void TearDown() override
     {
@@ -184,17 +184,17 @@ TEST_F(PrintLayoutTest, FontHeightIsThePointSizeAtTheDeviceResolution)
     font.setPointSizeF(7.5);
     canvas.setFont(font);
     // 7.5 pt at 600 dpi is 62.5 dots, and the half goes to the even neighbour.
-    EXPECT_EQ(layout.FontHeight(), 62);
-    EXPECT_EQ(layout.LinePitch(), 74);
+    EXPECT_EQ(layout.fontHeight(), 62);
+    EXPECT_EQ(layout.linePitch(), 74);
 }
 
-TEST(PrinterFont, FitsALongLineWithMarginAndIndentOnA4)
+TEST(printerFont, FitsALongLineWithMarginAndIndentOnA4)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setResolution(PrintJob::DotsPerInch);
-    const QFontMetrics metrics(PrintJob::PrinterFont(), &printer);
+    const QFontMetrics metrics(PrintJob::printerFont(), &printer);
     const QString czech = QString::fromUtf8("Příliš žluťoučký kůň úpěl ďábelské ódy, když šel ráno přes nové hřiště. ");
     const QString line = czech.repeated(2).left(110);
     const int used = 10 * metrics.horizontalAdvance(QLatin1Char('A'))

@@ -20,7 +20,7 @@ protected:
     {
         WindowFixture::SetUp();
         outputPath = programDir() + QStringLiteral("tisk.pdf");
-        PrintDialog::SetHandler([this](QPrinter &printer) {
+        PrintDialog::setHandler([this](QPrinter &printer) {
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setPageSize(QPageSize(QPageSize::A4));
             printer.setOutputFileName(outputPath);
@@ -29,7 +29,7 @@ protected:
     }
     void TearDown() override
     {
-        PrintDialog::SetHandler(nullptr);
+        PrintDialog::setHandler(nullptr);
         WindowFixture::TearDown();
     }
 

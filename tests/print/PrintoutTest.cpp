@@ -54,7 +54,7 @@ double PointsWide(const QString &text)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setResolution(PrintJob::DotsPerInch);
-    return QFontMetrics(PrintJob::PrinterFont(), &printer).horizontalAdvance(text) * 72.0 / PrintJob::DotsPerInch;
+    return QFontMetrics(PrintJob::printerFont(), &printer).horizontalAdvance(text) * 72.0 / PrintJob::DotsPerInch;
 }
 
 QString Letter(qint32 index)
@@ -96,14 +96,14 @@ QList<int> PagesOf(const QList<PdfText::Word> &words, const QString &text)
 }
 
 // H of the printer font at 600 dpi; a line is H + 12 device units.
-int FontHeight()
+int fontHeight()
 {
-    return int(std::nearbyint(PrintJob::PrinterFont().pointSizeF() * PrintJob::DotsPerInch / 72.0));
+    return int(std::nearbyint(PrintJob::printerFont().pointSizeF() * PrintJob::DotsPerInch / 72.0));
 }
 
 double PitchInPoints()
 {
-    return (FontHeight() + 12) * 72.0 / PrintJob::DotsPerInch;
+    return (fontHeight() + 12) * 72.0 / PrintJob::DotsPerInch;
 }
 
 class PrintoutTest : public ::testing::Test
@@ -133,7 +133,7 @@ protected:
             TestCode += QStringLiteral("%1/%2 ").arg(n * 3).arg(n % 3 + 1);
         }
 
-        PrintDialog::SetHandler([this](QPrinter &printer) {
+        PrintDialog::setHandler([this](QPrinter &printer) {
             ++dialogs;
             printer.setOutputFormat(QPrinter::PdfFormat);
             printer.setPageSize(QPageSize(QPageSize::A4));
@@ -141,17 +141,17 @@ protected:
             return !cancel;
         });
         // Every reading of the clock is a day later, so each page's own date shows.
-        Clock::SetNowForTests([this] { return Today + clockReadings++; });
-        Messages::SetHandler([this](Messages::Kind, const QString &, const QString &text) {
+        Clock::setNowForTests([this] { return Today + clockReadings++; });
+        Messages::setHandler([this](Messages::Kind, const QString &, const QString &text) {
             messages.append(text);
         });
     }
 
     void TearDown() override
     {
-        PrintDialog::SetHandler(nullptr);
-        Clock::SetNowForTests(nullptr);
-        Messages::SetHandler(nullptr);
+        PrintDialog::setHandler(nullptr);
+        Clock::setNowForTests(nullptr);
+        Messages::setHandler(nullptr);
         TestQuestions = m_savedQuestions;
         QuestionCount = m_savedCount;
         TestCode = m_savedCode;
@@ -293,10 +293,10 @@ TEST_P(PageBreakTest, BlockStartingAboveTheLimitIsPrintedWholeTheNextGoesOver)
 {
     REQUIRE_PDFTOTEXT();
     const int linesPast = GetParam();
-    const int pitch = FontHeight() + 12;
-    const int lastLineAbove = (PrintPageBottom - FontHeight() - 1) / pitch;
-    ASSERT_LT(FontHeight() + lastLineAbove * pitch, PrintPageBottom);
-    ASSERT_GE(FontHeight() + (lastLineAbove + 1) * pitch, PrintPageBottom);
+    const int pitch = fontHeight() + 12;
+    const int lastLineAbove = (PrintPageBottom - fontHeight() - 1) / pitch;
+    ASSERT_LT(fontHeight() + lastLineAbove * pitch, PrintPageBottom);
+    ASSERT_GE(fontHeight() + (lastLineAbove + 1) * pitch, PrintPageBottom);
     const int firstQuestionLines = lastLineAbove - 15 + linesPast;
     ASSERT_GE(firstQuestionLines, 1);
 

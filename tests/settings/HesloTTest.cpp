@@ -4,6 +4,7 @@
 
 #include "app/Unit2.h"
 #include "settings/HesloT.h"
+#include "settings/StoredPassword.h"
 #include "settings/Konfigurace.h"
 
 #include <QCheckBox>
@@ -110,7 +111,7 @@ TEST_F(HesloTTest, EveryOpeningStartsWithAnEmptyEntry)
 TEST_F(HesloTTest, EntryOfAnEarlierOpeningNeverPrintsTheKey)
 {
     // The stored password is the very text the key-print flow expects before a confirmation.
-    CreateWindowWithSettings("[Tisk]\nwht=" + TFrmHesloT::EncodePassword("531864297").toLatin1() + "\n");
+    CreateWindowWithSettings("[Tisk]\nwht=" + EncodePassword("531864297").toLatin1() + "\n");
     printKeyWith("531864297");
     ASSERT_EQ(printDialogCalls, 1);
 

@@ -197,7 +197,7 @@ TEST_F(KonfiguraceTest, OkTakesTheValuesOverAndStoresThem)
     EXPECT_EQ(PrinterLeftMargin, 12);
     EXPECT_EQ(FontSizeIndex, 2);
     EXPECT_EQ(TextFontSize, 12);
-    EXPECT_EQ(form->HeaderControl1->SectionText(0), headerTextFor(45));
+    EXPECT_EQ(form->HeaderControl1->sectionText(0), headerTextFor(45));
     for (QPlainTextEdit *memo : {form->Memo1, form->Memo2, form->Memo3, form->Memo4, form->Memo5})
         EXPECT_EQ(memo->font().pointSize(), 12) << memo->objectName().toStdString();
 
@@ -212,7 +212,7 @@ TEST_F(KonfiguraceTest, BackStoresNothingAndTheNextOpeningShowsTheStoredValues)
 {
     const QByteArray ini = "[Test]\nDobaTestu=25\nIVelPisOt=1\n[Tisk]\nLokrTisk=6\n";
     TForm2 *form = CreateWindowWithSettings(ini);
-    const QString headerBefore = form->HeaderControl1->SectionText(0);
+    const QString headerBefore = form->HeaderControl1->sectionText(0);
     openKonfig([this] {
         replaceText(FrmKonfig->Edit1, "12");
         replaceText(FrmKonfig->Edit2, "3");
@@ -224,7 +224,7 @@ TEST_F(KonfiguraceTest, BackStoresNothingAndTheNextOpeningShowsTheStoredValues)
     EXPECT_EQ(TestMinutes, 25);
     EXPECT_EQ(PrinterLeftMargin, 6);
     EXPECT_EQ(FontSizeIndex, 1);
-    EXPECT_EQ(form->HeaderControl1->SectionText(0), headerBefore);
+    EXPECT_EQ(form->HeaderControl1->sectionText(0), headerBefore);
     EXPECT_EQ(form->Memo2->font().pointSize(), 10);
 
     openKonfig([this] {
@@ -252,7 +252,7 @@ TEST_P(KonfiguraceBadMarginTest, OkChangesNothingAndShowsTheConversionError)
     EXPECT_EQ(TestMinutes, 30);
     EXPECT_EQ(TimeToSeconds(TestDuration), 1800);
     EXPECT_EQ(PrinterLeftMargin, 10);
-    EXPECT_NE(form->HeaderControl1->SectionText(0), headerTextFor(40));
+    EXPECT_NE(form->HeaderControl1->sectionText(0), headerTextFor(40));
     EXPECT_FALSE(settingsFileExists());
 }
 

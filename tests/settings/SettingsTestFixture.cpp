@@ -9,7 +9,7 @@ void SettingsTestFixture::SetUp()
 {
     WindowFixture::SetUp();
     // Every key print comes to the print dialog first; cancelling it prints nothing.
-    PrintDialog::SetHandler([this](QPrinter &) {
+    PrintDialog::setHandler([this](QPrinter &) {
         ++printDialogCalls;
         return false;
     });
@@ -17,7 +17,7 @@ void SettingsTestFixture::SetUp()
 
 void SettingsTestFixture::TearDown()
 {
-    PrintDialog::SetHandler(nullptr);
+    PrintDialog::setHandler(nullptr);
     WindowFixture::TearDown();
 }
 

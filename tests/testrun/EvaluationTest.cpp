@@ -33,7 +33,7 @@ TEST_F(Evaluation, ReviewMarksCorrectWrongAndUnansweredQuestions)
     EXPECT_EQ(window->Memo4->toPlainText(), first.wodp3);
     EXPECT_EQ(window->Memo5->toPlainText(), first.wkomentar);
     EXPECT_EQ(shownMarker(first.wcspravOdp), QStringLiteral("správná odpověď"));
-    EXPECT_EQ(textColour(window->MarkerLabel(first.wcspravOdp)), QColor(0, 255, 0));
+    EXPECT_EQ(textColour(window->markerLabel(first.wcspravOdp)), QColor(0, 255, 0));
     EXPECT_TRUE(shownMarker((first.wcspravOdp + 1) % 3).isEmpty());
     EXPECT_TRUE(shownMarker((first.wcspravOdp + 2) % 3).isEmpty());
 
@@ -42,13 +42,13 @@ TEST_F(Evaluation, ReviewMarksCorrectWrongAndUnansweredQuestions)
     EXPECT_EQ(window->Memo5->toPlainText(), second.wkomentar);
     EXPECT_EQ(shownMarker(second.wcspravOdp), QStringLiteral("správná odpověď"));
     EXPECT_EQ(shownMarker(second.wodpovezeno), QStringLiteral("vaše chybná odpověď"));
-    EXPECT_EQ(textColour(window->MarkerLabel(second.wodpovezeno)), QColor(255, 0, 0));
+    EXPECT_EQ(textColour(window->markerLabel(second.wodpovezeno)), QColor(255, 0, 0));
     EXPECT_TRUE(shownMarker(3 - second.wcspravOdp - second.wodpovezeno).isEmpty());
 
     clickIndicator(3);
     const Totazka &third = TestQuestions[3];
     EXPECT_EQ(shownMarker(third.wcspravOdp), QStringLiteral("správná odpověď by byla"));
-    EXPECT_EQ(textColour(window->MarkerLabel(third.wcspravOdp)), QColor(0, 0, 255));
+    EXPECT_EQ(textColour(window->markerLabel(third.wcspravOdp)), QColor(0, 0, 255));
     EXPECT_TRUE(shownMarker((third.wcspravOdp + 1) % 3).isEmpty());
     EXPECT_TRUE(shownMarker((third.wcspravOdp + 2) % 3).isEmpty());
     // The review neither moves the answering position nor opens the answer buttons.

@@ -60,7 +60,7 @@ void RunFixture::tickAt(double clock)
 
 QString RunFixture::section(int index) const
 {
-    return window->HeaderControl1->SectionText(index);
+    return window->HeaderControl1->sectionText(index);
 }
 
 bool RunFixture::indicatorChecked(int question) const
@@ -80,6 +80,6 @@ QColor RunFixture::textColour(const QLabel *label)
 
 QString RunFixture::shownMarker(int answerIndex) const
 {
-    const QLabel *label = window->MarkerLabel(answerIndex);
+    const QLabel *label = window->markerLabel(answerIndex);
     return label->isVisibleTo(window.get()) ? label->text() : QString();
 }

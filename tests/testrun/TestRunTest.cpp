@@ -72,7 +72,7 @@ TEST_F(TestRun, WholeRunWithRevisitEndsInAnEvaluation)
     EXPECT_EQ(window->Label2->text(), QStringLiteral("Otázka číslo 3 / 30"));
     EXPECT_EQ(window->Memo2->toPlainText(), TestQuestions[3].wdotaz);
     EXPECT_EQ(shownMarker(given), QStringLiteral("vaše odpověď"));
-    EXPECT_EQ(textColour(window->MarkerLabel(given)), QColor(0, 0, 255));
+    EXPECT_EQ(textColour(window->markerLabel(given)), QColor(0, 0, 255));
     EXPECT_TRUE(shownMarker((given + 1) % 3).isEmpty());
     EXPECT_TRUE(shownMarker((given + 2) % 3).isEmpty());
 

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int kGroups = 3;
+constexpr int Groups = 3;
 
 bool NamesCategory(const QString &name, const QString &category)
 {
@@ -92,7 +92,7 @@ private:
     QList<int> freeGroups() const
     {
         QList<int> free;
-        for (int group = 1; group <= kGroups; ++group) {
+        for (int group = 1; group <= Groups; ++group) {
             const bool taken = std::any_of(m_choices.cbegin(), m_choices.cend(),
                                            [group](const GroupChoice &choice) { return choice.group == group; });
             if (!taken)

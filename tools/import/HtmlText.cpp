@@ -6,7 +6,7 @@
 
 namespace {
 
-const QLatin1String kPluginFile("@@PLUGINFILE@@");
+const QLatin1String PluginFile("@@PLUGINFILE@@");
 
 const QHash<QString, char16_t> &NamedEntities()
 {
@@ -77,7 +77,7 @@ public:
             m_text.append(c == QLatin1Char('\r') || c == QLatin1Char('\n') ? QLatin1Char(' ') : c);
             ++m_position;
         }
-        return {FoldWhiteSpace(m_text), m_droppedImage || m_html.contains(kPluginFile)};
+        return {FoldWhiteSpace(m_text), m_droppedImage || m_html.contains(PluginFile)};
     }
 
 private:
@@ -202,7 +202,7 @@ PlainText CleanPlainText(const QString &text)
     static const QRegularExpression markdownImage(QStringLiteral(R"(!\[[^\]]*\]\([^)]*\))"));
     QString clean = text;
     clean.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    const bool hasImage = clean.contains(markdownImage) || clean.contains(kPluginFile);
+    const bool hasImage = clean.contains(markdownImage) || clean.contains(PluginFile);
     clean.remove(markdownImage);
     return {clean.trimmed(), hasImage};
 }

@@ -5,7 +5,7 @@
 
 namespace {
 
-constexpr double kFull = 100;
+constexpr double Full = 100;
 
 bool Near(double value, double target)
 {
@@ -19,7 +19,7 @@ QString Rejection(const QuestionDraft &draft)
         return QStringLiteral("více možných správných odpovědí");
     int correct = 0;
     for (const Choice &choice : draft.choices) {
-        if (Near(choice.fraction, kFull))
+        if (Near(choice.fraction, Full))
             ++correct;
         else if (!Near(choice.fraction, 0))
             return QStringLiteral("dílčí hodnocení odpovědi (%1 %)").arg(choice.fraction);
@@ -45,7 +45,7 @@ ImportedQuestion Record(const QuestionDraft &draft)
     question.text = draft.text;
     for (qsizetype i = 0; i < 3; ++i) {
         question.answers[i] = draft.choices[i].text;
-        if (Near(draft.choices[i].fraction, kFull))
+        if (Near(draft.choices[i].fraction, Full))
             question.correct = static_cast<int>(i);
     }
     question.comment = draft.generalFeedback.isEmpty() ? draft.choices[question.correct].feedback
@@ -81,7 +81,7 @@ void AddSkipped(ImportResult &result, const QString &name, const QString &file, 
 
 QString NameFromText(const QString &text)
 {
-    constexpr qsizetype kLength = 40;
+    constexpr qsizetype Length = 40;
     const QString line = text.simplified();
-    return line.size() <= kLength ? line : line.left(kLength) + QStringLiteral("…");
+    return line.size() <= Length ? line : line.left(Length) + QStringLiteral("…");
 }

@@ -61,6 +61,26 @@ TEST_F(QuestionBankTest, RecordsOfNoGroupCountOnlyInTheTotal)
     EXPECT_EQ(GroupQuota, (std::array<qint32, 4>{0, 14, 8, 8}));
 }
 
+// Banks made by other tools keep the group and the answer in Short fields.
+TEST_F(QuestionBankTest, ShortNumberFieldsReadLikeLongOnes)
+{
+    QList<BankRecord> records = MakeBankRecords(12, 10, 8);
+    for (BankRecord &record : records)
+        record.cspravOdp = 2;
+    WriteBank(programDir() + QStringLiteral("test.db"), records, ShortNumberFields());
+    TForm2 *form = CreateWindow({});
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+    EXPECT_EQ(GroupCount, (std::array<qint32, 4>{0, 12, 10, 8}));
+    EXPECT_EQ(QuestionCount, 25);
+
+    form->BBGtestClick();
+    ASSERT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+    for (int p = 1; p <= QuestionCount; ++p) {
+        EXPECT_EQ(TestQuestions[p].wcspravOdp, 2) << p;
+        EXPECT_EQ(TestQuestions[p].wdotaz, QStringLiteral("Otázka %1").arg(SelectedNumbers[p])) << p;
+    }
+}
+
 TEST_F(QuestionBankTest, MissingBankIsReportedWithItsFullPath)
 {
     TForm2 *form = CreateWindow({});

@@ -1,4 +1,4 @@
-#include "settings/DialogStyle.h"
+#include "settings/RaisedPanel.h"
 
 #include <QFrame>
 

@@ -365,11 +365,4 @@ TEST_F(ParadoxTableTest, EmptyTableHasNoCurrentRecord)
     EXPECT_THROW(m_table.fieldAsInteger(QStringLiteral("Cis")), paradox::TableError);
 }
 
-TEST(ParadoxTableSettings, NetFileDirIsKept)
-{
-    paradox::Table::setNetFileDir(QStringLiteral("/opt/test"));
-    EXPECT_EQ(paradox::Table::netFileDir(), QStringLiteral("/opt/test"));
-    paradox::Table::setNetFileDir(QString());
-}
-
 }

@@ -1,5 +1,6 @@
 #include "app/Unit2.h"
 
+#include "bank/BankTable.h"
 #include "bank/DrawAnalysis.h"
 #include "bank/GroupQuotas.h"
 #include "platform/Messages.h"
@@ -10,17 +11,16 @@
 
 void TForm2::OpenQuestionBank()
 {
-    BankPath = ProgramLocation::BankPath(ProgramDir);
+    BankPath = ProgramLocation::bankPath(ProgramDir);
     // A folder of that name is no bank either.
     if (!QFileInfo(BankPath).isFile()) {
         // Where the user may put a bank, not where nobody but an administrator may.
-        Messages::Show(QStringLiteral("Nenalezen soubor otázek ") + ProgramLocation::UserBankPath(ProgramDir));
+        Messages::show(QStringLiteral("Nenalezen soubor otázek ") + ProgramLocation::userBankPath(ProgramDir));
         return;
     }
-    FBankCounted = false;
-    FDrawAnalysis.reset();
+    m_bankCounted = false;
+    m_drawAnalysis.reset();
     Table1->close();
-    Table1->setDatabaseName(QString());
     Table1->setTableName(BankPath);
     Table1->open();
     BankRecordCount = Table1->recordCount();
@@ -28,10 +28,9 @@ void TForm2::OpenQuestionBank()
     // Only the groups: the numbers are the draw's business, and a bank whose numbers do not
     // read still opens and gets its quotas.
     GroupCount.fill(0);
-    const QString skupina = QStringLiteral("Skupina");
     Table1->first();
     for (int i = 0; i < BankRecordCount; ++i) {
-        const qint32 group = Table1->fieldAsInteger(skupina);
+        const qint32 group = Table1->fieldAsInteger(BankTable::Skupina);
         if (group >= 1 && group <= 3)
             ++GroupCount[group];
         Table1->next();
@@ -41,7 +40,7 @@ void TForm2::OpenQuestionBank()
     QuestionCount = quotas.questionCount;
     GroupPercent = quotas.percent;
     GroupQuota = quotas.quota;
-    FBankCounted = true;
+    m_bankCounted = true;
 
     setWindowTitle(QStringLiteral("Test - ") + ProductTitle);
 }

@@ -12,7 +12,7 @@
 
 namespace {
 
-constexpr char kName[] = "poškozená.db";
+constexpr char DamagedTableName[] = "poškozená.db";
 
 QByteArray ReadFile(const QString &path)
 {
@@ -50,7 +50,7 @@ void IntegerIfAny(const paradox::Table &table, const QString &name)
 QStringList Texts(const QByteArray &db, const QByteArray &mb)
 {
     paradox::Table table;
-    table.openFromBytes(db, mb, QString::fromUtf8(kName));
+    table.openFromBytes(db, mb, QString::fromUtf8(DamagedTableName));
     QStringList texts;
     table.first();
     for (int r = 0; r < table.recordCount(); ++r) {
@@ -66,7 +66,7 @@ QStringList Texts(const QByteArray &db, const QByteArray &mb)
 void ReadEverything(const QByteArray &db, const QByteArray &mb)
 {
     paradox::Table table;
-    table.openFromBytes(db, mb, QString::fromUtf8(kName));
+    table.openFromBytes(db, mb, QString::fromUtf8(DamagedTableName));
     table.first();
     for (int r = 0; r < table.recordCount(); ++r) {
         for (int i = 0; i < table.fieldCount(); ++i)
@@ -120,7 +120,7 @@ protected:
     {
         const QString message = TableErrorFor(db, m_mb);
         EXPECT_TRUE(message.contains(QStringLiteral("není čitelná tabulka Paradox"))) << what << ": " << qPrintable(message);
-        EXPECT_TRUE(message.contains(QString::fromUtf8(kName))) << what << ": " << qPrintable(message);
+        EXPECT_TRUE(message.contains(QString::fromUtf8(DamagedTableName))) << what << ": " << qPrintable(message);
     }
 
     void expectDamagedMemo(const QByteArray &mb, const char *what) const
@@ -227,7 +227,7 @@ TEST_F(DamagedTable, PasswordProtectionIsRecognisedInEveryFileVersion)
     const auto expectProtected = [&](const QByteArray &db, const char *what) {
         const QString message = TableErrorFor(db, m_mb);
         EXPECT_TRUE(message.contains(QStringLiteral("chráněna heslem"))) << what << ": " << qPrintable(message);
-        EXPECT_TRUE(message.contains(QString::fromUtf8(kName))) << what << ": " << qPrintable(message);
+        EXPECT_TRUE(message.contains(QString::fromUtf8(DamagedTableName))) << what << ": " << qPrintable(message);
     };
     // From version 5 on the word is at 0x5C, and 0x25 holds the plain-table mark.
     expectProtected(changed([](QByteArray &b) { PutLE32(b, 0x5C, 0x0A25E09Au); }), "version 7");
@@ -266,10 +266,10 @@ TEST_F(DamagedTable, MissingFieldName)
 TEST_F(DamagedTable, UnknownCodePageLeavesTheTableClosed)
 {
     paradox::Table table;
-    table.openFromBytes(m_db, m_mb, QString::fromUtf8(kName));
+    table.openFromBytes(m_db, m_mb, QString::fromUtf8(DamagedTableName));
     ASSERT_GT(table.recordCount(), 0);
     try {
-        table.openFromBytes(changed([](QByteArray &b) { PutLE16(b, 0x6A, 4321); }), m_mb, QString::fromUtf8(kName));
+        table.openFromBytes(changed([](QByteArray &b) { PutLE16(b, 0x6A, 4321); }), m_mb, QString::fromUtf8(DamagedTableName));
         ADD_FAILURE();
     } catch (const paradox::TableError &error) {
         EXPECT_TRUE(error.message().contains(QStringLiteral("kódová stránka 4321"))) << qPrintable(error.message());

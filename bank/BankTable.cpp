@@ -1,0 +1,22 @@
+#include "bank/BankTable.h"
+
+namespace BankTable {
+
+QList<paradox::FieldDef> Fields()
+{
+    using paradox::FieldType;
+    const auto number = [](const QString &name) { return paradox::FieldDef{name, FieldType::Long, 4}; };
+    const auto memo = [](const QString &name) { return paradox::FieldDef{name, FieldType::Memo, MemoInlineSize}; };
+    return {number(Cis), number(Skupina), memo(Dotaz), memo(Odp1),
+            memo(Odp2), memo(Odp3), memo(Komentar), number(CspravOdp)};
+}
+
+QList<QString> FieldNames()
+{
+    QList<QString> names;
+    for (const paradox::FieldDef &field : Fields())
+        names.append(field.name);
+    return names;
+}
+
+}

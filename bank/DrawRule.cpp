@@ -1,0 +1,18 @@
+#include "bank/DrawRule.h"
+
+QList<DrawShortfall> DrawShortfalls(const std::array<qint32, 4> &quota,
+                                    const std::array<qint32, 4> &drawable)
+{
+    QList<DrawShortfall> shortfalls;
+    for (int g = 1; g <= 3; ++g) {
+        if (quota[g] > drawable[g])
+            shortfalls.append({g, quota[g], drawable[g]});
+    }
+    return shortfalls;
+}
+
+bool DrawCanEnd(qint32 questionCount, const std::array<qint32, 4> &quota,
+                const std::array<qint32, 4> &drawable)
+{
+    return questionCount >= 1 && DrawShortfalls(quota, drawable).isEmpty();
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QList>
+#include <QtGlobal>
+#include <array>
+
+// A group whose quota needs more questions than its distinct draw numbers can give.
+struct DrawShortfall
+{
+    int group = 0;
+    qint32 needed = 0;
+    qint32 available = 0;
+};
+
+// The groups 1..3 whose quota exceeds what can be drawn from them, in group order; the draw
+// would never end with any of them.
+QList<DrawShortfall> DrawShortfalls(const std::array<qint32, 4> &quota,
+                                    const std::array<qint32, 4> &drawable);
+
+// Whether the draw fills every quota with distinct numbers and so ends.
+bool DrawCanEnd(qint32 questionCount, const std::array<qint32, 4> &quota,
+                const std::array<qint32, 4> &drawable);

@@ -1,0 +1,39 @@
+#include "testrun/AnswerEvaluation.h"
+
+#include <algorithm>
+
+EvaluationCounts EvaluateAnswers(const std::array<Totazka, QuestionSlots> &questions, qint32 questionCount)
+{
+    EvaluationCounts counts;
+    const int last = std::min(questionCount, QuestionSlots - 1);
+    for (int n = 1; n <= last; ++n) {
+        switch (questions[n].wspravneodpovezeno) {
+        case Unanswered:
+            ++counts.unanswered;
+            break;
+        case AnsweredCorrectly:
+            ++counts.correct;
+            break;
+        case AnsweredWrongly:
+            ++counts.wrong;
+            break;
+        default:
+            break;
+        }
+    }
+    counts.percent = SuccessRate(counts.correct, questionCount);
+    return counts;
+}
+
+// Integer arithmetic keeps the quotient exact (15 of 24 is 62, where a rounded 100 / 24 gives 63).
+qint32 SuccessRate(qint32 correct, qint32 total)
+{
+    if (total <= 0)
+        return 0;
+    const qint64 scaled = 100LL * correct;
+    qint64 quotient = scaled / total;
+    const qint64 twiceRemainder = 2 * (scaled % total);
+    if (twiceRemainder > total || (twiceRemainder == total && quotient % 2 != 0))
+        ++quotient;
+    return static_cast<qint32>(quotient);
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "app/TestState.h"
+
+// What the evaluation shows: the counts of each result and the success rate in percent.
+struct EvaluationCounts
+{
+    qint32 correct = 0;
+    qint32 wrong = 0;
+    qint32 unanswered = 0;
+    qint32 percent = 0;
+};
+
+// Counts the results of questions 1..questionCount; a value other than the three results
+// counts nowhere. The rate is of all questionCount questions.
+EvaluationCounts EvaluateAnswers(const std::array<Totazka, QuestionSlots> &questions, qint32 questionCount);
+
+// 100 × correct / total to the nearest integer, an exact half to the even neighbour; 0 for no
+// questions.
+qint32 SuccessRate(qint32 correct, qint32 total);

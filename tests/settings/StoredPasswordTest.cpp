@@ -1,0 +1,18 @@
+#include "settings/StoredPassword.h"
+
+#include <gtest/gtest.h>
+
+TEST(StoredPassword, IsTheDecimalCodeOfEachCharacterAndDecodesBack)
+{
+    EXPECT_EQ(EncodePassword(QStringLiteral("0")), QStringLiteral("48"));
+    EXPECT_EQ(EncodePassword(QStringLiteral("531864297")), QStringLiteral("535149565452505755"));
+    EXPECT_EQ(EncodePassword(QString()), QString());
+    EXPECT_EQ(DecodePassword(QStringLiteral("535149565452505755")), QStringLiteral("531864297"));
+    EXPECT_EQ(DecodePassword(QString()), QString()) << "an empty stored form is the empty password";
+}
+
+TEST(StoredPassword, DamagedFormsDecodeToNothing)
+{
+    for (const char *stored : {"4", "4x", "485", "-1", "+9", "48 9", "４８"})
+        EXPECT_FALSE(DecodePassword(QString::fromUtf8(stored)).has_value()) << stored;
+}
