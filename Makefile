@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Test znalostí contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The two commands of the README: `make run` and `make check`.
 # Both install what is missing from Debian, then build in build/ with two jobs.
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Test znalostí contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "bank/BankTable.h"
 
 namespace BankTable {

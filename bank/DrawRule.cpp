@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Test znalostí contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "bank/DrawRule.h"
 
 QList<DrawShortfall> DrawShortfalls(const std::array<qint32, 4> &quota,

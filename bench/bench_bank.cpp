@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Test znalostí contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Opening a bank and reading every record's number and group, for banks of 1 000 and
 // 100 000 records; the floor is reading the table file's bytes once.
 #include "BenchCommon.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Test znalostí contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Generuj test" on the window opened over banks of 1 000 and 100 000 records: the first one
 // after start-up, which also reads every record's number, and the ones after it.
 #include "BenchCommon.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Test znalostí contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up to the first shown frame, offscreen, each run in a fresh process: the main window
 // with each bank beside a minimal Qt window started the same way (the floor). Each run also
 // reports its peak resident memory.

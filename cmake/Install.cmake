@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Test znalostí contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A self-contained folder PREFIX/lib/test-znalosti holding the program, the bank tool, the sample
 # bank, the help page and the Czech Qt translations; PREFIX/bin/test-znalosti starts the program,
 # PREFIX/bin/test-znalosti-banka the tool, under a name no other package uses.

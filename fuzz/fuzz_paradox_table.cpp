@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Test znalostí contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One input holds a table and its memo file: a 4-byte little-endian length of the table part,
 // the table, then the memo file.
 #include "platform/AppError.h"

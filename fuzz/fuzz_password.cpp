@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Test znalostí contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The stored key-print password: decoding any text either fails cleanly or yields a password
 // that encodes back to the same text (when no piece has a leading zero).
 #include "settings/StoredPassword.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Test znalostí contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A settings file of any content: reading never fails, and a write keeps it a readable file.
 #include "platform/AppError.h"
 #include "platform/ProfileFile.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Test znalostí contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Moodle XML, GIFT and Aiken readers and the HTML to text step: any input either reads or
 // fails with an ImportError naming a line inside the input.
 #include "tools/import/AikenReader.h"

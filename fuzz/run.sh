@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Test znalostí contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs every fuzzer of a fuzz build for a number of seconds each, from seed corpora made of the
 # tests' own kind of tables and settings files. Exits non-zero on the first finding.
 set -euo pipefail

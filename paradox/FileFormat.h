@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Test znalostí contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // Where things lie in a Paradox table file (.db) and its BLOB file (.mb). Offsets in bytes;

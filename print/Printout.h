@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Test znalostí contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The two printouts of the current test; each shows the print dialog first and prints

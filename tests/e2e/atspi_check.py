@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Test znalostí contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The real program with the sample bank, read and driven through AT-SPI: the names, texts and
 states of its controls before and after a test is generated, started, answered and ended."""
 

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Test znalostí contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Drives the real program through AT-SPI as a screen reader would: finds controls by role
 and name, reads their texts and states, presses them through their actions. Every wait is
 bounded; a failed check raises CheckFailed with what was expected and what was found."""

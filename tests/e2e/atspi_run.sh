@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Test znalostí contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real program driven under Xvfb on a private session bus by a check script (atspi_check.py
 # unless another is named): its accessible tree read through AT-SPI, keys typed with xdotool.
 set -uo pipefail

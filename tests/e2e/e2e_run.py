@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Test znalostí contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """A whole test with the real program, as its user goes through it: generate, start, answer
 every question, end, close the end message, review a question, print the test through the
 program's own print dialog, either to a PDF file (filled in through AT-SPI) or to the CUPS

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Test znalostí contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The real program from the build folder, beside a copy of the sample bank, driven through a
 # whole test under Xvfb and printed through its own print dialog: to a PDF file, or with
 # --cups to the cups-pdf printer of a CUPS server started here. test.db must stay unchanged.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Test znalostí contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # A missing tool skips an end-to-end run (exit 77) on a developer's machine and fails it
 # when TZ_REQUIRE_TOOLS=1, as CI sets it.
 here=$(cd "$(dirname "$0")" && pwd)

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Test znalostí contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Sourced by the end-to-end scripts: a private X server, the program's folder with a copy of the
 # sample bank, and the cleanup of everything started here, also on failure. Exit code 77 means
 # the machine lacks a tool, and ctest skips the test; with TZ_REQUIRE_TOOLS=1 (CI) it fails.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Test znalostí contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The digit fields typed into with real X11 key events (xdotool under Xvfb), as a user types:
 digits, Backspace, Delete, Home and End, and a refused letter, in the configuration dialog's
 minutes and margin fields and in the new-password field. The texts are read through AT-SPI."""

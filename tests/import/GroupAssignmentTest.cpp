@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Test znalostí contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Groups from Moodle categories and from the user's choices, over several input files.
 #include "QStringPrinter.h"
 #include "tools/import/ImportError.h"

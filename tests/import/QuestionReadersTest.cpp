@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Test znalostí contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Moodle XML, GIFT and Aiken files read into bank records, and the inputs refused.
 #include "QStringPrinter.h"
 #include "tools/import/HtmlText.h"

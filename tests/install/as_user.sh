@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Test znalostí contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Run as the unprivileged user: a private display and session bus, then the installed program.
 # A display that goes away under the program is no fault of the program: that run is repeated
 # once on a new display, from a clean home.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Test znalostí contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a temporary prefix and starts the installed program with its bundled bank.
 set -euo pipefail
 build=$1

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Test znalostí contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """The installed program and its bank tool as a user without administrator rights meets them,
 driven through AT-SPI: a new test length goes into the user's own Test.ini and comes back after
 a restart; a bank the tool builds lands in the user's folder and the program draws from it."""

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Test znalostí contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Starts an installed program through its launcher under Xvfb: its window must come up with the
 # caption of an opened bank, the bundled one.
 set -euo pipefail

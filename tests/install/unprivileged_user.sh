@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Test znalostí contributors
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The program installed where only root may write, used by a teacher without administrator
 # rights: a new test length is stored in the teacher's own Test.ini and shown after a restart,
 # the bank tool puts the teacher's bank in the teacher's folder and the program draws from it,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Test znalostí contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Damaged tables, made by cutting and corrupting good ones: each gives a paradox::TableError that
 // names the file, never a crash, a hang or a wrong record count.
 #include "common/BankBuilder.h"

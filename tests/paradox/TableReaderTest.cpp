@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Test znalostí contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Reading tables: the sample tables against their expected values, navigation, field lookup,
 // code pages, the memo file and the promise never to write.
 #include "common/BankBuilder.h"

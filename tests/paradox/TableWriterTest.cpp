@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Test znalostí contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Tables written by paradox::TableWriter, read back with paradox::Table and checked against the format.
 #include "platform/AppError.h"
 #include "paradox/Table.h"

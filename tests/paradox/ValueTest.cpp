@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Test znalostí contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Decoding of stored field bytes and the engine's conversions to integer and text.
 #include "platform/AppError.h"
 #include "paradox/Memo.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Test znalostí contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The bank tool: build, dump and check, run as the user runs them.
 #include "common/BankBuilder.h"
 #include "import/QStringPrinter.h"
