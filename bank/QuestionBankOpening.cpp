@@ -31,12 +31,9 @@ void TForm2::OpenQuestionBank()
     // Only the groups: the numbers are the draw's business, and a bank whose numbers do not
     // read still opens and gets its quotas.
     GroupCount.fill(0);
-    Table1->first();
-    for (int i = 0; i < BankRecordCount; ++i) {
-        const qint32 group = Table1->fieldAsInteger(BankTable::Skupina);
+    for (const qint32 group : Table1->integerColumn(BankTable::Skupina)) {
         if (group >= 1 && group <= 3)
             ++GroupCount[group];
-        Table1->next();
     }
 
     const GroupQuotas quotas = ComputeGroupQuotas(BankRecordCount, GroupCount, QuestionCount);
