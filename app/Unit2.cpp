@@ -11,7 +11,7 @@
 #include "platform/Guarded.h"
 #include "paradox/Table.h"
 #include "platform/ProfileFile.h"
-#include "platform/ProgramLocation.h"
+#include "platform/core/ProgramLocation.h"
 #include "platform/UrlOpener.h"
 
 #include <QEvent>

@@ -7,7 +7,7 @@
 
 #include "app/Unit2.h"
 #include "platform/Messages.h"
-#include "platform/ProgramLocation.h"
+#include "platform/core/ProgramLocation.h"
 
 #include <benchmark/benchmark.h>
 #include <memory>

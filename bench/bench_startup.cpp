@@ -8,7 +8,7 @@
 
 #include "app/Unit2.h"
 #include "platform/Messages.h"
-#include "platform/ProgramLocation.h"
+#include "platform/core/ProgramLocation.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

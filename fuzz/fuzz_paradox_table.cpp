@@ -3,7 +3,7 @@
 
 // One input holds a table and its memo file: a 4-byte little-endian length of the table part,
 // the table, then the memo file.
-#include "platform/AppError.h"
+#include "platform/core/AppError.h"
 #include "paradox/Table.h"
 
 #include <QByteArray>

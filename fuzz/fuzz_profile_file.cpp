@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // A settings file of any content: reading never fails, and a write keeps it a readable file.
-#include "platform/AppError.h"
+#include "platform/core/AppError.h"
 #include "platform/ProfileFile.h"
 
 #include <QFile>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "platform/AppError.h"
+#include "platform/core/AppError.h"
 #include "paradox/Types.h"
 
 #include <QByteArray>

@@ -3,7 +3,7 @@
 
 #include "paradox/TableWriter.h"
 
-#include "platform/Conversions.h"
+#include "platform/core/Conversions.h"
 #include "paradox/Bytes.h"
 #include "paradox/FileFormat.h"
 #include "paradox/Layout.h"

@@ -3,7 +3,7 @@
 
 #include "paradox/Value.h"
 
-#include "platform/Conversions.h"
+#include "platform/core/Conversions.h"
 #include "paradox/Bytes.h"
 #include "paradox/FileFormat.h"
 #include "paradox/Memo.h"

@@ -3,7 +3,7 @@
 
 #include "platform/DateTime.h"
 
-#include "platform/AppError.h"
+#include "platform/core/AppError.h"
 
 #include <QLocale>
 #include <cmath>

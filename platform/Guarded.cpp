@@ -3,7 +3,7 @@
 
 #include "platform/Guarded.h"
 
-#include "platform/AppError.h"
+#include "platform/core/AppError.h"
 #include "platform/Messages.h"
 
 #include <exception>

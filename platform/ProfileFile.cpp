@@ -3,8 +3,8 @@
 
 #include "platform/ProfileFile.h"
 
-#include "platform/AppError.h"
-#include "platform/Conversions.h"
+#include "platform/core/AppError.h"
+#include "platform/core/Conversions.h"
 
 #include <QDir>
 #include <QFile>

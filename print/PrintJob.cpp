@@ -4,7 +4,7 @@
 #include "print/PrintJob.h"
 
 #include "app/Unit2.h"
-#include "platform/AppError.h"
+#include "platform/core/AppError.h"
 #include "platform/Canvas.h"
 #include "platform/PrintDialog.h"
 #include "print/PrintLayout.h"

@@ -5,9 +5,9 @@
 
 #include "app/FormFont.h"
 #include "app/Unit2.h"
-#include "platform/AppError.h"
+#include "platform/core/AppError.h"
 #include "platform/Beep.h"
-#include "platform/Conversions.h"
+#include "platform/core/Conversions.h"
 #include "platform/Guarded.h"
 #include "platform/ProfileFile.h"
 #include "settings/RaisedPanel.h"

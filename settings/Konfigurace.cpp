@@ -7,7 +7,7 @@
 #include "app/HeaderControl.h"
 #include "app/Unit2.h"
 #include "platform/Beep.h"
-#include "platform/Conversions.h"
+#include "platform/core/Conversions.h"
 #include "platform/DateTime.h"
 #include "platform/Guarded.h"
 #include "platform/ProfileFile.h"

@@ -6,7 +6,7 @@
 #include "app/Unit2.h"
 #include "platform/DateTime.h"
 #include "platform/ProfileFile.h"
-#include "platform/ProgramLocation.h"
+#include "platform/core/ProgramLocation.h"
 #include "print/Printout.h"
 #include "settings/HesloT.h"
 #include "settings/Konfigurace.h"

@@ -8,8 +8,8 @@
 #include "bank/DrawRule.h"
 #include "bank/GroupQuotas.h"
 #include "bank/TestSize.h"
-#include "platform/AppError.h"
-#include "platform/Conversions.h"
+#include "platform/core/AppError.h"
+#include "platform/core/Conversions.h"
 #include "paradox/Table.h"
 
 #include <QStringList>

@@ -5,12 +5,12 @@
 
 #include "CsvQuestions.h"
 #include "bank/BankTable.h"
-#include "platform/AppError.h"
+#include "platform/core/AppError.h"
 #include "paradox/Memo.h"
 #include "paradox/Table.h"
 #include "paradox/TableWriter.h"
 #include "paradox/TextCodec.h"
-#include "platform/ProgramLocation.h"
+#include "platform/core/ProgramLocation.h"
 #include "tools/import/QuestionImport.h"
 
 #include <QDir>

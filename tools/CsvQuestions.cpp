@@ -4,8 +4,8 @@
 #include "CsvQuestions.h"
 
 #include "Csv.h"
-#include "platform/AppError.h"
-#include "platform/Conversions.h"
+#include "platform/core/AppError.h"
+#include "platform/core/Conversions.h"
 #include "paradox/TextCodec.h"
 
 #include <QDir>

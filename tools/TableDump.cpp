@@ -6,7 +6,7 @@
 #include "Csv.h"
 #include "paradox/Table.h"
 #include "paradox/Value.h"
-#include "platform/AppError.h"
+#include "platform/core/AppError.h"
 
 TableDump DumpTable(paradox::Table &table)
 {

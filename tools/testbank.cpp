@@ -6,7 +6,7 @@
 #include "BuildArguments.h"
 #include "TableDump.h"
 #include "paradox/Table.h"
-#include "platform/AppError.h"
+#include "platform/core/AppError.h"
 #include "tools/import/ImportError.h"
 
 #include <QCoreApplication>

@@ -10,7 +10,7 @@
 #include "platform/Messages.h"
 #include "paradox/Table.h"
 #include "platform/ProfileFile.h"
-#include "platform/ProgramLocation.h"
+#include "platform/core/ProgramLocation.h"
 #include "platform/UrlOpener.h"
 #include "settings/HesloT.h"
 #include "settings/Konfigurace.h"

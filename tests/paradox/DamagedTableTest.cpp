@@ -4,7 +4,7 @@
 // Damaged tables, made by cutting and corrupting good ones: each gives a paradox::TableError that
 // names the file, never a crash, a hang or a wrong record count.
 #include "common/BankBuilder.h"
-#include "platform/AppError.h"
+#include "platform/core/AppError.h"
 #include "paradox/Table.h"
 
 #include <QDir>

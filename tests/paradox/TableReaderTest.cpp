@@ -4,7 +4,7 @@
 // Reading tables: the sample tables against their expected values, navigation, field lookup,
 // code pages, the memo file and the promise never to write.
 #include "common/BankBuilder.h"
-#include "platform/AppError.h"
+#include "platform/core/AppError.h"
 #include "paradox/Table.h"
 #include "paradox/Value.h"
 #include "paradox/TableWriter.h"

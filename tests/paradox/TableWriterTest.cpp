@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Tables written by paradox::TableWriter, read back with paradox::Table and checked against the format.
-#include "platform/AppError.h"
+#include "platform/core/AppError.h"
 #include "paradox/Table.h"
 #include "paradox/TableWriter.h"
 

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Decoding of stored field bytes and the engine's conversions to integer and text.
-#include "platform/AppError.h"
+#include "platform/core/AppError.h"
 #include "paradox/Memo.h"
 #include "paradox/Table.h"
 #include "paradox/Value.h"

@@ -5,7 +5,7 @@
 #include "common/RequiredTool.h"
 
 #include "app/Unit2.h"
-#include "platform/AppError.h"
+#include "platform/core/AppError.h"
 #include "platform/Clock.h"
 #include "platform/DateTime.h"
 #include "platform/Guarded.h"

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Test znalostí contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/Conversions.h"
+#include "platform/core/Conversions.h"
 
-#include "platform/AppError.h"
+#include "platform/core/AppError.h"
 
 #include <limits>
 

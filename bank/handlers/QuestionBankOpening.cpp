@@ -8,7 +8,7 @@
 #include "bank/GroupQuotas.h"
 #include "platform/Messages.h"
 #include "paradox/Table.h"
-#include "platform/ProgramLocation.h"
+#include "platform/core/ProgramLocation.h"
 
 #include <QFileInfo>
 
