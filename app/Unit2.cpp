@@ -3,8 +3,10 @@
 
 #include "app/Unit2.h"
 
+#include "app/Dialogs.h"
 #include "app/FormFont.h"
 #include "app/HeaderControl.h"
+#include "app/PngIconEngine.h"
 #include "bank/DrawAnalysis.h"
 #include "indicators/AbLED.h"
 #include "platform/DateTime.h"
@@ -189,10 +191,15 @@ TForm2::~TForm2()
         Form2 = nullptr;
 }
 
-void TForm2::connectClick(QPushButton *button, void (TForm2::*handler)())
+void TForm2::connectClick(QPushButton *button, void (TForm2::*handler)(), bool opensDialog)
 {
-    connect(button, &QPushButton::clicked, this,
-            [this, handler] { Guarded([this, handler] { (this->*handler)(); }); });
+    connect(button, &QPushButton::clicked, this, [this, handler, opensDialog] {
+        Guarded([this, handler, opensDialog] {
+            if (opensDialog)
+                EnsureDialogs(this);
+            (this->*handler)();
+        });
+    });
 }
 
 void TForm2::buildToolbar()
@@ -200,21 +207,21 @@ void TForm2::buildToolbar()
     Panel8 = MakePanel(Panel1, QStringLiteral("Panel8"), 29);
     QStyle *look = style();
     BBGtest = MakeToolButton(Panel8, QStringLiteral("BBGtest"), QStringLiteral("Generuj test"),
-                             look->standardIcon(QStyle::SP_BrowserReload));
+                             StandardIcon(look, QStyle::SP_BrowserReload));
     BBStest = MakeToolButton(Panel8, QStringLiteral("BBStest"), QStringLiteral("Start testu"),
-                             look->standardIcon(QStyle::SP_DialogOkButton));
+                             StandardIcon(look, QStyle::SP_DialogOkButton));
     BBUtest = MakeToolButton(Panel8, QStringLiteral("BBUtest"), QStringLiteral("Ukončení testu"),
-                             look->standardIcon(QStyle::SP_DialogCancelButton));
+                             StandardIcon(look, QStyle::SP_DialogCancelButton));
     BBKtest = MakeToolButton(Panel8, QStringLiteral("BBKtest"), QStringLiteral("Konfigurace"),
-                             QIcon(QStringLiteral(":/icons/konfigurace.png")));
+                             ProgramIcon(QStringLiteral(":/icons/konfigurace.png")));
     BBVytest = MakeToolButton(Panel8, QStringLiteral("BBVytest"), QStringLiteral("Vyhodnocení"),
                               QIcon());
     BtnTisk = MakeToolButton(Panel8, QStringLiteral("BtnTisk"), QStringLiteral("Tisk testu"),
-                             QIcon(QStringLiteral(":/icons/tisk.png")));
+                             ProgramIcon(QStringLiteral(":/icons/tisk.png")));
     BtnTiskKlic = MakeToolButton(Panel8, QStringLiteral("BtnTiskKlic"), QStringLiteral("Tisk - Klíč"),
-                                 QIcon(QStringLiteral(":/icons/klic.png")));
+                                 ProgramIcon(QStringLiteral(":/icons/klic.png")));
     BtnInfo = MakeToolButton(Panel8, QStringLiteral("BtnInfo"), QStringLiteral("Více informací"),
-                             QIcon(QStringLiteral(":/icons/info.png")));
+                             ProgramIcon(QStringLiteral(":/icons/info.png")));
 
     BBStest->setEnabled(false);
     BBUtest->setEnabled(false);
@@ -226,10 +233,10 @@ void TForm2::buildToolbar()
     connectClick(BBGtest, &TForm2::BBGtestClick);
     connectClick(BBStest, &TForm2::BBStestClick);
     connectClick(BBUtest, &TForm2::BBUtestClick);
-    connectClick(BBKtest, &TForm2::BBKtestClick);
+    connectClick(BBKtest, &TForm2::BBKtestClick, true);
     connectClick(BBVytest, &TForm2::BBVytestClick);
     connectClick(BtnTisk, &TForm2::BtnTiskClick);
-    connectClick(BtnTiskKlic, &TForm2::BtnTiskKlicClick);
+    connectClick(BtnTiskKlic, &TForm2::BtnTiskKlicClick, true);
     connectClick(BtnInfo, &TForm2::BtnInfoClick);
 }
 

@@ -147,7 +147,8 @@ private:
     void buildIndicatorPanel();
     void buildStatusLine();
     void createIndicators();
-    void connectClick(QPushButton *button, void (TForm2::*handler)());
+    // A button that opens a dialog first makes the dialogs, which start-up leaves unmade.
+    void connectClick(QPushButton *button, void (TForm2::*handler)(), bool opensDialog = false);
     void fillScreenUnlessMaximised();
     // The draw's refusal reason for the open bank; empty when a test can be drawn.
     QString drawRefusal() const;

@@ -4,8 +4,6 @@
 #include "app/CommandLine.h"
 #include "app/Unit2.h"
 #include "bank/RandomGenerator.h"
-#include "settings/HesloT.h"
-#include "settings/Konfigurace.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -53,9 +51,8 @@ int main(int argc, char *argv[])
     QTranslator qtTranslation;
     installQtTranslation(application, qtTranslation);
 
+    // FrmKonfig and FrmHesloT are made when a button first opens one, after the first frame.
     TForm2 mainWindow;
-    FrmKonfig = new TFrmKonfig(&mainWindow);
-    FrmHesloT = new TFrmHesloT(&mainWindow);
     mainWindow.showMaximized();
     return application.exec();
 }

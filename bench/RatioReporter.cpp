@@ -3,24 +3,40 @@
 
 #include "RatioReporter.h"
 
+#include <algorithm>
 #include <cstdio>
+
+namespace {
+
+// The floors named in a label, "floor:A floor:B".
+std::vector<std::string> FloorsIn(const std::string &label)
+{
+    std::vector<std::string> floors;
+    std::string::size_type marker = label.find("floor:");
+    while (marker != std::string::npos) {
+        const std::string::size_type end = label.find(' ', marker);
+        floors.push_back(label.substr(marker + 6, end == std::string::npos ? std::string::npos : end - marker - 6));
+        marker = label.find("floor:", marker + 6);
+    }
+    return floors;
+}
+
+}
 
 void RatioReporter::ReportRuns(const std::vector<Run> &runs)
 {
     ConsoleReporter::ReportRuns(runs);
     for (const Run &run : runs) {
-        if (run.run_type != Run::RT_Iteration || run.iterations == 0)
+        // A repeated benchmark counts by the median of its repetitions, one run by itself.
+        const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+        if ((run.run_type != Run::RT_Iteration && !median) || run.iterations == 0)
             continue;
-        const std::string name = run.benchmark_name();
+        const std::string name = run.run_name.str();
         m_seconds[name] = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-        // The label may name several floors, "floor:A floor:B".
-        std::string::size_type marker = run.report_label.find("floor:");
-        while (marker != std::string::npos) {
-            const std::string::size_type end = run.report_label.find(' ', marker);
-            m_ratios.emplace_back(name, run.report_label.substr(marker + 6, end == std::string::npos
-                                                                                ? std::string::npos
-                                                                                : end - marker - 6));
-            marker = run.report_label.find("floor:", marker + 6);
+        for (const std::string &floor : FloorsIn(run.report_label)) {
+            const std::pair<std::string, std::string> ratio(name, floor);
+            if (std::find(m_ratios.begin(), m_ratios.end(), ratio) == m_ratios.end())
+                m_ratios.push_back(ratio);
         }
     }
 }

@@ -10,7 +10,8 @@
 #include <vector>
 
 // The console report, then for every benchmark that names floors in its label
-// ("floor:NAME floor:OTHER") its time as a multiple of each floor's.
+// ("floor:NAME floor:OTHER") its time as a multiple of each floor's; a benchmark run in
+// repetitions counts by their median.
 class RatioReporter : public benchmark::ConsoleReporter
 {
 public:

@@ -92,13 +92,19 @@ void WindowFixture::TearDown()
 
 TForm2 *WindowFixture::CreateWindow(const QList<BankRecord> &bank, const QByteArray &ini)
 {
+    CreateWindowWithoutDialogs(bank, ini);
+    FrmKonfig = new TFrmKonfig(window.get());
+    FrmHesloT = new TFrmHesloT(window.get());
+    return window.get();
+}
+
+TForm2 *WindowFixture::CreateWindowWithoutDialogs(const QList<BankRecord> &bank, const QByteArray &ini)
+{
     if (!bank.isEmpty())
         WriteBank(programDir() + QStringLiteral("test.db"), bank);
     if (!ini.isEmpty())
         writeProgramFile(QStringLiteral("Test.ini"), ini);
     window = std::make_unique<TForm2>();
-    FrmKonfig = new TFrmKonfig(window.get());
-    FrmHesloT = new TFrmHesloT(window.get());
     return window.get();
 }
 

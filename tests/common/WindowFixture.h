@@ -27,6 +27,8 @@ protected:
     // Writes test.db from the records (none: no test.db) and Test.ini (empty: none) into the
     // program dir, then creates the window (FormCreate runs) and the two dialogs.
     TForm2 *CreateWindow(const QList<BankRecord> &bank, const QByteArray &ini = {});
+    // The same without the dialogs, as the program starts: a button makes them when it opens one.
+    TForm2 *CreateWindowWithoutDialogs(const QList<BankRecord> &bank, const QByteArray &ini = {});
     // The program directory, with a trailing separator.
     QString programDir() const;
     // Writes a file of the given name into the program directory.

@@ -1,0 +1,81 @@
+// SPDX-FileCopyrightText: 2026 Test znalostí contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "common/WindowFixture.h"
+
+#include "app/Unit2.h"
+#include "settings/HesloT.h"
+#include "settings/Konfigurace.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+namespace {
+
+using DialogsTest = WindowFixture;
+
+// Clicks the button and returns the modal dialog it opened, which is then closed.
+QWidget *DialogOpenedBy(QPushButton *button, std::function<void(QWidget *)> inspect = {})
+{
+    QWidget *opened = nullptr;
+    QTimer::singleShot(0, [&opened, inspect] {
+        opened = QApplication::activeModalWidget();
+        if (!opened)
+            return;
+        if (inspect)
+            inspect(opened);
+        if (auto *dialog = qobject_cast<QDialog *>(opened))
+            dialog->reject();
+    });
+    QTest::mouseClick(button, Qt::LeftButton);
+    return opened;
+}
+
+TEST_F(DialogsTest, StartUpMakesNoDialog)
+{
+    CreateWindowWithoutDialogs(MakeBankRecords(50, 40, 30));
+    EXPECT_EQ(FrmKonfig, nullptr);
+    EXPECT_EQ(FrmHesloT, nullptr);
+}
+
+TEST_F(DialogsTest, KonfiguraceOpensTheSettingsDialogFilledFromTheSettings)
+{
+    TForm2 *form = CreateWindowWithoutDialogs(MakeBankRecords(50, 40, 30),
+                                              "[Test]\nDobaTestu=45\n[Tisk]\nLokrTisk=4\n");
+    QString minutes;
+    QString margin;
+    QWidget *opened = DialogOpenedBy(form->BBKtest, [&](QWidget *) {
+        minutes = FrmKonfig->Edit1->text();
+        margin = FrmKonfig->Edit2->text();
+    });
+    ASSERT_NE(FrmKonfig, nullptr);
+    EXPECT_EQ(opened, FrmKonfig);
+    EXPECT_EQ(FrmKonfig->parentWidget(), form);
+    EXPECT_EQ(minutes, "45");
+    EXPECT_EQ(margin, "4");
+    // Its password button needs the other dialog, made alongside.
+    ASSERT_NE(FrmHesloT, nullptr);
+    EXPECT_EQ(FrmHesloT->parentWidget(), form);
+
+    // Opened again, it is the same dialog.
+    TFrmKonfig *first = FrmKonfig;
+    EXPECT_EQ(DialogOpenedBy(form->BBKtest), first);
+    EXPECT_EQ(FrmKonfig, first);
+}
+
+TEST_F(DialogsTest, KeyPrintOpensThePasswordDialog)
+{
+    TForm2 *form = CreateWindowWithoutDialogs(MakeBankRecords(50, 40, 30));
+    form->BtnTiskKlic->setEnabled(true);
+    QWidget *opened = DialogOpenedBy(form->BtnTiskKlic);
+    ASSERT_NE(FrmHesloT, nullptr);
+    EXPECT_EQ(opened, FrmHesloT);
+    EXPECT_EQ(FrmHesloT->parentWidget(), form);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+}
