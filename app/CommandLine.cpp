@@ -24,7 +24,7 @@ const char Usage[] =
 
 }
 
-std::optional<QString> AnswerCommandLine(const QStringList &arguments)
+std::optional<QString> answerCommandLine(const QStringList &arguments)
 {
     for (const QString &argument : arguments.mid(1)) {
         if (argument == QLatin1String("--help") || argument == QLatin1String("-h"))

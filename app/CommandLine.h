@@ -10,4 +10,4 @@
 // line, before any window or display is needed. Qt's own options pass through untouched.
 // The text to print before exiting with success for --help, -h or --version; nothing when the
 // program should start.
-std::optional<QString> AnswerCommandLine(const QStringList &arguments);
+std::optional<QString> answerCommandLine(const QStringList &arguments);

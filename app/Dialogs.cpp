@@ -7,7 +7,7 @@
 #include "settings/HesloT.h"
 #include "settings/Konfigurace.h"
 
-void EnsureDialogs(QWidget *owner)
+void ensureDialogs(QWidget *owner)
 {
     if (!FrmKonfig)
         FrmKonfig = new TFrmKonfig(owner);

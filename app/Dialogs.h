@@ -7,4 +7,4 @@ class QWidget;
 
 // Makes FrmKonfig and FrmHesloT, owned by the main window, unless they exist. Nothing on the
 // first frame needs them, so the program makes them when a button first opens one of them.
-void EnsureDialogs(QWidget *owner);
+void ensureDialogs(QWidget *owner);

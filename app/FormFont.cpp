@@ -8,7 +8,7 @@
 namespace {
 
 // Qt names a family that several foundries supply "Family [Foundry]".
-QString WithoutFoundry(const QString &family)
+QString withoutFoundry(const QString &family)
 {
     const qsizetype bracket = family.indexOf(QLatin1String(" ["));
     return bracket < 0 ? family : family.left(bracket);
@@ -16,17 +16,17 @@ QString WithoutFoundry(const QString &family)
 
 }
 
-QStringList FormFontPreferredFamilies()
+QStringList formFontPreferredFamilies()
 {
     return {QStringLiteral("Tahoma"),      QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
             QStringLiteral("Nimbus Sans"), QStringLiteral("Noto Sans"),       QStringLiteral("DejaVu Sans")};
 }
 
-QStringList InstalledFamilies(const QStringList &preferred, const QStringList &installed)
+QStringList installedFamilies(const QStringList &preferred, const QStringList &installed)
 {
     QStringList names;
     for (const QString &family : installed)
-        names.append(WithoutFoundry(family));
+        names.append(withoutFoundry(family));
     QStringList present;
     for (const QString &family : preferred) {
         if (names.contains(family, Qt::CaseInsensitive))
@@ -35,18 +35,18 @@ QStringList InstalledFamilies(const QStringList &preferred, const QStringList &i
     return present.isEmpty() ? preferred : present;
 }
 
-QStringList FormFontFamilies()
+QStringList formFontFamilies()
 {
     // A family missing from the system sends every font request through the font service's
     // costly fallback sorting, so the list is narrowed once to what is installed.
-    static const QStringList families = InstalledFamilies(FormFontPreferredFamilies(), QFontDatabase::families());
+    static const QStringList families = installedFamilies(formFontPreferredFamilies(), QFontDatabase::families());
     return families;
 }
 
-QFont FormFont(int pixelSize, bool bold)
+QFont formFont(int pixelSize, bool bold)
 {
     QFont font;
-    font.setFamilies(FormFontFamilies());
+    font.setFamilies(formFontFamilies());
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelSize);
     font.setBold(bold);

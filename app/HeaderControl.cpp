@@ -12,11 +12,11 @@
 THeaderControl::THeaderControl(QWidget *parent)
     : QWidget(parent)
 {
-    setFont(FormFont(13, true));
+    setFont(formFont(13, true));
     QPalette colours = palette();
     colours.setColor(QPalette::ButtonText, Qt::red);
     setPalette(colours);
-    InstallHeaderControlAccessibility();
+    installHeaderControlAccessibility();
 }
 
 void THeaderControl::addSection(int width)
@@ -46,7 +46,7 @@ void THeaderControl::setSectionText(int index, const QString &text)
     if (index < 0 || index >= m_texts.size() || m_texts[index] == text)
         return;
     m_texts[index] = text;
-    NotifySectionTextChanged(this, index);
+    notifySectionTextChanged(this, index);
     update();
 }
 

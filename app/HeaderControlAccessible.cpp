@@ -58,7 +58,7 @@ private:
     int m_index;
 };
 
-QAccessibleInterface *HeaderControlFactory(const QString &, QObject *object)
+QAccessibleInterface *headerControlFactory(const QString &, QObject *object)
 {
     if (auto *header = qobject_cast<THeaderControl *>(object))
         return new THeaderControlAccessible(header);
@@ -125,16 +125,16 @@ QRect THeaderControlAccessible::sectionRect(int index) const
     return QRect(header()->mapToGlobal(local.topLeft()), local.size());
 }
 
-void InstallHeaderControlAccessibility()
+void installHeaderControlAccessibility()
 {
     static const bool installed = [] {
-        QAccessible::installFactory(&HeaderControlFactory);
+        QAccessible::installFactory(&headerControlFactory);
         return true;
     }();
     Q_UNUSED(installed);
 }
 
-void NotifySectionTextChanged(THeaderControl *header, int index)
+void notifySectionTextChanged(THeaderControl *header, int index)
 {
     if (!QAccessible::isActive())
         return;

@@ -30,7 +30,7 @@ private:
 };
 
 // Makes Qt's accessibility layer use THeaderControlAccessible for the status line; once.
-void InstallHeaderControlAccessibility();
+void installHeaderControlAccessibility();
 
 // Tells an active screen reader that the text, and so the name, of a section changed.
-void NotifySectionTextChanged(THeaderControl *header, int index);
+void notifySectionTextChanged(THeaderControl *header, int index);

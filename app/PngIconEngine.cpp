@@ -11,7 +11,7 @@
 
 namespace {
 
-QPixmap ReadPng(const QString &path)
+QPixmap readPng(const QString &path)
 {
     // Named as PNG, so that Qt does not load every image plugin to find the one that reads it.
     QImageReader reader(path, "png");
@@ -27,7 +27,7 @@ struct BuiltInPictures
     QList<int> sides;
 };
 
-const QList<BuiltInPictures> &BuiltIns()
+const QList<BuiltInPictures> &builtInPictureList()
 {
     static const QList<BuiltInPictures> builtIns = {
         {QStyle::SP_BrowserReload, "refresh", {24, 32}},
@@ -38,12 +38,12 @@ const QList<BuiltInPictures> &BuiltIns()
 }
 
 // Qt's pictures for `which` where Fusion would draw them; none where it would not.
-QList<PngIconEngine::Picture> BuiltInPicturesFor(const QStyle *style, QStyle::StandardPixmap which)
+QList<PngIconEngine::Picture> builtInPicturesFor(const QStyle *style, QStyle::StandardPixmap which)
 {
     if (style->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0
         || (QGuiApplication::desktopSettingsAware() && !QIcon::themeName().isEmpty()))
         return {};
-    for (const BuiltInPictures &builtIn : BuiltIns()) {
+    for (const BuiltInPictures &builtIn : builtInPictureList()) {
         if (builtIn.which != which)
             continue;
         QList<PngIconEngine::Picture> pictures;
@@ -84,7 +84,7 @@ void PngIconEngine::readFor(const QSize &size)
     if (m_read[chosen])
         return;
     m_read[chosen] = true;
-    m_readPictures.addPixmap(ReadPng(m_pictures[chosen].path));
+    m_readPictures.addPixmap(readPng(m_pictures[chosen].path));
 }
 
 QPixmap PngIconEngine::pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state)
@@ -120,13 +120,13 @@ QIconEngine *PngIconEngine::clone() const
     return new PngIconEngine(*this);
 }
 
-QIcon ProgramIcon(const QString &resource)
+QIcon programIcon(const QString &resource)
 {
     return QIcon(new PngIconEngine({{16, resource}}));
 }
 
-QIcon StandardIcon(const QStyle *style, QStyle::StandardPixmap which)
+QIcon lazyStandardIcon(const QStyle *style, QStyle::StandardPixmap which)
 {
-    const QList<PngIconEngine::Picture> pictures = BuiltInPicturesFor(style, which);
+    const QList<PngIconEngine::Picture> pictures = builtInPicturesFor(style, which);
     return pictures.isEmpty() ? style->standardIcon(which) : QIcon(new PngIconEngine(pictures));
 }

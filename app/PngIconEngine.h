@@ -41,7 +41,7 @@ private:
 };
 
 // The program's own 16-pixel picture from its resources, read when first drawn.
-QIcon ProgramIcon(const QString &resource);
+QIcon programIcon(const QString &resource);
 // The style's standard picture. Qt's own pictures, which Fusion draws when no icon theme is set,
 // are read one size at a time as above; an icon theme or another style is asked as usual.
-QIcon StandardIcon(const QStyle *style, QStyle::StandardPixmap which);
+QIcon lazyStandardIcon(const QStyle *style, QStyle::StandardPixmap which);

@@ -82,28 +82,28 @@ constexpr int ToolbarFirstLeft = 5;
 constexpr int ToolbarGap = 3;
 constexpr int IndicatorTop = 5;
 
-void SetColors(QWidget *widget, TColor text, TColor background)
+void setColors(QWidget *widget, TColor text, TColor background)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, ResolveColor(text, palette));
-    palette.setColor(QPalette::Window, ResolveColor(background, palette));
+    palette.setColor(QPalette::WindowText, resolveColor(text, palette));
+    palette.setColor(QPalette::Window, resolveColor(background, palette));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
 
 // A centred bold blue heading across the top of its panel.
-QLabel *MakeHeading(QWidget *parent, const QString &name, const QString &text, int pixelSize,
+QLabel *makeHeading(QWidget *parent, const QString &name, const QString &text, int pixelSize,
                     TColor background)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-    label->setFont(FormFont(pixelSize, true));
-    SetColors(label, clBlue, background);
+    label->setFont(formFont(pixelSize, true));
+    setColors(label, clBlue, background);
     return label;
 }
 
-QPlainTextEdit *MakeMemo(QWidget *parent, const QString &name, int height)
+QPlainTextEdit *makeMemo(QWidget *parent, const QString &name, int height)
 {
     auto *memo = new QPlainTextEdit(parent);
     memo->setObjectName(name);
@@ -112,12 +112,12 @@ QPlainTextEdit *MakeMemo(QWidget *parent, const QString &name, int height)
     // Tab moves on instead of typing a tab: the keyboard must never be caught in a text box.
     memo->setTabChangesFocus(true);
     QFont font = memo->font();
-    font.setFamilies(FormFontFamilies());
+    font.setFamilies(formFontFamilies());
     memo->setFont(font);
     return memo;
 }
 
-QWidget *MakePanel(QWidget *parent, const QString &name, int height)
+QWidget *makePanel(QWidget *parent, const QString &name, int height)
 {
     auto *panel = new QWidget(parent);
     panel->setObjectName(name);
@@ -125,7 +125,7 @@ QWidget *MakePanel(QWidget *parent, const QString &name, int height)
     return panel;
 }
 
-QVBoxLayout *StackLayout(QWidget *panel, int margin = 0)
+QVBoxLayout *stackLayout(QWidget *panel, int margin = 0)
 {
     auto *layout = new QVBoxLayout(panel);
     layout->setContentsMargins(margin, margin, margin, margin);
@@ -133,7 +133,7 @@ QVBoxLayout *StackLayout(QWidget *panel, int margin = 0)
     return layout;
 }
 
-QPushButton *MakeToolButton(QWidget *parent, const QString &name, const QString &caption,
+QPushButton *makeToolButton(QWidget *parent, const QString &name, const QString &caption,
                             const QIcon &icon)
 {
     auto *button = new QPushButton(icon, caption, parent);
@@ -154,14 +154,14 @@ TForm2::TForm2(QWidget *parent)
     Form2 = this;
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Test"));
-    setFont(FormFont(11));
+    setFont(formFont(11));
     resize(861, 702);
 
     Panel1 = new QWidget(this);
     Panel1->setObjectName(QStringLiteral("Panel1"));
     setCentralWidget(Panel1);
     // Two pixels of frame on each side leave GroupBox1 its design width of 857.
-    auto *layout = StackLayout(Panel1, 2);
+    auto *layout = stackLayout(Panel1, 2);
 
     buildToolbar();
     buildQuestionPanel();
@@ -178,7 +178,7 @@ TForm2::TForm2(QWidget *parent)
     TimerTest = new QTimer(this);
     TimerTest->setObjectName(QStringLiteral("TimerTest"));
     TimerTest->setInterval(1000);
-    connect(TimerTest, &QTimer::timeout, this, [this] { Guarded([this] { TimerTestTimer(); }); });
+    connect(TimerTest, &QTimer::timeout, this, [this] { guarded([this] { TimerTestTimer(); }); });
 
     Table1 = std::make_unique<paradox::Table>();
 
@@ -194,9 +194,9 @@ TForm2::~TForm2()
 void TForm2::connectClick(QPushButton *button, void (TForm2::*handler)(), bool opensDialog)
 {
     connect(button, &QPushButton::clicked, this, [this, handler, opensDialog] {
-        Guarded([this, handler, opensDialog] {
+        guarded([this, handler, opensDialog] {
             if (opensDialog)
-                EnsureDialogs(this);
+                ensureDialogs(this);
             (this->*handler)();
         });
     });
@@ -204,24 +204,24 @@ void TForm2::connectClick(QPushButton *button, void (TForm2::*handler)(), bool o
 
 void TForm2::buildToolbar()
 {
-    Panel8 = MakePanel(Panel1, QStringLiteral("Panel8"), 29);
+    Panel8 = makePanel(Panel1, QStringLiteral("Panel8"), 29);
     QStyle *look = style();
-    BBGtest = MakeToolButton(Panel8, QStringLiteral("BBGtest"), QStringLiteral("Generuj test"),
-                             StandardIcon(look, QStyle::SP_BrowserReload));
-    BBStest = MakeToolButton(Panel8, QStringLiteral("BBStest"), QStringLiteral("Start testu"),
-                             StandardIcon(look, QStyle::SP_DialogOkButton));
-    BBUtest = MakeToolButton(Panel8, QStringLiteral("BBUtest"), QStringLiteral("Ukončení testu"),
-                             StandardIcon(look, QStyle::SP_DialogCancelButton));
-    BBKtest = MakeToolButton(Panel8, QStringLiteral("BBKtest"), QStringLiteral("Konfigurace"),
-                             ProgramIcon(QStringLiteral(":/icons/konfigurace.png")));
-    BBVytest = MakeToolButton(Panel8, QStringLiteral("BBVytest"), QStringLiteral("Vyhodnocení"),
+    BBGtest = makeToolButton(Panel8, QStringLiteral("BBGtest"), QStringLiteral("Generuj test"),
+                             lazyStandardIcon(look, QStyle::SP_BrowserReload));
+    BBStest = makeToolButton(Panel8, QStringLiteral("BBStest"), QStringLiteral("Start testu"),
+                             lazyStandardIcon(look, QStyle::SP_DialogOkButton));
+    BBUtest = makeToolButton(Panel8, QStringLiteral("BBUtest"), QStringLiteral("Ukončení testu"),
+                             lazyStandardIcon(look, QStyle::SP_DialogCancelButton));
+    BBKtest = makeToolButton(Panel8, QStringLiteral("BBKtest"), QStringLiteral("Konfigurace"),
+                             programIcon(QStringLiteral(":/icons/konfigurace.png")));
+    BBVytest = makeToolButton(Panel8, QStringLiteral("BBVytest"), QStringLiteral("Vyhodnocení"),
                               QIcon());
-    BtnTisk = MakeToolButton(Panel8, QStringLiteral("BtnTisk"), QStringLiteral("Tisk testu"),
-                             ProgramIcon(QStringLiteral(":/icons/tisk.png")));
-    BtnTiskKlic = MakeToolButton(Panel8, QStringLiteral("BtnTiskKlic"), QStringLiteral("Tisk - Klíč"),
-                                 ProgramIcon(QStringLiteral(":/icons/klic.png")));
-    BtnInfo = MakeToolButton(Panel8, QStringLiteral("BtnInfo"), QStringLiteral("Více informací"),
-                             ProgramIcon(QStringLiteral(":/icons/info.png")));
+    BtnTisk = makeToolButton(Panel8, QStringLiteral("BtnTisk"), QStringLiteral("Tisk testu"),
+                             programIcon(QStringLiteral(":/icons/tisk.png")));
+    BtnTiskKlic = makeToolButton(Panel8, QStringLiteral("BtnTiskKlic"), QStringLiteral("Tisk - Klíč"),
+                                 programIcon(QStringLiteral(":/icons/klic.png")));
+    BtnInfo = makeToolButton(Panel8, QStringLiteral("BtnInfo"), QStringLiteral("Více informací"),
+                             programIcon(QStringLiteral(":/icons/info.png")));
 
     BBStest->setEnabled(false);
     BBUtest->setEnabled(false);
@@ -242,14 +242,14 @@ void TForm2::buildToolbar()
 
 void TForm2::buildQuestionPanel()
 {
-    Panel2 = MakePanel(Panel1, QStringLiteral("Panel2"), 505);
-    auto *layout = StackLayout(Panel2);
+    Panel2 = makePanel(Panel1, QStringLiteral("Panel2"), 505);
+    auto *layout = stackLayout(Panel2);
 
-    Panel4 = MakePanel(Panel2, QStringLiteral("Panel4"), 152);
-    auto *questionLayout = StackLayout(Panel4);
-    Label2 = MakeHeading(Panel4, QStringLiteral("Label2"), QStringLiteral("Otázka číslo"), 16,
+    Panel4 = makePanel(Panel2, QStringLiteral("Panel4"), 152);
+    auto *questionLayout = stackLayout(Panel4);
+    Label2 = makeHeading(Panel4, QStringLiteral("Label2"), QStringLiteral("Otázka číslo"), 16,
                          clBtnHighlight);
-    Memo2 = MakeMemo(Panel4, QStringLiteral("Memo2"), 75);
+    Memo2 = makeMemo(Panel4, QStringLiteral("Memo2"), 75);
     Memo2->setAccessibleName(QStringLiteral("Text otázky"));
     questionLayout->addWidget(Label2);
     questionLayout->addWidget(Memo2);
@@ -263,10 +263,10 @@ void TForm2::buildQuestionPanel()
 
 void TForm2::buildAnswerPanel()
 {
-    Panel3 = MakePanel(Panel2, QStringLiteral("Panel3"), 323);
-    SetColors(Panel3, clBlack, clSilver);
-    auto *layout = StackLayout(Panel3);
-    Label1 = MakeHeading(Panel3, QStringLiteral("Label1"),
+    Panel3 = makePanel(Panel2, QStringLiteral("Panel3"), 323);
+    setColors(Panel3, clBlack, clSilver);
+    auto *layout = stackLayout(Panel3);
+    Label1 = makeHeading(Panel3, QStringLiteral("Label1"),
                          QStringLiteral("Zvolte prosím správnou odpověď"), 16, clSilver);
     layout->addWidget(Label1);
     Panel5 = buildAnswerRow(0, QStringLiteral("Memo1"), Memo1, BitBtn1, Label12);
@@ -286,23 +286,23 @@ void TForm2::buildAnswerPanel()
 QWidget *TForm2::buildAnswerRow(int row, const QString &memoName, QPlainTextEdit *&memo,
                                 QPushButton *&button, QLabel *&marker)
 {
-    QWidget *panel = MakePanel(Panel3, QStringLiteral("Panel%1").arg(5 + row), 99);
-    memo = MakeMemo(panel, memoName, 61);
+    QWidget *panel = makePanel(Panel3, QStringLiteral("Panel%1").arg(5 + row), 99);
+    memo = makeMemo(panel, memoName, 61);
     memo->setAccessibleName(QStringLiteral("Odpověď %1").arg(QChar(u'A' + row)));
 
     button = new QPushButton(QString(QChar(u'A' + row)), panel);
     button->setObjectName(QStringLiteral("BitBtn%1").arg(1 + row));
     button->setFixedSize(75, 30);
-    button->setFont(FormFont(16));
+    button->setFont(formFont(16));
     button->setEnabled(false);
     button->setAutoDefault(true);
 
     marker = new QLabel(QStringLiteral("správná odpověď"), panel);
     marker->setObjectName(QStringLiteral("Label%1").arg(12 + row));
     marker->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    marker->setFont(FormFont(19));
+    marker->setFont(formFont(19));
     QPalette palette = marker->palette();
-    palette.setColor(QPalette::WindowText, ResolveColor(clLime, palette));
+    palette.setColor(QPalette::WindowText, resolveColor(clLime, palette));
     marker->setPalette(palette);
     marker->hide();
 
@@ -318,11 +318,11 @@ QWidget *TForm2::buildAnswerRow(int row, const QString &memoName, QPlainTextEdit
 
 void TForm2::buildCommentPanel()
 {
-    Panel11 = MakePanel(Panel1, QStringLiteral("Panel11"), 66);
-    auto *layout = StackLayout(Panel11);
-    Label15 = MakeHeading(Panel11, QStringLiteral("Label15"), QStringLiteral("Komentář k otázce"), 13,
+    Panel11 = makePanel(Panel1, QStringLiteral("Panel11"), 66);
+    auto *layout = stackLayout(Panel11);
+    Label15 = makeHeading(Panel11, QStringLiteral("Label15"), QStringLiteral("Komentář k otázce"), 13,
                           clBtnHighlight);
-    Memo5 = MakeMemo(Panel11, QStringLiteral("Memo5"), 45);
+    Memo5 = makeMemo(Panel11, QStringLiteral("Memo5"), 45);
     Memo5->setAccessibleName(QStringLiteral("Komentář"));
     layout->addWidget(Label15);
     layout->addStretch(1);
@@ -332,8 +332,8 @@ void TForm2::buildCommentPanel()
 
 void TForm2::buildIndicatorPanel()
 {
-    Panel10 = MakePanel(Panel1, QStringLiteral("Panel10"), 82);
-    auto *layout = StackLayout(Panel10);
+    Panel10 = makePanel(Panel1, QStringLiteral("Panel10"), 82);
+    auto *layout = stackLayout(Panel10);
     Label5 = new QLabel(DrawnNumbersHeading, Panel10);
     Label5->setObjectName(QStringLiteral("Label5"));
     Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -376,7 +376,7 @@ void TForm2::createIndicators()
         indicator->SetFrequency(ff1Hz);
         indicator->SetGroupIndex(0);
         indicator->SetChecked(false);
-        indicator->OnClick = [this](QObject *sender) { Guarded([this, sender] { AbLEDClick(sender); }); };
+        indicator->OnClick = [this](QObject *sender) { guarded([this, sender] { AbLEDClick(sender); }); };
     }
 }
 
@@ -423,7 +423,7 @@ void TForm2::FormCreate()
     ProgramDir = ProgramLocation::directory();
     ReadSettings();
     // A damaged bank is reported and the window still opens with its toolbar in place.
-    Guarded([this] { OpenQuestionBank(); });
+    guarded([this] { OpenQuestionBank(); });
     ArrangeToolbar();
 }
 

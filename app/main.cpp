@@ -29,7 +29,7 @@ bool answeredCommandLine(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const std::optional<QString> answer = AnswerCommandLine(arguments);
+    const std::optional<QString> answer = answerCommandLine(arguments);
     if (!answer)
         return false;
     const QByteArray text = answer->toUtf8();
@@ -43,7 +43,7 @@ int main(int argc, char *argv[])
 {
     if (answeredCommandLine(argc, argv))
         return 0;
-    Randomize();
+    randomize();
     QApplication application(argc, argv);
     // The title of message boxes; as the name rather than the display name it is not appended
     // to every window caption.

@@ -5,7 +5,7 @@
 
 namespace BankTable {
 
-QList<paradox::FieldDef> Fields()
+QList<paradox::FieldDef> fields()
 {
     using paradox::FieldType;
     const auto number = [](const QString &name) { return paradox::FieldDef{name, FieldType::Long, 4}; };
@@ -14,10 +14,10 @@ QList<paradox::FieldDef> Fields()
             memo(Odp2), memo(Odp3), memo(Komentar), number(CspravOdp)};
 }
 
-QList<QString> FieldNames()
+QList<QString> fieldNames()
 {
     QList<QString> names;
-    for (const paradox::FieldDef &field : Fields())
+    for (const paradox::FieldDef &field : fields())
         names.append(field.name);
     return names;
 }

@@ -26,9 +26,9 @@ constexpr int MemoInlineSize = 60;
 
 // Every field in table order. The numbers are Long, so any 32-bit value the program reads
 // fits; banks made elsewhere may use Short, which reads the same.
-QList<paradox::FieldDef> Fields();
+QList<paradox::FieldDef> fields();
 
 // The field names in table order.
-QList<QString> FieldNames();
+QList<QString> fieldNames();
 
 }

@@ -3,7 +3,7 @@
 
 #include "bank/DrawRule.h"
 
-QList<DrawShortfall> DrawShortfalls(const std::array<qint32, 4> &quota,
+QList<DrawShortfall> drawShortfalls(const std::array<qint32, 4> &quota,
                                     const std::array<qint32, 4> &drawable)
 {
     QList<DrawShortfall> shortfalls;
@@ -14,8 +14,8 @@ QList<DrawShortfall> DrawShortfalls(const std::array<qint32, 4> &quota,
     return shortfalls;
 }
 
-bool DrawCanEnd(qint32 questionCount, const std::array<qint32, 4> &quota,
+bool drawCanEnd(qint32 questionCount, const std::array<qint32, 4> &quota,
                 const std::array<qint32, 4> &drawable)
 {
-    return questionCount >= 1 && DrawShortfalls(quota, drawable).isEmpty();
+    return questionCount >= 1 && drawShortfalls(quota, drawable).isEmpty();
 }

@@ -17,9 +17,9 @@ struct DrawShortfall
 
 // The groups 1..3 whose quota exceeds what can be drawn from them, in group order; the draw
 // would never end with any of them.
-QList<DrawShortfall> DrawShortfalls(const std::array<qint32, 4> &quota,
+QList<DrawShortfall> drawShortfalls(const std::array<qint32, 4> &quota,
                                     const std::array<qint32, 4> &drawable);
 
 // Whether the draw fills every quota with distinct numbers and so ends.
-bool DrawCanEnd(qint32 questionCount, const std::array<qint32, 4> &quota,
+bool drawCanEnd(qint32 questionCount, const std::array<qint32, 4> &quota,
                 const std::array<qint32, 4> &drawable);

@@ -21,7 +21,7 @@ void adjustToSum(std::array<qint32, 4> &values, qint32 wantedSum)
 
 }
 
-qint32 GroupPercentOf(qint32 part, qint32 whole)
+qint32 groupPercentOf(qint32 part, qint32 whole)
 {
     // A software float, because long double is the x87 format on x86 only (ARM's is wider
     // or plain double and rounds such ties the other way).
@@ -40,7 +40,7 @@ qint32 GroupPercentOf(qint32 part, qint32 whole)
     return rounded;
 }
 
-GroupQuotas ComputeGroupQuotas(qint32 recordCount, const std::array<qint32, 4> &groupCount,
+GroupQuotas computeGroupQuotas(qint32 recordCount, const std::array<qint32, 4> &groupCount,
                                qint32 questionCount)
 {
     GroupQuotas result;
@@ -49,7 +49,7 @@ GroupQuotas ComputeGroupQuotas(qint32 recordCount, const std::array<qint32, 4> &
     if (recordCount <= 0)
         return result;
     for (int g = 1; g <= 3; ++g)
-        result.percent[g] = GroupPercentOf(groupCount[g], recordCount);
+        result.percent[g] = groupPercentOf(groupCount[g], recordCount);
     adjustToSum(result.percent, 100);
     for (int g = 1; g <= 3; ++g)
         result.quota[g] = static_cast<qint32>(

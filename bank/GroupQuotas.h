@@ -18,10 +18,10 @@ struct GroupQuotas
 
 // recordCount counts every record, also those of no group; questionCount is the test's
 // capacity before a small bank lowers it.
-GroupQuotas ComputeGroupQuotas(qint32 recordCount, const std::array<qint32, 4> &groupCount,
+GroupQuotas computeGroupQuotas(qint32 recordCount, const std::array<qint32, 4> &groupCount,
                                qint32 questionCount);
 
 // part / whole × 100 in 80-bit extended arithmetic: the quotient and the product are each
 // rounded to a 64-bit significand, then to the nearest integer, a half to the even one. The
 // precision decides near-ties such as 59 of 200 (29, not 30). 0 for no whole.
-qint32 GroupPercentOf(qint32 part, qint32 whole);
+qint32 groupPercentOf(qint32 part, qint32 whole);

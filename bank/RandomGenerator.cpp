@@ -7,12 +7,12 @@
 
 quint32 RandSeed = 0;
 
-void Randomize()
+void randomize()
 {
     RandSeed = static_cast<quint32>(Clock::highResCounter());
 }
 
-qint32 Random(qint32 n)
+qint32 randomBelow(qint32 n)
 {
     RandSeed = RandSeed * 134775813u + 1u;
     return static_cast<qint32>((static_cast<quint64>(RandSeed) * static_cast<quint32>(n)) >> 32);

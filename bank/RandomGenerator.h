@@ -9,7 +9,7 @@
 extern quint32 RandSeed;
 
 // Seeds the generator from the high-resolution counter.
-void Randomize();
+void randomize();
 // A number from 0 to n - 1 (0 when n is 0): state := state * 134775813 + 1, then the upper
 // 32 bits of state * n.
-qint32 Random(qint32 n);
+qint32 randomBelow(qint32 n);

@@ -9,7 +9,7 @@
 
 namespace {
 
-bool AlreadyDrawn(const QList<DrawnQuestion> &questions, qint32 number)
+bool alreadyDrawn(const QList<DrawnQuestion> &questions, qint32 number)
 {
     return std::any_of(questions.begin(), questions.end(),
                        [number](const DrawnQuestion &question) { return question.number == number; });
@@ -17,7 +17,7 @@ bool AlreadyDrawn(const QList<DrawnQuestion> &questions, qint32 number)
 
 }
 
-TestDraw DrawTestNumbers(const DrawAnalysis &analysis, const std::array<qint32, 4> &quota,
+TestDraw drawTestNumbers(const DrawAnalysis &analysis, const std::array<qint32, 4> &quota,
                          qint32 questionCount, qint32 recordCount,
                          const std::function<qint32(qint32)> &random,
                          const std::function<qint32(int)> &groupAt)
@@ -25,7 +25,7 @@ TestDraw DrawTestNumbers(const DrawAnalysis &analysis, const std::array<qint32, 
     TestDraw draw;
     do {
         const qint32 number = random(recordCount);
-        if (AlreadyDrawn(draw.questions, number))
+        if (alreadyDrawn(draw.questions, number))
             continue;
         // Where the linear search from the first record would end: the first record numbered
         // so, else the last one.

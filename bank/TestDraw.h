@@ -26,8 +26,8 @@ struct TestDraw
 
 // Draws questionCount distinct numbers below recordCount with `random` (a number 0..n-1),
 // taking one only while its record's group 1..3 is under its quota. groupAt reads the group of
-// a record. Ends only when DrawCanEnd holds for these quotas.
-TestDraw DrawTestNumbers(const DrawAnalysis &analysis, const std::array<qint32, 4> &quota,
+// a record. Ends only when drawCanEnd holds for these quotas.
+TestDraw drawTestNumbers(const DrawAnalysis &analysis, const std::array<qint32, 4> &quota,
                          qint32 questionCount, qint32 recordCount,
                          const std::function<qint32(qint32)> &random,
                          const std::function<qint32(int)> &groupAt);

@@ -22,12 +22,12 @@ QString BenchBanks::folderFor(int records)
     if (!QDir(folder).exists()) {
         QDir().mkpath(folder);
         const int third = records / 3;
-        WriteBank(folder + QStringLiteral("/test.db"), MakeBankRecords(records - 2 * third, third, third));
+        writeBank(folder + QStringLiteral("/test.db"), makeBankRecords(records - 2 * third, third, third));
     }
     return folder;
 }
 
-int RunAndReport(int argc, char **argv)
+int runAndReport(int argc, char **argv)
 {
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
@@ -37,8 +37,8 @@ int RunAndReport(int argc, char **argv)
     return 0;
 }
 
-int RunEngineBenchmarks(int argc, char **argv)
+int runEngineBenchmarks(int argc, char **argv)
 {
     QCoreApplication application(argc, argv);
-    return RunAndReport(argc, argv);
+    return runAndReport(argc, argv);
 }

@@ -19,8 +19,8 @@ private:
 };
 
 // Runs a program's benchmarks, then prints the ratios; the application object must exist.
-int RunAndReport(int argc, char **argv);
+int runAndReport(int argc, char **argv);
 // The same inside a QCoreApplication, for benchmarks of code without windows.
-int RunEngineBenchmarks(int argc, char **argv);
+int runEngineBenchmarks(int argc, char **argv);
 // The same inside a QApplication offscreen (BenchGui.cpp).
-int RunBenchmarks(int argc, char **argv);
+int runBenchmarks(int argc, char **argv);

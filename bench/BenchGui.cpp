@@ -5,10 +5,10 @@
 
 #include <QApplication>
 
-int RunBenchmarks(int argc, char **argv)
+int runBenchmarks(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    return RunAndReport(argc, argv);
+    return runAndReport(argc, argv);
 }

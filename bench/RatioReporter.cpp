@@ -9,7 +9,7 @@
 namespace {
 
 // The floors named in a label, "floor:A floor:B".
-std::vector<std::string> FloorsIn(const std::string &label)
+std::vector<std::string> floorsIn(const std::string &label)
 {
     std::vector<std::string> floors;
     std::string::size_type marker = label.find("floor:");
@@ -33,7 +33,7 @@ void RatioReporter::ReportRuns(const std::vector<Run> &runs)
             continue;
         const std::string name = run.run_name.str();
         m_seconds[name] = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
-        for (const std::string &floor : FloorsIn(run.report_label)) {
+        for (const std::string &floor : floorsIn(run.report_label)) {
             const std::pair<std::string, std::string> ratio(name, floor);
             if (std::find(m_ratios.begin(), m_ratios.end(), ratio) == m_ratios.end())
                 m_ratios.push_back(ratio);

@@ -110,5 +110,5 @@ BENCHMARK(BM_PxlibOpenAndCount)->Arg(1000)->Arg(100000)->Unit(benchmark::kMicros
 
 int main(int argc, char **argv)
 {
-    return RunEngineBenchmarks(argc, argv);
+    return runEngineBenchmarks(argc, argv);
 }

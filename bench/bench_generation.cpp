@@ -62,5 +62,5 @@ BENCHMARK(BM_FirstGeneration)->Arg(1000)->Arg(100000)->Iterations(20)->Unit(benc
 
 int main(int argc, char **argv)
 {
-    return RunBenchmarks(argc, argv);
+    return runBenchmarks(argc, argv);
 }

@@ -139,7 +139,7 @@ void BM_ProcessStartup(benchmark::State &state)
         state.SetLabel("floor:BM_ProcessStartup/-1/iterations:1/repeats:" + std::to_string(Rounds) + "/manual_time");
 }
 
-double Fastest(const std::vector<double> &times)
+double fastest(const std::vector<double> &times)
 {
     return *std::min_element(times.begin(), times.end());
 }
@@ -147,7 +147,7 @@ double Fastest(const std::vector<double> &times)
 }
 
 BENCHMARK(BM_ProcessStartup)->Arg(-1)->Arg(0)->Arg(1000)->Arg(100000)
-    ->Iterations(1)->Repetitions(Rounds)->ReportAggregatesOnly()->ComputeStatistics("min", Fastest)
+    ->Iterations(1)->Repetitions(Rounds)->ReportAggregatesOnly()->ComputeStatistics("min", fastest)
     ->UseManualTime()->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
@@ -160,5 +160,5 @@ int main(int argc, char **argv)
     arguments.insert(arguments.begin() + 1, interleave);
     int count = argc + 1;
     arguments.push_back(nullptr);
-    return RunBenchmarks(count, arguments.data());
+    return runBenchmarks(count, arguments.data());
 }

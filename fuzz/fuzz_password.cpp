@@ -12,14 +12,14 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     const QString stored = QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
-    const std::optional<QString> decoded = DecodePassword(stored);
+    const std::optional<QString> decoded = decodePassword(stored);
     if (!decoded)
         return 0;
     const QString password = *decoded;
     bool leadingZero = false;
     for (qsizetype piece = 0; piece < stored.size(); piece += 2)
         leadingZero = leadingZero || stored[piece] == QLatin1Char('0');
-    if (!leadingZero && EncodePassword(password) != stored)
+    if (!leadingZero && encodePassword(password) != stored)
         std::abort();
     return 0;
 }

@@ -18,15 +18,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QByteArray bytes(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     const QString text = QString::fromUtf8(bytes);
     const qsizetype lines = bytes.count('\n') + bytes.count('\r') + 1;
-    HtmlToPlainText(text);
+    htmlToPlainText(text);
     for (int reader = 0; reader < 3; ++reader) {
         try {
             if (reader == 0)
-                ReadMoodleXml(QStringLiteral("fuzz.xml"), bytes);
+                readMoodleXml(QStringLiteral("fuzz.xml"), bytes);
             else if (reader == 1)
-                ReadGift(QStringLiteral("fuzz.gift"), text);
+                readGift(QStringLiteral("fuzz.gift"), text);
             else
-                ReadAiken(QStringLiteral("fuzz.txt"), text);
+                readAiken(QStringLiteral("fuzz.txt"), text);
         } catch (const ImportError &error) {
             if (error.line() < 0 || error.line() > lines)
                 std::abort();

@@ -11,12 +11,12 @@
 
 namespace {
 
-QAccessible::Role RoleOf(const TAbBinGControl *control)
+QAccessible::Role roleOf(const TAbBinGControl *control)
 {
     return control->Mode() == mRadioButton ? QAccessible::RadioButton : QAccessible::CheckBox;
 }
 
-QAccessibleInterface *IndicatorFactory(const QString &, QObject *object)
+QAccessibleInterface *indicatorFactory(const QString &, QObject *object)
 {
     if (auto *control = qobject_cast<TAbBinGControl *>(object))
         return new TAbBinGAccessible(control);
@@ -26,7 +26,7 @@ QAccessibleInterface *IndicatorFactory(const QString &, QObject *object)
 }
 
 TAbBinGAccessible::TAbBinGAccessible(TAbBinGControl *control)
-    : QAccessibleWidget(control, RoleOf(control))
+    : QAccessibleWidget(control, roleOf(control))
 {
 }
 
@@ -85,16 +85,16 @@ QStringList TAbBinGAccessible::keyBindingsForAction(const QString &actionName) c
     return QAccessibleWidget::keyBindingsForAction(actionName);
 }
 
-void InstallAbAccessibility()
+void installAbAccessibility()
 {
     static const bool installed = [] {
-        QAccessible::installFactory(&IndicatorFactory);
+        QAccessible::installFactory(&indicatorFactory);
         return true;
     }();
     Q_UNUSED(installed);
 }
 
-void NotifyAccessibleChecked(TAbBinGControl *control)
+void notifyAccessibleChecked(TAbBinGControl *control)
 {
     if (!QAccessible::isActive())
         return;
@@ -104,7 +104,7 @@ void NotifyAccessibleChecked(TAbBinGControl *control)
     QAccessible::updateAccessibility(&event);
 }
 
-void NotifyAccessibleCaption(TAbBinGControl *control)
+void notifyAccessibleCaption(TAbBinGControl *control)
 {
     if (!QAccessible::isActive())
         return;

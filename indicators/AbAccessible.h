@@ -26,8 +26,8 @@ private:
 };
 
 // Makes Qt's accessibility layer use TAbBinGAccessible for every indicator; installed once.
-void InstallAbAccessibility();
+void installAbAccessibility();
 
 // Tell an active screen reader that the control's checked state or caption changed.
-void NotifyAccessibleChecked(TAbBinGControl *control);
-void NotifyAccessibleCaption(TAbBinGControl *control);
+void notifyAccessibleChecked(TAbBinGControl *control);
+void notifyAccessibleCaption(TAbBinGControl *control);

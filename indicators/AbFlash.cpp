@@ -9,7 +9,7 @@
 namespace {
 std::atomic<bool> applicationTerminating = false;
 
-QThread::Priority QtPriority(TThreadPriority priority)
+QThread::Priority qtPriority(TThreadPriority priority)
 {
     switch (priority) {
     case tpIdle:
@@ -30,7 +30,7 @@ QThread::Priority QtPriority(TThreadPriority priority)
     return QThread::NormalPriority;
 }
 
-void WatchApplicationQuit()
+void watchApplicationQuit()
 {
     static QCoreApplication *watched = nullptr;
     QCoreApplication *application = QCoreApplication::instance();
@@ -46,7 +46,7 @@ void WatchApplicationQuit()
 
 TAbThread::TAbThread()
 {
-    WatchApplicationQuit();
+    watchApplicationQuit();
 }
 
 TAbThread::~TAbThread()
@@ -91,7 +91,7 @@ void TAbThread::Resume()
         return;
     }
     m_started = true;
-    const QThread::Priority priority = QtPriority(m_priority);
+    const QThread::Priority priority = qtPriority(m_priority);
     lock.unlock();
     start(priority);
 }
@@ -101,7 +101,7 @@ void TAbThread::SetPriority(TThreadPriority Value)
     std::lock_guard lock(m_mutex);
     m_priority = Value;
     if (isRunning())
-        setPriority(QtPriority(Value));
+        setPriority(qtPriority(Value));
 }
 
 void TAbThread::TickDone()

@@ -24,7 +24,7 @@ struct FlashModule
 };
 
 // Never destroyed: controls may still unregister while statics are torn down at exit.
-FlashModule &Module()
+FlashModule &flashModule()
 {
     static FlashModule *module = new FlashModule;
     return *module;
@@ -40,13 +40,13 @@ struct FlashModuleEnd
     }
 } moduleEnd;
 
-bool ApplicationBeingDestroyed()
+bool applicationBeingDestroyed()
 {
     return !QCoreApplication::instance() || QCoreApplication::closingDown();
 }
 
 // Far-off intervals must not overflow into the past.
-qint64 SaturatedAdd(qint64 a, qint64 b)
+qint64 saturatedAdd(qint64 a, qint64 b)
 {
     qint64 sum = 0;
     if (!__builtin_add_overflow(a, b, &sum))
@@ -54,7 +54,7 @@ qint64 SaturatedAdd(qint64 a, qint64 b)
     return b > 0 ? std::numeric_limits<qint64>::max() : std::numeric_limits<qint64>::min();
 }
 
-qint64 SaturatedSub(qint64 a, qint64 b)
+qint64 saturatedSub(qint64 a, qint64 b)
 {
     qint64 difference = 0;
     if (!__builtin_sub_overflow(a, b, &difference))
@@ -64,13 +64,13 @@ qint64 SaturatedSub(qint64 a, qint64 b)
 
 constexpr qint64 MaxLateness = 1000;
 
-void Notify(QWidget *control, quint32 counter, qint64 value)
+void notify(QWidget *control, quint32 counter, qint64 value)
 {
     TFlashTickEvent event(counter, value);
     QCoreApplication::sendEvent(control, &event);
 }
 
-void ServeClient(TFlashClient &client, quint32 counter, qint64 now, bool secondPassed)
+void serveClient(TFlashClient &client, quint32 counter, qint64 now, bool secondPassed)
 {
     // The record may be gone once the control has been notified.
     QWidget *const control = client.Control;
@@ -82,22 +82,22 @@ void ServeClient(TFlashClient &client, quint32 counter, qint64 now, bool secondP
         if (state == client.LastState)
             return;
         client.LastState = state;
-        Notify(control, counter, state ? 1 : 0);
+        notify(control, counter, state ? 1 : 0);
     } else if (kind == 32) {
         if (secondPassed)
-            Notify(control, counter, 0);
+            notify(control, counter, 0);
     } else {
         if (now < client.NextDue)
             return;
         // The tick count is 64 bits, so the lateness is never negative and never wraps.
-        const qint64 late = SaturatedSub(now, client.NextDue);
+        const qint64 late = saturatedSub(now, client.NextDue);
         const qint64 correction = late > MaxLateness ? 0 : late;
-        client.NextDue = SaturatedAdd(now, SaturatedSub(client.Interval, correction));
-        Notify(control, counter, correction);
+        client.NextDue = saturatedAdd(now, saturatedSub(client.Interval, correction));
+        notify(control, counter, correction);
     }
 }
 
-void FreeFlashTimerAtApplicationEnd()
+void freeFlashTimerAtApplicationEnd()
 {
     FreeFlashTimer();
 }
@@ -107,7 +107,7 @@ void FreeFlashTimerAtApplicationEnd()
 TAbFlashTimer::TAbFlashTimer(QObject *AOwner)
     : TAbFlash(AOwner)
 {
-    FlashModule &module = Module();
+    FlashModule &module = flashModule();
     ++module.TimerCount;
     if (module.TimerCount == 1)
         SetOnTimer([this](QObject *sender) { FlashTick(sender); });
@@ -118,12 +118,12 @@ TAbFlashTimer::TAbFlashTimer(QObject *AOwner)
 
 TAbFlashTimer::~TAbFlashTimer()
 {
-    --Module().TimerCount;
+    --flashModule().TimerCount;
 }
 
 void TAbFlashTimer::FlashTick(QObject *)
 {
-    FlashModule &module = Module();
+    FlashModule &module = flashModule();
     const quint32 counter = ++module.Counter;
     const qint64 now = Clock::tickCount();
     bool secondPassed = false;
@@ -134,10 +134,10 @@ void TAbFlashTimer::FlashTick(QObject *)
     // Clients that a notification adds are served from the next tick on.
     const size_t count = module.Clients.size();
     for (size_t position = 0; position < count; ++position) {
-        if (ApplicationBeingDestroyed() || position >= module.Clients.size())
+        if (applicationBeingDestroyed() || position >= module.Clients.size())
             return;
         try {
-            ServeClient(*module.Clients[position], counter, now, secondPassed);
+            serveClient(*module.Clients[position], counter, now, secondPassed);
         } catch (...) {
             // One failing client must not stop the others.
         }
@@ -148,13 +148,13 @@ void AddFlashClient(QWidget *Control, qint64 Interval)
 {
     if (!Control)
         return;
-    auto &clients = Module().Clients;
+    auto &clients = flashModule().Clients;
     const qint64 now = Clock::tickCount();
     bool registered = false;
     for (const auto &client : clients) {
         if (client->Control == Control) {
             client->Interval = Interval;
-            client->NextDue = SaturatedAdd(now, Interval);
+            client->NextDue = saturatedAdd(now, Interval);
             registered = true;
         }
     }
@@ -162,7 +162,7 @@ void AddFlashClient(QWidget *Control, qint64 Interval)
         auto client = std::make_unique<TFlashClient>();
         client->Control = Control;
         client->Interval = Interval;
-        client->NextDue = SaturatedAdd(now, Interval);
+        client->NextDue = saturatedAdd(now, Interval);
         clients.push_back(std::move(client));
     }
     if (clients.capacity() - clients.size() < 2)
@@ -173,20 +173,20 @@ void AddFlashClient(QWidget *Control, qint64 Interval)
 
 void RemoveFlashClient(QWidget *Control)
 {
-    auto &clients = Module().Clients;
+    auto &clients = flashModule().Clients;
     for (size_t position = 0; position < clients.size(); ++position) {
         if (clients[position]->Control == Control) {
             RemoveFlashClientAt(static_cast<int>(position));
             break;
         }
     }
-    if (ApplicationBeingDestroyed() && clients.empty())
+    if (applicationBeingDestroyed() && clients.empty())
         FreeFlashTimer();
 }
 
 void RemoveFlashClientAt(int Index)
 {
-    auto &clients = Module().Clients;
+    auto &clients = flashModule().Clients;
     if (Index < 0 || static_cast<size_t>(Index) >= clients.size())
         return;
     clients.erase(clients.begin() + Index);
@@ -194,13 +194,13 @@ void RemoveFlashClientAt(int Index)
 
 void EnsureFlashTimer()
 {
-    FlashModule &module = Module();
+    FlashModule &module = flashModule();
     if (module.Timer)
         return;
     static bool endRegistered = false;
     if (!endRegistered && QCoreApplication::instance()) {
         // The tick thread must be gone before the event loop it waits on is.
-        qAddPostRoutine(FreeFlashTimerAtApplicationEnd);
+        qAddPostRoutine(freeFlashTimerAtApplicationEnd);
         endRegistered = true;
     }
     module.NextSecondAt = Clock::now() + module.OneSecond;
@@ -209,7 +209,7 @@ void EnsureFlashTimer()
 
 void FreeFlashTimer()
 {
-    FlashModule &module = Module();
+    FlashModule &module = flashModule();
     TAbFlashTimer *timer = module.Timer;
     if (!timer)
         return;
@@ -225,17 +225,17 @@ void FreeFlashTimer()
 
 void FreeFlashClients()
 {
-    Module().Clients.clear();
+    flashModule().Clients.clear();
 }
 
-int FlashClientCount()
+int flashClientCount()
 {
-    return static_cast<int>(Module().Clients.size());
+    return static_cast<int>(flashModule().Clients.size());
 }
 
-const TFlashClient *FlashClientAt(int Index)
+const TFlashClient *flashClientAt(int Index)
 {
-    const auto &clients = Module().Clients;
+    const auto &clients = flashModule().Clients;
     if (Index < 0 || static_cast<size_t>(Index) >= clients.size())
         return nullptr;
     return clients[static_cast<size_t>(Index)].get();
@@ -243,17 +243,17 @@ const TFlashClient *FlashClientAt(int Index)
 
 TAbFlashTimer *FlashTimer()
 {
-    return Module().Timer;
+    return flashModule().Timer;
 }
 
 quint32 FlashCounter()
 {
-    return Module().Counter;
+    return flashModule().Counter;
 }
 
-void ResetFlashModuleForTests()
+void resetFlashModuleForTests()
 {
     FreeFlashTimer();
     FreeFlashClients();
-    Module().Counter = 0;
+    flashModule().Counter = 0;
 }

@@ -62,10 +62,10 @@ void EnsureFlashTimer();
 void FreeFlashTimer();
 void FreeFlashClients();
 
-int FlashClientCount();
-const TFlashClient *FlashClientAt(int Index);
+int flashClientCount();
+const TFlashClient *flashClientAt(int Index);
 TAbFlashTimer *FlashTimer();
 quint32 FlashCounter();
 
 // Module end and a fresh start (counter 0, no clients, no timer), so each test starts alike.
-void ResetFlashModuleForTests();
+void resetFlashModuleForTests();

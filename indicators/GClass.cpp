@@ -54,14 +54,14 @@ void TLED::SetColorOff(TColor value)
     Change();
 }
 
-static bool IsLampSize(int value)
+static bool isLampSize(int value)
 {
     return value > 3 && value < 81;
 }
 
 void TLED::SetWidth(int value)
 {
-    if (value == FWidth || !IsLampSize(value))
+    if (value == FWidth || !isLampSize(value))
         return;
     FWidth = value;
     Change();
@@ -69,7 +69,7 @@ void TLED::SetWidth(int value)
 
 void TLED::SetHeight(int value)
 {
-    if (value == FHeight || !IsLampSize(value))
+    if (value == FHeight || !isLampSize(value))
         return;
     FHeight = value;
     Change();
@@ -88,7 +88,7 @@ TAbBinGControl::TAbBinGControl(QWidget *AOwner)
     setAutoFillBackground(false);
     // Reachable with Tab; a mouse click leaves the focus where it was.
     setFocusPolicy(Qt::TabFocus);
-    InstallAbAccessibility();
+    installAbAccessibility();
 }
 
 TAbBinGControl::~TAbBinGControl()
@@ -96,7 +96,7 @@ TAbBinGControl::~TAbBinGControl()
     RemoveFlashClient(this);
 }
 
-static qint32 BitMask(qint32 bit)
+static qint32 bitMask(qint32 bit)
 {
     return static_cast<qint32>(quint32(1) << bit);
 }
@@ -107,12 +107,12 @@ void TAbBinGControl::SetChecked(bool Value)
         return;
     FChecked = Value;
     UpdateFlashRegistration();
-    const qint32 mask = BitMask(FStatusBit);
+    const qint32 mask = bitMask(FStatusBit);
     if (FChecked)
         SetStatusInt(FMode == mRadioButton ? mask : (FStatusInt | mask));
     else if (FMode != mRadioButton)
         SetStatusInt(FStatusInt & ~mask);
-    NotifyAccessibleChecked(this);
+    notifyAccessibleChecked(this);
     StatusChanged();
     if (OnStatusChanged)
         OnStatusChanged(this);
@@ -123,7 +123,7 @@ void TAbBinGControl::SetStatusInt(qint32 Value)
     if (Value == FStatusInt)
         return;
     FStatusInt = Value;
-    SetChecked((FStatusInt & BitMask(FStatusBit)) != 0);
+    SetChecked((FStatusInt & bitMask(FStatusBit)) != 0);
     FirstCheckedBit = std::countr_zero(static_cast<quint32>(FStatusInt));
     StatusIntChanged();
     if (OnStatusIntChanged)
@@ -152,7 +152,7 @@ void TAbBinGControl::SetStatusBit(qint32 Value)
     if (Value == FStatusBit || Value < 0 || Value > 31)
         return;
     FStatusBit = Value;
-    SetChecked((FStatusInt & BitMask(FStatusBit)) != 0);
+    SetChecked((FStatusInt & bitMask(FStatusBit)) != 0);
 }
 
 void TAbBinGControl::SetMode(TMode Value)
@@ -196,7 +196,7 @@ void TAbBinGControl::SetCaption(const QString &Value)
     if (Value == m_caption)
         return;
     m_caption = Value;
-    NotifyAccessibleCaption(this);
+    notifyAccessibleCaption(this);
     ParamChange(this);
 }
 
@@ -250,7 +250,7 @@ void TAbBinGControl::PressDown()
         SetChecked(!FChecked);
         break;
     case mRadioButton:
-        SetStatusInt(BitMask(FStatusBit));
+        SetStatusInt(bitMask(FStatusBit));
         break;
     case mIndicator:
         break;
@@ -278,7 +278,7 @@ void TAbBinGControl::PerformClick()
         ReleaseUp();
 }
 
-static bool IsEnterKey(int key)
+static bool isEnterKey(int key)
 {
     return key == Qt::Key_Return || key == Qt::Key_Enter;
 }
@@ -293,7 +293,7 @@ void TAbBinGControl::keyPressEvent(QKeyEvent *e)
         return;
     }
     // The keypad's Enter comes with the keypad modifier.
-    if (IsEnterKey(e->key()) && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    if (isEnterKey(e->key()) && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         if (!e->isAutoRepeat())
             PerformClick();
         return;

@@ -18,13 +18,13 @@ using namespace paradox::format;
 
 namespace {
 
-[[noreturn]] void Fail(const QString &fileName, const QString &reason)
+[[noreturn]] void throwUnreadable(const QString &fileName, const QString &reason)
 {
     throw TableError(QStringLiteral("Soubor %1 není čitelná tabulka Paradox: %2")
                          .arg(QDir::toNativeSeparators(fileName), reason));
 }
 
-bool IsKnownType(quint8 type)
+bool isKnownType(quint8 type)
 {
     switch (static_cast<FieldType>(type)) {
     case FieldType::Alpha: case FieldType::Date: case FieldType::Short: case FieldType::Long:
@@ -57,7 +57,7 @@ public:
 
 private:
     const char *at(qint64 offset) const { return m_db.constData() + offset; }
-    [[noreturn]] void fail(const QString &reason) const { Fail(m_fileName, reason); }
+    [[noreturn]] void fail(const QString &reason) const { throwUnreadable(m_fileName, reason); }
 
     void readFixedHeader()
     {
@@ -115,7 +115,7 @@ private:
         for (int i = 0; i < m_fieldCount; ++i) {
             const quint8 type = static_cast<quint8>(m_db[m_position + 2 * i]);
             int size = static_cast<quint8>(m_db[m_position + 2 * i + 1]);
-            if (!IsKnownType(type))
+            if (!isKnownType(type))
                 fail(QStringLiteral("pole č. %1 má neznámý typ 0x%2")
                          .arg(i + 1).arg(type, 2, 16, QLatin1Char('0')));
             FieldDef field;
@@ -124,7 +124,7 @@ private:
             field.size = field.type == FieldType::Bcd ? BcdSize : size;
             if (field.type == FieldType::Bcd)
                 field.decimals = std::min(size, MaxBcdPlaces);
-            if (!IsValidFieldSize(field.type, field.size))
+            if (!isValidFieldSize(field.type, field.size))
                 fail(QStringLiteral("pole č. %1 má neplatnou velikost %2 B").arg(i + 1).arg(size));
             m_layout.fields.append(field);
             m_layout.fieldOffsets.append(offset);
@@ -236,7 +236,7 @@ std::size_t Layout::blockOf(qint64 record) const
     return static_cast<std::size_t>(after - blocks.cbegin()) - 1;
 }
 
-bool IsValidFieldSize(FieldType type, int size)
+bool isValidFieldSize(FieldType type, int size)
 {
     switch (type) {
     case FieldType::Alpha: case FieldType::Bytes:

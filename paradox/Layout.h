@@ -36,6 +36,6 @@ struct Layout
 };
 
 // Whether `size` bytes suit a field of `type`.
-bool IsValidFieldSize(FieldType type, int size);
+bool isValidFieldSize(FieldType type, int size);
 
 }

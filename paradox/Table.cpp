@@ -26,7 +26,7 @@ namespace paradox {
 namespace {
 
 // Qt's own reason is English and, for a folder, empty: say why in the user's words.
-QString WhyNotReadable(const QString &path, const QFile &file)
+QString whyNotReadable(const QString &path, const QFile &file)
 {
     const QFileInfo info(path);
     if (!info.exists())
@@ -157,7 +157,7 @@ inline qint32 Table::Data::integerAt(const char *raw, const FieldDef &field) con
 
 qint32 Table::Data::convertedIntegerAt(const char *raw, const FieldDef &field) const
 {
-    return ValueToInteger(DecodeValue(raw, field, *codec, memo), field.type, field.name);
+    return valueToInteger(decodeValue(raw, field, *codec, memo), field.type, field.name);
 }
 
 void Table::Data::moveTo(qsizetype record)
@@ -214,7 +214,7 @@ void Table::open()
     auto file = std::make_unique<QFile>(path);
     if (!QFileInfo(path).isFile() || !file->open(QIODevice::ReadOnly))
         throw TableError(QStringLiteral("Soubor %1 nelze otevřít: %2")
-                             .arg(QDir::toNativeSeparators(path), WhyNotReadable(path, *file)));
+                             .arg(QDir::toNativeSeparators(path), whyNotReadable(path, *file)));
     if (file->size() > MaxTableFileSize)
         throw TableError(QStringLiteral("Soubor %1 není čitelná tabulka Paradox: soubor je příliš velký")
                              .arg(QDir::toNativeSeparators(path)));
@@ -325,7 +325,7 @@ QString Table::fieldAsString(const QString &name) const
 {
     d->requireCurrent();
     const int index = d->fieldIndex(name);
-    return ValueToText(value(index), d->layout.fields[index].type);
+    return valueToText(value(index), d->layout.fields[index].type);
 }
 
 int Table::fieldCount() const
@@ -348,7 +348,7 @@ int Table::codePage() const
 Value Table::value(int index) const
 {
     d->requireCurrent();
-    return DecodeValue(d->fieldBytes(index), field(index), *d->codec, d->memo);
+    return decodeValue(d->fieldBytes(index), field(index), *d->codec, d->memo);
 }
 
 }

@@ -36,30 +36,30 @@ constexpr unsigned char MemoHeader[] = {
     0x10, 0x40, 0x00, 0x00, 0x08, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
     0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xA1, 0x02};
 
-[[noreturn]] void Fail(const QString &message)
+[[noreturn]] void throwTableError(const QString &message)
 {
     throw TableError(message);
 }
 
-bool IsWritableType(FieldType type)
+bool isWritableType(FieldType type)
 {
     return type == FieldType::Alpha || type == FieldType::Short || type == FieldType::Long
         || type == FieldType::Number || type == FieldType::Memo;
 }
 
-QString ValueText(const Value &value)
+QString valueText(const Value &value)
 {
     if (const auto *text = std::get_if<QString>(&value))
         return *text;
     if (const auto *integer = std::get_if<qint64>(&value))
         return QString::number(*integer);
     if (const auto *real = std::get_if<double>(&value))
-        return NumberToText(*real);
+        return numberToText(*real);
     return {};
 }
 
 // An integer from an integer, an integral real or a decimal text.
-std::optional<qint64> ValueInteger(const Value &value)
+std::optional<qint64> valueInteger(const Value &value)
 {
     if (const auto *integer = std::get_if<qint64>(&value))
         return *integer;
@@ -69,13 +69,13 @@ std::optional<qint64> ValueInteger(const Value &value)
         return std::nullopt;
     }
     if (const auto *text = std::get_if<QString>(&value)) {
-        if (const auto parsed = TryStrToInt(*text))
+        if (const auto parsed = tryStrToInt(*text))
             return *parsed;
     }
     return std::nullopt;
 }
 
-std::optional<double> ValueReal(const Value &value)
+std::optional<double> valueReal(const Value &value)
 {
     if (const auto *integer = std::get_if<qint64>(&value))
         return static_cast<double>(*integer);
@@ -90,7 +90,7 @@ std::optional<double> ValueReal(const Value &value)
     return std::nullopt;
 }
 
-bool IsBlankValue(const Value &value)
+bool isBlankValue(const Value &value)
 {
     if (std::holds_alternative<std::monostate>(value))
         return true;
@@ -98,32 +98,32 @@ bool IsBlankValue(const Value &value)
     return text != nullptr && text->isEmpty();
 }
 
-int BlockSizeFor(int recordSize)
+int blockSizeFor(int recordSize)
 {
     for (const int kib : {4, 8, 16, 32}) {
         if (recordSize + BlockHeaderSize <= kib * 1024)
             return kib * 1024;
     }
-    Fail(QStringLiteral("Záznam tabulky by byl příliš dlouhý (%1 B).").arg(recordSize));
+    throwTableError(QStringLiteral("Záznam tabulky by byl příliš dlouhý (%1 B).").arg(recordSize));
 }
 
-[[noreturn]] void FailWrite(const QSaveFile &file)
+[[noreturn]] void failWrite(const QSaveFile &file)
 {
-    Fail(QStringLiteral("Soubor %1 nelze zapsat: %2")
-             .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()));
+    throwTableError(QStringLiteral("Soubor %1 nelze zapsat: %2")
+                        .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()));
 }
 
 // Written beside the target first, so that a failure leaves the old file as it was.
-void Prepare(QSaveFile &file, const QByteArray &bytes)
+void prepare(QSaveFile &file, const QByteArray &bytes)
 {
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        FailWrite(file);
+        failWrite(file);
 }
 
-void Commit(QSaveFile &file)
+void commitFile(QSaveFile &file)
 {
     if (!file.commit())
-        FailWrite(file);
+        failWrite(file);
 }
 
 }
@@ -133,20 +133,20 @@ TableWriter::TableWriter(QList<FieldDef> fields, int codePage)
     , m_codec(std::make_unique<TextCodec>(codePage))
 {
     if (!m_codec->isValid())
-        Fail(QStringLiteral("Kódovou stránku %1 nelze použít.").arg(codePage));
+        throwTableError(QStringLiteral("Kódovou stránku %1 nelze použít.").arg(codePage));
     if (m_fields.isEmpty())
-        Fail(QStringLiteral("Tabulka musí mít aspoň jedno pole."));
+        throwTableError(QStringLiteral("Tabulka musí mít aspoň jedno pole."));
     for (const FieldDef &field : std::as_const(m_fields)) {
         if (field.name.isEmpty() || field.name.size() > MaxFieldNameLength
             || field.name.contains(QChar(0)) || !m_codec->encode(field.name))
-            Fail(QStringLiteral("Jméno pole „%1“ nelze zapsat.").arg(field.name));
-        if (!IsWritableType(field.type) || !IsValidFieldSize(field.type, field.size)
+            throwTableError(QStringLiteral("Jméno pole „%1“ nelze zapsat.").arg(field.name));
+        if (!isWritableType(field.type) || !isValidFieldSize(field.type, field.size)
             || (field.type == FieldType::Memo && field.size <= BlobLeaderSize))
-            Fail(QStringLiteral("Pole %1 nelze zapsat: nepodporovaný typ nebo velikost %2 B.")
-                     .arg(field.name).arg(field.size));
+            throwTableError(QStringLiteral("Pole %1 nelze zapsat: nepodporovaný typ nebo velikost %2 B.")
+                                .arg(field.name).arg(field.size));
         m_recordSize += field.size;
     }
-    m_blockSize = BlockSizeFor(m_recordSize);
+    m_blockSize = blockSizeFor(m_recordSize);
     m_memo = QByteArray(MemoChunk, '\0');
     std::memcpy(m_memo.data(), MemoHeader, sizeof MemoHeader);
 }
@@ -156,10 +156,10 @@ TableWriter::~TableWriter() = default;
 void TableWriter::addRecord(const QList<Value> &values)
 {
     if (values.size() != m_fields.size())
-        Fail(QStringLiteral("Záznam má %1 hodnot, tabulka má %2 polí.").arg(values.size()).arg(m_fields.size()));
+        throwTableError(QStringLiteral("Záznam má %1 hodnot, tabulka má %2 polí.").arg(values.size()).arg(m_fields.size()));
     const int perBlock = (m_blockSize - BlockHeaderSize) / m_recordSize;
     if (m_records.size() >= qint64(MaxBlocks) * perBlock)
-        Fail(QStringLiteral("Tabulka nepojme další záznam."));
+        throwTableError(QStringLiteral("Tabulka nepojme další záznam."));
     const qsizetype memoSize = m_memo.size();
     QByteArray record;
     record.reserve(m_recordSize);
@@ -176,28 +176,28 @@ void TableWriter::addRecord(const QList<Value> &values)
 QByteArray TableWriter::encodeText(const FieldDef &field, const Value &value) const
 {
     if (std::holds_alternative<bool>(value) || std::holds_alternative<QByteArray>(value))
-        Fail(QStringLiteral("Do textového pole %1 nelze zapsat tuto hodnotu.").arg(field.name));
-    const QString text = ValueText(value);
+        throwTableError(QStringLiteral("Do textového pole %1 nelze zapsat tuto hodnotu.").arg(field.name));
+    const QString text = valueText(value);
     const auto encoded = m_codec->encode(text);
     if (!encoded)
-        Fail(QStringLiteral("Text „%1“ pole %2 obsahuje znak, který kódová stránka %3 nemá.")
-                 .arg(text.left(40), field.name).arg(m_codec->codePage()));
+        throwTableError(QStringLiteral("Text „%1“ pole %2 obsahuje znak, který kódová stránka %3 nemá.")
+                            .arg(text.left(40), field.name).arg(m_codec->codePage()));
     if (encoded->contains('\0'))
-        Fail(QStringLiteral("Text pole %1 obsahuje nulový znak.").arg(field.name));
+        throwTableError(QStringLiteral("Text pole %1 obsahuje nulový znak.").arg(field.name));
     return *encoded;
 }
 
 QByteArray TableWriter::encodeField(const FieldDef &field, const Value &value, QByteArray &memo) const
 {
     QByteArray bytes(field.size, '\0');
-    if (IsBlankValue(value))
+    if (isBlankValue(value))
         return bytes;
     switch (field.type) {
     case FieldType::Alpha: {
         const QByteArray text = encodeText(field, value);
         if (text.size() > field.size)
-            Fail(QStringLiteral("Text „%1“ je delší než pole %2 (%3 B).")
-                     .arg(ValueText(value).left(40), field.name).arg(field.size));
+            throwTableError(QStringLiteral("Text „%1“ je delší než pole %2 (%3 B).")
+                                .arg(valueText(value).left(40), field.name).arg(field.size));
         std::memcpy(bytes.data(), text.constData(), static_cast<size_t>(text.size()));
         return bytes;
     }
@@ -205,10 +205,10 @@ QByteArray TableWriter::encodeField(const FieldDef &field, const Value &value, Q
         // The smallest value would be stored as all zeros, which reads as blank.
         const qint64 limit = field.type == FieldType::Short ? std::numeric_limits<qint16>::max()
                                                             : std::numeric_limits<qint32>::max();
-        const auto integer = ValueInteger(value);
+        const auto integer = valueInteger(value);
         if (!integer || *integer < -limit || *integer > limit)
-            Fail(QStringLiteral("Hodnotu „%1“ nelze zapsat do celočíselného pole %2.")
-                     .arg(ValueText(value), field.name));
+            throwTableError(QStringLiteral("Hodnotu „%1“ nelze zapsat do celočíselného pole %2.")
+                                .arg(valueText(value), field.name));
         if (field.type == FieldType::Short)
             encodeShort(bytes.data(), static_cast<qint16>(*integer));
         else
@@ -216,10 +216,10 @@ QByteArray TableWriter::encodeField(const FieldDef &field, const Value &value, Q
         return bytes;
     }
     case FieldType::Number: {
-        const auto real = ValueReal(value);
+        const auto real = valueReal(value);
         if (!real)
-            Fail(QStringLiteral("Hodnotu „%1“ nelze zapsat do číselného pole %2.")
-                     .arg(ValueText(value), field.name));
+            throwTableError(QStringLiteral("Hodnotu „%1“ nelze zapsat do číselného pole %2.")
+                                .arg(valueText(value), field.name));
         encodeNumber(bytes.data(), *real);
         return bytes;
     }
@@ -231,7 +231,7 @@ QByteArray TableWriter::encodeField(const FieldDef &field, const Value &value, Q
         if (text.size() > inRecord) {
             const qint64 chunks = (OwnBlockHeader + text.size() + MemoChunk - 1) / MemoChunk;
             if (chunks > 0xFFFF || memo.size() + chunks * MemoChunk > 0xFFFFFF00ll)
-                Fail(QStringLiteral("Text pole %1 je příliš dlouhý.").arg(field.name));
+                throwTableError(QStringLiteral("Text pole %1 je příliš dlouhý.").arg(field.name));
             blockAndIndex = static_cast<quint32>(memo.size()) | 0xFFu;
             QByteArray block(chunks * MemoChunk, '\0');
             block[MemoBlockType] = static_cast<char>(OwnBlock);
@@ -249,7 +249,7 @@ QByteArray TableWriter::encodeField(const FieldDef &field, const Value &value, Q
     default:
         break;
     }
-    Fail(QStringLiteral("Pole %1 nelze zapsat.").arg(field.name));
+    throwTableError(QStringLiteral("Pole %1 nelze zapsat.").arg(field.name));
 }
 
 bool TableWriter::hasMemoFields() const
@@ -278,7 +278,7 @@ QByteArray TableWriter::header(const QString &tableName) const
     const qsizetype used = ExtendedFieldList + 2 * m_fields.size() + 4 + tail.size();
     const qsizetype size = (used + HeaderUnit - 1) / HeaderUnit * HeaderUnit;
     if (size > 0xF800)
-        Fail(QStringLiteral("Hlavička tabulky by byla příliš velká."));
+        throwTableError(QStringLiteral("Hlavička tabulky by byla příliš velká."));
     const int perBlock = (m_blockSize - BlockHeaderSize) / m_recordSize;
     const auto blocks = static_cast<quint16>((m_records.size() + perBlock - 1) / perBlock);
 
@@ -340,12 +340,12 @@ void TableWriter::write(const QString &dbPath) const
     QSaveFile table(dbPath);
     QSaveFile memo(memoPath);
     // Both files are complete on disk before either replaces its old version.
-    Prepare(table, header(info.fileName()) + dataBlocks());
+    prepare(table, header(info.fileName()) + dataBlocks());
     if (hasMemoFields()) {
-        Prepare(memo, m_memo);
-        Commit(memo);
+        prepare(memo, m_memo);
+        commitFile(memo);
     }
-    Commit(table);
+    commitFile(table);
 }
 
 }

@@ -14,12 +14,12 @@ namespace {
 
 const iconv_t NoConverter = reinterpret_cast<iconv_t>(-1);
 
-iconv_t OpenConverter(const QByteArray &to, const QByteArray &from)
+iconv_t openConverter(const QByteArray &to, const QByteArray &from)
 {
     return iconv_open(to.constData(), from.constData());
 }
 
-bool IsAscii(const char *bytes, qsizetype size)
+bool isAscii(const char *bytes, qsizetype size)
 {
     for (qsizetype i = 0; i < size; ++i) {
         if (static_cast<unsigned char>(bytes[i]) >= 0x80)
@@ -34,8 +34,8 @@ TextCodec::TextCodec(int codePage)
     : m_codePage(codePage)
 {
     const QByteArray name = "CP" + QByteArray::number(codePage);
-    m_toUtf8 = OpenConverter("UTF-8", name);
-    m_fromUtf8 = OpenConverter(name, "UTF-8");
+    m_toUtf8 = openConverter("UTF-8", name);
+    m_fromUtf8 = openConverter(name, "UTF-8");
 }
 
 TextCodec::~TextCodec()
@@ -54,7 +54,7 @@ bool TextCodec::isValid() const
 QString TextCodec::decode(const char *bytes, qsizetype size) const
 {
     // Most texts are plain ASCII, which every supported code page shares.
-    if (IsAscii(bytes, size) || !isValid())
+    if (isAscii(bytes, size) || !isValid())
         return QString::fromLatin1(bytes, size);
     auto converter = static_cast<iconv_t>(m_toUtf8);
     iconv(converter, nullptr, nullptr, nullptr, nullptr);
@@ -84,7 +84,7 @@ QString TextCodec::decode(const char *bytes, qsizetype size) const
 std::optional<QByteArray> TextCodec::encode(const QString &text) const
 {
     QByteArray input = text.toUtf8();
-    if (IsAscii(input.constData(), input.size()))
+    if (isAscii(input.constData(), input.size()))
         return input;
     if (!isValid())
         return std::nullopt;

@@ -29,18 +29,18 @@ constexpr qint64 MillisecondsPerDay = 86'400'000;
 // Julian day of the day before 1 January of year 1, so that day 1 is that date.
 constexpr qint64 JulianDayZero = 1'721'425;
 
-QString TextUpToZero(const char *bytes, int size, const TextCodec &codec)
+QString textUpToZero(const char *bytes, int size, const TextCodec &codec)
 {
     const auto *end = static_cast<const char *>(std::memchr(bytes, 0, static_cast<size_t>(size)));
     return codec.decode(bytes, end ? end - bytes : size);
 }
 
-bool IsTextBlob(FieldType type)
+bool isTextBlob(FieldType type)
 {
     return type == FieldType::Memo || type == FieldType::FormattedMemo;
 }
 
-Value DecodeBlob(const char *bytes, const FieldDef &field, const TextCodec &codec,
+Value decodeBlob(const char *bytes, const FieldDef &field, const TextCodec &codec,
                  const Memo &memo)
 {
     const int inRecord = field.size - format::BlobLeaderSize;
@@ -51,14 +51,14 @@ Value DecodeBlob(const char *bytes, const FieldDef &field, const TextCodec &code
     const QByteArray data = length <= static_cast<quint32>(inRecord)
         ? QByteArray(bytes, length)
         : memo.value(blockAndIndex, length);
-    if (!IsTextBlob(field.type))
+    if (!isTextBlob(field.type))
         return data;
-    return TextUpToZero(data.constData(), static_cast<int>(data.size()), codec);
+    return textUpToZero(data.constData(), static_cast<int>(data.size()), codec);
 }
 
 // Packed decimal, high nibble first; a negative value stores each digit as 15 - digit. The
 // writer leaves non-decimal junk past the digits a double carries: the digits end there.
-Value DecodeBcd(const char *bytes, int decimals)
+Value decodeBcd(const char *bytes, int decimals)
 {
     const auto *u = reinterpret_cast<const quint8 *>(bytes);
     if ((u[0] & 0x40) == 0)
@@ -82,40 +82,40 @@ Value DecodeBcd(const char *bytes, int decimals)
     return number == 0 ? 0.0 : number;
 }
 
-bool IsIntegerType(FieldType type)
+bool isIntegerType(FieldType type)
 {
     return type == FieldType::Short || type == FieldType::Long || type == FieldType::AutoInc;
 }
 
-bool IsTextType(FieldType type)
+bool isTextType(FieldType type)
 {
-    return type == FieldType::Alpha || IsTextBlob(type);
+    return type == FieldType::Alpha || isTextBlob(type);
 }
 
-[[noreturn]] void FailInteger(const QString &text, const QString &fieldName)
+[[noreturn]] void failInteger(const QString &text, const QString &fieldName)
 {
     throw ConvertError(QStringLiteral("Hodnota „%1“ pole %2 není platné celé číslo.")
                            .arg(text, fieldName));
 }
 
-qint32 RoundToInteger(double number, const QString &fieldName)
+qint32 roundToInteger(double number, const QString &fieldName)
 {
     const double rounded = std::nearbyint(number);
     if (!(rounded >= std::numeric_limits<qint32>::min() && rounded <= std::numeric_limits<qint32>::max()))
-        FailInteger(NumberToText(number), fieldName);
+        failInteger(numberToText(number), fieldName);
     return static_cast<qint32>(rounded);
 }
 
 }
 
-Value DecodeValue(const char *bytes, const FieldDef &field, const TextCodec &codec,
+Value decodeValue(const char *bytes, const FieldDef &field, const TextCodec &codec,
                   const Memo &memo)
 {
     if (isBlank(bytes, field.size))
         return {};
     switch (field.type) {
     case FieldType::Alpha:
-        return TextUpToZero(bytes, field.size, codec);
+        return textUpToZero(bytes, field.size, codec);
     case FieldType::Short:
         return qint64(decodeShort(bytes));
     case FieldType::Long: case FieldType::AutoInc: case FieldType::Date: case FieldType::Time:
@@ -125,17 +125,17 @@ Value DecodeValue(const char *bytes, const FieldDef &field, const TextCodec &cod
     case FieldType::Logical:
         return static_cast<quint8>(bytes[0]) != 0x80;
     case FieldType::Bcd:
-        return DecodeBcd(bytes, field.decimals);
+        return decodeBcd(bytes, field.decimals);
     case FieldType::Bytes:
         return QByteArray(bytes, field.size);
     case FieldType::Memo: case FieldType::Blob: case FieldType::FormattedMemo:
     case FieldType::Ole: case FieldType::Graphic:
-        return DecodeBlob(bytes, field, codec, memo);
+        return decodeBlob(bytes, field, codec, memo);
     }
     return {};
 }
 
-QString NumberToText(double number)
+QString numberToText(double number)
 {
     char buffer[400];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::fixed);
@@ -144,7 +144,7 @@ QString NumberToText(double number)
     return QString::fromLatin1(buffer, result.ptr - buffer);
 }
 
-QString ValueToText(const Value &value, FieldType type)
+QString valueToText(const Value &value, FieldType type)
 {
     if (const auto *integer = std::get_if<qint64>(&value)) {
         if (type == FieldType::Date)
@@ -160,7 +160,7 @@ QString ValueToText(const Value &value, FieldType type)
             const QTime time = QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms % MillisecondsPerDay));
             return date.toString(Qt::ISODate) + QLatin1Char(' ') + time.toString(Qt::ISODate);
         }
-        return NumberToText(*real);
+        return numberToText(*real);
     }
     if (const auto *logical = std::get_if<bool>(&value))
         return *logical ? QStringLiteral("true") : QStringLiteral("false");
@@ -171,24 +171,24 @@ QString ValueToText(const Value &value, FieldType type)
     return {};
 }
 
-qint32 ValueToInteger(const Value &value, FieldType type, const QString &fieldName)
+qint32 valueToInteger(const Value &value, FieldType type, const QString &fieldName)
 {
     if (std::holds_alternative<std::monostate>(value))
         return 0;
-    if (IsIntegerType(type)) {
+    if (isIntegerType(type)) {
         const qint64 integer = std::get<qint64>(value);
         if (integer < std::numeric_limits<qint32>::min() || integer > std::numeric_limits<qint32>::max())
-            FailInteger(QString::number(integer), fieldName);
+            failInteger(QString::number(integer), fieldName);
         return static_cast<qint32>(integer);
     }
     if (type == FieldType::Number || type == FieldType::Currency || type == FieldType::Bcd)
-        return RoundToInteger(std::get<double>(value), fieldName);
-    const QString text = ValueToText(value, type);
-    if (IsTextType(type)) {
-        if (const auto integer = TryStrToInt(TrimControl(text)))
+        return roundToInteger(std::get<double>(value), fieldName);
+    const QString text = valueToText(value, type);
+    if (isTextType(type)) {
+        if (const auto integer = tryStrToInt(trimControl(text)))
             return *integer;
     }
-    FailInteger(text, fieldName);
+    failInteger(text, fieldName);
 }
 
 }

@@ -8,7 +8,7 @@
 #include <QPolygon>
 #include <cmath>
 
-QColor ResolveColor(TColor color, const QPalette &palette)
+QColor resolveColor(TColor color, const QPalette &palette)
 {
     if ((color & 0xFF000000u) == 0xFF000000u) {
         switch (color & 0xFFu) {

@@ -28,7 +28,7 @@ constexpr TColor clBtnShadow = 0xFF000010;
 constexpr TColor clBtnHighlight = 0xFF000014;
 
 // The colour as Qt sees it; system colours come from the palette.
-QColor ResolveColor(TColor color, const QPalette &palette);
+QColor resolveColor(TColor color, const QPalette &palette);
 
 // A drawing surface with a pen, a brush and a font. Shapes take their rectangle with the right
 // and bottom edges exclusive: Ellipse(L, T, R, B) covers R - L by B - T pixels. The same canvas
@@ -70,7 +70,7 @@ public:
     // The area drawing reaches, in device units.
     virtual QRect ClipRect() const;
 
-    QColor resolve(TColor color) const { return ResolveColor(color, m_palette); }
+    QColor resolve(TColor color) const { return resolveColor(color, m_palette); }
 
 protected:
     // For canvases that record instead of painting.

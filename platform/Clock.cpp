@@ -26,7 +26,7 @@ double Clock::now()
 {
     if (nowReplacement())
         return nowReplacement()();
-    return DateTime::FromQDateTime(QDateTime::currentDateTime());
+    return DateTime::fromQDateTime(QDateTime::currentDateTime());
 }
 
 qint64 Clock::tickCount()

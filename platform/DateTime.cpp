@@ -29,7 +29,7 @@ qint32 TimeToSeconds(TDateTime t)
 
 namespace DateTime {
 
-double EncodeTime(int hours, int minutes, int seconds, int milliseconds)
+double encodeTime(int hours, int minutes, int seconds, int milliseconds)
 {
     if (hours < 0 || hours > 23 || minutes < 0 || minutes > 59 || seconds < 0 || seconds > 59
         || milliseconds < 0 || milliseconds > 999)
@@ -39,14 +39,14 @@ double EncodeTime(int hours, int minutes, int seconds, int milliseconds)
     return ms / MillisecondsPerDay;
 }
 
-double FromQDateTime(const QDateTime &dateTime)
+double fromQDateTime(const QDateTime &dateTime)
 {
     const double days = Epoch.daysTo(dateTime.date());
     const double ms = dateTime.time().msecsSinceStartOfDay();
     return days + ms / MillisecondsPerDay;
 }
 
-QDateTime ToQDateTime(double value)
+QDateTime toQDateTime(double value)
 {
     const qint64 totalMs = std::llround(value * MillisecondsPerDay);
     const qint64 msPerDay = static_cast<qint64>(MillisecondsPerDay);
@@ -59,7 +59,7 @@ QDateTime ToQDateTime(double value)
     return QDateTime(Epoch.addDays(days), QTime::fromMSecsSinceStartOfDay(static_cast<int>(ms)));
 }
 
-QString LongTimeText(double value)
+QString longTimeText(double value)
 {
     const qint64 msPerDay = static_cast<qint64>(MillisecondsPerDay);
     qint64 ms = std::llabs(std::llround(value * MillisecondsPerDay)) % msPerDay;
@@ -67,9 +67,9 @@ QString LongTimeText(double value)
                                       longTimeFormatWithoutZone());
 }
 
-QString ShortDateText(double value)
+QString shortDateText(double value)
 {
-    return QLocale::system().toString(ToQDateTime(value).date(), QLocale::ShortFormat);
+    return QLocale::system().toString(toQDateTime(value).date(), QLocale::ShortFormat);
 }
 
 }

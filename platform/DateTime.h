@@ -19,14 +19,14 @@ namespace DateTime {
 constexpr double MillisecondsPerDay = 86400000.0;
 
 // A time of day; raises ConvertError unless 0 <= h < 24, 0 <= m < 60, 0 <= s < 60, 0 <= ms < 1000.
-double EncodeTime(int hours, int minutes, int seconds, int milliseconds);
+double encodeTime(int hours, int minutes, int seconds, int milliseconds);
 
-double FromQDateTime(const QDateTime &dateTime);
-QDateTime ToQDateTime(double value);
+double fromQDateTime(const QDateTime &dateTime);
+QDateTime toQDateTime(double value);
 
 // The time-of-day part of the value in the user's long time format (hours, minutes, seconds).
-QString LongTimeText(double value);
+QString longTimeText(double value);
 // The date part of the value in the user's short date format.
-QString ShortDateText(double value);
+QString shortDateText(double value);
 
 }

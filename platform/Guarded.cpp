@@ -9,7 +9,7 @@
 #include <exception>
 #include <new>
 
-void Guarded(const std::function<void()> &handler)
+void guarded(const std::function<void()> &handler)
 {
     try {
         handler();

@@ -7,4 +7,4 @@
 
 // Runs an event handler; an error it raises ends it and is shown in the standard error box,
 // and the program goes on. Exceptions must never cross Qt's event loop.
-void Guarded(const std::function<void()> &handler);
+void guarded(const std::function<void()> &handler);

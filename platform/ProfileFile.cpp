@@ -109,7 +109,7 @@ ProfileFile::ProfileFile(const QString &path)
 qint32 ProfileFile::readInteger(const QString &section, const QString &key, qint32 defaultValue) const
 {
     const QString text = readString(section, key, QString());
-    return TryStrToInt(text).value_or(defaultValue);
+    return tryStrToInt(text).value_or(defaultValue);
 }
 
 QString ProfileFile::readString(const QString &section, const QString &key, const QString &defaultValue) const

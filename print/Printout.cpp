@@ -15,45 +15,45 @@ namespace {
 constexpr int KeyLinesPerColumn = 15;
 
 // Only the questions of the current test are printed; slots beyond it hold no question.
-int PrintedQuestionCount()
+int printedQuestionCount()
 {
     return std::clamp(QuestionCount, 0, TestCapacity);
 }
 
-QString TestTitle()
+QString testTitle()
 {
-    return QStringLiteral("Test znalostí     ") + DateTime::ShortDateText(Clock::now());
+    return QStringLiteral("Test znalostí     ") + DateTime::shortDateText(Clock::now());
 }
 
-void PrintAnswer(PrintLayout &layout, const QString &label, const QString &answer)
+void printAnswer(PrintLayout &layout, const QString &label, const QString &answer)
 {
     layout.printText(label);
     layout.PrintWrapped(answer, PrintLineLength);
 }
 
-void PrintQuestionBlock(PrintLayout &layout, int slot)
+void printQuestionBlock(PrintLayout &layout, int slot)
 {
     const Totazka &question = TestQuestions[slot];
     layout.printText(QStringLiteral("otázka č. %1").arg(slot));
     layout.PrintWrapped(question.wdotaz, PrintLineLength);
     layout.PrintNextLine();
-    PrintAnswer(layout, QStringLiteral("Odpověď A"), question.wodp1);
-    PrintAnswer(layout, QStringLiteral("Odpověď B"), question.wodp2);
-    PrintAnswer(layout, QStringLiteral("Odpověď C"), question.wodp3);
+    printAnswer(layout, QStringLiteral("Odpověď A"), question.wodp1);
+    printAnswer(layout, QStringLiteral("Odpověď B"), question.wodp2);
+    printAnswer(layout, QStringLiteral("Odpověď C"), question.wodp3);
     layout.PrintNextLine();
     layout.PrintRule();
     layout.PrintNextLine();
 }
 
-QString AnswerLetter(qint32 answerIndex)
+QString answerLetter(qint32 answerIndex)
 {
     static const QString letters[] = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
     return answerIndex >= 0 && answerIndex <= 2 ? letters[answerIndex] : QStringLiteral("X");
 }
 
-QString KeyEntry(const QString &lead, int slot)
+QString keyEntry(const QString &lead, int slot)
 {
-    return lead + QString::number(slot) + QStringLiteral(" - ") + AnswerLetter(TestQuestions[slot].wcspravOdp);
+    return lead + QString::number(slot) + QStringLiteral(" - ") + answerLetter(TestQuestions[slot].wcspravOdp);
 }
 }
 
@@ -68,15 +68,15 @@ void PrintTest()
     if (!job.Begin())
         return;
     PrintLayout &layout = job.Layout();
-    const int lastSlot = PrintedQuestionCount();
+    const int lastSlot = printedQuestionCount();
     int slot = 1;
     while (slot <= lastSlot) {
         layout.PrintPageSetup();
-        layout.PrintPageHead(TestTitle());
+        layout.PrintPageHead(testTitle());
         // Every page takes at least one block, so a head reaching below the limit cannot
         // keep the printout from ending.
         do {
-            PrintQuestionBlock(layout, slot);
+            printQuestionBlock(layout, slot);
             ++slot;
             layout.PrintNextLine();
         } while (slot <= lastSlot && layout.PrintArea().Top < PrintPageBottom);
@@ -96,11 +96,11 @@ void PrintKey()
     PrintLayout &layout = job.Layout();
     layout.PrintPageSetup();
     layout.PrintPageHead(QStringLiteral("Otázky testu-klíč "));
-    const int lastSlot = PrintedQuestionCount();
+    const int lastSlot = printedQuestionCount();
     for (int slot = 1; slot <= std::min(lastSlot, KeyLinesPerColumn); ++slot) {
-        QString line = KeyEntry(QStringLiteral("   otázka č. "), slot);
+        QString line = keyEntry(QStringLiteral("   otázka č. "), slot);
         if (slot + KeyLinesPerColumn <= lastSlot)
-            line += KeyEntry(QStringLiteral("       otázka č. "), slot + KeyLinesPerColumn);
+            line += keyEntry(QStringLiteral("       otázka č. "), slot + KeyLinesPerColumn);
         layout.printText(line);
         layout.PrintNextLine();
         layout.PrintNextLine();

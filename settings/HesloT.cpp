@@ -26,7 +26,7 @@
 
 namespace {
 
-QLineEdit *MakeMaskedEdit(QWidget *parent, const QString &name, const QRect &geometry)
+QLineEdit *makeMaskedEdit(QWidget *parent, const QString &name, const QRect &geometry)
 {
     auto *edit = new QLineEdit(parent);
     edit->setObjectName(name);
@@ -35,7 +35,7 @@ QLineEdit *MakeMaskedEdit(QWidget *parent, const QString &name, const QRect &geo
     return edit;
 }
 
-QCheckBox *MakeMaskingCheckBox(QWidget *parent, const QString &name, const QRect &geometry)
+QCheckBox *makeMaskingCheckBox(QWidget *parent, const QString &name, const QRect &geometry)
 {
     auto *checkBox = new QCheckBox(QStringLiteral("skrývat znaky"), parent);
     checkBox->setObjectName(name);
@@ -44,7 +44,7 @@ QCheckBox *MakeMaskingCheckBox(QWidget *parent, const QString &name, const QRect
     return checkBox;
 }
 
-void SetMasking(QLineEdit *edit, bool masked)
+void setMasking(QLineEdit *edit, bool masked)
 {
     edit->setEchoMode(masked ? QLineEdit::Password : QLineEdit::Normal);
 }
@@ -56,7 +56,7 @@ TFrmHesloT::TFrmHesloT(QWidget *parent)
 {
     setObjectName(QStringLiteral("FrmHesloT"));
     setWindowTitle(QStringLiteral("Heslo pro tisk klíče"));
-    setFont(FormFont(11));
+    setFont(formFont(11));
     setFixedSize(403, 155);
     move(0, 0);
     createControls();
@@ -65,27 +65,27 @@ TFrmHesloT::TFrmHesloT(QWidget *parent)
 
 void TFrmHesloT::createControls()
 {
-    Panel1 = MakePanel(this, QStringLiteral("Panel1"), QRect(8, 8, 385, 60));
-    MaskEdit1 = MakeMaskedEdit(Panel1, QStringLiteral("MaskEdit1"), QRect(16, 13, 250, 21));
+    Panel1 = makePanel(this, QStringLiteral("Panel1"), QRect(8, 8, 385, 60));
+    MaskEdit1 = makeMaskedEdit(Panel1, QStringLiteral("MaskEdit1"), QRect(16, 13, 250, 21));
     BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogApplyButton), QStringLiteral("Heslo"), Panel1);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(272, 11, 99, 25);
     BitBtn1->setDefault(true);
-    CheckBox1 = MakeMaskingCheckBox(Panel1, QStringLiteral("CheckBox1"), QRect(16, 40, 97, 17));
+    CheckBox1 = makeMaskingCheckBox(Panel1, QStringLiteral("CheckBox1"), QRect(16, 40, 97, 17));
 
-    Panel2 = MakePanel(this, QStringLiteral("Panel2"), QRect(8, 71, 385, 76));
+    Panel2 = makePanel(this, QStringLiteral("Panel2"), QRect(8, 71, 385, 76));
     Label1 = new QLabel(QStringLiteral("Zadejte prosím nové heslo, možno použít pouze číslice 0-9"), Panel2);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->adjustSize();
     Label1->move(16, 8);
-    MaskEdit2 = MakeMaskedEdit(Panel2, QStringLiteral("MaskEdit2"), QRect(16, 27, 250, 21));
+    MaskEdit2 = makeMaskedEdit(Panel2, QStringLiteral("MaskEdit2"), QRect(16, 27, 250, 21));
     // Names for a screen reader: the first edit has no label of its own.
     MaskEdit1->setAccessibleName(QStringLiteral("Heslo"));
     Label1->setBuddy(MaskEdit2);
     BitBtn2 = new QPushButton(QStringLiteral("Změň heslo"), Panel2);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setGeometry(272, 25, 99, 25);
-    CheckBox2 = MakeMaskingCheckBox(Panel2, QStringLiteral("CheckBox2"), QRect(16, 51, 97, 17));
+    CheckBox2 = makeMaskingCheckBox(Panel2, QStringLiteral("CheckBox2"), QRect(16, 51, 97, 17));
     Panel2->hide();
 }
 
@@ -97,12 +97,12 @@ void TFrmHesloT::connectHandlers()
     connect(BitBtn1, &QPushButton::clicked, this, [this] {
         // In the key-print flow the confirmation closes the dialog whatever its outcome.
         const bool closes = KeyPrintRequest;
-        Guarded([this] { BitBtn1Click(); });
+        guarded([this] { BitBtn1Click(); });
         if (closes)
             accept();
     });
     connect(BitBtn2, &QPushButton::clicked, this, [this] {
-        Guarded([this] { BitBtn2Click(); });
+        guarded([this] { BitBtn2Click(); });
         accept();
     });
     connect(CheckBox1, &QCheckBox::toggled, this, &TFrmHesloT::CheckBox1Click);
@@ -137,11 +137,11 @@ void TFrmHesloT::FormClose()
 void TFrmHesloT::BitBtn1Click()
 {
     m_confirmedInThisOpening = false;
-    KeyPasswordEntered = TrimControl(MaskEdit1->text());
+    KeyPasswordEntered = trimControl(MaskEdit1->text());
     const QString stored = SettingsTable::KeyPassword.read(*SettingsFile);
     // Cleared first, so a stored form that fails to decode leaves no expected password.
     KeyPasswordExpected.clear();
-    const std::optional<QString> expected = DecodePassword(stored);
+    const std::optional<QString> expected = decodePassword(stored);
     if (!expected)
         throw AppError(QStringLiteral("Uložené heslo pro tisk klíče (klíč wht v souboru „%1“) je poškozené.")
                            .arg(QDir::toNativeSeparators(SettingsFile ? SettingsFile->path() : QStringLiteral("Test.ini"))));
@@ -155,9 +155,9 @@ void TFrmHesloT::BitBtn1Click()
 
 void TFrmHesloT::BitBtn2Click()
 {
-    const QString password = TrimControl(MaskEdit2->text());
-    Settings::PrepareWrite();
-    SettingsTable::KeyPassword.write(*SettingsFile, EncodePassword(password));
+    const QString password = trimControl(MaskEdit2->text());
+    Settings::prepareWrite();
+    SettingsTable::KeyPassword.write(*SettingsFile, encodePassword(password));
 }
 
 void TFrmHesloT::MaskEdit2KeyPress(QObject *, QChar &Key)
@@ -170,10 +170,10 @@ void TFrmHesloT::MaskEdit2KeyPress(QObject *, QChar &Key)
 
 void TFrmHesloT::CheckBox1Click()
 {
-    SetMasking(MaskEdit1, CheckBox1->isChecked());
+    setMasking(MaskEdit1, CheckBox1->isChecked());
 }
 
 void TFrmHesloT::CheckBox2Click()
 {
-    SetMasking(MaskEdit2, CheckBox2->isChecked());
+    setMasking(MaskEdit2, CheckBox2->isChecked());
 }

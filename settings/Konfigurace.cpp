@@ -31,7 +31,7 @@
 namespace {
 
 
-QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, int left, int top)
+QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int left, int top)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(name);
@@ -40,7 +40,7 @@ QLabel *MakeLabel(QWidget *parent, const QString &name, const QString &text, int
     return label;
 }
 
-QLineEdit *MakeEdit(QWidget *parent, const QString &name, const QRect &geometry)
+QLineEdit *makeEdit(QWidget *parent, const QString &name, const QRect &geometry)
 {
     // The form's text for both edits; FormActivate replaces it with the settings.
     auto *edit = new QLineEdit(QStringLiteral("30"), parent);
@@ -49,7 +49,7 @@ QLineEdit *MakeEdit(QWidget *parent, const QString &name, const QRect &geometry)
     return edit;
 }
 
-QPushButton *MakeButton(QWidget *parent, const QString &name, const QString &text, QStyle::StandardPixmap glyph,
+QPushButton *makeButton(QWidget *parent, const QString &name, const QString &text, QStyle::StandardPixmap glyph,
                         const QRect &geometry)
 {
     auto *button = new QPushButton(parent->style()->standardIcon(glyph), text, parent);
@@ -66,7 +66,7 @@ TFrmKonfig::TFrmKonfig(QWidget *parent)
     setObjectName(QStringLiteral("FrmKonfig"));
     // Misspelt as the original dialog's title is; users and their manuals know it so.
     setWindowTitle(QStringLiteral("Konfiguirace testu"));
-    setFont(FormFont(11));
+    setFont(formFont(11));
     setFixedSize(447, 204);
     move(0, 0);
     createControls();
@@ -75,12 +75,12 @@ TFrmKonfig::TFrmKonfig(QWidget *parent)
 
 void TFrmKonfig::createControls()
 {
-    Panel1 = MakePanel(this, QStringLiteral("Panel1"), QRect(0, 0, 447, 204));
+    Panel1 = makePanel(this, QStringLiteral("Panel1"), QRect(0, 0, 447, 204));
 
-    Label1 = MakeLabel(Panel1, QStringLiteral("Label1"), QStringLiteral("Čas testu - max 50 [minut]:"), 32, 16);
-    Edit1 = MakeEdit(Panel1, QStringLiteral("Edit1"), QRect(170, 13, 33, 21));
+    Label1 = makeLabel(Panel1, QStringLiteral("Label1"), QStringLiteral("Čas testu - max 50 [minut]:"), 32, 16);
+    Edit1 = makeEdit(Panel1, QStringLiteral("Edit1"), QRect(170, 13, 33, 21));
 
-    Panel2 = MakePanel(Panel1, QStringLiteral("Panel2"), QRect(16, 50, 257, 81));
+    Panel2 = makePanel(Panel1, QStringLiteral("Panel2"), QRect(16, 50, 257, 81));
     Label2 = new QLabel(QStringLiteral("Nastavení velikosti písma"), Panel2);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
@@ -99,17 +99,17 @@ void TFrmKonfig::createControls()
     }
     SetRadioGroup1ItemIndex(1);
 
-    BitBtn3 = MakeButton(Panel1, QStringLiteral("BitBtn3"), QStringLiteral("Změna hesla"),
+    BitBtn3 = makeButton(Panel1, QStringLiteral("BitBtn3"), QStringLiteral("Změna hesla"),
                          QStyle::SP_DialogResetButton, QRect(279, 106, 155, 25));
-    Label3 = MakeLabel(Panel1, QStringLiteral("Label3"), QStringLiteral("Levý okraj tiskárny:"), 32, 150);
-    Edit2 = MakeEdit(Panel1, QStringLiteral("Edit2"), QRect(170, 147, 33, 21));
+    Label3 = makeLabel(Panel1, QStringLiteral("Label3"), QStringLiteral("Levý okraj tiskárny:"), 32, 150);
+    Edit2 = makeEdit(Panel1, QStringLiteral("Edit2"), QRect(170, 147, 33, 21));
     // A screen reader names each edit by the label before it.
     Label1->setBuddy(Edit1);
     Label3->setBuddy(Edit2);
-    BitBtn1 = MakeButton(Panel1, QStringLiteral("BitBtn1"), QStringLiteral("OK"), QStyle::SP_DialogOkButton,
+    BitBtn1 = makeButton(Panel1, QStringLiteral("BitBtn1"), QStringLiteral("OK"), QStyle::SP_DialogOkButton,
                          QRect(279, 168, 75, 25));
     BitBtn1->setDefault(true);
-    BitBtn2 = MakeButton(Panel1, QStringLiteral("BitBtn2"), QStringLiteral("Zpět"), QStyle::SP_DialogCancelButton,
+    BitBtn2 = makeButton(Panel1, QStringLiteral("BitBtn2"), QStringLiteral("Zpět"), QStyle::SP_DialogCancelButton,
                          QRect(360, 168, 75, 25));
 
     setTabOrder(Edit1, BitBtn1);
@@ -131,11 +131,11 @@ void TFrmKonfig::connectHandlers()
     m_keyFilter->watch(Edit2);
     // The dialog closes with the OK result whatever the handler met on its way.
     connect(BitBtn1, &QPushButton::clicked, this, [this] {
-        Guarded([this] { BitBtn1Click(); });
+        guarded([this] { BitBtn1Click(); });
         accept();
     });
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);
-    connect(BitBtn3, &QPushButton::clicked, this, [this] { Guarded([this] { BitBtn3Click(); }); });
+    connect(BitBtn3, &QPushButton::clicked, this, [this] { guarded([this] { BitBtn3Click(); }); });
 }
 
 void TFrmKonfig::showEvent(QShowEvent *event)
@@ -163,7 +163,7 @@ void TFrmKonfig::Edit1KeyPress(QObject *, QChar &Key)
 void TFrmKonfig::Edit1KeyUp(QObject *)
 {
     // Always the minutes field, whichever edit the key was released in.
-    const std::optional<qint32> minutes = TryStrToInt(Edit1->text());
+    const std::optional<qint32> minutes = tryStrToInt(Edit1->text());
     if (!minutes || *minutes > SettingsTable::TypedTestMinutesMaximum)
         Edit1->setText(QString::number(SettingsTable::TestMinutes.defaultValue));
 }
@@ -171,19 +171,19 @@ void TFrmKonfig::Edit1KeyUp(QObject *)
 void TFrmKonfig::BitBtn1Click()
 {
     // Both fields convert before anything is taken over, so a bad margin changes nothing.
-    const qint32 minutes = StrToInt(Edit1->text());
-    const qint32 margin = StrToInt(Edit2->text());
-    const TDateTime duration = DateTime::EncodeTime(0, minutes, 0, 0);
+    const qint32 minutes = strToInt(Edit1->text());
+    const qint32 margin = strToInt(Edit2->text());
+    const TDateTime duration = DateTime::encodeTime(0, minutes, 0, 0);
     TestMinutes = minutes;
     PrinterLeftMargin = margin;
     TestDuration = duration;
     if (Form2)
-        Form2->HeaderControl1->setSectionText(0, QStringLiteral("Čas testu: ") + DateTime::LongTimeText(TestDuration));
-    Settings::PrepareWrite();
+        Form2->HeaderControl1->setSectionText(0, QStringLiteral("Čas testu: ") + DateTime::longTimeText(TestDuration));
+    Settings::prepareWrite();
     SettingsTable::TestMinutes.write(*SettingsFile, TestMinutes);
     SettingsTable::PrinterLeftMargin.write(*SettingsFile, PrinterLeftMargin);
     FontSizeIndex = RadioGroup1ItemIndex();
-    Settings::FollowFontSizeIndex();
+    Settings::followFontSizeIndex();
     SettingsTable::FontSizeIndex.write(*SettingsFile, FontSizeIndex);
     if (Form2)
         Form2->ApplyTextFontSize();

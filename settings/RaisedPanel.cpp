@@ -5,7 +5,7 @@
 
 #include <QFrame>
 
-QFrame *MakePanel(QWidget *parent, const QString &name, const QRect &geometry)
+QFrame *makePanel(QWidget *parent, const QString &name, const QRect &geometry)
 {
     auto *panel = new QFrame(parent);
     panel->setObjectName(name);

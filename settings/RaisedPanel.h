@@ -9,4 +9,4 @@ class QFrame;
 class QWidget;
 
 // A raised panel at the given place in its parent.
-QFrame *MakePanel(QWidget *parent, const QString &name, const QRect &geometry);
+QFrame *makePanel(QWidget *parent, const QString &name, const QRect &geometry);

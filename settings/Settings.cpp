@@ -23,25 +23,25 @@ const QString KeyPasswordSentinel = QStringLiteral("531864297");
 
 namespace Settings {
 
-qint32 UsableTestMinutes(qint32 storedMinutes)
+qint32 usableTestMinutes(qint32 storedMinutes)
 {
     const IntegerSetting &setting = SettingsTable::TestMinutes;
     return setting.accepts(storedMinutes) ? storedMinutes : setting.defaultValue;
 }
 
-void FollowFontSizeIndex()
+void followFontSizeIndex()
 {
     static constexpr qint32 PointSizes[] = {8, 10, 12};
     if (SettingsTable::FontSizeIndex.accepts(FontSizeIndex))
         TextFontSize = PointSizes[FontSizeIndex];
 }
 
-int ShownPointSize()
+int shownPointSize()
 {
     return TextFontSize > 0 ? TextFontSize : 10;
 }
 
-void PrepareWrite()
+void prepareWrite()
 {
     if (SettingsFile)
         QDir().mkpath(QFileInfo(SettingsFile->path()).absolutePath());
@@ -52,11 +52,11 @@ void PrepareWrite()
 void TForm2::ReadSettings()
 {
     SettingsFile = std::make_unique<ProfileFile>(ProgramLocation::dataDirectory(ProgramDir) + QStringLiteral("Test.ini"));
-    TestMinutes = Settings::UsableTestMinutes(SettingsTable::TestMinutes.read(*SettingsFile));
-    TestDuration = DateTime::EncodeTime(0, TestMinutes, 0, 0);
+    TestMinutes = Settings::usableTestMinutes(SettingsTable::TestMinutes.read(*SettingsFile));
+    TestDuration = DateTime::encodeTime(0, TestMinutes, 0, 0);
     PrinterLeftMargin = SettingsTable::PrinterLeftMargin.read(*SettingsFile);
     FontSizeIndex = SettingsTable::FontSizeIndex.read(*SettingsFile);
-    Settings::FollowFontSizeIndex();
+    Settings::followFontSizeIndex();
     ApplyTextFontSize();
 }
 
@@ -64,7 +64,7 @@ void TForm2::ApplyTextFontSize()
 {
     for (QPlainTextEdit *memo : {Memo1, Memo2, Memo3, Memo4, Memo5}) {
         QFont font = memo->font();
-        font.setPointSize(Settings::ShownPointSize());
+        font.setPointSize(Settings::shownPointSize());
         memo->setFont(font);
     }
 }

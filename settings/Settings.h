@@ -10,17 +10,17 @@
 namespace Settings {
 
 // A test length in minutes that a time of day can hold; anything else gives the default.
-qint32 UsableTestMinutes(qint32 storedMinutes);
+qint32 usableTestMinutes(qint32 storedMinutes);
 
 // TextFontSize follows FontSizeIndex: 0 gives 8, 1 gives 10, 2 gives 12; any other index
 // leaves it as it was.
-void FollowFontSizeIndex();
+void followFontSizeIndex();
 
 // The point size the text boxes show: TextFontSize, or 10 while it holds no size.
-int ShownPointSize();
+int shownPointSize();
 
 // Test.ini's folder may be the user's data folder, made only when the first setting is
 // stored; a folder that cannot be made lets the write itself report the failure.
-void PrepareWrite();
+void prepareWrite();
 
 }

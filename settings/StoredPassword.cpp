@@ -7,14 +7,14 @@
 
 namespace {
 
-bool IsDigit(QChar c)
+bool isDigit(QChar c)
 {
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
 }
 
-QString EncodePassword(const QString &password)
+QString encodePassword(const QString &password)
 {
     QString stored;
     for (QChar c : password)
@@ -22,11 +22,11 @@ QString EncodePassword(const QString &password)
     return stored;
 }
 
-std::optional<QString> DecodePassword(const QString &stored)
+std::optional<QString> decodePassword(const QString &stored)
 {
     // Writing gives two digits a character; anything else was damaged and must never turn
     // into a password that happens to match, such as the empty one.
-    if (stored.size() % 2 != 0 || !std::all_of(stored.begin(), stored.end(), IsDigit))
+    if (stored.size() % 2 != 0 || !std::all_of(stored.begin(), stored.end(), isDigit))
         return std::nullopt;
     QString password;
     for (qsizetype piece = 0; piece < stored.size(); piece += 2)

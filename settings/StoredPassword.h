@@ -7,6 +7,6 @@
 #include <optional>
 
 // The stored form of a password: the decimal code of each character, joined.
-QString EncodePassword(const QString &password);
+QString encodePassword(const QString &password);
 // The password of a stored form; none unless the text is pairs of digits.
-std::optional<QString> DecodePassword(const QString &stored);
+std::optional<QString> decodePassword(const QString &stored);

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-EvaluationCounts EvaluateAnswers(const std::array<Totazka, QuestionSlots> &questions, qint32 questionCount)
+EvaluationCounts evaluateAnswers(const std::array<Totazka, QuestionSlots> &questions, qint32 questionCount)
 {
     EvaluationCounts counts;
     const int last = std::min(questionCount, QuestionSlots - 1);
@@ -24,12 +24,12 @@ EvaluationCounts EvaluateAnswers(const std::array<Totazka, QuestionSlots> &quest
             break;
         }
     }
-    counts.percent = SuccessRate(counts.correct, questionCount);
+    counts.percent = successRate(counts.correct, questionCount);
     return counts;
 }
 
 // Integer arithmetic keeps the quotient exact (15 of 24 is 62, where a rounded 100 / 24 gives 63).
-qint32 SuccessRate(qint32 correct, qint32 total)
+qint32 successRate(qint32 correct, qint32 total)
 {
     if (total <= 0)
         return 0;

@@ -16,8 +16,8 @@ struct EvaluationCounts
 
 // Counts the results of questions 1..questionCount; a value other than the three results
 // counts nowhere. The rate is of all questionCount questions.
-EvaluationCounts EvaluateAnswers(const std::array<Totazka, QuestionSlots> &questions, qint32 questionCount);
+EvaluationCounts evaluateAnswers(const std::array<Totazka, QuestionSlots> &questions, qint32 questionCount);
 
 // 100 × correct / total to the nearest integer, an exact half to the even neighbour; 0 for no
 // questions.
-qint32 SuccessRate(qint32 correct, qint32 total);
+qint32 successRate(qint32 correct, qint32 total);

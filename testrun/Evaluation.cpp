@@ -31,7 +31,7 @@ void TForm2::EvaluateTest()
     Label1->setText(QStringLiteral("Možné odpovědi na otázku"));
     for (QPlainTextEdit *box : {Memo1, Memo2, Memo3, Memo4, Memo5})
         box->clear();
-    const EvaluationCounts evaluation = EvaluateAnswers(TestQuestions, QuestionCount);
+    const EvaluationCounts evaluation = evaluateAnswers(TestQuestions, QuestionCount);
     CorrectCount = evaluation.correct;
     WrongCount = evaluation.wrong;
     UnansweredCount = evaluation.unanswered;

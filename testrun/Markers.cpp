@@ -22,7 +22,7 @@ void show(const TForm2 &form, int answerIndex, const QString &text, TColor color
         return;
     label->setText(text);
     QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, ResolveColor(color, palette));
+    palette.setColor(QPalette::WindowText, resolveColor(color, palette));
     label->setPalette(palette);
     label->show();
 }

@@ -150,8 +150,8 @@ void TForm2::TimerTestTimer()
     } else {
         RemainingTime = TestEnd - now;
         HeaderControl1->setSectionText(0, QStringLiteral("Zbývající čas: %1 / %2")
-                                              .arg(DateTime::LongTimeText(RemainingTime),
-                                                   DateTime::LongTimeText(TestDuration)));
+                                              .arg(DateTime::longTimeText(RemainingTime),
+                                                   DateTime::longTimeText(TestDuration)));
     }
     showElapsed(*this);
 }

@@ -21,7 +21,7 @@ constexpr qsizetype ListedItems = 20;
 
 const QStringList RequiredTexts = {BankTable::Dotaz, BankTable::Odp1, BankTable::Odp2, BankTable::Odp3};
 
-QString Listed(const QStringList &items)
+QString listed(const QStringList &items)
 {
     QString text = items.mid(0, ListedItems).join(QStringLiteral(", "));
     if (items.size() > ListedItems)
@@ -41,7 +41,7 @@ public:
             return finish();
         readRecords();
         if (!m_unreadable.isEmpty()) {
-            line(QStringLiteral("Nečitelné hodnoty (program ohlásí chybu): %1").arg(Listed(m_unreadable)));
+            line(QStringLiteral("Nečitelné hodnoty (program ohlásí chybu): %1").arg(listed(m_unreadable)));
             m_canDraw = false;
             return finish();
         }
@@ -64,7 +64,7 @@ private:
     bool hasAllFields()
     {
         QStringList missing;
-        for (const QString &name : BankTable::FieldNames()) {
+        for (const QString &name : BankTable::fieldNames()) {
             bool found = false;
             for (int i = 0; i < m_table.fieldCount() && !found; ++i)
                 found = m_table.field(i).name.compare(name, Qt::CaseInsensitive) == 0;
@@ -98,7 +98,7 @@ private:
         const qint32 answer = m_table.fieldAsInteger(QStringLiteral("CspravOdp"));
         QStringList empty;
         for (const QString &name : RequiredTexts) {
-            if (TrimControl(m_table.fieldAsString(name)).isEmpty())
+            if (trimControl(m_table.fieldAsString(name)).isEmpty())
                 empty.append(name);
         }
         m_table.fieldAsString(QStringLiteral("Komentar"));
@@ -114,7 +114,7 @@ private:
 
     void reportQuotas()
     {
-        m_quotas = ComputeGroupQuotas(m_table.recordCount(), m_groupCount, TestCapacity);
+        m_quotas = computeGroupQuotas(m_table.recordCount(), m_groupCount, TestCapacity);
         for (int g = 1; g <= 3; ++g)
             line(QStringLiteral("Skupina %1: %2 záznamů, %3 %, kvóta %4")
                      .arg(g).arg(m_groupCount[g]).arg(m_quotas.percent[g]).arg(m_quotas.quota[g]));
@@ -135,26 +135,26 @@ private:
         for (const int position : analysis.unreachableRecords())
             unreachable.append(QStringLiteral("záznam %1 (Cis %2)").arg(position + 1).arg(m_entries[position].cis));
         if (!unreachable.isEmpty())
-            line(QStringLiteral("Záznamy, které nelze nikdy vylosovat: %1").arg(Listed(unreachable)));
+            line(QStringLiteral("Záznamy, které nelze nikdy vylosovat: %1").arg(listed(unreachable)));
         QStringList toLast;
         for (const qint32 number : analysis.numbersLeadingToLast())
             toLast.append(QString::number(number));
         if (!toLast.isEmpty())
             line(QStringLiteral("Čísla, která vedou na poslední záznam (může být v testu vícekrát): %1")
-                     .arg(Listed(toLast)));
-        for (const DrawShortfall &shortfall : DrawShortfalls(m_quotas.quota, analysis.drawableNumbers()))
+                     .arg(listed(toLast)));
+        for (const DrawShortfall &shortfall : drawShortfalls(m_quotas.quota, analysis.drawableNumbers()))
             line(QStringLiteral("Skupina %1 nenaplní kvótu: potřebuje %2 otázek, vylosovat lze %3 "
                                 "(program test nevygeneruje).")
                      .arg(shortfall.group).arg(shortfall.needed).arg(shortfall.available));
-        m_canDraw = m_canDraw && DrawCanEnd(m_quotas.questionCount, m_quotas.quota, analysis.drawableNumbers());
+        m_canDraw = m_canDraw && drawCanEnd(m_quotas.questionCount, m_quotas.quota, analysis.drawableNumbers());
     }
 
     void reportContent()
     {
         if (!m_badAnswers.isEmpty())
-            line(QStringLiteral("CspravOdp mimo 0..2: %1").arg(Listed(m_badAnswers)));
+            line(QStringLiteral("CspravOdp mimo 0..2: %1").arg(listed(m_badAnswers)));
         if (!m_emptyTexts.isEmpty())
-            line(QStringLiteral("Prázdný text otázky nebo odpovědi: %1").arg(Listed(m_emptyTexts)));
+            line(QStringLiteral("Prázdný text otázky nebo odpovědi: %1").arg(listed(m_emptyTexts)));
     }
 
     paradox::Table &m_table;
@@ -170,7 +170,7 @@ private:
 
 }
 
-BankCheckResult CheckBank(paradox::Table &table)
+BankCheckResult checkBank(paradox::Table &table)
 {
     return BankChecker(table).run();
 }

@@ -14,4 +14,4 @@ struct BankCheckResult
     QString report;
 };
 
-BankCheckResult CheckBank(paradox::Table &table);
+BankCheckResult checkBank(paradox::Table &table);

@@ -26,13 +26,13 @@ using paradox::TextCodec;
 
 namespace {
 
-QString Where(const QuestionRecord &record)
+QString where(const QuestionRecord &record)
 {
     const QString place = QStringLiteral("Soubor %1, řádek %2").arg(QDir::toNativeSeparators(record.file)).arg(record.line);
     return record.name.isEmpty() ? place : place + QStringLiteral(", otázka „%1“").arg(record.name);
 }
 
-void CheckText(const TextCodec &codec, const QuestionRecord &record, const QString &field, const QString &text)
+void checkText(const TextCodec &codec, const QuestionRecord &record, const QString &field, const QString &text)
 {
     if (codec.encode(text))
         return;
@@ -42,32 +42,32 @@ void CheckText(const TextCodec &codec, const QuestionRecord &record, const QStri
         const QString character = QString::fromUcs4(&code, 1);
         if (!codec.encode(character))
             throw AppError(QStringLiteral("%1, pole %2: znak „%3“ (U+%4) na %5. místě textu nelze uložit v kódování Windows-1250")
-                               .arg(Where(record), field, character)
+                               .arg(where(record), field, character)
                                .arg(code, 4, 16, QLatin1Char('0'))
                                .arg(i + 1));
     }
 }
 
-QString MemoPath(const QString &dbPath)
+QString memoPath(const QString &dbPath)
 {
     const QFileInfo info(dbPath);
     return info.absoluteDir().filePath(info.completeBaseName() + QStringLiteral(".mb"));
 }
 
 // The first "NAME-zaloha.db", "NAME-zaloha-2.db", … whose table and memo names are both free.
-QString FreeBackupPath(const QString &dbPath)
+QString freeBackupPath(const QString &dbPath)
 {
     const QFileInfo info(dbPath);
     for (int n = 1;; ++n) {
         const QString suffix = n == 1 ? QString() : QStringLiteral("-%1").arg(n);
         const QString candidate = info.absoluteDir().filePath(info.completeBaseName() + QStringLiteral("-zaloha")
                                                               + suffix + QStringLiteral(".db"));
-        if (!QFileInfo::exists(candidate) && !QFileInfo::exists(MemoPath(candidate)))
+        if (!QFileInfo::exists(candidate) && !QFileInfo::exists(memoPath(candidate)))
             return candidate;
     }
 }
 
-void CopyOrFail(const QString &from, const QString &to)
+void copyOrFail(const QString &from, const QString &to)
 {
     if (!QFile::copy(from, to))
         throw AppError(QStringLiteral("Zálohu %1 nelze vytvořit; banka %2 zůstala, jak byla.")
@@ -75,21 +75,21 @@ void CopyOrFail(const QString &from, const QString &to)
 }
 
 // Copies the bank at dbPath, memo file included, beside it; empty when there is none.
-QString KeepBackup(const QString &dbPath)
+QString keepBackup(const QString &dbPath)
 {
     if (!QFileInfo::exists(dbPath))
         return QString();
-    const QString backup = FreeBackupPath(dbPath);
-    CopyOrFail(dbPath, backup);
+    const QString backup = freeBackupPath(dbPath);
+    copyOrFail(dbPath, backup);
     const QString memo = paradox::Memo::findBeside(dbPath);
     if (!memo.isEmpty())
-        CopyOrFail(memo, MemoPath(backup));
+        copyOrFail(memo, memoPath(backup));
     return backup;
 }
 
 
 // Where the program installed beside this tool reads a bank of this user's.
-QString ProgramBankPath()
+QString programBankPath()
 {
     const QString programDirectory = ProgramLocation::directory();
     if (!ProgramLocation::createDataDirectory(programDirectory))
@@ -100,7 +100,7 @@ QString ProgramBankPath()
 
 // Numbers that CSV inputs bring would collide between inputs; the bank numbered in order has
 // every question reachable.
-void NumberInOrder(ImportResult &result)
+void numberInOrder(ImportResult &result)
 {
     bool dropped = false;
     for (ImportedQuestion &question : result.questions) {
@@ -112,7 +112,7 @@ void NumberInOrder(ImportResult &result)
                                               "pole Cis ze souborů CSV se nepoužije"));
 }
 
-QString Diagnostics(const ImportResult &result)
+QString diagnostics(const ImportResult &result)
 {
     QString text;
     for (const QString &warning : result.warnings)
@@ -125,12 +125,12 @@ QString Diagnostics(const ImportResult &result)
     return text;
 }
 
-QString Summary(const ImportResult &result)
+QString summary(const ImportResult &result)
 {
     return QStringLiteral("Převedeno otázek: %1, vynecháno: %2\n").arg(result.questions.size()).arg(result.skipped.size());
 }
 
-QString Written(const QList<QuestionRecord> &records, const QString &dbPath, const QString &backup)
+QString writtenText(const QList<QuestionRecord> &records, const QString &dbPath, const QString &backup)
 {
     QString text = QStringLiteral("Banka otázek je uložena v %1 (počet otázek: %2)\n")
                        .arg(QDir::toNativeSeparators(QFileInfo(dbPath).absoluteFilePath()))
@@ -142,7 +142,7 @@ QString Written(const QList<QuestionRecord> &records, const QString &dbPath, con
 
 }
 
-QList<QuestionRecord> BankRecords(const QList<ImportedQuestion> &questions)
+QList<QuestionRecord> bankRecords(const QList<ImportedQuestion> &questions)
 {
     QList<QuestionRecord> records;
     records.reserve(questions.size());
@@ -155,49 +155,49 @@ QList<QuestionRecord> BankRecords(const QList<ImportedQuestion> &questions)
     return records;
 }
 
-void CheckCodePage(const QList<QuestionRecord> &records)
+void checkCodePage(const QList<QuestionRecord> &records)
 {
     const TextCodec codec(1250);
     for (const QuestionRecord &record : records) {
-        CheckText(codec, record, QStringLiteral("Dotaz"), record.text);
+        checkText(codec, record, QStringLiteral("Dotaz"), record.text);
         for (int a = 0; a < 3; ++a)
-            CheckText(codec, record, QStringLiteral("Odp%1").arg(a + 1), record.answers[a]);
-        CheckText(codec, record, QStringLiteral("Komentar"), record.comment);
+            checkText(codec, record, QStringLiteral("Odp%1").arg(a + 1), record.answers[a]);
+        checkText(codec, record, QStringLiteral("Komentar"), record.comment);
     }
 }
 
-void WriteBankTable(const QList<QuestionRecord> &records, const QString &dbPath)
+void writeBankTable(const QList<QuestionRecord> &records, const QString &dbPath)
 {
-    TableWriter writer(BankTable::Fields());
+    TableWriter writer(BankTable::fields());
     for (const QuestionRecord &record : records) {
         try {
             writer.addRecord({qint64(record.number), qint64(record.group), record.text, record.answers[0], record.answers[1],
                               record.answers[2], record.comment, qint64(record.correct)});
         } catch (const TableError &error) {
-            throw AppError(Where(record) + QStringLiteral(": ") + error.message());
+            throw AppError(where(record) + QStringLiteral(": ") + error.message());
         }
     }
     writer.write(dbPath);
 }
 
-BuildReport ImportBank(const QStringList &inputs, const QList<GroupChoice> &choices, const QString &dbPath)
+BuildReport importBank(const QStringList &inputs, const QList<GroupChoice> &choices, const QString &dbPath)
 {
-    ImportResult result = ImportQuestions(inputs, choices, ReadCsvQuestions);
+    ImportResult result = importQuestions(inputs, choices, readCsvQuestions);
     if (inputs.size() > 1)
-        NumberInOrder(result);
+        numberInOrder(result);
     BuildReport report;
-    report.err = Diagnostics(result);
-    report.out = Summary(result);
+    report.err = diagnostics(result);
+    report.out = summary(result);
     if (result.questions.isEmpty()) {
         report.err += QStringLiteral("Žádnou otázku nelze převést, banka se nezapsala.\n");
         return report;
     }
-    const QList<QuestionRecord> records = BankRecords(result.questions);
-    CheckCodePage(records);
-    const QString target = dbPath.isEmpty() ? ProgramBankPath() : dbPath;
-    const QString backup = KeepBackup(target);
-    WriteBankTable(records, target);
+    const QList<QuestionRecord> records = bankRecords(result.questions);
+    checkCodePage(records);
+    const QString target = dbPath.isEmpty() ? programBankPath() : dbPath;
+    const QString backup = keepBackup(target);
+    writeBankTable(records, target);
     report.written = true;
-    report.out += Written(records, target, backup);
+    report.out += writtenText(records, target, backup);
     return report;
 }

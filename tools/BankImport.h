@@ -13,15 +13,15 @@
 
 // The questions as records of the bank table, in order; a question without a number of its own
 // is numbered by its place in the list.
-QList<QuestionRecord> BankRecords(const QList<ImportedQuestion> &questions);
+QList<QuestionRecord> bankRecords(const QList<ImportedQuestion> &questions);
 
 // Raises AppError for the first text the bank's code page 1250 cannot store, naming its file,
 // line, question and field, the character and its position in the text.
-void CheckCodePage(const QList<QuestionRecord> &records);
+void checkCodePage(const QList<QuestionRecord> &records);
 
 // Writes the questions as a bank table at dbPath (and its memo file beside it), each file
 // replaced whole or not at all. Raises AppError when a file cannot be written.
-void WriteBankTable(const QList<QuestionRecord> &records, const QString &dbPath);
+void writeBankTable(const QList<QuestionRecord> &records, const QString &dbPath);
 
 // What `build` tells the user: the outcome on out, warnings and skipped questions on err.
 struct BuildReport
@@ -37,4 +37,4 @@ struct BuildReport
 // written when no question can be imported. A bank already at dbPath is first copied beside
 // it as a backup. Raises AppError or ImportError when an input cannot be read or a text
 // cannot be stored.
-BuildReport ImportBank(const QStringList &inputs, const QList<GroupChoice> &choices, const QString &dbPath);
+BuildReport importBank(const QStringList &inputs, const QList<GroupChoice> &choices, const QString &dbPath);

@@ -4,7 +4,7 @@
 
 #include <QCommandLineParser>
 
-std::optional<BuildArguments> ParseBuildArguments(const QStringList &arguments)
+std::optional<BuildArguments> parseBuildArguments(const QStringList &arguments)
 {
     QCommandLineParser parser;
     const QCommandLineOption group({QStringLiteral("s"), QStringLiteral("skupina")}, QString(),

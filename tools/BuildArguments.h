@@ -17,4 +17,4 @@ struct BuildArguments
 // The arguments after `build`: `--skupina NAME=GROUP` (repeatable), one or more inputs, and a
 // last argument ending in .db as the output when inputs come before it. Empty when they do
 // not make a build.
-std::optional<BuildArguments> ParseBuildArguments(const QStringList &arguments);
+std::optional<BuildArguments> parseBuildArguments(const QStringList &arguments);

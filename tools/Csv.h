@@ -135,7 +135,7 @@ private:
     int m_line = 1;
 };
 
-inline QString FormatCell(const QString &cell)
+inline QString formatCell(const QString &cell)
 {
     const bool needsQuotes = cell.contains(QLatin1Char(',')) || cell.contains(QLatin1Char('"'))
         || cell.contains(QLatin1Char('\n')) || cell.contains(QLatin1Char('\r'));
@@ -175,6 +175,6 @@ inline QString Csv::formatRow(const QStringList &cells)
     QStringList formatted;
     formatted.reserve(cells.size());
     for (const QString &cell : cells)
-        formatted.append(csv_detail::FormatCell(cell));
+        formatted.append(csv_detail::formatCell(cell));
     return formatted.join(QLatin1Char(',')) + QLatin1Char('\n');
 }

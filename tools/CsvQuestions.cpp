@@ -70,7 +70,7 @@ private:
     {
         m_columnOf.fill(-1);
         for (qsizetype c = 0; c < header.cells.size(); ++c) {
-            const QString name = TrimControl(header.cells[c]);
+            const QString name = trimControl(header.cells[c]);
             const auto known = std::find_if(FieldNames.cbegin(), FieldNames.cend(), [&name](const char *field) {
                 return name.compare(QLatin1String(field), Qt::CaseInsensitive) == 0;
             });
@@ -108,7 +108,7 @@ private:
 
     qint32 number(const CsvRow &row, Field field) const
     {
-        const auto value = TryStrToInt(TrimControl(cell(row, field)));
+        const auto value = tryStrToInt(trimControl(cell(row, field)));
         if (!value)
             fail(row.line, QStringLiteral("pole %1: „%2“ není celé číslo")
                                .arg(QLatin1String(FieldNames[field]), cell(row, field)));
@@ -121,7 +121,7 @@ private:
 
 }
 
-QList<ImportedQuestion> ReadCsvQuestions(const QString &path)
+QList<ImportedQuestion> readCsvQuestions(const QString &path)
 {
     return CsvBankReader(path).read();
 }

@@ -13,4 +13,4 @@
 // in any order and letter case (Cis may be left out), separated by a comma, a semicolon or a
 // tab; UTF-8 with or without a byte-order mark, else Windows-1250; LF or CRLF line ends.
 // Raises AppError naming the file, the line and the field of the first fault.
-QList<ImportedQuestion> ReadCsvQuestions(const QString &path);
+QList<ImportedQuestion> readCsvQuestions(const QString &path);

@@ -8,7 +8,7 @@
 #include "paradox/Value.h"
 #include "platform/core/AppError.h"
 
-TableDump DumpTable(paradox::Table &table)
+TableDump dumpTable(paradox::Table &table)
 {
     TableDump dump;
     QStringList names;
@@ -21,7 +21,7 @@ TableDump DumpTable(paradox::Table &table)
         for (int i = 0; i < table.fieldCount(); ++i) {
             QString cell;
             try {
-                cell = paradox::ValueToText(table.value(i), table.field(i).type);
+                cell = paradox::valueToText(table.value(i), table.field(i).type);
             } catch (const AppError &error) {
                 dump.problems.append(QStringLiteral("Záznam č. %1, pole %2: %3")
                                          .arg(r + 1).arg(names[i], error.message()));

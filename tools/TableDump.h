@@ -16,4 +16,4 @@ struct TableDump
     QStringList problems;
 };
 
-TableDump DumpTable(paradox::Table &table);
+TableDump dumpTable(paradox::Table &table);

@@ -35,49 +35,49 @@ const char Usage[] =
     "Banka, která už v cíli je, se zachová jako záloha vedle nové. build skončí kódem 1 a nic\n"
     "nezapíše, když nelze převést žádnou otázku.\n";
 
-void Print(FILE *stream, const QString &text)
+void print(FILE *stream, const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
 }
 
-void OpenTable(paradox::Table &table, const QString &path)
+void openTable(paradox::Table &table, const QString &path)
 {
     table.setTableName(path);
     table.open();
 }
 
-int Run(const QStringList &arguments)
+int run(const QStringList &arguments)
 {
     const QString command = arguments.value(1);
     const std::optional<BuildArguments> build = command == QLatin1String("build")
-        ? ParseBuildArguments(arguments.mid(2))
+        ? parseBuildArguments(arguments.mid(2))
         : std::nullopt;
     if (build) {
-        const BuildReport report = ImportBank(build->inputs, ParseGroupChoices(build->groupChoices), build->output);
-        Print(stderr, report.err);
-        Print(stdout, report.out);
+        const BuildReport report = importBank(build->inputs, parseGroupChoices(build->groupChoices), build->output);
+        print(stderr, report.err);
+        print(stdout, report.out);
         return report.written ? Success : Incomplete;
     }
     if (command == QLatin1String("dump") && arguments.size() == 3) {
         paradox::Table table;
-        OpenTable(table, arguments[2]);
-        const TableDump dump = DumpTable(table);
-        Print(stdout, dump.csv);
+        openTable(table, arguments[2]);
+        const TableDump dump = dumpTable(table);
+        print(stdout, dump.csv);
         for (const QString &problem : dump.problems)
-            Print(stderr, problem + QLatin1Char('\n'));
+            print(stderr, problem + QLatin1Char('\n'));
         return dump.problems.isEmpty() ? Success : Incomplete;
     }
     if (command == QLatin1String("check") && arguments.size() == 3) {
         paradox::Table table;
-        OpenTable(table, arguments[2]);
-        const BankCheckResult result = CheckBank(table);
-        Print(stdout, result.report);
+        openTable(table, arguments[2]);
+        const BankCheckResult result = checkBank(table);
+        print(stdout, result.report);
         if (!result.testCanBeDrawn)
-            Print(stderr, QStringLiteral("Z banky %1 nelze vylosovat test.\n").arg(arguments[2]));
+            print(stderr, QStringLiteral("Z banky %1 nelze vylosovat test.\n").arg(arguments[2]));
         return result.testCanBeDrawn ? Success : Incomplete;
     }
-    Print(stderr, QString::fromUtf8(Usage));
+    print(stderr, QString::fromUtf8(Usage));
     return Failure;
 }
 
@@ -87,15 +87,15 @@ int main(int argc, char **argv)
 {
     QCoreApplication application(argc, argv);
     try {
-        return Run(QCoreApplication::arguments());
+        return run(QCoreApplication::arguments());
     } catch (const AppError &error) {
-        Print(stderr, error.message() + QLatin1Char('\n'));
+        print(stderr, error.message() + QLatin1Char('\n'));
         return Failure;
     } catch (const ImportError &error) {
         // Without a file the fault lies in the groups, which the option settles.
         const QString hint = error.file().isEmpty() ? QStringLiteral(" (skupinu zvolí volba --skupina JMÉNO=SKUPINA)")
                                                     : QString();
-        Print(stderr, error.message() + hint + QLatin1Char('\n'));
+        print(stderr, error.message() + hint + QLatin1Char('\n'));
         return Failure;
     }
 }

@@ -36,7 +36,7 @@ void TForm2::OpenQuestionBank()
             ++GroupCount[group];
     }
 
-    const GroupQuotas quotas = ComputeGroupQuotas(BankRecordCount, GroupCount, QuestionCount);
+    const GroupQuotas quotas = computeGroupQuotas(BankRecordCount, GroupCount, QuestionCount);
     QuestionCount = quotas.questionCount;
     GroupPercent = quotas.percent;
     GroupQuota = quotas.quota;

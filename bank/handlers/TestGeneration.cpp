@@ -21,7 +21,7 @@
 
 namespace {
 
-std::unique_ptr<DrawAnalysis> ReadDrawAnalysis(const paradox::Table &table)
+std::unique_ptr<DrawAnalysis> readDrawAnalysis(const paradox::Table &table)
 {
     const QList<QList<qint32>> columns = table.integerColumns({BankTable::Cis, BankTable::Skupina});
     const QList<qint32> &numbers = columns[0];
@@ -44,7 +44,7 @@ QString TForm2::drawRefusal() const
         return prefix + QStringLiteral("soubor otázek není otevřen.");
     if (QuestionCount < 1)
         return prefix + QStringLiteral("počet otázek v souboru (%1) je menší než 6.").arg(BankRecordCount);
-    const QList<DrawShortfall> shortfalls = DrawShortfalls(GroupQuota, m_drawAnalysis->drawableNumbers());
+    const QList<DrawShortfall> shortfalls = drawShortfalls(GroupQuota, m_drawAnalysis->drawableNumbers());
     if (!shortfalls.isEmpty())
         return prefix
             + QStringLiteral("počet otázek potřebných ze skupiny %1 (%2) převyšuje počet otázek, "
@@ -59,7 +59,7 @@ void TForm2::BBGtestClick()
 {
     // An engine error here (no Cis field, a Cis that does not convert) ends the click.
     if (m_bankCounted && !m_drawAnalysis)
-        m_drawAnalysis = ReadDrawAnalysis(*Table1);
+        m_drawAnalysis = readDrawAnalysis(*Table1);
     const QString refusal = drawRefusal();
     if (!refusal.isEmpty()) {
         Messages::show(refusal);
@@ -68,7 +68,7 @@ void TForm2::BBGtestClick()
 
     setProgressMaximum(TimeToSeconds(TestDuration));
     Label2->setText(QStringLiteral("Otázka číslo "));
-    HeaderControl1->setSectionText(0, QStringLiteral("Čas testu: ") + DateTime::LongTimeText(TestDuration));
+    HeaderControl1->setSectionText(0, QStringLiteral("Čas testu: ") + DateTime::longTimeText(TestDuration));
     HeaderControl1->setSectionText(2, QString());
     HeaderControl1->setSectionText(3, QString());
     TestPhase = PhaseGenerated;
@@ -81,7 +81,7 @@ void TForm2::BBGtestClick()
     Label5->setText(DrawnNumbersHeading);
 
     TestCode = QStringLiteral("kod: ");
-    const TestDraw draw = DrawTestNumbers(*m_drawAnalysis, GroupQuota, QuestionCount, BankRecordCount, Random,
+    const TestDraw draw = drawTestNumbers(*m_drawAnalysis, GroupQuota, QuestionCount, BankRecordCount, randomBelow,
                                           [this](int record) {
                                               Table1->setRecNo(record + 1);
                                               return Table1->fieldAsInteger(BankTable::Skupina);

@@ -7,7 +7,7 @@
 #include <stdexcept>
 
 // An error that ends the event handler it is raised in; the handler boundary shows its
-// message to the user (see Guarded) and the program goes on.
+// message to the user (see guarded) and the program goes on.
 class AppError : public std::runtime_error
 {
 public:

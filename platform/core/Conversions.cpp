@@ -7,7 +7,7 @@
 
 #include <limits>
 
-std::optional<qint32> TryStrToInt(const QString &text)
+std::optional<qint32> tryStrToInt(const QString &text)
 {
     int position = 0;
     bool negative = false;
@@ -33,14 +33,14 @@ std::optional<qint32> TryStrToInt(const QString &text)
     return static_cast<qint32>(value);
 }
 
-qint32 StrToInt(const QString &text)
+qint32 strToInt(const QString &text)
 {
-    if (const auto value = TryStrToInt(text))
+    if (const auto value = tryStrToInt(text))
         return *value;
     throw ConvertError(QStringLiteral("„%1“ není platné celé číslo.").arg(text));
 }
 
-QString TrimControl(const QString &text)
+QString trimControl(const QString &text)
 {
     qsizetype first = 0;
     qsizetype last = text.size();

@@ -16,7 +16,7 @@ struct Started
 };
 
 // The real program, where no display could be opened.
-Started StartProgram(const QStringList &arguments)
+Started startProgram(const QStringList &arguments)
 {
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -37,12 +37,12 @@ Started StartProgram(const QStringList &arguments)
 TEST(CommandLineTest, HelpAndVersionAnswerWithoutADisplay)
 {
     for (const QString &option : {QStringLiteral("--help"), QStringLiteral("-h")}) {
-        const Started help = StartProgram({option});
+        const Started help = startProgram({option});
         EXPECT_EQ(help.exitCode, 0) << qPrintable(option);
         EXPECT_TRUE(help.out.startsWith(QStringLiteral("Použití: test-znalosti"))) << qPrintable(help.out);
         EXPECT_TRUE(help.out.contains(QStringLiteral("test-znalosti-banka build"))) << qPrintable(help.out);
     }
-    const Started version = StartProgram({QStringLiteral("--version")});
+    const Started version = startProgram({QStringLiteral("--version")});
     EXPECT_EQ(version.exitCode, 0);
     EXPECT_TRUE(QRegularExpression(QStringLiteral("^Test znalostí \\d+\\.\\d+\\.\\d+\n$")).match(version.out).hasMatch())
         << qPrintable(version.out);
@@ -50,16 +50,16 @@ TEST(CommandLineTest, HelpAndVersionAnswerWithoutADisplay)
 
 TEST(CommandLineTest, HelpStatesThePasswordBeforeAnyChange)
 {
-    const QString help = AnswerCommandLine({QStringLiteral("Test"), QStringLiteral("--help")}).value_or(QString());
+    const QString help = answerCommandLine({QStringLiteral("Test"), QStringLiteral("--help")}).value_or(QString());
     EXPECT_TRUE(help.simplified().contains(QStringLiteral("Heslo pro tisk klíče je, dokud ho nikdo nezmění, 0")))
         << qPrintable(help);
 }
 
 TEST(CommandLineTest, AnythingElseStartsTheProgram)
 {
-    EXPECT_FALSE(AnswerCommandLine({QStringLiteral("Test")}));
-    EXPECT_FALSE(AnswerCommandLine({QStringLiteral("Test"), QStringLiteral("-platform"), QStringLiteral("xcb")}));
-    EXPECT_FALSE(AnswerCommandLine({QStringLiteral("Test"), QStringLiteral("--helper")}));
+    EXPECT_FALSE(answerCommandLine({QStringLiteral("Test")}));
+    EXPECT_FALSE(answerCommandLine({QStringLiteral("Test"), QStringLiteral("-platform"), QStringLiteral("xcb")}));
+    EXPECT_FALSE(answerCommandLine({QStringLiteral("Test"), QStringLiteral("--helper")}));
 }
 
 }

@@ -19,7 +19,7 @@ namespace {
 using DialogsTest = WindowFixture;
 
 // Clicks the button and returns the modal dialog it opened, which is then closed.
-QWidget *DialogOpenedBy(QPushButton *button, std::function<void(QWidget *)> inspect = {})
+QWidget *dialogOpenedBy(QPushButton *button, std::function<void(QWidget *)> inspect = {})
 {
     QWidget *opened = nullptr;
     QTimer::singleShot(0, [&opened, inspect] {
@@ -37,18 +37,18 @@ QWidget *DialogOpenedBy(QPushButton *button, std::function<void(QWidget *)> insp
 
 TEST_F(DialogsTest, StartUpMakesNoDialog)
 {
-    CreateWindowWithoutDialogs(MakeBankRecords(50, 40, 30));
+    CreateWindowWithoutDialogs(makeBankRecords(50, 40, 30));
     EXPECT_EQ(FrmKonfig, nullptr);
     EXPECT_EQ(FrmHesloT, nullptr);
 }
 
 TEST_F(DialogsTest, KonfiguraceOpensTheSettingsDialogFilledFromTheSettings)
 {
-    TForm2 *form = CreateWindowWithoutDialogs(MakeBankRecords(50, 40, 30),
+    TForm2 *form = CreateWindowWithoutDialogs(makeBankRecords(50, 40, 30),
                                               "[Test]\nDobaTestu=45\n[Tisk]\nLokrTisk=4\n");
     QString minutes;
     QString margin;
-    QWidget *opened = DialogOpenedBy(form->BBKtest, [&](QWidget *) {
+    QWidget *opened = dialogOpenedBy(form->BBKtest, [&](QWidget *) {
         minutes = FrmKonfig->Edit1->text();
         margin = FrmKonfig->Edit2->text();
     });
@@ -63,15 +63,15 @@ TEST_F(DialogsTest, KonfiguraceOpensTheSettingsDialogFilledFromTheSettings)
 
     // Opened again, it is the same dialog.
     TFrmKonfig *first = FrmKonfig;
-    EXPECT_EQ(DialogOpenedBy(form->BBKtest), first);
+    EXPECT_EQ(dialogOpenedBy(form->BBKtest), first);
     EXPECT_EQ(FrmKonfig, first);
 }
 
 TEST_F(DialogsTest, KeyPrintOpensThePasswordDialog)
 {
-    TForm2 *form = CreateWindowWithoutDialogs(MakeBankRecords(50, 40, 30));
+    TForm2 *form = CreateWindowWithoutDialogs(makeBankRecords(50, 40, 30));
     form->BtnTiskKlic->setEnabled(true);
-    QWidget *opened = DialogOpenedBy(form->BtnTiskKlic);
+    QWidget *opened = dialogOpenedBy(form->BtnTiskKlic);
     ASSERT_NE(FrmHesloT, nullptr);
     EXPECT_EQ(opened, FrmHesloT);
     EXPECT_EQ(FrmHesloT->parentWidget(), form);

@@ -8,7 +8,7 @@
 
 namespace {
 
-THeaderControl *MakeStatusLine(QWidget *parent = nullptr)
+THeaderControl *makeStatusLine(QWidget *parent = nullptr)
 {
     auto *status = new THeaderControl(parent);
     for (int width : {230, 50, 150, 320, 50})
@@ -17,7 +17,7 @@ THeaderControl *MakeStatusLine(QWidget *parent = nullptr)
     return status;
 }
 
-bool HasRedInColumns(const QImage &image, int from, int to)
+bool hasRedInColumns(const QImage &image, int from, int to)
 {
     for (int y = 0; y < image.height(); ++y) {
         for (int x = from; x < to; ++x) {
@@ -31,7 +31,7 @@ bool HasRedInColumns(const QImage &image, int from, int to)
 
 TEST(HeaderControl, KeepsTheTextOfEachSection)
 {
-    std::unique_ptr<THeaderControl> status(MakeStatusLine());
+    std::unique_ptr<THeaderControl> status(makeStatusLine());
     status->setSectionText(0, QStringLiteral("Čas testu: 0:30:00"));
     status->setSectionText(3, QStringLiteral("správně: 5"));
     EXPECT_EQ(status->sectionText(0), QStringLiteral("Čas testu: 0:30:00"));
@@ -43,7 +43,7 @@ TEST(HeaderControl, KeepsTheTextOfEachSection)
 
 TEST(HeaderControl, IgnoresSectionsItDoesNotHave)
 {
-    std::unique_ptr<THeaderControl> status(MakeStatusLine());
+    std::unique_ptr<THeaderControl> status(makeStatusLine());
     status->setSectionText(5, QStringLiteral("navíc"));
     status->setSectionText(-1, QStringLiteral("navíc"));
     EXPECT_EQ(status->sectionCount(), 5);
@@ -54,15 +54,15 @@ TEST(HeaderControl, IgnoresSectionsItDoesNotHave)
 
 TEST(HeaderControl, PaintsEachTextRedInsideItsSection)
 {
-    std::unique_ptr<THeaderControl> status(MakeStatusLine());
+    std::unique_ptr<THeaderControl> status(makeStatusLine());
     const QImage before = status->grab().toImage();
-    EXPECT_FALSE(HasRedInColumns(before, 0, 900));
+    EXPECT_FALSE(hasRedInColumns(before, 0, 900));
 
     status->setSectionText(3, QStringLiteral("správně: 25   špatně: 5"));
     const QImage after = status->grab().toImage();
-    EXPECT_TRUE(HasRedInColumns(after, 430, 750));
-    EXPECT_FALSE(HasRedInColumns(after, 0, 430));
-    EXPECT_FALSE(HasRedInColumns(after, 750, 900));
+    EXPECT_TRUE(hasRedInColumns(after, 430, 750));
+    EXPECT_FALSE(hasRedInColumns(after, 0, 430));
+    EXPECT_FALSE(hasRedInColumns(after, 750, 900));
     EXPECT_TRUE(status->font().bold());
     EXPECT_EQ(status->font().pixelSize(), 13);
 }

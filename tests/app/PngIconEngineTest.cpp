@@ -15,7 +15,7 @@
 
 namespace {
 
-QImage Pixels(const QIcon &icon, int side, qreal ratio, QIcon::Mode mode = QIcon::Normal)
+QImage pixelsOf(const QIcon &icon, int side, qreal ratio, QIcon::Mode mode = QIcon::Normal)
 {
     return icon.pixmap(QSize(side, side), ratio, mode).toImage().convertToFormat(QImage::Format_ARGB32);
 }
@@ -28,12 +28,12 @@ TEST(PngIconEngine, StandardIconsMatchTheStyle)
     for (QStyle::StandardPixmap which :
          {QStyle::SP_BrowserReload, QStyle::SP_DialogOkButton, QStyle::SP_DialogCancelButton}) {
         const QIcon expected = style->standardIcon(which);
-        const QIcon actual = StandardIcon(style, which);
+        const QIcon actual = lazyStandardIcon(style, which);
         for (qreal ratio : {1.0, 2.0}) {
             for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled}) {
-                const QImage image = Pixels(actual, 16, ratio, mode);
+                const QImage image = pixelsOf(actual, 16, ratio, mode);
                 EXPECT_EQ(image.size(), QSize(16, 16) * ratio) << which << ' ' << ratio;
-                EXPECT_EQ(image, Pixels(expected, 16, ratio, mode)) << which << ' ' << ratio << ' ' << mode;
+                EXPECT_EQ(image, pixelsOf(expected, 16, ratio, mode)) << which << ' ' << ratio << ' ' << mode;
             }
         }
         EXPECT_EQ(actual.actualSize(QSize(16, 16)), expected.actualSize(QSize(16, 16))) << which;
@@ -45,10 +45,10 @@ TEST(PngIconEngine, ProgramIconsMatchAPlainIcon)
 {
     for (const char *name : {":/icons/konfigurace.png", ":/icons/tisk.png", ":/icons/klic.png", ":/icons/info.png"}) {
         const QIcon expected{QString::fromLatin1(name)};
-        const QIcon actual = ProgramIcon(QString::fromLatin1(name));
+        const QIcon actual = programIcon(QString::fromLatin1(name));
         ASSERT_FALSE(actual.isNull()) << name;
         for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled})
-            EXPECT_EQ(Pixels(actual, 16, 1.0, mode), Pixels(expected, 16, 1.0, mode)) << name;
+            EXPECT_EQ(pixelsOf(actual, 16, 1.0, mode), pixelsOf(expected, 16, 1.0, mode)) << name;
     }
 }
 
@@ -70,18 +70,18 @@ TEST(PngIconEngine, ReadsAPictureOnlyWhenItsSizeIsAskedFor)
     ASSERT_TRUE(green.save(large, "png"));
 
     const QIcon icon(new PngIconEngine({{16, small}, {32, large}}));
-    EXPECT_EQ(Pixels(icon, 16, 1.0).pixelColor(8, 8), QColor(Qt::red));
+    EXPECT_EQ(pixelsOf(icon, 16, 1.0).pixelColor(8, 8), QColor(Qt::red));
     ASSERT_TRUE(QFile::remove(large));
     ASSERT_TRUE(blue.save(large, "png"));
-    EXPECT_EQ(Pixels(icon, 32, 1.0).pixelColor(16, 16), QColor(Qt::blue));
-    EXPECT_EQ(Pixels(icon, 20, 1.0).size(), QSize(20, 20)) << "a size between is drawn from the larger picture";
+    EXPECT_EQ(pixelsOf(icon, 32, 1.0).pixelColor(16, 16), QColor(Qt::blue));
+    EXPECT_EQ(pixelsOf(icon, 20, 1.0).size(), QSize(20, 20)) << "a size between is drawn from the larger picture";
 }
 
 using ToolbarIconTest = WindowFixture;
 
 TEST_F(ToolbarIconTest, ToolbarButtonsShowTheirIconsAtTheButtonSize)
 {
-    TForm2 *form = CreateWindow(MakeBankRecords(50, 40, 30));
+    TForm2 *form = CreateWindow(makeBankRecords(50, 40, 30));
     QStyle *style = form->style();
     const int side = style->pixelMetric(QStyle::PM_ButtonIconSize, nullptr, form->BBGtest);
     const QList<std::pair<QPushButton *, QIcon>> expected = {
@@ -95,7 +95,7 @@ TEST_F(ToolbarIconTest, ToolbarButtonsShowTheirIconsAtTheButtonSize)
     };
     for (const auto &[button, icon] : expected) {
         EXPECT_EQ(button->iconSize(), QSize(side, side)) << button->objectName().toStdString();
-        EXPECT_EQ(Pixels(button->icon(), side, 1.0), Pixels(icon, side, 1.0)) << button->objectName().toStdString();
+        EXPECT_EQ(pixelsOf(button->icon(), side, 1.0), pixelsOf(icon, side, 1.0)) << button->objectName().toStdString();
     }
     EXPECT_TRUE(form->BBVytest->icon().isNull());
 }

@@ -25,7 +25,7 @@ using StartupTest = WindowFixture;
 
 TEST_F(StartupTest, IndicatorsAreCollectedInOrderAndStayHidden)
 {
-    TForm2 *form = CreateWindow(MakeBankRecords(50, 40, 30));
+    TForm2 *form = CreateWindow(makeBankRecords(50, 40, 30));
     for (int i = 0; i < 30; ++i) {
         TAbLED *indicator = form->IndicatorAt(i);
         ASSERT_NE(indicator, nullptr) << i;
@@ -49,7 +49,7 @@ TEST_F(StartupTest, IndicatorsAreCollectedInOrderAndStayHidden)
 
 TEST_F(StartupTest, ControlsStartInTheirFormState)
 {
-    TForm2 *form = CreateWindow(MakeBankRecords(50, 40, 30));
+    TForm2 *form = CreateWindow(makeBankRecords(50, 40, 30));
     EXPECT_TRUE(form->BBGtest->isEnabled());
     EXPECT_FALSE(form->BBStest->isEnabled());
     EXPECT_FALSE(form->BBUtest->isEnabled());
@@ -83,7 +83,7 @@ TEST_F(StartupTest, ControlsStartInTheirFormState)
 
 TEST_F(StartupTest, StatusLineHasFiveEmptySections)
 {
-    TForm2 *form = CreateWindow(MakeBankRecords(50, 40, 30));
+    TForm2 *form = CreateWindow(makeBankRecords(50, 40, 30));
     const THeaderControl *status = form->HeaderControl1;
     ASSERT_EQ(status->sectionCount(), 5);
     const int widths[] = {230, 50, 150, 320, 50};
@@ -96,7 +96,7 @@ TEST_F(StartupTest, StatusLineHasFiveEmptySections)
 
 TEST_F(StartupTest, ProgramStateIsSetUp)
 {
-    CreateWindow(MakeBankRecords(50, 40, 30));
+    CreateWindow(makeBankRecords(50, 40, 30));
     EXPECT_EQ(ProgramDir, programDir());
     EXPECT_EQ(QuestionCount, 30);
     EXPECT_EQ(TestPhase, 0);
@@ -112,7 +112,7 @@ TEST_F(StartupTest, ProgramStateIsSetUp)
 
 TEST_F(StartupTest, DefaultsApplyWithoutSettingsFile)
 {
-    TForm2 *form = CreateWindow(MakeBankRecords(50, 40, 30));
+    TForm2 *form = CreateWindow(makeBankRecords(50, 40, 30));
     EXPECT_EQ(TimeToSeconds(TestDuration), 1800);
     EXPECT_EQ(PrinterLeftMargin, 10);
     EXPECT_EQ(TextFontSize, 10);
@@ -133,7 +133,7 @@ class TextSizeTest : public WindowFixture, public ::testing::WithParamInterface<
 
 TEST_P(TextSizeTest, FollowsTheStoredIndex)
 {
-    TForm2 *form = CreateWindow(MakeBankRecords(50, 40, 30), GetParam().ini);
+    TForm2 *form = CreateWindow(makeBankRecords(50, 40, 30), GetParam().ini);
     for (QPlainTextEdit *memo : {form->Memo1, form->Memo2, form->Memo3, form->Memo4, form->Memo5})
         EXPECT_EQ(memo->font().pointSize(), GetParam().points);
 }
@@ -147,13 +147,13 @@ INSTANTIATE_TEST_SUITE_P(Index, TextSizeTest,
 
 TEST_F(StartupTest, MarginIsReadWhateverTheKeyCase)
 {
-    CreateWindow(MakeBankRecords(50, 40, 30), "[tisk]\nlokrtisk=25\n");
+    CreateWindow(makeBankRecords(50, 40, 30), "[tisk]\nlokrtisk=25\n");
     EXPECT_EQ(PrinterLeftMargin, 25);
 }
 
 TEST_F(StartupTest, ToolbarButtonsStandInARowWithAGapForTheHiddenOne)
 {
-    TForm2 *form = CreateWindow(MakeBankRecords(50, 40, 30));
+    TForm2 *form = CreateWindow(makeBankRecords(50, 40, 30));
     const QList<QPushButton *> order{form->BBGtest, form->BBStest, form->BBUtest, form->BBKtest,
                                      form->BBVytest, form->BtnTisk, form->BtnTiskKlic, form->BtnInfo};
     const int lefts[] = {5, 118, 231, 344, 457, 570, 683, 796};
@@ -175,7 +175,7 @@ TEST(TimeToSeconds, CountsOnlyTheTimeOfDay)
     EXPECT_EQ(TimeToSeconds(30.0 / 1440), 1800);
     EXPECT_EQ(TimeToSeconds(2 + 30.0 / 1440), 1800);
     EXPECT_EQ(TimeToSeconds(-30.0 / 1440), 1800);
-    EXPECT_EQ(TimeToSeconds(DateTime::EncodeTime(23, 59, 59, 999)), 86399);
+    EXPECT_EQ(TimeToSeconds(DateTime::encodeTime(23, 59, 59, 999)), 86399);
     EXPECT_EQ(TimeToSeconds(1.0), 0);
     EXPECT_EQ(TimeToSeconds(0.4999 / 86400000), 0);
 }
@@ -192,7 +192,7 @@ class LayoutIndicatorsTest : public WindowFixture, public ::testing::WithParamIn
 
 TEST_P(LayoutIndicatorsTest, PlacesIndicatorKAtKSteps)
 {
-    TForm2 *form = CreateWindow(MakeBankRecords(50, 40, 30));
+    TForm2 *form = CreateWindow(makeBankRecords(50, 40, 30));
     form->GroupBox1->resize(GetParam().width, 40);
     form->LayoutIndicators();
     for (int k = 1; k <= 30; ++k) {
@@ -208,7 +208,7 @@ INSTANTIATE_TEST_SUITE_P(Widths, LayoutIndicatorsTest,
 
 TEST_F(StartupTest, ResizingTheWindowSpreadsTheIndicatorsAgain)
 {
-    TForm2 *form = CreateWindow(MakeBankRecords(50, 40, 30));
+    TForm2 *form = CreateWindow(makeBankRecords(50, 40, 30));
     form->setWindowState(Qt::WindowNoState);
     form->resize(861, 702);
     form->show();
@@ -225,7 +225,7 @@ TEST_F(StartupTest, ResizingTheWindowSpreadsTheIndicatorsAgain)
 
 TEST_F(StartupTest, DrawnListNeverWidensTheWindow)
 {
-    TForm2 *form = CreateWindow(MakeBankRecords(50, 40, 30));
+    TForm2 *form = CreateWindow(makeBankRecords(50, 40, 30));
     form->setWindowState(Qt::WindowNoState);
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
@@ -240,7 +240,7 @@ TEST_F(StartupTest, DrawnListNeverWidensTheWindow)
 
 TEST_F(StartupTest, InformationButtonOpensTheHelpBesideTheProgram)
 {
-    TForm2 *form = CreateWindow(MakeBankRecords(50, 40, 30));
+    TForm2 *form = CreateWindow(makeBankRecords(50, 40, 30));
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
     QTest::mouseClick(form->BtnInfo, Qt::LeftButton);

@@ -32,7 +32,7 @@ class WorkedExample : public ::testing::TestWithParam<QuotaRow>
 TEST_P(WorkedExample, GivesTheTabledPercentagesAndQuotas)
 {
     const QuotaRow &row = GetParam();
-    const GroupQuotas result = ComputeGroupQuotas(row.records, row.groups, 30);
+    const GroupQuotas result = computeGroupQuotas(row.records, row.groups, 30);
     EXPECT_EQ(result.questionCount, row.questionCount);
     for (int g = 1; g <= 3; ++g) {
         EXPECT_EQ(result.percent[g], row.percent[g]) << "group " << g;
@@ -56,9 +56,9 @@ INSTANTIATE_TEST_SUITE_P(
 // Exact halves in decimal are not exact in binary; extended precision decides them.
 TEST(GroupPercent, NearTiesFollowExtendedPrecision)
 {
-    EXPECT_EQ(ComputeGroupQuotas(200, {0, 100, 59, 41}, 30).percent[2], 29);
-    EXPECT_EQ(ComputeGroupQuotas(40, {0, 10, 23, 7}, 30).percent[2], 58);
-    EXPECT_EQ(ComputeGroupQuotas(8, {0, 4, 1, 3}, 30).percent[2], 12);
+    EXPECT_EQ(computeGroupQuotas(200, {0, 100, 59, 41}, 30).percent[2], 29);
+    EXPECT_EQ(computeGroupQuotas(40, {0, 10, 23, 7}, 30).percent[2], 58);
+    EXPECT_EQ(computeGroupQuotas(8, {0, 4, 1, 3}, 30).percent[2], 12);
 }
 
 using boost::multiprecision::cpp_int;
@@ -76,7 +76,7 @@ cpp_int shiftRoundedEven(const cpp_int &value, unsigned shift)
 
 // The extended format's result worked out in exact integers: the value is m / 2^e with a
 // significand m of 64 bits, rounded after the division and again after the product.
-qint32 ExtendedPercentModel(qint32 part, qint32 whole)
+qint32 extendedPercentModel(qint32 part, qint32 whole)
 {
     if (part == 0)
         return 0;
@@ -97,7 +97,7 @@ qint32 ExtendedPercentModel(qint32 part, qint32 whole)
     return qint32(shiftRoundedEven(product, unsigned(e) - excess));
 }
 
-qint32 DoublePercent(qint32 part, qint32 whole)
+qint32 doublePercent(qint32 part, qint32 whole)
 {
     return qint32(std::nearbyint(double(part) / whole * 100.0));
 }
@@ -109,22 +109,22 @@ TEST(GroupPercent, MatchesTheExtendedFormatExactly)
     QList<QPair<qint32, qint32>> differFromDouble;
     for (qint32 whole = 1; whole <= 400; ++whole)
         for (qint32 part = 0; part <= whole; ++part) {
-            const qint32 expected = ExtendedPercentModel(part, whole);
-            ASSERT_EQ(GroupPercentOf(part, whole), expected) << part << " of " << whole;
-            if (DoublePercent(part, whole) != expected)
+            const qint32 expected = extendedPercentModel(part, whole);
+            ASSERT_EQ(groupPercentOf(part, whole), expected) << part << " of " << whole;
+            if (doublePercent(part, whole) != expected)
                 differFromDouble.append({part, whole});
         }
     EXPECT_TRUE(differFromDouble.contains(QPair<qint32, qint32>(59, 200)));
     EXPECT_TRUE(differFromDouble.contains(QPair<qint32, qint32>(23, 40)));
     EXPECT_GT(differFromDouble.size(), 10);
-    EXPECT_EQ(ExtendedPercentModel(59, 200), 29);
-    EXPECT_EQ(ExtendedPercentModel(23, 40), 58);
-    EXPECT_EQ(ExtendedPercentModel(1, 8), 12);
+    EXPECT_EQ(extendedPercentModel(59, 200), 29);
+    EXPECT_EQ(extendedPercentModel(23, 40), 58);
+    EXPECT_EQ(extendedPercentModel(1, 8), 12);
 }
 
 TEST(GroupPercent, EmptyBankGivesZerosWithoutDividing)
 {
-    const GroupQuotas result = ComputeGroupQuotas(0, {0, 0, 0, 0}, 30);
+    const GroupQuotas result = computeGroupQuotas(0, {0, 0, 0, 0}, 30);
     EXPECT_EQ(result.questionCount, -5);
     for (int g = 1; g <= 3; ++g) {
         EXPECT_EQ(result.percent[g], 0);

@@ -30,7 +30,7 @@ class SmallBankTest : public WindowFixture, public ::testing::WithParamInterface
 TEST_P(SmallBankTest, LowersTheTestBelowThirtyFiveRecords)
 {
     const SmallBank &bank = GetParam();
-    CreateWindow(MakeBankRecords(bank.groups[0], bank.groups[1], bank.groups[2], bank.others));
+    CreateWindow(makeBankRecords(bank.groups[0], bank.groups[1], bank.groups[2], bank.others));
     const int records = bank.groups[0] + bank.groups[1] + bank.groups[2] + bank.others;
     EXPECT_EQ(BankRecordCount, records);
     EXPECT_EQ(QuestionCount, bank.questionCount);
@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(Sizes, SmallBankTest,
 
 TEST_F(QuestionBankTest, CountsGroupsAndSharesTheTestAmongThem)
 {
-    TForm2 *form = CreateWindow(MakeBankRecords(50, 40, 30));
+    TForm2 *form = CreateWindow(makeBankRecords(50, 40, 30));
     EXPECT_EQ(BankPath, programDir() + QStringLiteral("test.db"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Test - Test znalostí"));
     EXPECT_EQ(GroupCount, (std::array<qint32, 4>{0, 50, 40, 30}));
@@ -57,7 +57,7 @@ TEST_F(QuestionBankTest, CountsGroupsAndSharesTheTestAmongThem)
 
 TEST_F(QuestionBankTest, RecordsOfNoGroupCountOnlyInTheTotal)
 {
-    CreateWindow(MakeBankRecords(10, 10, 10, 10));
+    CreateWindow(makeBankRecords(10, 10, 10, 10));
     EXPECT_EQ(BankRecordCount, 40);
     EXPECT_EQ(GroupCount, (std::array<qint32, 4>{0, 10, 10, 10}));
     EXPECT_EQ(GroupPercent, (std::array<qint32, 4>{0, 50, 25, 25}));
@@ -67,10 +67,10 @@ TEST_F(QuestionBankTest, RecordsOfNoGroupCountOnlyInTheTotal)
 // Banks made by other tools keep the group and the answer in Short fields.
 TEST_F(QuestionBankTest, ShortNumberFieldsReadLikeLongOnes)
 {
-    QList<BankRecord> records = MakeBankRecords(12, 10, 8);
+    QList<BankRecord> records = makeBankRecords(12, 10, 8);
     for (BankRecord &record : records)
         record.cspravOdp = 2;
-    WriteBank(programDir() + QStringLiteral("test.db"), records, ShortNumberFields());
+    writeBank(programDir() + QStringLiteral("test.db"), records, shortNumberFields());
     TForm2 *form = CreateWindow({});
     EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
     EXPECT_EQ(GroupCount, (std::array<qint32, 4>{0, 12, 10, 8}));
@@ -104,7 +104,7 @@ class DamagedBankTest : public WindowFixture, public ::testing::WithParamInterfa
 TEST_P(DamagedBankTest, IsReportedAndTheWindowStillOpens)
 {
     const QString path = programDir() + QStringLiteral("test.db");
-    WriteBank(path, MakeBankRecords(20, 20, 20));
+    writeBank(path, makeBankRecords(20, 20, 20));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     ASSERT_TRUE(file.resize(GetParam()));
@@ -123,7 +123,7 @@ INSTANTIATE_TEST_SUITE_P(CutAt, DamagedBankTest, ::testing::Values(0, 10, 100, 3
 
 TEST_F(QuestionBankTest, EmptyBankOpensWithoutQuotas)
 {
-    WriteBank(programDir() + QStringLiteral("test.db"), {});
+    writeBank(programDir() + QStringLiteral("test.db"), {});
     TForm2 *form = CreateWindow({});
     EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
     EXPECT_EQ(BankRecordCount, 0);
@@ -136,7 +136,7 @@ TEST_F(QuestionBankTest, EmptyBankOpensWithoutQuotas)
 TEST_F(QuestionBankTest, PasswordProtectedBankIsReportedAsProtected)
 {
     const QString path = programDir() + QStringLiteral("test.db");
-    WriteBank(path, MakeBankRecords(20, 20, 20));
+    writeBank(path, makeBankRecords(20, 20, 20));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));
     ASSERT_TRUE(file.seek(0x5C));
@@ -162,7 +162,7 @@ TEST_F(QuestionBankTest, FolderNamedLikeTheBankIsAMissingBank)
 
 // 40 records of groups 1..3 whose numbers are unusable: `cis` is the field written as Cis, or
 // none; its value is "x" in record 7.
-void WriteBankWithBadNumbers(const QString &path, const std::optional<paradox::FieldType> &cis)
+void writeBankWithBadNumbers(const QString &path, const std::optional<paradox::FieldType> &cis)
 {
     QList<paradox::FieldDef> fields{{QStringLiteral("Skupina"), paradox::FieldType::Short, 2},
                                     {QStringLiteral("Dotaz"), paradox::FieldType::Alpha, 40}};
@@ -186,7 +186,7 @@ class UnusableNumbersTest : public WindowFixture, public ::testing::WithParamInt
 TEST_P(UnusableNumbersTest, BankOpensAndTheDrawReportsTheField)
 {
     const bool hasCis = GetParam();
-    WriteBankWithBadNumbers(programDir() + QStringLiteral("test.db"),
+    writeBankWithBadNumbers(programDir() + QStringLiteral("test.db"),
                             hasCis ? std::optional(paradox::FieldType::Alpha) : std::nullopt);
     TForm2 *form = CreateWindow({});
     EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();

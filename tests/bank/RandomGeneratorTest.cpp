@@ -11,9 +11,9 @@ namespace {
 TEST(RandomGenerator, StepsTheStateAndScalesItsUpperBits)
 {
     RandSeed = 0;
-    EXPECT_EQ(Random(100), 0);
+    EXPECT_EQ(randomBelow(100), 0);
     EXPECT_EQ(RandSeed, 1u);
-    EXPECT_EQ(Random(100), 3); // 134775814 * 100 / 2^32 = 3.14
+    EXPECT_EQ(randomBelow(100), 3); // 134775814 * 100 / 2^32 = 3.14
     EXPECT_EQ(RandSeed, 134775814u);
 }
 
@@ -21,12 +21,12 @@ TEST(RandomGenerator, StaysBelowTheBoundAndGivesZeroForNone)
 {
     RandSeed = 0xFFFFFFFFu;
     for (int i = 0; i < 1000; ++i) {
-        const qint32 value = Random(7);
+        const qint32 value = randomBelow(7);
         ASSERT_GE(value, 0);
         ASSERT_LT(value, 7);
     }
-    EXPECT_EQ(Random(0), 0);
-    EXPECT_EQ(Random(1), 0);
+    EXPECT_EQ(randomBelow(0), 0);
+    EXPECT_EQ(randomBelow(1), 0);
 }
 
 }

@@ -11,7 +11,7 @@
 namespace {
 
 // Records numbered 0..n-1 in order, with the given groups.
-QList<BankEntry> Numbered(const QList<qint32> &groups)
+QList<BankEntry> numbered(const QList<qint32> &groups)
 {
     QList<BankEntry> entries;
     for (qint32 i = 0; i < groups.size(); ++i)
@@ -19,7 +19,7 @@ QList<BankEntry> Numbered(const QList<qint32> &groups)
     return entries;
 }
 
-QList<qint32> Groups(int g1, int g2, int g3, int others = 0)
+QList<qint32> groupColumn(int g1, int g2, int g3, int others = 0)
 {
     QList<qint32> groups;
     groups.append(QList<qint32>(g1, 1));
@@ -44,11 +44,11 @@ struct ScriptedRandom
     }
 };
 
-TestDraw Draw(const QList<BankEntry> &entries, const std::array<qint32, 4> &quota, qint32 questionCount,
-              ScriptedRandom &random)
+TestDraw drawScripted(const QList<BankEntry> &entries, const std::array<qint32, 4> &quota, qint32 questionCount,
+                      ScriptedRandom &random)
 {
     const DrawAnalysis analysis(entries);
-    return DrawTestNumbers(analysis, quota, questionCount, qint32(entries.size()), std::ref(random),
+    return drawTestNumbers(analysis, quota, questionCount, qint32(entries.size()), std::ref(random),
                            [&entries](int record) { return entries[record].skupina; });
 }
 
@@ -64,18 +64,18 @@ TEST(DrawRule, BanksTheProgramRefusesCannotEnd)
     const Bank banks[] = {{0, 5, 5, 0, false}, {1, 15, 15, 0, false}, {10, 10, 10, 10, false},
                           {2, 2, 1, 0, false}, {10, 10, 10, 0, true}, {50, 40, 30, 0, true}};
     for (const Bank &bank : banks) {
-        const QList<qint32> groups = Groups(bank.g1, bank.g2, bank.g3, bank.others);
+        const QList<qint32> groups = groupColumn(bank.g1, bank.g2, bank.g3, bank.others);
         std::array<qint32, 4> count{0, bank.g1, bank.g2, bank.g3};
-        const GroupQuotas quotas = ComputeGroupQuotas(qint32(groups.size()), count, 30);
-        const DrawAnalysis analysis(Numbered(groups));
-        EXPECT_EQ(DrawCanEnd(quotas.questionCount, quotas.quota, analysis.drawableNumbers()), bank.ends)
+        const GroupQuotas quotas = computeGroupQuotas(qint32(groups.size()), count, 30);
+        const DrawAnalysis analysis(numbered(groups));
+        EXPECT_EQ(drawCanEnd(quotas.questionCount, quotas.quota, analysis.drawableNumbers()), bank.ends)
             << bank.g1 << '/' << bank.g2 << '/' << bank.g3 << " and " << bank.others;
     }
 }
 
 TEST(DrawRule, ListsEveryShortGroupWithWhatItNeedsAndHas)
 {
-    const QList<DrawShortfall> shortfalls = DrawShortfalls({0, 5, 2, 7}, {0, 5, 1, 3});
+    const QList<DrawShortfall> shortfalls = drawShortfalls({0, 5, 2, 7}, {0, 5, 1, 3});
     ASSERT_EQ(shortfalls.size(), 2);
     EXPECT_EQ(shortfalls[0].group, 2);
     EXPECT_EQ(shortfalls[0].needed, 2);
@@ -83,16 +83,16 @@ TEST(DrawRule, ListsEveryShortGroupWithWhatItNeedsAndHas)
     EXPECT_EQ(shortfalls[1].group, 3);
     EXPECT_EQ(shortfalls[1].needed, 7);
     EXPECT_EQ(shortfalls[1].available, 3);
-    EXPECT_TRUE(DrawShortfalls({0, 5, 1, 3}, {0, 5, 1, 3}).isEmpty()) << "a quota equal to what it has is filled";
-    EXPECT_FALSE(DrawCanEnd(0, {}, {})) << "a test of no questions is never drawn";
+    EXPECT_TRUE(drawShortfalls({0, 5, 1, 3}, {0, 5, 1, 3}).isEmpty()) << "a quota equal to what it has is filled";
+    EXPECT_FALSE(drawCanEnd(0, {}, {})) << "a test of no questions is never drawn";
 }
 
 TEST(TestDraw, SkipsRepeatsFullGroupsAndRecordsOfNoGroup)
 {
     // Records 0..5: groups 1, 1, 2, none, 1, 3; quotas 2, 1, 0.
-    const QList<BankEntry> entries = Numbered({1, 1, 2, 0, 1, 3});
+    const QList<BankEntry> entries = numbered({1, 1, 2, 0, 1, 3});
     ScriptedRandom random{{0, 0, 3, 5, 2, 4, 1}};
-    const TestDraw draw = Draw(entries, {0, 2, 1, 0}, 3, random);
+    const TestDraw draw = drawScripted(entries, {0, 2, 1, 0}, 3, random);
 
     ASSERT_EQ(draw.questions.size(), 3);
     EXPECT_EQ(draw.questions[0].number, 0);
@@ -109,7 +109,7 @@ TEST(TestDraw, NumberWithoutARecordLeadsToTheLastOne)
     // Numbered 1..4, so 0 matches nothing and leads to the last record (number 4, group 2).
     const QList<BankEntry> entries = {{1, 1}, {2, 1}, {3, 1}, {4, 2}};
     ScriptedRandom random{{0, 1}};
-    const TestDraw draw = Draw(entries, {0, 1, 1, 0}, 2, random);
+    const TestDraw draw = drawScripted(entries, {0, 1, 1, 0}, 2, random);
 
     ASSERT_EQ(draw.questions.size(), 2);
     EXPECT_EQ(draw.questions[0].number, 0);

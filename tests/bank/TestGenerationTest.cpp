@@ -26,7 +26,7 @@ struct Pair
 };
 
 // The number/group pairs that TestCode lists, in the order of the draw.
-QList<Pair> DrawnPairs()
+QList<Pair> drawnPairs()
 {
     QList<Pair> pairs;
     EXPECT_TRUE(TestCode.startsWith(QStringLiteral("kod: "))) << TestCode.toStdString();
@@ -39,13 +39,13 @@ QList<Pair> DrawnPairs()
     return pairs;
 }
 
-QString QuestionText(int recordIndex)
+QString questionText(int recordIndex)
 {
     return QStringLiteral("Otázka %1").arg(recordIndex);
 }
 
 // The seed from which the generator's first draws below n are exactly `numbers`.
-std::optional<quint32> SeedDrawing(const QList<qint32> &numbers, qint32 n)
+std::optional<quint32> seedDrawing(const QList<qint32> &numbers, qint32 n)
 {
     constexpr quint32 multiplier = 134775813u;
     quint32 inverse = multiplier; // Newton's iteration for the inverse modulo 2^32
@@ -90,12 +90,12 @@ protected:
 
 TEST_F(TestGenerationTest, EveryGroupGivesExactlyItsQuota)
 {
-    CreateWindow(MakeBankRecords(50, 40, 30));
+    CreateWindow(makeBankRecords(50, 40, 30));
     ASSERT_EQ(GroupQuota, (std::array<qint32, 4>{0, 12, 10, 8}));
     for (quint32 seed : {1u, 77u, 0xDEADBEEFu}) {
         RandSeed = seed;
         window->BBGtestClick();
-        const QList<Pair> pairs = DrawnPairs();
+        const QList<Pair> pairs = drawnPairs();
         ASSERT_EQ(pairs.size(), 30);
         std::array<int, 4> perGroup{};
         QSet<qint32> numbers;
@@ -107,7 +107,7 @@ TEST_F(TestGenerationTest, EveryGroupGivesExactlyItsQuota)
             // A bank numbered 0..N-1: number r is the record r, copied whole.
             const QString number = QString::number(pair.number);
             const Totazka &question = TestQuestions[p];
-            EXPECT_EQ(question.wdotaz, QuestionText(pair.number));
+            EXPECT_EQ(question.wdotaz, questionText(pair.number));
             EXPECT_EQ(question.wodp1, QStringLiteral("Odpověď A ") + number);
             EXPECT_EQ(question.wodp2, QStringLiteral("Odpověď B ") + number);
             EXPECT_EQ(question.wodp3, QStringLiteral("Odpověď C ") + number);
@@ -122,14 +122,14 @@ TEST_F(TestGenerationTest, EveryGroupGivesExactlyItsQuota)
 
 TEST_F(TestGenerationTest, KnownDrawIsListedInTheOverviewAndTheCode)
 {
-    QList<BankRecord> bank = MakeBankRecords(14, 13, 13);
+    QList<BankRecord> bank = makeBankRecords(14, 13, 13);
     for (BankRecord &record : bank)
         record.skupina = 1 + record.cis % 3;
     bank[17].skupina = 1;
     bank[4].skupina = 2;
     bank[25].skupina = 3;
     CreateWindow(bank);
-    const std::optional<quint32> seed = SeedDrawing({17, 4, 25}, 40);
+    const std::optional<quint32> seed = seedDrawing({17, 4, 25}, 40);
     ASSERT_TRUE(seed.has_value());
     RandSeed = *seed;
     window->BBGtestClick();
@@ -137,13 +137,13 @@ TEST_F(TestGenerationTest, KnownDrawIsListedInTheOverviewAndTheCode)
     EXPECT_TRUE(window->Label5->text().startsWith(QStringLiteral("Otazky číslo:,17/1  ,4/2  ,25/3  ,")))
         << window->Label5->text().toStdString();
     EXPECT_TRUE(TestCode.startsWith(QStringLiteral("kod: 17/1 4/2 25/3 "))) << TestCode.toStdString();
-    EXPECT_EQ(TestQuestions[1].wdotaz, QuestionText(17));
-    EXPECT_EQ(TestQuestions[2].wdotaz, QuestionText(4));
-    EXPECT_EQ(TestQuestions[3].wdotaz, QuestionText(25));
+    EXPECT_EQ(TestQuestions[1].wdotaz, questionText(17));
+    EXPECT_EQ(TestQuestions[2].wdotaz, questionText(4));
+    EXPECT_EQ(TestQuestions[3].wdotaz, questionText(25));
 
     // Both texts list the same pairs, the overview with a comma before and two spaces after.
     QString overview = QStringLiteral("Otazky číslo:");
-    for (const Pair &pair : DrawnPairs())
+    for (const Pair &pair : drawnPairs())
         overview += QStringLiteral(",%1/%2  ").arg(pair.number).arg(pair.group);
     EXPECT_EQ(window->Label5->text(), overview);
     EXPECT_TRUE(TestCode.endsWith(u' '));
@@ -151,7 +151,7 @@ TEST_F(TestGenerationTest, KnownDrawIsListedInTheOverviewAndTheCode)
 
 TEST_F(TestGenerationTest, BankNumberedFromOneListsTheLastRecordUnderZero)
 {
-    QList<BankRecord> bank = MakeBankRecords(14, 13, 13);
+    QList<BankRecord> bank = makeBankRecords(14, 13, 13);
     for (BankRecord &record : bank)
         ++record.cis;
     CreateWindow(bank);
@@ -161,7 +161,7 @@ TEST_F(TestGenerationTest, BankNumberedFromOneListsTheLastRecordUnderZero)
         const qint32 number = SelectedNumbers[p];
         EXPECT_NE(number, 40) << "the number N is never drawn";
         // Number r names the record numbered r, i.e. the r-th; 0 names the last one.
-        EXPECT_EQ(TestQuestions[p].wdotaz, QuestionText(number == 0 ? 39 : number - 1)) << p;
+        EXPECT_EQ(TestQuestions[p].wdotaz, questionText(number == 0 ? 39 : number - 1)) << p;
     }
     EXPECT_TRUE(TestCode.contains(QStringLiteral(" 0/3 "))) << TestCode.toStdString();
     EXPECT_TRUE(window->Label5->text().contains(QStringLiteral(",0/3  ")));
@@ -170,7 +170,7 @@ TEST_F(TestGenerationTest, BankNumberedFromOneListsTheLastRecordUnderZero)
 TEST_F(TestGenerationTest, NumbersWithoutARecordRepeatTheLastRecord)
 {
     // Records 30..39 are numbered 1000.., so the numbers 30..39 all lead to the last record.
-    QList<BankRecord> bank = MakeBankRecords(15, 15, 10);
+    QList<BankRecord> bank = makeBankRecords(15, 15, 10);
     for (int i = 30; i < bank.size(); ++i)
         bank[i].cis = 1000 + i;
     CreateWindow(bank);
@@ -180,7 +180,7 @@ TEST_F(TestGenerationTest, NumbersWithoutARecordRepeatTheLastRecord)
 
     int lastRecordCopies = 0;
     for (int p = 1; p <= QuestionCount; ++p) {
-        if (TestQuestions[p].wdotaz == QuestionText(39)) {
+        if (TestQuestions[p].wdotaz == questionText(39)) {
             ++lastRecordCopies;
             EXPECT_GE(SelectedNumbers[p], 30);
         } else {
@@ -192,25 +192,25 @@ TEST_F(TestGenerationTest, NumbersWithoutARecordRepeatTheLastRecord)
 
 TEST_F(TestGenerationTest, FirstRecordOfARepeatedNumberIsTaken)
 {
-    QList<BankRecord> bank = MakeBankRecords(14, 13, 13);
+    QList<BankRecord> bank = makeBankRecords(14, 13, 13);
     bank[20].cis = 3;
     bank[20].skupina = bank[3].skupina;
     CreateWindow(bank);
     ASSERT_TRUE(GenerateUntil([this] { return Drew(3); }));
     for (int p = 1; p <= QuestionCount; ++p) {
-        EXPECT_NE(TestQuestions[p].wdotaz, QuestionText(20)) << p;
+        EXPECT_NE(TestQuestions[p].wdotaz, questionText(20)) << p;
         if (SelectedNumbers[p] == 3)
-            EXPECT_EQ(TestQuestions[p].wdotaz, QuestionText(3));
+            EXPECT_EQ(TestQuestions[p].wdotaz, questionText(3));
     }
 }
 
 TEST_F(TestGenerationTest, NegativeQuotaLeavesItsGroupOut)
 {
-    CreateWindow(MakeBankRecords(0, 4, 4));
+    CreateWindow(makeBankRecords(0, 4, 4));
     ASSERT_EQ(GroupQuota, (std::array<qint32, 4>{0, -1, 2, 2}));
     RandSeed = 11;
     window->BBGtestClick();
-    const QList<Pair> pairs = DrawnPairs();
+    const QList<Pair> pairs = drawnPairs();
     ASSERT_EQ(pairs.size(), 3);
     for (const Pair &pair : pairs)
         EXPECT_TRUE(pair.group == 2 || pair.group == 3);
@@ -219,7 +219,7 @@ TEST_F(TestGenerationTest, NegativeQuotaLeavesItsGroupOut)
 
 TEST_F(TestGenerationTest, GeneratingAgainStartsAfresh)
 {
-    CreateWindow(MakeBankRecords(50, 40, 30));
+    CreateWindow(makeBankRecords(50, 40, 30));
     TestQuestions[31].wdotaz = QStringLiteral("z dřívějška");
     RandSeed = 1;
     window->BBGtestClick();
@@ -227,17 +227,17 @@ TEST_F(TestGenerationTest, GeneratingAgainStartsAfresh)
     window->BBGtestClick();
 
     EXPECT_NE(TestCode, firstCode);
-    const QList<Pair> pairs = DrawnPairs();
+    const QList<Pair> pairs = drawnPairs();
     ASSERT_EQ(pairs.size(), 30);
     EXPECT_EQ(window->Label5->text().count(u','), 30);
     for (int p = 1; p <= 30; ++p)
-        EXPECT_EQ(TestQuestions[p].wdotaz, QuestionText(pairs[p - 1].number));
+        EXPECT_EQ(TestQuestions[p].wdotaz, questionText(pairs[p - 1].number));
     EXPECT_EQ(TestQuestions[31].wdotaz, QStringLiteral("z dřívějška"));
 }
 
 TEST_F(TestGenerationTest, ResetsTheWindowForTheNewTest)
 {
-    TForm2 *form = CreateWindow(MakeBankRecords(12, 11, 11));
+    TForm2 *form = CreateWindow(makeBankRecords(12, 11, 11));
     // The state an evaluated test leaves behind.
     TestPhase = 2;
     form->Panel11->show();
@@ -264,7 +264,7 @@ TEST_F(TestGenerationTest, ResetsTheWindowForTheNewTest)
     EXPECT_EQ(form->ProgressBar1->value(), 0);
     EXPECT_EQ(form->Label2->text(), QStringLiteral("Otázka číslo "));
     EXPECT_EQ(form->HeaderControl1->sectionText(0),
-              QStringLiteral("Čas testu: ") + DateTime::LongTimeText(TestDuration));
+              QStringLiteral("Čas testu: ") + DateTime::longTimeText(TestDuration));
     EXPECT_TRUE(form->HeaderControl1->sectionText(2).isEmpty());
     EXPECT_TRUE(form->HeaderControl1->sectionText(3).isEmpty());
     EXPECT_FALSE(form->Panel11->isVisibleTo(form));
@@ -300,7 +300,7 @@ class RefusedBankTest : public TestGenerationTest, public ::testing::WithParamIn
 TEST_P(RefusedBankTest, SaysWhyAndChangesNothing)
 {
     const RefusedBank &bank = GetParam();
-    TForm2 *form = CreateWindow(MakeBankRecords(bank.groups[0], bank.groups[1], bank.groups[2], bank.others));
+    TForm2 *form = CreateWindow(makeBankRecords(bank.groups[0], bank.groups[1], bank.groups[2], bank.others));
     ASSERT_TRUE(messages.isEmpty());
     form->BBGtestClick();
 
@@ -334,9 +334,9 @@ TEST_F(TestGenerationTest, MissingBankRefusesToDraw)
 
 TEST_F(TestGenerationTest, ButtonRunsTheDraw)
 {
-    TForm2 *form = CreateWindow(MakeBankRecords(50, 40, 30));
+    TForm2 *form = CreateWindow(makeBankRecords(50, 40, 30));
     form->BBGtest->click();
-    EXPECT_EQ(DrawnPairs().size(), 30);
+    EXPECT_EQ(drawnPairs().size(), 30);
     EXPECT_TRUE(form->BBStest->isEnabled());
 }
 

@@ -9,9 +9,9 @@ using paradox::FieldDef;
 using paradox::FieldType;
 using paradox::Value;
 
-QList<FieldDef> ShortNumberFields()
+QList<FieldDef> shortNumberFields()
 {
-    QList<FieldDef> fields = BankTable::Fields();
+    QList<FieldDef> fields = BankTable::fields();
     for (FieldDef &field : fields) {
         if (field.name == BankTable::Skupina || field.name == BankTable::CspravOdp)
             field = {field.name, FieldType::Short, 2};
@@ -19,7 +19,7 @@ QList<FieldDef> ShortNumberFields()
     return fields;
 }
 
-void WriteBank(const QString &dbPath, const QList<BankRecord> &records, const QList<FieldDef> &fields)
+void writeBank(const QString &dbPath, const QList<BankRecord> &records, const QList<FieldDef> &fields)
 {
     paradox::TableWriter writer(fields);
     for (const BankRecord &record : records) {
@@ -30,7 +30,7 @@ void WriteBank(const QString &dbPath, const QList<BankRecord> &records, const QL
     writer.write(dbPath);
 }
 
-QList<BankRecord> MakeBankRecords(int g1, int g2, int g3, int others)
+QList<BankRecord> makeBankRecords(int g1, int g2, int g3, int others)
 {
     QList<BankRecord> records;
     records.reserve(g1 + g2 + g3 + others);

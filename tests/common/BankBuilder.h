@@ -19,13 +19,13 @@ struct BankRecord
 
 // Writes a question bank table (texts of any length) through paradox::TableWriter, in the
 // bank's own layout unless a test asks for another on purpose.
-void WriteBank(const QString &dbPath, const QList<BankRecord> &records,
-               const QList<paradox::FieldDef> &fields = BankTable::Fields());
+void writeBank(const QString &dbPath, const QList<BankRecord> &records,
+               const QList<paradox::FieldDef> &fields = BankTable::fields());
 
 // The bank's layout with Skupina and CspravOdp as Short fields, as other tools make them.
-QList<paradox::FieldDef> ShortNumberFields();
+QList<paradox::FieldDef> shortNumberFields();
 
 // g1 records of group 1, then g2 of group 2, g3 of group 3, then `others` of group 0,
 // numbered 0..N-1 in that order; texts "Otázka n", "Odpověď A n", … "Komentář n";
 // cspravOdp = n % 3.
-QList<BankRecord> MakeBankRecords(int g1, int g2, int g3, int others = 0);
+QList<BankRecord> makeBankRecords(int g1, int g2, int g3, int others = 0);

@@ -20,7 +20,7 @@
 namespace {
 
 // The values the program-wide state has when the process starts.
-void ResetProgramState()
+void resetProgramState()
 {
     QuestionCount = 0;
     SelectedNumbers.fill(0);
@@ -66,7 +66,7 @@ void ResetProgramState()
 void WindowFixture::SetUp()
 {
     ASSERT_TRUE(m_dir.isValid());
-    ResetProgramState();
+    resetProgramState();
     ProgramLocation::setDirectoryForTests(m_dir.path());
     Messages::setHandler([this](Messages::Kind, const QString &, const QString &text) {
         messages.append(text);
@@ -87,7 +87,7 @@ void WindowFixture::TearDown()
     UrlOpener::setHandler(nullptr);
     Clock::setNowForTests(nullptr);
     ProgramLocation::setDirectoryForTests(QString());
-    ResetProgramState();
+    resetProgramState();
 }
 
 TForm2 *WindowFixture::CreateWindow(const QList<BankRecord> &bank, const QByteArray &ini)
@@ -101,7 +101,7 @@ TForm2 *WindowFixture::CreateWindow(const QList<BankRecord> &bank, const QByteAr
 TForm2 *WindowFixture::CreateWindowWithoutDialogs(const QList<BankRecord> &bank, const QByteArray &ini)
 {
     if (!bank.isEmpty())
-        WriteBank(programDir() + QStringLiteral("test.db"), bank);
+        writeBank(programDir() + QStringLiteral("test.db"), bank);
     if (!ini.isEmpty())
         writeProgramFile(QStringLiteral("Test.ini"), ini);
     window = std::make_unique<TForm2>();

@@ -35,7 +35,7 @@ protected:
     void SetUp() override
     {
         WindowFixture::SetUp();
-        CreateWindow(MakeBankRecords(40, 30, 20));
+        CreateWindow(makeBankRecords(40, 30, 20));
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));

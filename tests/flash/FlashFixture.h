@@ -48,7 +48,7 @@ class FlashModuleTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ResetFlashModuleForTests();
+        resetFlashModuleForTests();
         Clock::setTickCountForTests([this] { return tickCount; });
         Clock::setNowForTests([this] { return now; });
         Messages::setHandler([this](Messages::Kind, const QString &caption, const QString &text) {
@@ -58,7 +58,7 @@ protected:
 
     void TearDown() override
     {
-        ResetFlashModuleForTests();
+        resetFlashModuleForTests();
         Clock::setTickCountForTests(nullptr);
         Clock::setNowForTests(nullptr);
         Messages::setHandler(nullptr);

@@ -31,8 +31,8 @@ protected:
 class FlashThread : public ::testing::Test
 {
 protected:
-    void SetUp() override { ResetFlashModuleForTests(); }
-    void TearDown() override { ResetFlashModuleForTests(); }
+    void SetUp() override { resetFlashModuleForTests(); }
+    void TearDown() override { resetFlashModuleForTests(); }
 };
 
 TEST_F(FlashThread, TwoIndicatorsBlinkInPhaseAndTheServiceEndsCleanly)
@@ -58,7 +58,7 @@ TEST_F(FlashThread, TwoIndicatorsBlinkInPhaseAndTheServiceEndsCleanly)
     EXPECT_TRUE(QTest::qWaitFor([&] { return logs[0].ticks.size() >= 4; }, 10000));
     for (TAbLED *led : leds)
         led->SetChecked(false);
-    EXPECT_EQ(FlashClientCount(), 0);
+    EXPECT_EQ(flashClientCount(), 0);
 
     EXPECT_EQ(logs[0].ticks, logs[1].ticks);
     for (qsizetype i = 1; i < logs[0].ticks.size(); ++i) {

@@ -49,13 +49,13 @@ TEST_F(FlashModuleTest, RegisteringTwiceKeepsOneRecordAndItsLastState)
     TickRecorder client;
     AddFlashClient(&client, 5);
     Ticks(40);
-    ASSERT_TRUE(FlashClientAt(0)->LastState);
+    ASSERT_TRUE(flashClientAt(0)->LastState);
     tickCount = 5000;
     AddFlashClient(&client, 4);
-    ASSERT_EQ(FlashClientCount(), 1);
-    EXPECT_EQ(FlashClientAt(0)->Interval, 4);
-    EXPECT_EQ(FlashClientAt(0)->NextDue, 5004);
-    EXPECT_TRUE(FlashClientAt(0)->LastState);
+    ASSERT_EQ(flashClientCount(), 1);
+    EXPECT_EQ(flashClientAt(0)->Interval, 4);
+    EXPECT_EQ(flashClientAt(0)->NextDue, 5004);
+    EXPECT_TRUE(flashClientAt(0)->LastState);
 }
 
 TEST_F(FlashModuleTest, RemovingAnUnknownControlChangesNothing)
@@ -69,15 +69,15 @@ TEST_F(FlashModuleTest, RemovingAnUnknownControlChangesNothing)
     RemoveFlashClient(nullptr);
     RemoveFlashClientAt(2);
     RemoveFlashClientAt(-1);
-    ASSERT_EQ(FlashClientCount(), 2);
-    EXPECT_EQ(FlashClientAt(0)->Control, &first);
-    EXPECT_EQ(FlashClientAt(1)->Control, &second);
+    ASSERT_EQ(flashClientCount(), 2);
+    EXPECT_EQ(flashClientAt(0)->Control, &first);
+    EXPECT_EQ(flashClientAt(1)->Control, &second);
 
     RemoveFlashClient(&first);
-    ASSERT_EQ(FlashClientCount(), 1);
-    EXPECT_EQ(FlashClientAt(0)->Control, &second);
+    ASSERT_EQ(flashClientCount(), 1);
+    EXPECT_EQ(flashClientAt(0)->Control, &second);
     AddFlashClient(nullptr, 2);
-    EXPECT_EQ(FlashClientCount(), 1);
+    EXPECT_EQ(flashClientCount(), 1);
 }
 
 TEST_F(FlashModuleTest, FirstRegistrationCreatesTheTimerAndTheLastLeavingKeepsIt)
@@ -127,24 +127,24 @@ TEST_F(FlashModuleTest, LateMillisecondClientKeepsItsCadenceUpToOneSecondLate)
     tickCount = 1130;
     Ticks(1);
     EXPECT_EQ(client.ticks, (QList<Tick>{Tick{2, 30}}));
-    EXPECT_EQ(FlashClientAt(0)->NextDue, 1200);
+    EXPECT_EQ(flashClientAt(0)->NextDue, 1200);
 
     tickCount = 1200 + 1500;
     Ticks(1);
     EXPECT_EQ(client.ticks.last(), (Tick{3, 0}));
-    EXPECT_EQ(FlashClientAt(0)->NextDue, 2800);
+    EXPECT_EQ(flashClientAt(0)->NextDue, 2800);
 
     tickCount = 2800 + 1000;
     Ticks(1);
     EXPECT_EQ(client.ticks.last(), (Tick{4, 1000}));
-    EXPECT_EQ(FlashClientAt(0)->NextDue, 3800 + 100 - 1000);
+    EXPECT_EQ(flashClientAt(0)->NextDue, 3800 + 100 - 1000);
 }
 
 TEST_F(FlashModuleTest, FarOffIntervalNeverComesDue)
 {
     TickRecorder client;
     AddFlashClient(&client, std::numeric_limits<qint64>::max() - 1);
-    EXPECT_EQ(FlashClientAt(0)->NextDue, std::numeric_limits<qint64>::max());
+    EXPECT_EQ(flashClientAt(0)->NextDue, std::numeric_limits<qint64>::max());
     tickCount = qint64(1) << 40;
     Ticks(3);
     EXPECT_TRUE(client.ticks.isEmpty());
@@ -158,7 +158,7 @@ TEST_F(FlashModuleTest, TickCountBeyondThirtyTwoBitsKeepsServingMillisecondClien
     tickCount += 130;
     Ticks(1);
     EXPECT_EQ(client.ticks, (QList<Tick>{Tick{1, 30}}));
-    EXPECT_EQ(FlashClientAt(0)->NextDue, tickCount + 70);
+    EXPECT_EQ(flashClientAt(0)->NextDue, tickCount + 70);
 }
 
 TEST_F(FlashModuleTest, DestroyedControlIsSkippedAndAClientRemovingItselfStopsNothing)

@@ -11,13 +11,13 @@
 
 namespace {
 
-QString Data(const char *name)
+QString data(const char *name)
 {
     return QStringLiteral(TZ_SOURCE_DIR "/tests/import/data/") + QString::fromUtf8(name);
 }
 
 // Each imported question as "group name".
-QStringList Groups(const ImportResult &result)
+QStringList groupsOf(const ImportResult &result)
 {
     QStringList groups;
     for (const ImportedQuestion &question : result.questions)
@@ -25,10 +25,10 @@ QStringList Groups(const ImportResult &result)
     return groups;
 }
 
-QString ImportFailure(const QStringList &paths, const QStringList &choices)
+QString importFailure(const QStringList &paths, const QStringList &choices)
 {
     try {
-        ImportQuestions(paths, ParseGroupChoices(choices));
+        importQuestions(paths, parseGroupChoices(choices));
     } catch (const ImportError &error) {
         return error.message();
     }
@@ -37,16 +37,16 @@ QString ImportFailure(const QStringList &paths, const QStringList &choices)
 
 TEST(ImportGroups, CategoriesTakeGroupsInOrderOfFirstAppearance)
 {
-    const ImportResult result = ImportQuestions({Data("biologie"), Data("export.xml")}, {});
-    EXPECT_EQ(Groups(result), (QStringList{QStringLiteral("1 Kolik nohou má pavouk?"), QStringLiteral("1 Hlavní město"),
-                                           QStringLiteral("1 Řeky"), QStringLiteral("2 Rok")}));
+    const ImportResult result = importQuestions({data("biologie"), data("export.xml")}, {});
+    EXPECT_EQ(groupsOf(result), (QStringList{QStringLiteral("1 Kolik nohou má pavouk?"), QStringLiteral("1 Hlavní město"),
+                                             QStringLiteral("1 Řeky"), QStringLiteral("2 Rok")}));
     EXPECT_EQ(result.skipped.size(), 7);
     EXPECT_EQ(result.warnings.size(), 1);
 }
 
 TEST(ImportGroups, MoreThanThreeCategoriesWithoutChoiceAreListed)
 {
-    const QString message = ImportFailure({Data("export.xml"), Data("fyzika.txt")}, {});
+    const QString message = importFailure({data("export.xml"), data("fyzika.txt")}, {});
     EXPECT_EQ(message, QStringLiteral("Kategorií bez zvolené skupiny je 4, volné skupiny jsou 3: „$course$/top/Zeměpis“, "
                                       "„$course$/top/Dějepis“, „$course$/top/Fyzika“, „$course$/top/Chemie“"));
 }
@@ -54,21 +54,21 @@ TEST(ImportGroups, MoreThanThreeCategoriesWithoutChoiceAreListed)
 TEST(ImportGroups, ChoicesForFilesAndCategoriesLeaveTheOtherGroupsToTheRest)
 {
     // A category's choice wins over its file's; the unchosen Fyzika takes the one group left.
-    const ImportResult result = ImportQuestions({Data("fyzika.txt"), Data("export.xml"), Data("biologie")},
-                                                ParseGroupChoices({QStringLiteral("export.xml=1"),
+    const ImportResult result = importQuestions({data("fyzika.txt"), data("export.xml"), data("biologie")},
+                                                parseGroupChoices({QStringLiteral("export.xml=1"),
                                                                    QStringLiteral("Chemie = 2"),
                                                                    QStringLiteral("$course$/top/Dějepis=2")}));
-    EXPECT_EQ(Groups(result),
+    EXPECT_EQ(groupsOf(result),
               (QStringList{QStringLiteral("3 Jednotka síly"), QStringLiteral("3 Dráha"),
-                           QStringLiteral("3 Který znak zapisuje vlnovku (viz http://…"),
-                           QStringLiteral("3 Voda vře při _____ stupních Celsia."), QStringLiteral("2 Sodík"),
-                           QStringLiteral("1 Hlavní město"), QStringLiteral("1 Řeky"), QStringLiteral("2 Rok"),
-                           QStringLiteral("1 Kolik nohou má pavouk?")}));
+                             QStringLiteral("3 Který znak zapisuje vlnovku (viz http://…"),
+                             QStringLiteral("3 Voda vře při _____ stupních Celsia."), QStringLiteral("2 Sodík"),
+                             QStringLiteral("1 Hlavní město"), QStringLiteral("1 Řeky"), QStringLiteral("2 Rok"),
+                             QStringLiteral("1 Kolik nohou má pavouk?")}));
 }
 
 TEST(ImportGroups, TooFewFreeGroupsForTheUnchosenCategories)
 {
-    const QString message = ImportFailure({Data("export.xml"), Data("fyzika.txt")},
+    const QString message = importFailure({data("export.xml"), data("fyzika.txt")},
                                           {QStringLiteral("$course$/top/Chemie=1"), QStringLiteral("Fyzika=2")});
     EXPECT_EQ(message, QStringLiteral("Kategorií bez zvolené skupiny je 2, volné skupiny jsou 1: „$course$/top/Zeměpis“, "
                                       "„$course$/top/Dějepis“"));
@@ -76,7 +76,7 @@ TEST(ImportGroups, TooFewFreeGroupsForTheUnchosenCategories)
 
 TEST(ImportGroups, ChoiceThatNamesNothingIsAnError)
 {
-    const QString message = ImportFailure({Data("biologie")}, {QStringLiteral("Zemepis=2")});
+    const QString message = importFailure({data("biologie")}, {QStringLiteral("Zemepis=2")});
     EXPECT_TRUE(message.startsWith(QStringLiteral("Skupina pro „Zemepis“:"))) << message.toStdString();
 }
 
@@ -84,13 +84,13 @@ TEST(ImportGroups, ChoicesMustNameAGroupFromOneToThree)
 {
     for (const char *entry : {"Zeměpis=4", "Zeměpis=0", "Zeměpis", "=2", "Zeměpis=x"}) {
         try {
-            ParseGroupChoices({QString::fromUtf8(entry)});
+            parseGroupChoices({QString::fromUtf8(entry)});
             ADD_FAILURE() << entry << " accepted";
         } catch (const ImportError &error) {
             EXPECT_TRUE(error.message().contains(QStringLiteral("JMÉNO=SKUPINA"))) << error.message().toStdString();
         }
     }
-    const QList<GroupChoice> choices = ParseGroupChoices({QStringLiteral("a=b = 3")});
+    const QList<GroupChoice> choices = parseGroupChoices({QStringLiteral("a=b = 3")});
     ASSERT_EQ(choices.size(), 1);
     EXPECT_EQ(choices[0].name, QStringLiteral("a=b"));
     EXPECT_EQ(choices[0].group, 3);
@@ -98,7 +98,7 @@ TEST(ImportGroups, ChoicesMustNameAGroupFromOneToThree)
 
 TEST(ImportGroups, CsvRowsKeepTheirGroupsUnlessTheirFileIsChosen)
 {
-    const QString csv = Data("banka.csv");
+    const QString csv = data("banka.csv");
     const CsvQuestionReader readCsv = [](const QString &path) {
         ImportedQuestion row;
         row.name = QFileInfo(path).fileName();
@@ -108,12 +108,12 @@ TEST(ImportGroups, CsvRowsKeepTheirGroupsUnlessTheirFileIsChosen)
         parked.group = 0; // never drawn, and kept so
         return QList<ImportedQuestion>{row, parked};
     };
-    const ImportResult kept = ImportQuestions({csv, Data("biologie")}, {}, readCsv);
-    EXPECT_EQ(Groups(kept), (QStringList{QStringLiteral("3 banka.csv"), QStringLiteral("0 banka.csv"),
-                                         QStringLiteral("1 Kolik nohou má pavouk?")}));
-    const ImportResult chosen = ImportQuestions({csv}, ParseGroupChoices({QStringLiteral("banka.csv=2")}), readCsv);
-    EXPECT_EQ(Groups(chosen), (QStringList{QStringLiteral("2 banka.csv"), QStringLiteral("2 banka.csv")}));
-    EXPECT_NE(ImportFailure({csv}, {}), QString()) << "CSV needs its reader";
+    const ImportResult kept = importQuestions({csv, data("biologie")}, {}, readCsv);
+    EXPECT_EQ(groupsOf(kept), (QStringList{QStringLiteral("3 banka.csv"), QStringLiteral("0 banka.csv"),
+                                           QStringLiteral("1 Kolik nohou má pavouk?")}));
+    const ImportResult chosen = importQuestions({csv}, parseGroupChoices({QStringLiteral("banka.csv=2")}), readCsv);
+    EXPECT_EQ(groupsOf(chosen), (QStringList{QStringLiteral("2 banka.csv"), QStringLiteral("2 banka.csv")}));
+    EXPECT_NE(importFailure({csv}, {}), QString()) << "CSV needs its reader";
 }
 
 }

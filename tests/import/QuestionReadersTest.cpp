@@ -15,17 +15,17 @@
 
 namespace {
 
-QString Data(const char *name)
+QString data(const char *name)
 {
     return QStringLiteral(TZ_SOURCE_DIR "/tests/import/data/") + QString::fromUtf8(name);
 }
 
-QStringList Answers(const ImportedQuestion &question)
+QStringList answerTexts(const ImportedQuestion &question)
 {
     return {question.answers[0], question.answers[1], question.answers[2]};
 }
 
-QStringList SkippedLines(const ImportResult &result)
+QStringList skippedLines(const ImportResult &result)
 {
     QStringList lines;
     for (const SkippedQuestion &skipped : result.skipped)
@@ -51,7 +51,7 @@ class HtmlToText : public ::testing::TestWithParam<HtmlCase>
 
 TEST_P(HtmlToText, GivesThePlainText)
 {
-    const PlainText plain = HtmlToPlainText(QString::fromUtf8(GetParam().html));
+    const PlainText plain = htmlToPlainText(QString::fromUtf8(GetParam().html));
     EXPECT_EQ(plain.text, QString::fromUtf8(GetParam().text));
     EXPECT_EQ(plain.droppedImage, GetParam().droppedImage);
 }
@@ -72,26 +72,26 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Import, PlainTextKeepsLinesAndDropsMarkdownImages)
 {
-    const PlainText plain = CleanPlainText(QStringLiteral("  a  b\r\n![obr](@@PLUGINFILE@@/x.png)c \n"));
+    const PlainText plain = cleanPlainText(QStringLiteral("  a  b\r\n![obr](@@PLUGINFILE@@/x.png)c \n"));
     EXPECT_EQ(plain.text, QStringLiteral("a  b\nc"));
     EXPECT_TRUE(plain.droppedImage);
-    EXPECT_FALSE(CleanPlainText(QStringLiteral("<b>ne HTML</b>")).droppedImage);
+    EXPECT_FALSE(cleanPlainText(QStringLiteral("<b>ne HTML</b>")).droppedImage);
 }
 
 TEST(Import, MoodleXmlGivesTheSingleChoiceQuestionsOfThreeAnswers)
 {
-    const ImportResult result = ReadQuestionFile(Data("export.xml"));
+    const ImportResult result = readQuestionFile(data("export.xml"));
     ASSERT_EQ(result.questions.size(), 3);
 
     const ImportedQuestion &capital = result.questions[0];
     EXPECT_EQ(capital.name, QStringLiteral("Hlavní město"));
     EXPECT_EQ(capital.text, QStringLiteral("Které město je hlavním městem České republiky?"));
-    EXPECT_EQ(Answers(capital), (QStringList{QStringLiteral("Brno"), QStringLiteral("Praha"), QStringLiteral("Ostrava")}));
+    EXPECT_EQ(answerTexts(capital), (QStringList{QStringLiteral("Brno"), QStringLiteral("Praha"), QStringLiteral("Ostrava")}));
     EXPECT_EQ(capital.correct, 1);
     EXPECT_EQ(capital.comment, QStringLiteral("Praha je metropole & sídlo vlády."));
     EXPECT_EQ(capital.category, QStringLiteral("$course$/top/Zeměpis"));
     EXPECT_EQ(capital.line, 9);
-    EXPECT_EQ(capital.file, Data("export.xml"));
+    EXPECT_EQ(capital.file, data("export.xml"));
 
     const ImportedQuestion &rivers = result.questions[1];
     EXPECT_EQ(rivers.text, QStringLiteral("Která řeka teče Prahou?\nVyberte:\njednu"));
@@ -107,7 +107,7 @@ TEST(Import, MoodleXmlGivesTheSingleChoiceQuestionsOfThreeAnswers)
     EXPECT_TRUE(result.warnings[0].contains(QStringLiteral("„Hlavní město“"))) << result.warnings[0].toStdString();
     EXPECT_TRUE(result.warnings[0].contains(QStringLiteral("řádek 9")));
 
-    EXPECT_EQ(SkippedLines(result),
+    EXPECT_EQ(skippedLines(result),
               (QStringList{QStringLiteral("Karel IV.: typ otázky pravda/nepravda"),
                            QStringLiteral("Panovníci: více možných správných odpovědí"),
                            QStringLiteral("Bitvy: počet odpovědí 4, ne 3"),
@@ -118,13 +118,13 @@ TEST(Import, MoodleXmlGivesTheSingleChoiceQuestionsOfThreeAnswers)
 
 TEST(Import, GiftHandlesTitlesFormatsEscapesCommentsAndFeedback)
 {
-    const ImportResult result = ReadQuestionFile(Data("fyzika.txt"));
+    const ImportResult result = readQuestionFile(data("fyzika.txt"));
     ASSERT_EQ(result.questions.size(), 5);
 
     const ImportedQuestion &force = result.questions[0];
     EXPECT_EQ(force.name, QStringLiteral("Jednotka síly"));
     EXPECT_EQ(force.text, QStringLiteral("Jaká je jednotka síly?"));
-    EXPECT_EQ(Answers(force), (QStringList{QStringLiteral("Joule"), QStringLiteral("Newton"), QStringLiteral("Watt")}));
+    EXPECT_EQ(answerTexts(force), (QStringList{QStringLiteral("Joule"), QStringLiteral("Newton"), QStringLiteral("Watt")}));
     EXPECT_EQ(force.correct, 1);
     EXPECT_EQ(force.comment, QStringLiteral("Ano."));
     EXPECT_EQ(force.category, QStringLiteral("$course$/top/Fyzika"));
@@ -132,13 +132,13 @@ TEST(Import, GiftHandlesTitlesFormatsEscapesCommentsAndFeedback)
 
     const ImportedQuestion &distance = result.questions[1];
     EXPECT_EQ(distance.text, QStringLiteral("Těleso jede rychlostí v=2 m/s po dobu 3 s.\nJakou urazí dráhu: {s}?"));
-    EXPECT_EQ(Answers(distance), (QStringList{QStringLiteral("6 m"), QStringLiteral("5 m"), QStringLiteral("1,5 m")}));
+    EXPECT_EQ(answerTexts(distance), (QStringList{QStringLiteral("6 m"), QStringLiteral("5 m"), QStringLiteral("1,5 m")}));
     EXPECT_EQ(distance.comment, QStringLiteral("s = v · t")) << "the general feedback wins";
 
     const ImportedQuestion &tilde = result.questions[2];
     EXPECT_EQ(tilde.text, QStringLiteral("Který znak zapisuje vlnovku\n(viz http://example.cz)?"));
     EXPECT_EQ(tilde.name, QStringLiteral("Který znak zapisuje vlnovku (viz http://…")) << "named by the start of the text";
-    EXPECT_EQ(Answers(tilde), (QStringList{QStringLiteral("~"), QStringLiteral("#"), QStringLiteral("=")}));
+    EXPECT_EQ(answerTexts(tilde), (QStringList{QStringLiteral("~"), QStringLiteral("#"), QStringLiteral("=")}));
     EXPECT_EQ(tilde.line, 18);
 
     EXPECT_EQ(result.questions[3].text, QStringLiteral("Voda vře při _____ stupních Celsia."));
@@ -146,7 +146,7 @@ TEST(Import, GiftHandlesTitlesFormatsEscapesCommentsAndFeedback)
     EXPECT_EQ(result.questions[4].text, QStringLiteral("Chemická značka sodíku je"));
     EXPECT_TRUE(result.warnings.isEmpty());
 
-    EXPECT_EQ(SkippedLines(result),
+    EXPECT_EQ(skippedLines(result),
               (QStringList{QStringLiteral("Pravda: pravda/nepravda"), QStringLiteral("Krátká: krátká odpověď"),
                            QStringLiteral("Číslo: číselná odpověď"), QStringLiteral("Přiřazení: přiřazování"),
                            QStringLiteral("Esej: esej"), QStringLiteral("Dílčí: dílčí hodnocení odpovědi (50 %)"),
@@ -155,26 +155,26 @@ TEST(Import, GiftHandlesTitlesFormatsEscapesCommentsAndFeedback)
 
 TEST(Import, AikenIsRecognisedWithoutAnExtension)
 {
-    const ImportResult result = ReadQuestionFile(Data("biologie"));
+    const ImportResult result = readQuestionFile(data("biologie"));
     ASSERT_EQ(result.questions.size(), 1);
     EXPECT_EQ(result.questions[0].text, QStringLiteral("Kolik nohou\nmá pavouk?"));
-    EXPECT_EQ(Answers(result.questions[0]), (QStringList{QStringLiteral("šest"), QStringLiteral("osm"), QStringLiteral("deset")}));
+    EXPECT_EQ(answerTexts(result.questions[0]), (QStringList{QStringLiteral("šest"), QStringLiteral("osm"), QStringLiteral("deset")}));
     EXPECT_EQ(result.questions[0].correct, 1);
     EXPECT_EQ(result.questions[0].category, QString());
-    EXPECT_EQ(SkippedLines(result), QStringList{QStringLiteral("Které zvíře je savec?: počet odpovědí 4, ne 3")});
+    EXPECT_EQ(skippedLines(result), QStringList{QStringLiteral("Které zvíře je savec?: počet odpovědí 4, ne 3")});
     EXPECT_EQ(result.skipped[0].line, 8);
 }
 
 TEST(Import, FormatIsTakenFromTheContent)
 {
-    EXPECT_EQ(DetectInputFormat("\xEF\xBB\xBF  <?xml version=\"1.0\"?><quiz/>"), InputFormat::MoodleXml);
-    EXPECT_EQ(DetectInputFormat("Cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n0,1,{=a ~b ~c},a,b,c,,0\n"),
+    EXPECT_EQ(detectInputFormat("\xEF\xBB\xBF  <?xml version=\"1.0\"?><quiz/>"), InputFormat::MoodleXml);
+    EXPECT_EQ(detectInputFormat("Cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n0,1,{=a ~b ~c},a,b,c,,0\n"),
               InputFormat::Csv);
-    EXPECT_EQ(DetectInputFormat("Otázka {x}?\nA. a\nB. b\nANSWER: A\n"), InputFormat::Aiken);
-    EXPECT_EQ(DetectInputFormat("// jen {poznámka}\nOtázka{=a ~b ~c}\n"), InputFormat::Gift);
-    EXPECT_EQ(DetectInputFormat("$CATEGORY: top/Nic\n"), InputFormat::Gift);
-    EXPECT_EQ(DetectInputFormat("// jen {poznámka}\nprostý text \\{\n"), InputFormat::Unknown);
-    EXPECT_EQ(DetectInputFormat(""), InputFormat::Unknown);
+    EXPECT_EQ(detectInputFormat("Otázka {x}?\nA. a\nB. b\nANSWER: A\n"), InputFormat::Aiken);
+    EXPECT_EQ(detectInputFormat("// jen {poznámka}\nOtázka{=a ~b ~c}\n"), InputFormat::Gift);
+    EXPECT_EQ(detectInputFormat("$CATEGORY: top/Nic\n"), InputFormat::Gift);
+    EXPECT_EQ(detectInputFormat("// jen {poznámka}\nprostý text \\{\n"), InputFormat::Unknown);
+    EXPECT_EQ(detectInputFormat(""), InputFormat::Unknown);
 }
 
 // A file written for one case of the refused inputs below.
@@ -203,7 +203,7 @@ TEST_P(RefusedInput, NamesFileAndLine)
     file.write(GetParam().content);
     file.close();
     try {
-        ReadQuestionFile(path);
+        readQuestionFile(path);
         FAIL() << "read without an error";
     } catch (const ImportError &error) {
         EXPECT_EQ(error.file(), path);
@@ -234,7 +234,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Import, MissingFileIsAnError)
 {
     try {
-        ReadQuestionFile(QStringLiteral("/neexistuje/banka.gift"));
+        readQuestionFile(QStringLiteral("/neexistuje/banka.gift"));
         FAIL() << "read without an error";
     } catch (const ImportError &error) {
         EXPECT_EQ(error.line(), 0);

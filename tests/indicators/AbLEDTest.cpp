@@ -30,7 +30,7 @@ protected:
     }
 };
 
-QFont CaptionFont()
+QFont captionFont()
 {
     QFont font(QStringLiteral("DejaVu Sans"));
     font.setPixelSize(11);
@@ -38,7 +38,7 @@ QFont CaptionFont()
 }
 
 // The main window's indicator: 20 × 30, lamp on top, one pixel above the caption.
-void MakeRowIndicator(TAbLED &led, const QString &caption)
+void makeRowIndicator(TAbLED &led, const QString &caption)
 {
     led.resize(20, 30);
     led.SetCaption(caption);
@@ -47,25 +47,25 @@ void MakeRowIndicator(TAbLED &led, const QString &caption)
     led.SetMode(mButton);
     led.LED()->SetColorOn(clAqua);
     led.LED()->SetColorOff(clRed);
-    led.setPalette(TestPalette());
-    led.setFont(CaptionFont());
+    led.setPalette(testPalette());
+    led.setFont(captionFont());
 }
 
-QImage Render(TAbLED &led, const QRegion &region = QRegion())
+QImage renderImage(TAbLED &led, const QRegion &region = QRegion())
 {
-    QImage image = BlankImage(led.width(), led.height());
+    QImage image = blankImage(led.width(), led.height());
     led.render(&image, QPoint(), region, QWidget::RenderFlags());
     return image;
 }
 
 // What the window shows now: its backing store, without painting anything anew.
-QImage OnScreen(QWidget &window)
+QImage onScreen(QWidget &window)
 {
     QPaintDevice *device = window.backingStore()->paintDevice();
     return device->devType() == QInternal::Image ? static_cast<QImage *>(device)->copy() : QImage();
 }
 
-QRect LampOf(const TAbLED &led)
+QRect lampOf(const TAbLED &led)
 {
     const TRect &r = led.LED()->Rect;
     return QRect(QPoint(r.Left, r.Top), QPoint(r.Right - 1, r.Bottom - 1));
@@ -87,38 +87,38 @@ TEST(AbLED, NewIndicatorDefaults)
 TEST(AbLED, RowIndicatorDrawsItsLampOnTopAndTheCaptionCentredBelow)
 {
     TAbLED led(nullptr);
-    MakeRowIndicator(led, QStringLiteral("8"));
+    makeRowIndicator(led, QStringLiteral("8"));
     led.SetChecked(true);
-    const QImage on = Render(led);
-    EXPECT_EQ(LampOf(led), QRect(4, 0, 13, 13));
-    EXPECT_EQ(InkBox(on, 0, 13), QRect(4, 0, 13, 13));
-    EXPECT_EQ(Pixel(on, 10, 6), Plain(clAqua));
-    EXPECT_EQ(Pixel(on, 4, 6), Shadow());
-    EXPECT_EQ(Pixel(on, 16, 6), Shadow());
+    const QImage on = renderImage(led);
+    EXPECT_EQ(lampOf(led), QRect(4, 0, 13, 13));
+    EXPECT_EQ(inkBox(on, 0, 13), QRect(4, 0, 13, 13));
+    EXPECT_EQ(pixel(on, 10, 6), plain(clAqua));
+    EXPECT_EQ(pixel(on, 4, 6), shadow());
+    EXPECT_EQ(pixel(on, 16, 6), shadow());
 
-    const QRect caption = InkBox(on, 13, on.height());
+    const QRect caption = inkBox(on, 13, on.height());
     ASSERT_FALSE(caption.isEmpty());
     EXPECT_GE(caption.top(), 14);
     EXPECT_NEAR((caption.left() + caption.right() + 1) / 2.0, 10.0, 1.5);
 
     led.SetChecked(false);
-    EXPECT_EQ(Pixel(Render(led), 10, 6), Plain(clRed));
+    EXPECT_EQ(pixel(renderImage(led), 10, 6), plain(clRed));
 }
 
 TEST(AbLED, CaptionUsesTheControlsTextColour)
 {
     TAbLED led(nullptr);
-    MakeRowIndicator(led, QStringLiteral("88"));
-    QPalette palette = TestPalette();
+    makeRowIndicator(led, QStringLiteral("88"));
+    QPalette palette = testPalette();
     palette.setColor(QPalette::WindowText, QColor(0, 128, 0));
     led.setPalette(palette);
-    const QImage image = Render(led);
+    const QImage image = renderImage(led);
     // Antialiased glyphs blend with the white beneath, but their ink stays green.
     int green = 0;
     int other = 0;
     for (int y = 14; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x) {
-            const QColor ink = Pixel(image, x, y);
+            const QColor ink = pixel(image, x, y);
             if (ink == QColor(Qt::white))
                 continue;
             if (ink.green() <= ink.red() || ink.green() <= ink.blue())
@@ -133,32 +133,32 @@ TEST(AbLED, CaptionUsesTheControlsTextColour)
 TEST(AbLED, RoundLampIsAlwaysSquareOtherShapesKeepTheirSize)
 {
     TAbLED led(nullptr);
-    led.setPalette(TestPalette());
+    led.setPalette(testPalette());
     led.LED()->SetWidth(13);
     led.LED()->SetHeight(20);
-    QImage image = Render(led);
-    EXPECT_EQ(LampOf(led), QRect(0, 6, 20, 20));
-    EXPECT_EQ(InkBox(image, 0, image.height()), QRect(0, 6, 20, 20));
+    QImage image = renderImage(led);
+    EXPECT_EQ(lampOf(led), QRect(0, 6, 20, 20));
+    EXPECT_EQ(inkBox(image, 0, image.height()), QRect(0, 6, 20, 20));
 
     led.LED()->SetShape(sRectangle);
-    image = Render(led);
-    EXPECT_EQ(LampOf(led), QRect(0, 6, 13, 20));
-    EXPECT_EQ(InkBox(image, 0, image.height()), QRect(0, 6, 13, 20));
+    image = renderImage(led);
+    EXPECT_EQ(lampOf(led), QRect(0, 6, 13, 20));
+    EXPECT_EQ(inkBox(image, 0, image.height()), QRect(0, 6, 13, 20));
 }
 
 TEST(AbLED, ControlNoBiggerThanItsLampRepaintsWholeAfterAGlyphChange)
 {
     TAbLED led(nullptr);
-    led.setPalette(TestPalette());
+    led.setPalette(testPalette());
     led.resize(13, 13);
-    Render(led);
-    ASSERT_EQ(LampOf(led), QRect(0, 0, 13, 13));
+    renderImage(led);
+    ASSERT_EQ(lampOf(led), QRect(0, 0, 13, 13));
 
     led.LED()->SetWidth(8);
     led.LED()->SetHeight(8);
-    const QImage image = Render(led);
-    EXPECT_EQ(LampOf(led), QRect(0, 2, 8, 8)) << "the whole paint places the smaller lamp anew";
-    EXPECT_EQ(InkBox(image, 0, image.height()), QRect(0, 2, 8, 8));
+    const QImage image = renderImage(led);
+    EXPECT_EQ(lampOf(led), QRect(0, 2, 8, 8)) << "the whole paint places the smaller lamp anew";
+    EXPECT_EQ(inkBox(image, 0, image.height()), QRect(0, 2, 8, 8));
 }
 
 TEST(AbLED, LampPositionsPlaceLampAndCaptionAroundTheMiddle)
@@ -182,7 +182,7 @@ TEST(AbLED, LampPositionsPlaceLampAndCaptionAroundTheMiddle)
         led.SetLED_Position(expected.position);
         RecordingCanvas canvas;
         led.Paint(canvas);
-        EXPECT_EQ(LampOf(led), expected.lamp) << expected.position;
+        EXPECT_EQ(lampOf(led), expected.lamp) << expected.position;
         ASSERT_EQ(canvas.Texts.size(), 1);
         EXPECT_EQ(QPoint(canvas.Texts[0].x, canvas.Texts[0].y), expected.text) << expected.position;
         EXPECT_EQ(canvas.Shapes.last(), QRect(expected.lamp.topLeft(), expected.lamp.size() + QSize(1, 1)));
@@ -192,14 +192,14 @@ TEST(AbLED, LampPositionsPlaceLampAndCaptionAroundTheMiddle)
 TEST(AbLED, LampOnTheRightIsFlushWithTheRightEdge)
 {
     TAbLED led(nullptr);
-    led.setPalette(TestPalette());
-    led.setFont(CaptionFont());
+    led.setPalette(testPalette());
+    led.setFont(captionFont());
     led.SetLED_Position(lpRight);
     led.SetCaption(QStringLiteral("Wx"));
-    const QImage image = Render(led);
-    EXPECT_EQ(Pixel(image, 72, 16), Shadow());
-    EXPECT_EQ(Pixel(image, 66, 16), Plain(clBtnFace));
-    const QRect caption = InkBox(image, 0, image.height(), 0, 60);
+    const QImage image = renderImage(led);
+    EXPECT_EQ(pixel(image, 72, 16), shadow());
+    EXPECT_EQ(pixel(image, 66, 16), plain(clBtnFace));
+    const QRect caption = inkBox(image, 0, image.height(), 0, 60);
     ASSERT_FALSE(caption.isEmpty());
     EXPECT_LE(caption.right(), 55);
     EXPECT_GE(caption.right(), 50);
@@ -250,14 +250,14 @@ protected:
     {
         owner.resize(100, 60);
         led = new ProbeLED(&owner);
-        MakeRowIndicator(*led, QStringLiteral("3"));
+        makeRowIndicator(*led, QStringLiteral("3"));
         owner.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
-        ASSERT_TRUE(QTest::qWaitFor([this] { return !LampOf(*led).isEmpty(); }));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !lampOf(*led).isEmpty(); }));
         QCoreApplication::processEvents();
         led->painted.clear();
     }
-    void TearDown() override { ResetFlashModuleForTests(); }
+    void TearDown() override { resetFlashModuleForTests(); }
 
     QWidget owner;
     ProbeLED *led = nullptr;
@@ -285,11 +285,11 @@ TEST_F(ShownLED, FlashTickShowsTheTicksLookNotTheState)
     TFlashTickEvent off(64, 0);
     QCoreApplication::sendEvent(led, &off);
     EXPECT_EQ(led->painted, QList<QRect>{QRect(4, 0, 13, 13)});
-    EXPECT_EQ(Pixel(OnScreen(owner), 10, 6), Plain(clRed));
+    EXPECT_EQ(pixel(onScreen(owner), 10, 6), plain(clRed));
 
     TFlashTickEvent on(96, 1);
     QCoreApplication::sendEvent(led, &on);
-    EXPECT_EQ(Pixel(OnScreen(owner), 10, 6), Plain(clAqua));
+    EXPECT_EQ(pixel(onScreen(owner), 10, 6), plain(clAqua));
 }
 
 TEST_F(ShownLED, FlashTickDuringPaintDrawsNothing)

@@ -36,7 +36,7 @@ protected:
         owner.resize(200, 100);
         owner.show();
     }
-    void TearDown() override { ResetFlashModuleForTests(); }
+    void TearDown() override { resetFlashModuleForTests(); }
 
     ProbeControl *Make(TMode mode)
     {
@@ -292,22 +292,22 @@ TEST_F(BinGControl, FlashesOnlyWhileCheckedWithFlashingOn)
 {
     ProbeControl control(&owner);
     control.SetFlashing(true);
-    EXPECT_EQ(FlashClientCount(), 0);
+    EXPECT_EQ(flashClientCount(), 0);
     control.SetChecked(true);
-    ASSERT_EQ(FlashClientCount(), 1);
-    EXPECT_EQ(FlashClientAt(0)->Control, &control);
-    EXPECT_EQ(FlashClientAt(0)->Interval, 5);
+    ASSERT_EQ(flashClientCount(), 1);
+    EXPECT_EQ(flashClientAt(0)->Control, &control);
+    EXPECT_EQ(flashClientAt(0)->Interval, 5);
 
     control.SetFrequency(ff8Hz);
-    ASSERT_EQ(FlashClientCount(), 1);
-    EXPECT_EQ(FlashClientAt(0)->Interval, 2);
+    ASSERT_EQ(flashClientCount(), 1);
+    EXPECT_EQ(flashClientAt(0)->Interval, 2);
 
     control.SetFlashing(false);
-    EXPECT_EQ(FlashClientCount(), 0);
+    EXPECT_EQ(flashClientCount(), 0);
     control.SetFlashing(true);
-    EXPECT_EQ(FlashClientCount(), 1);
+    EXPECT_EQ(flashClientCount(), 1);
     control.SetChecked(false);
-    EXPECT_EQ(FlashClientCount(), 0);
+    EXPECT_EQ(flashClientCount(), 0);
 }
 
 TEST_F(BinGControl, DestroyedControlLeavesTheFlashService)
@@ -316,9 +316,9 @@ TEST_F(BinGControl, DestroyedControlLeavesTheFlashService)
         ProbeControl control(&owner);
         control.SetFlashing(true);
         control.SetChecked(true);
-        ASSERT_EQ(FlashClientCount(), 1);
+        ASSERT_EQ(flashClientCount(), 1);
     }
-    EXPECT_EQ(FlashClientCount(), 0);
+    EXPECT_EQ(flashClientCount(), 0);
 }
 
 TEST_F(BinGControl, FlashTickMessageReachesFlashAtOnce)

@@ -11,7 +11,7 @@
 #include <ostream>
 
 // Known colours for the system colours the lamps use.
-inline QPalette TestPalette()
+inline QPalette testPalette()
 {
     QPalette palette;
     palette.setColor(QPalette::Button, QColor(200, 200, 200));
@@ -21,36 +21,36 @@ inline QPalette TestPalette()
     return palette;
 }
 
-inline QImage BlankImage(int width, int height)
+inline QImage blankImage(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     return image;
 }
 
-inline QColor Pixel(const QImage &image, int x, int y)
+inline QColor pixel(const QImage &image, int x, int y)
 {
     return image.pixelColor(x, y);
 }
 
-inline QColor Shadow()
+inline QColor shadow()
 {
-    return TestPalette().color(QPalette::Dark);
+    return testPalette().color(QPalette::Dark);
 }
 
-inline QColor Highlight()
+inline QColor highlight()
 {
-    return TestPalette().color(QPalette::Light);
+    return testPalette().color(QPalette::Light);
 }
 
-inline QColor Plain(TColor color)
+inline QColor plain(TColor color)
 {
-    return ResolveColor(color, TestPalette());
+    return resolveColor(color, testPalette());
 }
 
 // The bounding box of every pixel that is not white, in the rows from top to bottom (exclusive)
 // and the columns from left to right (exclusive).
-inline QRect InkBox(const QImage &image, int top, int bottom, int left = 0, int right = -1)
+inline QRect inkBox(const QImage &image, int top, int bottom, int left = 0, int right = -1)
 {
     if (right < 0)
         right = image.width();

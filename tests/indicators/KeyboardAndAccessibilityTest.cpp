@@ -46,7 +46,7 @@ protected:
         window.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     }
-    void TearDown() override { ResetFlashModuleForTests(); }
+    void TearDown() override { resetFlashModuleForTests(); }
 
     TAbLED *Make(TMode mode, const QString &caption)
     {

@@ -90,11 +90,11 @@ TEST(LedGlyph, ChangeWithoutHandlerDoesNothingAndChangeObjectPassesItsSender)
 }
 
 // Draws the glyph into (4, 4, 17, 17) of a white image.
-QImage DrawGlyph(TLEDShape shape, bool checked, int size = 13)
+QImage drawGlyph(TLEDShape shape, bool checked, int size = 13)
 {
-    QImage image = BlankImage(24, 24);
+    QImage image = blankImage(24, 24);
     QPainter painter(&image);
-    TCanvas canvas(painter, TestPalette());
+    TCanvas canvas(painter, testPalette());
     TLED led;
     led.SetShape(shape);
     led.SetColorOn(clAqua);
@@ -106,40 +106,40 @@ QImage DrawGlyph(TLEDShape shape, bool checked, int size = 13)
 
 TEST(LedGlyph, FillFollowsTheStateAndTheOutlineIsAlwaysTheShadow)
 {
-    const QImage on = DrawGlyph(sRectangle, true);
-    const QImage off = DrawGlyph(sRectangle, false);
-    EXPECT_EQ(Pixel(on, 10, 10), Plain(clAqua));
-    EXPECT_EQ(Pixel(off, 10, 10), Plain(clRed));
-    EXPECT_EQ(Pixel(on, 4, 10), Shadow());
-    EXPECT_EQ(Pixel(off, 4, 10), Shadow());
+    const QImage on = drawGlyph(sRectangle, true);
+    const QImage off = drawGlyph(sRectangle, false);
+    EXPECT_EQ(pixel(on, 10, 10), plain(clAqua));
+    EXPECT_EQ(pixel(off, 10, 10), plain(clRed));
+    EXPECT_EQ(pixel(on, 4, 10), shadow());
+    EXPECT_EQ(pixel(off, 4, 10), shadow());
 }
 
 TEST(LedGlyph, DrawIntoTheEmptyRectangleLeavesNoMark)
 {
-    QImage image = BlankImage(24, 24);
+    QImage image = blankImage(24, 24);
     QPainter painter(&image);
-    TCanvas canvas(painter, TestPalette());
+    TCanvas canvas(painter, testPalette());
     TLED led;
     led.Draw(canvas, true);
     painter.end();
-    EXPECT_TRUE(InkBox(image, 0, image.height()).isEmpty());
+    EXPECT_TRUE(inkBox(image, 0, image.height()).isEmpty());
 }
 
 TEST(LedGlyph, RoundLampStaysInsideItsRectangleWithAGlintAtTheUpperLeft)
 {
-    const QImage image = DrawGlyph(sRound, true);
-    EXPECT_EQ(Pixel(image, 10, 10), Plain(clAqua));
-    EXPECT_EQ(Pixel(image, 4, 10), Shadow());
-    EXPECT_EQ(Pixel(image, 16, 10), Shadow());
-    EXPECT_EQ(Pixel(image, 10, 4), Shadow());
-    EXPECT_EQ(Pixel(image, 10, 16), Shadow());
-    EXPECT_EQ(InkBox(image, 0, image.height()), QRect(4, 4, 13, 13));
+    const QImage image = drawGlyph(sRound, true);
+    EXPECT_EQ(pixel(image, 10, 10), plain(clAqua));
+    EXPECT_EQ(pixel(image, 4, 10), shadow());
+    EXPECT_EQ(pixel(image, 16, 10), shadow());
+    EXPECT_EQ(pixel(image, 10, 4), shadow());
+    EXPECT_EQ(pixel(image, 10, 16), shadow());
+    EXPECT_EQ(inkBox(image, 0, image.height()), QRect(4, 4, 13, 13));
 
     int glintUpperLeft = 0;
     int glintElsewhere = 0;
     for (int y = 4; y < 17; ++y)
         for (int x = 4; x < 17; ++x)
-            if (Pixel(image, x, y) == Highlight())
+            if (pixel(image, x, y) == highlight())
                 (x <= 10 && y <= 10 ? glintUpperLeft : glintElsewhere)++;
     EXPECT_GT(glintUpperLeft, 2);
     EXPECT_EQ(glintElsewhere, 0);
@@ -147,11 +147,11 @@ TEST(LedGlyph, RoundLampStaysInsideItsRectangleWithAGlintAtTheUpperLeft)
 
 TEST(LedGlyph, NarrowRoundLampStillDrawsItsGlint)
 {
-    const QImage image = DrawGlyph(sRound, false, 7);
+    const QImage image = drawGlyph(sRound, false, 7);
     bool glint = false;
     for (int y = 4; y < 11; ++y)
         for (int x = 4; x < 11; ++x)
-            glint = glint || Pixel(image, x, y) == Highlight();
+            glint = glint || pixel(image, x, y) == highlight();
     EXPECT_TRUE(glint);
 }
 
@@ -171,13 +171,13 @@ class LedShapes : public ::testing::TestWithParam<ShapeCase>
 TEST_P(LedShapes, CornersInkedAndOutsideLeftBlank)
 {
     const ShapeCase &shape = GetParam();
-    const QImage image = DrawGlyph(shape.shape, false);
+    const QImage image = drawGlyph(shape.shape, false);
     for (const QPoint &corner : shape.outline)
-        EXPECT_EQ(Pixel(image, corner.x(), corner.y()), Shadow()) << corner.x() << "," << corner.y();
+        EXPECT_EQ(pixel(image, corner.x(), corner.y()), shadow()) << corner.x() << "," << corner.y();
     for (const QPoint &outside : shape.blank)
-        EXPECT_EQ(Pixel(image, outside.x(), outside.y()), QColor(Qt::white))
+        EXPECT_EQ(pixel(image, outside.x(), outside.y()), QColor(Qt::white))
             << outside.x() << "," << outside.y();
-    EXPECT_EQ(Pixel(image, shape.inside.x(), shape.inside.y()), Plain(clRed));
+    EXPECT_EQ(pixel(image, shape.inside.x(), shape.inside.y()), plain(clRed));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -17,31 +17,31 @@ namespace {
 
 constexpr char DamagedTableName[] = "poškozená.db";
 
-QByteArray ReadFile(const QString &path)
+QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void PutLE16(QByteArray &bytes, int offset, quint16 value)
+void putLE16(QByteArray &bytes, int offset, quint16 value)
 {
     bytes[offset] = char(value & 0xFF);
     bytes[offset + 1] = char(value >> 8);
 }
 
-void PutLE32(QByteArray &bytes, int offset, quint32 value)
+void putLE32(QByteArray &bytes, int offset, quint32 value)
 {
     for (int i = 0; i < 4; ++i)
         bytes[offset + i] = char(value >> (8 * i));
 }
 
-quint16 LE16(const QByteArray &bytes, int offset)
+quint16 le16(const QByteArray &bytes, int offset)
 {
     return quint16(quint8(bytes[offset]) | (quint8(bytes[offset + 1]) << 8));
 }
 
 // A damaged table may well hold text where a number was: that is a conversion error.
-void IntegerIfAny(const paradox::Table &table, const QString &name)
+void integerIfAny(const paradox::Table &table, const QString &name)
 {
     try {
         table.fieldAsInteger(name);
@@ -50,7 +50,7 @@ void IntegerIfAny(const paradox::Table &table, const QString &name)
 }
 
 // Every value of every record as text, in table order.
-QStringList Texts(const QByteArray &db, const QByteArray &mb)
+QStringList fieldTexts(const QByteArray &db, const QByteArray &mb)
 {
     paradox::Table table;
     table.openFromBytes(db, mb, QString::fromUtf8(DamagedTableName));
@@ -66,7 +66,7 @@ QStringList Texts(const QByteArray &db, const QByteArray &mb)
 
 // Opens the bytes and reads every field of every record as text, and those that are no memo
 // as integers too, as the program and `dump` do.
-void ReadEverything(const QByteArray &db, const QByteArray &mb)
+void readEverything(const QByteArray &db, const QByteArray &mb)
 {
     paradox::Table table;
     table.openFromBytes(db, mb, QString::fromUtf8(DamagedTableName));
@@ -76,17 +76,17 @@ void ReadEverything(const QByteArray &db, const QByteArray &mb)
             table.fieldAsString(table.field(i).name);
         for (int i = 0; i < table.fieldCount(); ++i) {
             if (table.field(i).type != paradox::FieldType::Memo)
-                IntegerIfAny(table, table.field(i).name);
+                integerIfAny(table, table.field(i).name);
         }
         table.next();
     }
 }
 
 // The table error for the bytes, or an empty text when they read without one.
-QString TableErrorFor(const QByteArray &db, const QByteArray &mb)
+QString tableErrorFor(const QByteArray &db, const QByteArray &mb)
 {
     try {
-        ReadEverything(db, mb);
+        readEverything(db, mb);
     } catch (const paradox::TableError &error) {
         return error.message();
     }
@@ -99,36 +99,36 @@ protected:
     void SetUp() override
     {
         // 40 records take several data blocks; record 1 has a memo value in the .mb.
-        QList<BankRecord> records = MakeBankRecords(15, 15, 10);
+        QList<BankRecord> records = makeBankRecords(15, 15, 10);
         records[0].dotaz = QStringLiteral("Velmi dlouhá otázka. ").repeated(30);
         const QString path = m_dir.filePath(QStringLiteral("good.db"));
-        WriteBank(path, records);
-        m_db = ReadFile(path);
-        m_mb = ReadFile(m_dir.filePath(QStringLiteral("good.mb")));
-        m_headerSize = LE16(m_db, 2);
+        writeBank(path, records);
+        m_db = readFile(path);
+        m_mb = readFile(m_dir.filePath(QStringLiteral("good.mb")));
+        m_headerSize = le16(m_db, 2);
         m_blockSize = quint8(m_db[5]) * 1024;
-        ASSERT_GE(LE16(m_db, 0x0C), 3) << "the fixture needs several blocks";
-        ASSERT_TRUE(TableErrorFor(m_db, m_mb).isEmpty());
+        ASSERT_GE(le16(m_db, 0x0C), 3) << "the fixture needs several blocks";
+        ASSERT_TRUE(tableErrorFor(m_db, m_mb).isEmpty());
     }
 
     int blockStart(int block) const { return m_headerSize + (block - 1) * m_blockSize; }
     // Where the last record of the last block ends.
     qsizetype recordsEnd() const
     {
-        const int last = LE16(m_db, 0x10);
-        return blockStart(last) + 6 + qint16(LE16(m_db, blockStart(last) + 4)) + LE16(m_db, 0);
+        const int last = le16(m_db, 0x10);
+        return blockStart(last) + 6 + qint16(le16(m_db, blockStart(last) + 4)) + le16(m_db, 0);
     }
 
     void expectUnreadable(const QByteArray &db, const char *what) const
     {
-        const QString message = TableErrorFor(db, m_mb);
+        const QString message = tableErrorFor(db, m_mb);
         EXPECT_TRUE(message.contains(QStringLiteral("není čitelná tabulka Paradox"))) << what << ": " << qPrintable(message);
         EXPECT_TRUE(message.contains(QString::fromUtf8(DamagedTableName))) << what << ": " << qPrintable(message);
     }
 
     void expectDamagedMemo(const QByteArray &mb, const char *what) const
     {
-        const QString message = TableErrorFor(m_db, mb);
+        const QString message = tableErrorFor(m_db, mb);
         EXPECT_TRUE(message.contains(QStringLiteral("poškozená.mb"))) << what << ": " << qPrintable(message);
     }
 
@@ -156,8 +156,8 @@ TEST_F(DamagedTable, TruncatedFile)
 
 TEST_F(DamagedTable, CutInsideTheLastRecordNamesItsBlock)
 {
-    const int last = LE16(m_db, 0x10);
-    const QString message = TableErrorFor(m_db.left(recordsEnd() - 1), m_mb);
+    const int last = le16(m_db, 0x10);
+    const QString message = tableErrorFor(m_db.left(recordsEnd() - 1), m_mb);
     EXPECT_TRUE(message.contains(QStringLiteral("bloku %1 ").arg(last))) << qPrintable(message);
     EXPECT_FALSE(message.contains(QStringLiteral("řetěz"))) << qPrintable(message);
 }
@@ -166,11 +166,11 @@ TEST_F(DamagedTable, CutInsideTheLastRecordNamesItsBlock)
 TEST_F(DamagedTable, FileEndingAfterTheLastRecordReadsWhole)
 {
     ASSERT_LT(recordsEnd(), m_db.size()) << "the last block must have room to cut";
-    const QStringList whole = Texts(m_db, m_mb);
-    EXPECT_EQ(Texts(m_db.left(recordsEnd()), m_mb), whole);
-    EXPECT_EQ(Texts(m_db.left(recordsEnd() + 1), m_mb), whole);
+    const QStringList whole = fieldTexts(m_db, m_mb);
+    EXPECT_EQ(fieldTexts(m_db.left(recordsEnd()), m_mb), whole);
+    EXPECT_EQ(fieldTexts(m_db.left(recordsEnd() + 1), m_mb), whole);
     // Also when the header counts blocks far beyond the file.
-    EXPECT_EQ(Texts(changed([](QByteArray &b) { PutLE16(b, 0x0C, 60000); }), m_mb), whole);
+    EXPECT_EQ(fieldTexts(changed([](QByteArray &b) { putLE16(b, 0x0C, 60000); }), m_mb), whole);
 }
 
 // Another program may cut the file while the program has it open: a refusal, not a crash.
@@ -198,57 +198,57 @@ TEST_F(DamagedTable, FileCutWhileOpenIsRefused)
 TEST_F(DamagedTable, CountsThatDisagreeWithTheFile)
 {
     const quint32 records = quint8(m_db[6]) | (quint8(m_db[7]) << 8);
-    expectUnreadable(changed([&](QByteArray &b) { PutLE32(b, 6, records + 1); }), "one record more");
-    expectUnreadable(changed([&](QByteArray &b) { PutLE32(b, 6, records - 1); }), "one record less");
-    expectUnreadable(changed([](QByteArray &b) { PutLE32(b, 6, 0xFFFFFFFFu); }), "huge record count");
-    expectUnreadable(changed([](QByteArray &b) { PutLE16(b, 2, 0xFFFF); }), "header beyond the file");
-    expectUnreadable(changed([](QByteArray &b) { PutLE16(b, 2, 0x20); }), "header too short");
-    expectUnreadable(changed([](QByteArray &b) { PutLE16(b, 0, LE16(b, 0) + 1); }), "record size");
-    expectUnreadable(changed([](QByteArray &b) { PutLE16(b, 0, 0); }), "zero record size");
-    expectUnreadable(changed([](QByteArray &b) { PutLE16(b, 0x21, 0); }), "no fields");
-    expectUnreadable(changed([](QByteArray &b) { PutLE16(b, 0x21, 2000); }), "fields beyond the header");
-    expectUnreadable(changed([&](QByteArray &b) { PutLE16(b, blockStart(1) + 4, 7); }), "block data size");
-    expectUnreadable(changed([&](QByteArray &b) { PutLE16(b, blockStart(1) + 4, 0x7000); }), "block overflow");
+    expectUnreadable(changed([&](QByteArray &b) { putLE32(b, 6, records + 1); }), "one record more");
+    expectUnreadable(changed([&](QByteArray &b) { putLE32(b, 6, records - 1); }), "one record less");
+    expectUnreadable(changed([](QByteArray &b) { putLE32(b, 6, 0xFFFFFFFFu); }), "huge record count");
+    expectUnreadable(changed([](QByteArray &b) { putLE16(b, 2, 0xFFFF); }), "header beyond the file");
+    expectUnreadable(changed([](QByteArray &b) { putLE16(b, 2, 0x20); }), "header too short");
+    expectUnreadable(changed([](QByteArray &b) { putLE16(b, 0, le16(b, 0) + 1); }), "record size");
+    expectUnreadable(changed([](QByteArray &b) { putLE16(b, 0, 0); }), "zero record size");
+    expectUnreadable(changed([](QByteArray &b) { putLE16(b, 0x21, 0); }), "no fields");
+    expectUnreadable(changed([](QByteArray &b) { putLE16(b, 0x21, 2000); }), "fields beyond the header");
+    expectUnreadable(changed([&](QByteArray &b) { putLE16(b, blockStart(1) + 4, 7); }), "block data size");
+    expectUnreadable(changed([&](QByteArray &b) { putLE16(b, blockStart(1) + 4, 0x7000); }), "block overflow");
     expectUnreadable(changed([](QByteArray &b) { b[5] = 5; }), "block size");
     expectUnreadable(changed([](QByteArray &b) { b[5] = 0; }), "zero block size");
 }
 
 TEST_F(DamagedTable, LoopingChain)
 {
-    expectUnreadable(changed([&](QByteArray &b) { PutLE16(b, blockStart(2), 1); }), "back to the first");
-    expectUnreadable(changed([&](QByteArray &b) { PutLE16(b, blockStart(1), 1); }), "onto itself");
+    expectUnreadable(changed([&](QByteArray &b) { putLE16(b, blockStart(2), 1); }), "back to the first");
+    expectUnreadable(changed([&](QByteArray &b) { putLE16(b, blockStart(1), 1); }), "onto itself");
 }
 
 TEST_F(DamagedTable, ChainLeavingTheFile)
 {
-    expectUnreadable(changed([&](QByteArray &b) { PutLE16(b, blockStart(1), 999); }), "next block");
-    expectUnreadable(changed([](QByteArray &b) { PutLE16(b, 0x0E, LE16(b, 0x0C) + 1); }), "first block");
+    expectUnreadable(changed([&](QByteArray &b) { putLE16(b, blockStart(1), 999); }), "next block");
+    expectUnreadable(changed([](QByteArray &b) { putLE16(b, 0x0E, le16(b, 0x0C) + 1); }), "first block");
 }
 
 TEST_F(DamagedTable, PasswordProtectionIsRecognisedInEveryFileVersion)
 {
     const auto expectProtected = [&](const QByteArray &db, const char *what) {
-        const QString message = TableErrorFor(db, m_mb);
+        const QString message = tableErrorFor(db, m_mb);
         EXPECT_TRUE(message.contains(QStringLiteral("chráněna heslem"))) << what << ": " << qPrintable(message);
         EXPECT_TRUE(message.contains(QString::fromUtf8(DamagedTableName))) << what << ": " << qPrintable(message);
     };
     // From version 5 on the word is at 0x5C, and 0x25 holds the plain-table mark.
-    expectProtected(changed([](QByteArray &b) { PutLE32(b, 0x5C, 0x0A25E09Au); }), "version 7");
-    expectProtected(changed([](QByteArray &b) { b[0x39] = 9; PutLE32(b, 0x5C, 1); }), "version 4.x");
+    expectProtected(changed([](QByteArray &b) { putLE32(b, 0x5C, 0x0A25E09Au); }), "version 7");
+    expectProtected(changed([](QByteArray &b) { b[0x39] = 9; putLE32(b, 0x5C, 1); }), "version 4.x");
     // Before version 5 the word is at 0x25; the protected blocks are never looked at.
     expectProtected(changed([&](QByteArray &b) {
         b[0x39] = 4;
-        PutLE32(b, 0x25, 0x1234ABCDu);
-        PutLE16(b, blockStart(1), 999);
+        putLE32(b, 0x25, 0x1234ABCDu);
+        putLE16(b, blockStart(1), 999);
     }), "version 3.5");
     // Zero is no protection in either place.
-    EXPECT_EQ(TableErrorFor(changed([](QByteArray &b) { PutLE32(b, 0x25, 0); PutLE32(b, 0x5C, 0); }), m_mb),
+    EXPECT_EQ(tableErrorFor(changed([](QByteArray &b) { putLE32(b, 0x25, 0); putLE32(b, 0x5C, 0); }), m_mb),
               QString());
 }
 
 TEST_F(DamagedTable, UnknownFieldTypeOrSize)
 {
-    const QString message = TableErrorFor(changed([](QByteArray &b) { b[0x78] = 0x07; }), m_mb);
+    const QString message = tableErrorFor(changed([](QByteArray &b) { b[0x78] = 0x07; }), m_mb);
     EXPECT_TRUE(message.contains(QStringLiteral("neznámý typ 0x07"))) << qPrintable(message);
     expectUnreadable(changed([](QByteArray &b) { b[0x79] = 3; }), "Long of 3 bytes");
 }
@@ -257,10 +257,10 @@ TEST_F(DamagedTable, MissingFieldName)
 {
     const qsizetype names = m_db.indexOf(QByteArray("Cis\0Skupina", 11));
     ASSERT_GT(names, 0);
-    const QString first = TableErrorFor(changed([&](QByteArray &b) { b[names] = 0; }), m_mb);
+    const QString first = tableErrorFor(changed([&](QByteArray &b) { b[names] = 0; }), m_mb);
     EXPECT_TRUE(first.contains(QStringLiteral("chybí jméno pole č. 1"))) << qPrintable(first);
     const qsizetype last = m_db.indexOf("CspravOdp", names);
-    const QString cut = TableErrorFor(changed([&](QByteArray &b) {
+    const QString cut = tableErrorFor(changed([&](QByteArray &b) {
         std::fill(b.begin() + last, b.begin() + m_headerSize, '\x01');
     }), m_mb);
     EXPECT_TRUE(cut.contains(QStringLiteral("chybí jméno pole č. 8"))) << qPrintable(cut);
@@ -272,7 +272,7 @@ TEST_F(DamagedTable, UnknownCodePageLeavesTheTableClosed)
     table.openFromBytes(m_db, m_mb, QString::fromUtf8(DamagedTableName));
     ASSERT_GT(table.recordCount(), 0);
     try {
-        table.openFromBytes(changed([](QByteArray &b) { PutLE16(b, 0x6A, 4321); }), m_mb, QString::fromUtf8(DamagedTableName));
+        table.openFromBytes(changed([](QByteArray &b) { putLE16(b, 0x6A, 4321); }), m_mb, QString::fromUtf8(DamagedTableName));
         ADD_FAILURE();
     } catch (const paradox::TableError &error) {
         EXPECT_TRUE(error.message().contains(QStringLiteral("kódová stránka 4321"))) << qPrintable(error.message());
@@ -298,10 +298,10 @@ TEST_F(DamagedTable, DamagedOrMissingMemoFile)
     wrongType[block] = 7;
     expectDamagedMemo(wrongType, "block type");
     QByteArray wrongLength = m_mb;
-    PutLE32(wrongLength, block + 3, 5);
+    putLE32(wrongLength, block + 3, 5);
     expectDamagedMemo(wrongLength, "length");
     QByteArray noChunks = m_mb;
-    PutLE16(noChunks, block + 1, 0);
+    putLE16(noChunks, block + 1, 0);
     expectDamagedMemo(noChunks, "chunk count");
 
     // A table on disk without its memo file: the error names the missing file.
@@ -324,20 +324,20 @@ TEST_F(DamagedTable, DamagedSubAllocatedMemoOfTheSample)
     const QString sample = QDir(QStringLiteral(TZ_SHARED_PARADOX_DIR)).filePath(QStringLiteral("biolife.mb"));
     if (!QFileInfo::exists(sample))
         GTEST_SKIP();
-    const QByteArray db = ReadFile(QDir(QStringLiteral(TZ_SHARED_PARADOX_DIR)).filePath(QStringLiteral("biolife.db")));
-    const QByteArray mb = ReadFile(sample);
-    ASSERT_TRUE(TableErrorFor(db, mb).isEmpty());
+    const QByteArray db = readFile(QDir(QStringLiteral(TZ_SHARED_PARADOX_DIR)).filePath(QStringLiteral("biolife.db")));
+    const QByteArray mb = readFile(sample);
+    ASSERT_TRUE(tableErrorFor(db, mb).isEmpty());
     // The first record's note sits in a sub-allocated block (type 3) at 0x1000.
     ASSERT_EQ(mb[0x1000], 3);
     for (int entry = 0; entry < 64; ++entry) {
         QByteArray damaged = mb;
         damaged[0x1000 + 12 + entry * 5 + 1] = char(0xFF);
-        const QString message = TableErrorFor(db, damaged);
+        const QString message = tableErrorFor(db, damaged);
         EXPECT_TRUE(message.isEmpty() || message.contains(QStringLiteral("poškozená.mb"))) << qPrintable(message);
     }
     QByteArray beyond = mb;
     beyond.truncate(0x1000 + 40);
-    EXPECT_FALSE(TableErrorFor(db, beyond).isEmpty());
+    EXPECT_FALSE(tableErrorFor(db, beyond).isEmpty());
 }
 
 TEST_F(DamagedTable, AnySingleCorruptedHeaderOrBlockByteIsHandled)
@@ -345,7 +345,7 @@ TEST_F(DamagedTable, AnySingleCorruptedHeaderOrBlockByteIsHandled)
     QList<int> offsets;
     for (int i = 0; i < m_headerSize; ++i)
         offsets.append(i);
-    for (int block = 1; block <= LE16(m_db, 0x0C); ++block) {
+    for (int block = 1; block <= le16(m_db, 0x0C); ++block) {
         for (int i = 0; i < 6; ++i)
             offsets.append(blockStart(block) + i);
     }
@@ -353,7 +353,7 @@ TEST_F(DamagedTable, AnySingleCorruptedHeaderOrBlockByteIsHandled)
         for (const char value : {char(0x00), char(0xFF), char(0x80)}) {
             QByteArray bytes = m_db;
             bytes[offset] = value;
-            const QString message = TableErrorFor(bytes, m_mb);
+            const QString message = tableErrorFor(bytes, m_mb);
             if (!message.isEmpty()) {
                 EXPECT_TRUE(message.contains(QStringLiteral("poškozená"))) << offset << ": " << qPrintable(message);
             }

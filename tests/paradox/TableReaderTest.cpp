@@ -23,19 +23,19 @@ using namespace paradox;
 
 namespace {
 
-QString SharedTable(const QString &name)
+QString sharedTable(const QString &name)
 {
     return QDir(QStringLiteral(TZ_SHARED_PARADOX_DIR)).filePath(name);
 }
 
-QByteArray ReadFile(const QString &path)
+QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Equal texts, or texts of the same number (BCD values are compared as numbers).
-bool SameValue(const QString &actual, const QString &expected)
+bool sameValue(const QString &actual, const QString &expected)
 {
     bool actualIsNumber = false;
     bool expectedIsNumber = false;
@@ -51,14 +51,14 @@ class SampleTables : public ::testing::TestWithParam<const char *>
 TEST_P(SampleTables, EveryValueMatchesTheExpectedCsv)
 {
     const QString name = QString::fromLatin1(GetParam());
-    const QString expectedPath = SharedTable(name + QStringLiteral(".expected.csv"));
+    const QString expectedPath = sharedTable(name + QStringLiteral(".expected.csv"));
     if (!QFileInfo::exists(expectedPath))
         GTEST_SKIP() << "no sample tables in " << TZ_SHARED_PARADOX_DIR;
-    const QList<CsvRow> expected = Csv::parse(QString::fromUtf8(ReadFile(expectedPath)));
+    const QList<CsvRow> expected = Csv::parse(QString::fromUtf8(readFile(expectedPath)));
     ASSERT_FALSE(expected.isEmpty());
 
     paradox::Table table;
-    table.setTableName(SharedTable(name + QStringLiteral(".db")));
+    table.setTableName(sharedTable(name + QStringLiteral(".db")));
     table.open();
     ASSERT_EQ(table.fieldCount(), expected[0].cells.size());
     for (int i = 0; i < table.fieldCount(); ++i)
@@ -69,7 +69,7 @@ TEST_P(SampleTables, EveryValueMatchesTheExpectedCsv)
         for (int i = 0; i < table.fieldCount(); ++i) {
             const QString &cell = expected[r].cells[i];
             if (cell != QLatin1String("*")) {
-                EXPECT_TRUE(SameValue(table.fieldAsString(table.field(i).name), cell))
+                EXPECT_TRUE(sameValue(table.fieldAsString(table.field(i).name), cell))
                     << "record " << r << " field " << i << ": " << qPrintable(table.fieldAsString(table.field(i).name));
             }
         }
@@ -81,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(ParadoxTable, SampleTables, ::testing::Values("country"
 
 TEST(ParadoxTableSamples, ProtectedSampleIsRefusedAsProtected)
 {
-    const QString path = SharedTable(QStringLiteral("protected.db"));
+    const QString path = sharedTable(QStringLiteral("protected.db"));
     if (!QFileInfo::exists(path))
         GTEST_SKIP();
     paradox::Table table;
@@ -98,7 +98,7 @@ TEST(ParadoxTableSamples, ProtectedSampleIsRefusedAsProtected)
 
 TEST(ParadoxTableSamples, BcdValuesConvertToIntegersLikeNumbers)
 {
-    const QString path = SharedTable(QStringLiteral("bcd.db"));
+    const QString path = sharedTable(QStringLiteral("bcd.db"));
     if (!QFileInfo::exists(path))
         GTEST_SKIP();
     paradox::Table table;
@@ -114,10 +114,10 @@ TEST(ParadoxTableSamples, BcdValuesConvertToIntegersLikeNumbers)
 
 TEST(ParadoxTableSamples, NumbersOfTheSampleConvertToIntegers)
 {
-    if (!QFileInfo::exists(SharedTable(QStringLiteral("biolife.db"))))
+    if (!QFileInfo::exists(sharedTable(QStringLiteral("biolife.db"))))
         GTEST_SKIP();
     paradox::Table table;
-    table.setTableName(SharedTable(QStringLiteral("biolife.db")));
+    table.setTableName(sharedTable(QStringLiteral("biolife.db")));
     table.open();
     EXPECT_EQ(table.codePage(), 437);
     table.first();
@@ -132,7 +132,7 @@ protected:
     QString bank(const QList<BankRecord> &records, const QString &name = QStringLiteral("test.db"))
     {
         const QString path = m_dir.filePath(name);
-        WriteBank(path, records);
+        writeBank(path, records);
         return path;
     }
     void open(const QString &path)
@@ -147,7 +147,7 @@ protected:
 
 TEST_F(ParadoxTableTest, NavigationVisitsRecordsInOrderAndStaysAtTheLast)
 {
-    open(bank(MakeBankRecords(2, 1, 1)));
+    open(bank(makeBankRecords(2, 1, 1)));
     ASSERT_EQ(m_table.recordCount(), 4);
     m_table.first();
     for (int expected = 1; expected <= 4; ++expected) {
@@ -167,7 +167,7 @@ TEST_F(ParadoxTableTest, NavigationVisitsRecordsInOrderAndStaysAtTheLast)
 // Many blocks: stepping, jumping back and forth across blocks and reading a whole column agree.
 TEST_F(ParadoxTableTest, RecordsOfManyBlocksAreFoundInEveryWay)
 {
-    QList<BankRecord> records = MakeBankRecords(300, 200, 100);
+    QList<BankRecord> records = makeBankRecords(300, 200, 100);
     open(bank(records));
     ASSERT_EQ(m_table.recordCount(), 600);
     QList<qint32> walked;
@@ -199,7 +199,7 @@ TEST_F(ParadoxTableTest, RecordsOfManyBlocksAreFoundInEveryWay)
 
 TEST_F(ParadoxTableTest, FieldNamesMatchInAnyLetterCase)
 {
-    open(bank(MakeBankRecords(1, 0, 0)));
+    open(bank(makeBankRecords(1, 0, 0)));
     m_table.first();
     EXPECT_EQ(m_table.fieldAsInteger(QStringLiteral("SKUPINA")), 1);
     EXPECT_EQ(m_table.fieldAsInteger(QStringLiteral("skupina")), 1);
@@ -253,7 +253,7 @@ TEST_F(ParadoxTableTest, TextAndFieldNamesComeFromEveryCodePage)
 
 TEST_F(ParadoxTableTest, MemoFileIsFoundInAnyLetterCase)
 {
-    QList<BankRecord> records = MakeBankRecords(1, 0, 0);
+    QList<BankRecord> records = makeBankRecords(1, 0, 0);
     records[0].dotaz = QStringLiteral("Dlouhá otázka ").repeated(40);
     const QString path = bank(records, QStringLiteral("Banka.DB"));
     ASSERT_TRUE(QFile::rename(m_dir.filePath(QStringLiteral("Banka.mb")), m_dir.filePath(QStringLiteral("BANKA.Mb"))));
@@ -264,7 +264,7 @@ TEST_F(ParadoxTableTest, MemoFileIsFoundInAnyLetterCase)
 
 TEST_F(ParadoxTableTest, MissingMemoFileFailsOnlyForValuesThatNeedIt)
 {
-    QList<BankRecord> records = MakeBankRecords(2, 0, 0);
+    QList<BankRecord> records = makeBankRecords(2, 0, 0);
     records[1].komentar = QString(300, QLatin1Char('k'));
     const QString path = bank(records);
     ASSERT_TRUE(QFile::remove(m_dir.filePath(QStringLiteral("test.mb"))));
@@ -282,31 +282,31 @@ TEST_F(ParadoxTableTest, MissingMemoFileFailsOnlyForValuesThatNeedIt)
 
 TEST_F(ParadoxTableTest, OpeningNeverChangesTheFiles)
 {
-    QList<BankRecord> records = MakeBankRecords(3, 3, 3);
+    QList<BankRecord> records = makeBankRecords(3, 3, 3);
     records[4].odp2 = QString(700, QChar(0x10D));
     const QString path = bank(records);
     const QString memo = m_dir.filePath(QStringLiteral("test.mb"));
     QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::ReadUser);
-    const QByteArray dbBefore = ReadFile(path);
-    const QByteArray mbBefore = ReadFile(memo);
+    const QByteArray dbBefore = readFile(path);
+    const QByteArray mbBefore = readFile(memo);
     const QDateTime modified = QFileInfo(path).lastModified();
     open(path);
     m_table.first();
     for (int r = 0; r < m_table.recordCount(); ++r, m_table.next())
         m_table.fieldAsString(QStringLiteral("Odp2"));
     m_table.close();
-    EXPECT_EQ(ReadFile(path), dbBefore);
-    EXPECT_EQ(ReadFile(memo), mbBefore);
+    EXPECT_EQ(readFile(path), dbBefore);
+    EXPECT_EQ(readFile(memo), mbBefore);
     EXPECT_EQ(QFileInfo(path).lastModified(), modified);
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 2) << "no lock or temporary file";
 }
 
 TEST_F(ParadoxTableTest, OpenFromBytesReadsLikeTheFile)
 {
-    QList<BankRecord> records = MakeBankRecords(2, 2, 1);
+    QList<BankRecord> records = makeBankRecords(2, 2, 1);
     records[3].dotaz = QString(500, QLatin1Char('q'));
     const QString path = bank(records);
-    m_table.openFromBytes(ReadFile(path), ReadFile(m_dir.filePath(QStringLiteral("test.mb"))), QStringLiteral("paměť.db"));
+    m_table.openFromBytes(readFile(path), readFile(m_dir.filePath(QStringLiteral("test.mb"))), QStringLiteral("paměť.db"));
     ASSERT_EQ(m_table.recordCount(), 5);
     m_table.setRecNo(4);
     EXPECT_EQ(m_table.fieldAsString(QStringLiteral("Dotaz")), records[3].dotaz);
@@ -324,7 +324,7 @@ TEST_F(ParadoxTableTest, MissingOrClosedTableRaisesTableError)
         EXPECT_TRUE(error.message().contains(QStringLiteral("není.db")));
     }
     EXPECT_FALSE(m_table.isOpen());
-    open(bank(MakeBankRecords(1, 1, 1)));
+    open(bank(makeBankRecords(1, 1, 1)));
     EXPECT_TRUE(m_table.isOpen());
     m_table.close();
     EXPECT_FALSE(m_table.isOpen());
@@ -347,7 +347,7 @@ TEST_F(ParadoxTableTest, UnopenableFileSaysWhy)
     ASSERT_TRUE(QDir().mkpath(folder));
     EXPECT_TRUE(messageFor(folder).contains(QStringLiteral("složka"))) << qPrintable(messageFor(folder));
 
-    const QString locked = bank(MakeBankRecords(2, 2, 2));
+    const QString locked = bank(makeBankRecords(2, 2, 2));
     ASSERT_TRUE(QFile::setPermissions(locked, QFileDevice::WriteOwner));
     {
         const EnforcedPermissions enforced;

@@ -16,12 +16,12 @@ using namespace paradox;
 
 namespace {
 
-quint16 LE16(const QByteArray &bytes, int offset)
+quint16 le16(const QByteArray &bytes, int offset)
 {
     return quint16(quint8(bytes[offset]) | (quint8(bytes[offset + 1]) << 8));
 }
 
-QByteArray ReadFile(const QString &path)
+QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
@@ -93,26 +93,26 @@ TEST_F(TableWriterTest, FileFollowsTheFormatsLayout)
     for (int i = 0; i < 500; ++i)
         writer.addRecord({QStringLiteral("r%1").arg(i), qint64(i), qint64(i), double(i), QString()});
     writer.write(path());
-    const QByteArray db = ReadFile(path());
+    const QByteArray db = readFile(path());
     ASSERT_GE(db.size(), 0x78);
-    const int recordSize = LE16(db, 0);
-    const int headerSize = LE16(db, 2);
+    const int recordSize = le16(db, 0);
+    const int headerSize = le16(db, 2);
     const int blockSize = quint8(db[5]) * 1024;
     EXPECT_EQ(recordSize, 20 + 2 + 4 + 8 + 20);
     EXPECT_EQ(db[4], 2) << "non-keyed";
-    EXPECT_EQ(LE16(db, 0x6A), 852);
-    EXPECT_EQ(db.size(), headerSize + LE16(db, 0x0C) * blockSize);
+    EXPECT_EQ(le16(db, 0x6A), 852);
+    EXPECT_EQ(db.size(), headerSize + le16(db, 0x0C) * blockSize);
     // Walk the chain and count records as a reader would.
     int records = 0;
     int blocks = 0;
-    for (int block = LE16(db, 0x0E); block != 0 && blocks <= LE16(db, 0x0C); ++blocks) {
+    for (int block = le16(db, 0x0E); block != 0 && blocks <= le16(db, 0x0C); ++blocks) {
         const int start = headerSize + (block - 1) * blockSize;
-        records += qint16(LE16(db, start + 4)) / recordSize + 1;
-        block = LE16(db, start);
+        records += qint16(le16(db, start + 4)) / recordSize + 1;
+        block = le16(db, start);
     }
     EXPECT_GT(blocks, 1);
     EXPECT_EQ(records, 500);
-    EXPECT_EQ(LE16(db, 0x06), 500);
+    EXPECT_EQ(le16(db, 0x06), 500);
 }
 
 TEST_F(TableWriterTest, ManyRecordsKeepTheirOrderAcrossBlocks)
@@ -210,11 +210,11 @@ TEST_F(TableWriterTest, FailedWriteLeavesTheOldFileWhole)
     paradox::TableWriter first({{QStringLiteral("N"), FieldType::Long, 4}});
     first.addRecord({qint64(1)});
     first.write(path());
-    const QByteArray before = ReadFile(path());
+    const QByteArray before = readFile(path());
     paradox::TableWriter second({{QStringLiteral("N"), FieldType::Long, 4}});
     second.addRecord({qint64(2)});
     EXPECT_THROW(second.write(m_dir.filePath(QStringLiteral("chybí/t.db"))), paradox::TableError);
-    EXPECT_EQ(ReadFile(path()), before);
+    EXPECT_EQ(readFile(path()), before);
 }
 
 TEST_F(TableWriterTest, EmptyTableHasFieldsAndNoRecords)

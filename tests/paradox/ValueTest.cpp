@@ -22,13 +22,13 @@ protected:
     {
         // A BCD field's decimal places repeat in byte 0 of every value.
         const int decimals = type == FieldType::Bcd ? bytes[0] & 0x3F : 0;
-        return DecodeValue(bytes.constData(), FieldDef{QStringLiteral("F"), type, int(bytes.size()), decimals},
+        return decodeValue(bytes.constData(), FieldDef{QStringLiteral("F"), type, int(bytes.size()), decimals},
                            m_codec, m_memo);
     }
-    QString text(FieldType type, const QByteArray &bytes) const { return ValueToText(decode(type, bytes), type); }
+    QString text(FieldType type, const QByteArray &bytes) const { return valueToText(decode(type, bytes), type); }
     qint32 integer(FieldType type, const QByteArray &bytes) const
     {
-        return ValueToInteger(decode(type, bytes), type, QStringLiteral("F"));
+        return valueToInteger(decode(type, bytes), type, QStringLiteral("F"));
     }
     static QByteArray alpha(const QByteArray &text, int size)
     {
@@ -110,7 +110,7 @@ TEST_F(FieldValues, NumbersOutsideThe32BitRangeRaiseAConversionErrorNamingTheVal
             integer(FieldType::Number, number(value));
             ADD_FAILURE() << value;
         } catch (const ConvertError &error) {
-            EXPECT_TRUE(error.message().contains(NumberToText(value))) << qPrintable(error.message());
+            EXPECT_TRUE(error.message().contains(numberToText(value))) << qPrintable(error.message());
         }
     }
 }
@@ -152,7 +152,7 @@ TEST_F(FieldValues, LogicalDateAndTimeDecodeToText)
 
 // A BCD value as Paradox stores it: presence and sign bits and the places in byte 0, then
 // 32 digits (fraction last), each stored as 15 - digit for a negative value.
-QByteArray Bcd(const QByteArray &wholeAndFraction, int places, bool negative = false)
+QByteArray bcdBytes(const QByteArray &wholeAndFraction, int places, bool negative = false)
 {
     QByteArray bytes(17, '\0');
     bytes[0] = char((negative ? 0x40 : 0xC0) | places);
@@ -166,14 +166,14 @@ QByteArray Bcd(const QByteArray &wholeAndFraction, int places, bool negative = f
 
 TEST_F(FieldValues, BcdDecodesSignPlacesAndDigitsLikeANumber)
 {
-    EXPECT_EQ(text(FieldType::Bcd, Bcd("12345", 2)), QStringLiteral("123.45"));
-    EXPECT_EQ(text(FieldType::Bcd, Bcd("12345", 2, true)), QStringLiteral("-123.45"));
-    EXPECT_EQ(text(FieldType::Bcd, Bcd("7", 0, true)), QStringLiteral("-7"));
-    EXPECT_EQ(text(FieldType::Bcd, Bcd("0", 3, true)), QStringLiteral("0"));
-    EXPECT_EQ(text(FieldType::Bcd, Bcd("99999999999999999999999999999999", 32)),
+    EXPECT_EQ(text(FieldType::Bcd, bcdBytes("12345", 2)), QStringLiteral("123.45"));
+    EXPECT_EQ(text(FieldType::Bcd, bcdBytes("12345", 2, true)), QStringLiteral("-123.45"));
+    EXPECT_EQ(text(FieldType::Bcd, bcdBytes("7", 0, true)), QStringLiteral("-7"));
+    EXPECT_EQ(text(FieldType::Bcd, bcdBytes("0", 3, true)), QStringLiteral("0"));
+    EXPECT_EQ(text(FieldType::Bcd, bcdBytes("99999999999999999999999999999999", 32)),
               QStringLiteral("1"));
-    EXPECT_EQ(integer(FieldType::Bcd, Bcd("12345", 2)), 123);
-    EXPECT_EQ(integer(FieldType::Bcd, Bcd("12355", 2, true)), -124);
+    EXPECT_EQ(integer(FieldType::Bcd, bcdBytes("12345", 2)), 123);
+    EXPECT_EQ(integer(FieldType::Bcd, bcdBytes("12355", 2, true)), -124);
     // −40.000000 as the format description shows it.
     const QByteArray minus40 = QByteArray::fromHex("46ffffffffffffffffffffffffbfffffff");
     EXPECT_EQ(std::get<double>(decode(FieldType::Bcd, minus40)), -40.0);
@@ -186,10 +186,10 @@ TEST_F(FieldValues, BcdDigitsEndAtTheFirstNonDecimalNibble)
     ASSERT_EQ(stored.size(), 17);
     EXPECT_EQ(std::get<double>(decode(FieldType::Bcd, stored)), 0.123);
     // Junk inside the integer part: what follows counts as zero, the value stays readable.
-    QByteArray junk = Bcd("123456", 0);
+    QByteArray junk = bcdBytes("123456", 0);
     junk[15] = char(0x3B);
     EXPECT_EQ(text(FieldType::Bcd, junk), QStringLiteral("123000"));
-    QByteArray negativeJunk = Bcd("123456", 0, true);
+    QByteArray negativeJunk = bcdBytes("123456", 0, true);
     negativeJunk[15] = char(0xC4);
     EXPECT_EQ(text(FieldType::Bcd, negativeJunk), QStringLiteral("-123000"));
 }
@@ -199,7 +199,7 @@ TEST_F(FieldValues, BcdWithoutThePresenceBitIsBlank)
     QByteArray blank(17, '\0');
     blank[0] = char(2); // what Paradox writes for a blank of 2 places
     EXPECT_TRUE(std::holds_alternative<std::monostate>(decode(FieldType::Bcd, blank)));
-    QByteArray noPresence = Bcd("12345", 2);
+    QByteArray noPresence = bcdBytes("12345", 2);
     noPresence[0] = char(0x82);
     EXPECT_EQ(text(FieldType::Bcd, noPresence), QString());
     EXPECT_EQ(integer(FieldType::Bcd, noPresence), 0);
@@ -207,11 +207,11 @@ TEST_F(FieldValues, BcdWithoutThePresenceBitIsBlank)
 
 TEST_F(FieldValues, BcdHalvesRoundToEven)
 {
-    EXPECT_EQ(integer(FieldType::Bcd, Bcd("25", 1)), 2);
-    EXPECT_EQ(integer(FieldType::Bcd, Bcd("35", 1)), 4);
-    EXPECT_EQ(integer(FieldType::Bcd, Bcd("251", 2)), 3);
-    EXPECT_EQ(integer(FieldType::Bcd, Bcd("25", 1, true)), -2);
-    EXPECT_THROW(integer(FieldType::Bcd, Bcd("3000000000", 0)), ConvertError);
+    EXPECT_EQ(integer(FieldType::Bcd, bcdBytes("25", 1)), 2);
+    EXPECT_EQ(integer(FieldType::Bcd, bcdBytes("35", 1)), 4);
+    EXPECT_EQ(integer(FieldType::Bcd, bcdBytes("251", 2)), 3);
+    EXPECT_EQ(integer(FieldType::Bcd, bcdBytes("25", 1, true)), -2);
+    EXPECT_THROW(integer(FieldType::Bcd, bcdBytes("3000000000", 0)), ConvertError);
 }
 
 TEST_F(FieldValues, AlphaTextEndsAtTheFirstZeroAndIsConvertedFromTheCodePage)
@@ -224,12 +224,12 @@ TEST_F(FieldValues, AlphaTextEndsAtTheFirstZeroAndIsConvertedFromTheCodePage)
 TEST_F(FieldValues, ShortestRoundTripDecimalForReals)
 {
     for (const double value : {19.68503937007874, 0.1, 1e21, -0.000125, 123456789.0}) {
-        const QString shown = NumberToText(value);
+        const QString shown = numberToText(value);
         EXPECT_EQ(shown.toDouble(), value) << qPrintable(shown);
         EXPECT_FALSE(shown.contains(QLatin1Char('e'))) << qPrintable(shown);
     }
-    EXPECT_EQ(NumberToText(50.0), QStringLiteral("50"));
-    EXPECT_EQ(NumberToText(0.1), QStringLiteral("0.1"));
+    EXPECT_EQ(numberToText(50.0), QStringLiteral("50"));
+    EXPECT_EQ(numberToText(0.1), QStringLiteral("0.1"));
 }
 
 TEST_F(FieldValues, BytesAreShownInHex)

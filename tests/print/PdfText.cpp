@@ -8,7 +8,7 @@
 #include <QStandardPaths>
 
 namespace {
-QString RunPdfToText(const QStringList &arguments)
+QString runPdfToText(const QStringList &arguments)
 {
     QProcess process;
     process.start(QStringLiteral("pdftotext"), arguments);
@@ -19,28 +19,28 @@ QString RunPdfToText(const QStringList &arguments)
 
 namespace PdfText {
 
-bool Available()
+bool available()
 {
     return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty();
 }
 
-QString Extract(const QString &pdfPath)
+QString extract(const QString &pdfPath)
 {
-    return RunPdfToText({QStringLiteral("-layout"), pdfPath, QStringLiteral("-")});
+    return runPdfToText({QStringLiteral("-layout"), pdfPath, QStringLiteral("-")});
 }
 
-QStringList Pages(const QString &pdfPath)
+QStringList pageTexts(const QString &pdfPath)
 {
-    QStringList pages = Extract(pdfPath).split(QLatin1Char('\f'));
+    QStringList pages = extract(pdfPath).split(QLatin1Char('\f'));
     // pdftotext ends every page with a form feed, the last one included.
     if (!pages.isEmpty() && pages.last().isEmpty())
         pages.removeLast();
     return pages;
 }
 
-QList<Word> Words(const QString &pdfPath)
+QList<Word> wordBoxes(const QString &pdfPath)
 {
-    const QString boxes = RunPdfToText({QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")});
+    const QString boxes = runPdfToText({QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")});
     static const QRegularExpression wordBox(QStringLiteral(
         "<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
     QList<Word> words;
@@ -54,7 +54,7 @@ QList<Word> Words(const QString &pdfPath)
     return words;
 }
 
-QList<double> LeftsOf(const QList<Word> &words, const QString &text)
+QList<double> leftsOf(const QList<Word> &words, const QString &text)
 {
     QList<double> lefts;
     for (const Word &word : words) {

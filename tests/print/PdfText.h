@@ -18,14 +18,14 @@ struct Word
     int page = 0;   // from 1
 };
 
-bool Available();
+bool available();
 // The text of the file laid out as printed; pages end with a form feed.
-QString Extract(const QString &pdfPath);
+QString extract(const QString &pdfPath);
 // The pages of the file's text, the empty final page included.
-QStringList Pages(const QString &pdfPath);
+QStringList pageTexts(const QString &pdfPath);
 // The words of the file with their boxes and pages, in the order they were drawn.
-QList<Word> Words(const QString &pdfPath);
+QList<Word> wordBoxes(const QString &pdfPath);
 // The left edges of the words equal to text.
-QList<double> LeftsOf(const QList<Word> &words, const QString &text);
+QList<double> leftsOf(const QList<Word> &words, const QString &text);
 
 }

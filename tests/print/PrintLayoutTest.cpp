@@ -21,7 +21,7 @@ constexpr int WidthOfA = 9;
 const QRect Printable(30, 40, PageWidth, 6851);
 
 // A text whose every character tells its position, so a skipped or repeated piece shows.
-QString NumberedText(int length)
+QString numberedText(int length)
 {
     QString text;
     for (int i = 0; i < length; ++i)
@@ -75,7 +75,7 @@ TEST_F(PrintLayoutTest, WrappedTextIsCutByCharacterCount)
         canvas.texts.clear();
         layout.PrintPageSetup();
         const int top = layout.PrintArea().Top;
-        const QString text = NumberedText(c.length);
+        const QString text = numberedText(c.length);
         layout.PrintWrapped(text, 110);
 
         ASSERT_EQ(canvas.texts.size(), c.lines);
@@ -146,7 +146,7 @@ TEST_F(PrintLayoutTest, PageHeadPlacesRulesTitleAndCode)
         SCOPED_TRACE(codeLines);
         canvas.texts.clear();
         canvas.lines.clear();
-        TestCode = NumberedText(110 * codeLines - 5);
+        TestCode = numberedText(110 * codeLines - 5);
         layout.PrintPageSetup();
         layout.PrintPageHead(QStringLiteral("Nadpis"));
 

@@ -39,7 +39,7 @@ protected:
     // A window over a bank of 40 questions with a test generated.
     void generateTest()
     {
-        CreateWindow(MakeBankRecords(20, 12, 8));
+        CreateWindow(makeBankRecords(20, 12, 8));
         QTest::mouseClick(window->BBGtest, Qt::LeftButton);
         ASSERT_TRUE(window->BtnTisk->isEnabled());
     }
@@ -50,16 +50,16 @@ protected:
 
 TEST_F(PrintWindowTest, PrintButtonPrintsTheGeneratedTest)
 {
-    TZ_REQUIRE_TOOL(PdfText::Available(), "pdftotext (poppler-utils)");
+    TZ_REQUIRE_TOOL(PdfText::available(), "pdftotext (poppler-utils)");
     generateTest();
     QTest::mouseClick(window->BtnTisk, Qt::LeftButton);
     ASSERT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
 
-    const QString text = PdfText::Extract(outputPath);
+    const QString text = PdfText::extract(outputPath);
     const QString flat = text.simplified();
     const QString withoutSpaces = QString(text).remove(QRegularExpression(QStringLiteral("\\s")));
     EXPECT_TRUE(withoutSpaces.contains(QString(TestCode).remove(QLatin1Char(' '))));
-    EXPECT_TRUE(flat.contains(DateTime::ShortDateText(now)));
+    EXPECT_TRUE(flat.contains(DateTime::shortDateText(now)));
     for (int n = 1; n <= QuestionCount; ++n) {
         EXPECT_TRUE(flat.contains(QStringLiteral("otázka č. %1 ").arg(n))) << n;
         EXPECT_TRUE(flat.contains(TestQuestions[n].wdotaz)) << n;

@@ -24,18 +24,18 @@
 #include <cmath>
 #include <gtest/gtest.h>
 
-#define REQUIRE_PDFTOTEXT() TZ_REQUIRE_TOOL(PdfText::Available(), "pdftotext (poppler-utils)")
+#define REQUIRE_PDFTOTEXT() TZ_REQUIRE_TOOL(PdfText::available(), "pdftotext (poppler-utils)")
 
 namespace {
 constexpr double Today = 46000.25;
 
-QString WithoutSpaces(QString text)
+QString withoutSpaces(QString text)
 {
     return text.remove(QRegularExpression(QStringLiteral("\\s")));
 }
 
 // The question labels and answer labels in the order they were printed: "1", "A", "B", "C", "2" …
-QStringList PrintedLabels(const QString &text)
+QStringList printedLabels(const QString &text)
 {
     static const QRegularExpression label(QStringLiteral("otázka č\\. (\\d+)|Odpověď ([ABC])"));
     QStringList labels;
@@ -44,7 +44,7 @@ QStringList PrintedLabels(const QString &text)
     return labels;
 }
 
-QStringList ExpectedLabels(int questions)
+QStringList expectedLabels(int questions)
 {
     QStringList labels;
     for (int n = 1; n <= questions; ++n)
@@ -53,20 +53,20 @@ QStringList ExpectedLabels(int questions)
 }
 
 // The width of a text in the printer font, in points.
-double PointsWide(const QString &text)
+double pointsWide(const QString &text)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setResolution(PrintJob::DotsPerInch);
     return QFontMetrics(PrintJob::printerFont(), &printer).horizontalAdvance(text) * 72.0 / PrintJob::DotsPerInch;
 }
 
-QString Letter(qint32 index)
+QString letterOf(qint32 index)
 {
     return index >= 0 && index <= 2 ? QString(QLatin1Char("ABC"[index])) : QStringLiteral("X");
 }
 
 // The lines of a key page that carry entries, with runs of white space collapsed.
-QStringList KeyLines(const QString &page)
+QStringList keyLines(const QString &page)
 {
     QStringList lines;
     for (const QString &line : page.split(QLatin1Char('\n'))) {
@@ -78,7 +78,7 @@ QStringList KeyLines(const QString &page)
 
 // A field of the words equal to text, in the order they were drawn.
 template <typename Field>
-QList<Field> FieldOf(const QList<PdfText::Word> &words, const QString &text, Field PdfText::Word::*field)
+QList<Field> fieldOf(const QList<PdfText::Word> &words, const QString &text, Field PdfText::Word::*field)
 {
     QList<Field> values;
     for (const PdfText::Word &word : words) {
@@ -88,14 +88,14 @@ QList<Field> FieldOf(const QList<PdfText::Word> &words, const QString &text, Fie
     return values;
 }
 
-QList<double> TopsOf(const QList<PdfText::Word> &words, const QString &text)
+QList<double> topsOf(const QList<PdfText::Word> &words, const QString &text)
 {
-    return FieldOf(words, text, &PdfText::Word::top);
+    return fieldOf(words, text, &PdfText::Word::top);
 }
 
-QList<int> PagesOf(const QList<PdfText::Word> &words, const QString &text)
+QList<int> pagesOf(const QList<PdfText::Word> &words, const QString &text)
 {
-    return FieldOf(words, text, &PdfText::Word::page);
+    return fieldOf(words, text, &PdfText::Word::page);
 }
 
 // H of the printer font at 600 dpi; a line is H + 12 device units.
@@ -104,7 +104,7 @@ int fontHeight()
     return int(std::nearbyint(PrintJob::printerFont().pointSizeF() * PrintJob::DotsPerInch / 72.0));
 }
 
-double PitchInPoints()
+double pitchInPoints()
 {
     return (fontHeight() + 12) * 72.0 / PrintJob::DotsPerInch;
 }
@@ -184,12 +184,12 @@ TEST_F(PrintoutTest, TestPrintsEveryQuestionInOrderOnNumberedPages)
 {
     REQUIRE_PDFTOTEXT();
     PrintTest();
-    const QStringList pages = PdfText::Pages(outputPath);
+    const QStringList pages = PdfText::pageTexts(outputPath);
     // Thirty blocks do not fit one A4 page; the document ends with an empty page.
     ASSERT_GE(pages.size(), 3);
     EXPECT_TRUE(pages.last().trimmed().isEmpty());
 
-    EXPECT_EQ(PrintedLabels(pages.join(QString())), ExpectedLabels(30));
+    EXPECT_EQ(printedLabels(pages.join(QString())), expectedLabels(30));
     const QString allText = pages.join(QString()).simplified();
     for (int n = 1; n <= 30; ++n)
         EXPECT_TRUE(allText.contains(TestQuestions[n].wdotaz)) << n;
@@ -202,18 +202,18 @@ TEST_F(PrintoutTest, TestPrintsEveryQuestionInOrderOnNumberedPages)
         for (const QRegularExpressionMatch &match : pageNumber.globalMatch(page))
             numbers.append(match.captured(1));
         EXPECT_EQ(numbers, QStringList{QString::number(k)});
-        const QString title = QStringLiteral("Test znalostí     ") + DateTime::ShortDateText(Today + k - 1);
+        const QString title = QStringLiteral("Test znalostí     ") + DateTime::shortDateText(Today + k - 1);
         EXPECT_TRUE(page.simplified().contains(title.simplified()));
-        EXPECT_TRUE(WithoutSpaces(page).contains(WithoutSpaces(TestCode)));
+        EXPECT_TRUE(withoutSpaces(page).contains(withoutSpaces(TestCode)));
     }
 
     // The date stands five spaces after the title's words, the page number 60 "M" from the edge.
-    const QList<PdfText::Word> words = PdfText::Words(outputPath);
-    const double left = PdfText::LeftsOf(words, QStringLiteral("Test")).value(0, -1);
+    const QList<PdfText::Word> words = PdfText::wordBoxes(outputPath);
+    const double left = PdfText::leftsOf(words, QStringLiteral("Test")).value(0, -1);
     ASSERT_GE(left, 0);
-    const QString date = DateTime::ShortDateText(Today).section(QLatin1Char(' '), 0, 0);
-    EXPECT_NEAR(PdfText::LeftsOf(words, date).value(0) - left, PointsWide(QStringLiteral("Test znalostí     ")), 1.0);
-    EXPECT_NEAR(PdfText::LeftsOf(words, QStringLiteral("Strana")).value(0) - left, 60 * PointsWide(QStringLiteral("M")), 1.0);
+    const QString date = DateTime::shortDateText(Today).section(QLatin1Char(' '), 0, 0);
+    EXPECT_NEAR(PdfText::leftsOf(words, date).value(0) - left, pointsWide(QStringLiteral("Test znalostí     ")), 1.0);
+    EXPECT_NEAR(PdfText::leftsOf(words, QStringLiteral("Strana")).value(0) - left, 60 * pointsWide(QStringLiteral("M")), 1.0);
 }
 
 TEST_F(PrintoutTest, KeyListsTheAnswersInTwoColumns)
@@ -222,33 +222,33 @@ TEST_F(PrintoutTest, KeyListsTheAnswersInTwoColumns)
     TestQuestions[4].wcspravOdp = 3;
     TestQuestions[27].wcspravOdp = -1;
     PrintKey();
-    const QStringList pages = PdfText::Pages(outputPath);
+    const QStringList pages = PdfText::pageTexts(outputPath);
     ASSERT_EQ(pages.size(), 2);
     EXPECT_TRUE(pages[1].trimmed().isEmpty());
 
     QStringList expected;
     for (int i = 1; i <= 15; ++i) {
         expected.append(QStringLiteral("   otázka č. %1 - %2       otázka č. %3 - %4")
-                            .arg(i).arg(Letter(TestQuestions[i].wcspravOdp))
-                            .arg(i + 15).arg(Letter(TestQuestions[i + 15].wcspravOdp))
+                            .arg(i).arg(letterOf(TestQuestions[i].wcspravOdp))
+                            .arg(i + 15).arg(letterOf(TestQuestions[i + 15].wcspravOdp))
                             .simplified());
     }
-    EXPECT_EQ(KeyLines(pages[0]), expected);
+    EXPECT_EQ(keyLines(pages[0]), expected);
     EXPECT_TRUE(pages[0].contains(QStringLiteral("otázka č. 4 - X")));
     EXPECT_TRUE(pages[0].contains(QStringLiteral("otázka č. 27 - X")));
     EXPECT_TRUE(pages[0].contains(QStringLiteral("Otázky testu-klíč")));
-    EXPECT_FALSE(pages[0].contains(DateTime::ShortDateText(Today)));
-    EXPECT_TRUE(WithoutSpaces(pages[0]).contains(WithoutSpaces(TestCode)));
+    EXPECT_FALSE(pages[0].contains(DateTime::shortDateText(Today)));
+    EXPECT_TRUE(withoutSpaces(pages[0]).contains(withoutSpaces(TestCode)));
 
     // The fixed spaces place the columns: three before the first, seven between them.
-    const QList<PdfText::Word> words = PdfText::Words(outputPath);
-    const double left = PdfText::LeftsOf(words, QStringLiteral("Otázky")).value(0, -1);
-    const QList<double> columns = PdfText::LeftsOf(words, QStringLiteral("otázka"));
+    const QList<PdfText::Word> words = PdfText::wordBoxes(outputPath);
+    const double left = PdfText::leftsOf(words, QStringLiteral("Otázky")).value(0, -1);
+    const QList<double> columns = PdfText::leftsOf(words, QStringLiteral("otázka"));
     ASSERT_GE(left, 0);
     ASSERT_EQ(columns.size(), 30);
-    EXPECT_NEAR(columns[0] - left, PointsWide(QStringLiteral("   ")), 0.5);
-    const QString firstEntry = QStringLiteral("otázka č. 1 - %1       ").arg(Letter(TestQuestions[1].wcspravOdp));
-    EXPECT_NEAR(columns[1] - columns[0], PointsWide(firstEntry), 0.5);
+    EXPECT_NEAR(columns[0] - left, pointsWide(QStringLiteral("   ")), 0.5);
+    const QString firstEntry = QStringLiteral("otázka č. 1 - %1       ").arg(letterOf(TestQuestions[1].wcspravOdp));
+    EXPECT_NEAR(columns[1] - columns[0], pointsWide(firstEntry), 0.5);
 }
 
 // A block in lines: the question's m lines, an empty line, A, B and C with their texts beside
@@ -261,28 +261,28 @@ TEST_F(PrintoutTest, QuestionBlockStandsOnLinesOfThePitch)
     TestQuestions[1] = Totazka{QString(35, QLatin1Char('x')), QStringLiteral("alfa"), QStringLiteral("beta"),
                                QStringLiteral("gama"), QString(), 0};
     PrintTest();
-    const QList<PdfText::Word> words = PdfText::Words(outputPath);
-    const double pitch = PitchInPoints();
-    const QList<double> blocks = TopsOf(words, QStringLiteral("otázka"));
+    const QList<PdfText::Word> words = PdfText::wordBoxes(outputPath);
+    const double pitch = pitchInPoints();
+    const QList<double> blocks = topsOf(words, QStringLiteral("otázka"));
     ASSERT_EQ(blocks.size(), 2);
     const double top = blocks[0];
 
-    const QList<double> question = TopsOf(words, QString(10, QLatin1Char('x'))) + TopsOf(words, QStringLiteral("xxxxx"));
+    const QList<double> question = topsOf(words, QString(10, QLatin1Char('x'))) + topsOf(words, QStringLiteral("xxxxx"));
     ASSERT_EQ(question.size(), 4) << "35 characters cut into lines of 10";
     for (int line = 0; line < 4; ++line)
         EXPECT_NEAR(question[line], top + line * pitch, 0.5) << "question line " << line;
 
-    const QList<double> labels = TopsOf(words, QStringLiteral("Odpověď"));
+    const QList<double> labels = topsOf(words, QStringLiteral("Odpověď"));
     ASSERT_GE(labels.size(), 3);
     const QStringList answers = {QStringLiteral("alfa"), QStringLiteral("beta"), QStringLiteral("gama")};
     for (int k = 0; k < 3; ++k) {
         SCOPED_TRACE(answers[k].toStdString());
         EXPECT_NEAR(labels[k], top + (5 + k) * pitch, 0.5);
-        EXPECT_EQ(TopsOf(words, answers[k]), QList<double>{labels[k]}) << "the answer beside its label";
+        EXPECT_EQ(topsOf(words, answers[k]), QList<double>{labels[k]}) << "the answer beside its label";
     }
-    const double labelLeft = PdfText::LeftsOf(words, QStringLiteral("Odpověď")).value(0);
-    EXPECT_NEAR(PdfText::LeftsOf(words, QStringLiteral("alfa")).value(0) - labelLeft,
-                8 * PointsWide(QStringLiteral("M")), 1.0);
+    const double labelLeft = PdfText::leftsOf(words, QStringLiteral("Odpověď")).value(0);
+    EXPECT_NEAR(PdfText::leftsOf(words, QStringLiteral("alfa")).value(0) - labelLeft,
+                8 * pointsWide(QStringLiteral("M")), 1.0);
     EXPECT_NEAR(blocks[1], top + 11 * pitch, 0.5);
 }
 
@@ -308,9 +308,9 @@ TEST_P(PageBreakTest, BlockStartingAboveTheLimitIsPrintedWholeTheNextGoesOver)
     TestCode = QStringLiteral("kod: 1/1");
     TestQuestions[1].wdotaz = QString(10 * firstQuestionLines, QLatin1Char('q'));
     PrintTest();
-    const QList<PdfText::Word> words = PdfText::Words(outputPath);
-    const QList<int> blockPages = PagesOf(words, QStringLiteral("otázka"));
-    const QList<int> labelPages = PagesOf(words, QStringLiteral("Odpověď"));
+    const QList<PdfText::Word> words = PdfText::wordBoxes(outputPath);
+    const QList<int> blockPages = pagesOf(words, QStringLiteral("otázka"));
+    const QList<int> labelPages = pagesOf(words, QStringLiteral("Odpověď"));
     if (linesPast == 0) {
         EXPECT_EQ(blockPages, (QList<int>{1, 1, 2}));
         EXPECT_EQ(labelPages, (QList<int>{1, 1, 1, 1, 1, 1, 2, 2, 2})) << "the second block whole on page 1";
@@ -330,15 +330,15 @@ TEST_F(PrintoutTest, ShortTestPrintsOnlyItsOwnQuestions)
         TestQuestions[n].wdotaz = QStringLiteral("stará otázka");
 
     PrintTest();
-    const QString test = PdfText::Extract(outputPath);
-    EXPECT_EQ(PrintedLabels(test), ExpectedLabels(12));
+    const QString test = PdfText::extract(outputPath);
+    EXPECT_EQ(printedLabels(test), expectedLabels(12));
     EXPECT_FALSE(test.contains(QStringLiteral("stará")));
 
     PrintKey();
     QStringList expected;
     for (int i = 1; i <= 12; ++i)
-        expected.append(QStringLiteral("otázka č. %1 - %2").arg(i).arg(Letter(TestQuestions[i].wcspravOdp)));
-    EXPECT_EQ(KeyLines(PdfText::Pages(outputPath).value(0)), expected);
+        expected.append(QStringLiteral("otázka č. %1 - %2").arg(i).arg(letterOf(TestQuestions[i].wcspravOdp)));
+    EXPECT_EQ(keyLines(PdfText::pageTexts(outputPath).value(0)), expected);
 }
 
 TEST_F(PrintoutTest, PageHeadBelowThePageBottomStillTakesOneQuestionPerPage)
@@ -347,10 +347,10 @@ TEST_F(PrintoutTest, PageHeadBelowThePageBottomStillTakesOneQuestionPerPage)
     QuestionCount = 3;
     TestCode = QString(80 * 110, QLatin1Char('k'));
     PrintTest();
-    const QStringList pages = PdfText::Pages(outputPath);
+    const QStringList pages = PdfText::pageTexts(outputPath);
     ASSERT_EQ(pages.size(), 4);
     for (int k = 1; k <= 3; ++k) {
-        EXPECT_EQ(PrintedLabels(pages[k - 1]), ExpectedLabels(k).mid(4 * (k - 1))) << k;
+        EXPECT_EQ(printedLabels(pages[k - 1]), expectedLabels(k).mid(4 * (k - 1))) << k;
         EXPECT_TRUE(pages[k - 1].contains(QStringLiteral("Strana %1").arg(k)));
     }
 }
@@ -370,7 +370,7 @@ TEST_F(PrintoutTest, PrinterFailureEndsThePrintoutWithAnError)
 {
     outputPath = pdfPath(QStringLiteral("chybí/out.pdf"));
     EXPECT_THROW(PrintKey(), AppError);
-    Guarded(PrintTest);
+    guarded(PrintTest);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains(QStringLiteral("Tisk")));
     EXPECT_FALSE(QFile::exists(outputPath));

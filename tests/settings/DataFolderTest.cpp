@@ -46,7 +46,7 @@ protected:
     // Start-up in the locked folder, holding the bundled bank of `groupOne` records in group 1.
     void startInstalled(int groupOne, const QByteArray &ini = {})
     {
-        WriteBank(programDir() + QStringLiteral("test.db"), MakeBankRecords(groupOne, 20, 20));
+        writeBank(programDir() + QStringLiteral("test.db"), makeBankRecords(groupOne, 20, 20));
         if (!ini.isEmpty())
             writeProgramFile(QStringLiteral("Test.ini"), ini);
         ASSERT_TRUE(QFile::setPermissions(programDir(), QFile::ReadOwner | QFile::ExeOwner));
@@ -56,7 +56,7 @@ protected:
 
     void storeMinutes(const QString &minutes)
     {
-        WhenShown(FrmKonfig, [&] {
+        whenShown(FrmKonfig, [&] {
             FrmKonfig->Edit1->setText(minutes);
             EnforcedPermissions enforced;
             QTest::mouseClick(FrmKonfig->BitBtn1, Qt::LeftButton);
@@ -85,7 +85,7 @@ TEST_F(DataFolderTest, SettingsGoToTheUserFolderCreatedOnlyByTheFirstWrite)
 TEST_F(DataFolderTest, TheUsersOwnBankServesBeforeTheBundledOne)
 {
     ASSERT_TRUE(QDir().mkpath(userFolder()));
-    WriteBank(userFolder() + "test.db", MakeBankRecords(30, 20, 20));
+    writeBank(userFolder() + "test.db", makeBankRecords(30, 20, 20));
     startInstalled(10);
     EXPECT_EQ(BankPath, userFolder() + "test.db");
     EXPECT_EQ(GroupCount[1], 30);

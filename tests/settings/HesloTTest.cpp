@@ -26,7 +26,7 @@ protected:
     void printKey(std::function<void()> action)
     {
         window->BtnTiskKlic->setEnabled(true);
-        WhenShown(FrmHesloT, std::move(action));
+        whenShown(FrmHesloT, std::move(action));
         QTest::mouseClick(window->BtnTiskKlic, Qt::LeftButton);
     }
 
@@ -38,8 +38,8 @@ protected:
     // The change flow from the configuration dialog's button.
     void changePassword(std::function<void()> action)
     {
-        WhenShown(FrmKonfig, [this, action = std::move(action)]() mutable {
-            WhenShown(FrmHesloT, std::move(action));
+        whenShown(FrmKonfig, [this, action = std::move(action)]() mutable {
+            whenShown(FrmHesloT, std::move(action));
             QTest::mouseClick(FrmKonfig->BitBtn3, Qt::LeftButton);
             FrmKonfig->reject();
         });
@@ -114,7 +114,7 @@ TEST_F(HesloTTest, EveryOpeningStartsWithAnEmptyEntry)
 TEST_F(HesloTTest, EntryOfAnEarlierOpeningNeverPrintsTheKey)
 {
     // The stored password is the very text the key-print flow expects before a confirmation.
-    CreateWindowWithSettings("[Tisk]\nwht=" + EncodePassword("531864297").toLatin1() + "\n");
+    CreateWindowWithSettings("[Tisk]\nwht=" + encodePassword("531864297").toLatin1() + "\n");
     printKeyWith("531864297");
     ASSERT_EQ(printDialogCalls, 1);
 

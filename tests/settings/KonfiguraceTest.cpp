@@ -30,7 +30,7 @@ protected:
     // Opens the dialog through the main window's button and runs the action in it.
     void openKonfig(std::function<void()> action)
     {
-        WhenShown(FrmKonfig, std::move(action));
+        whenShown(FrmKonfig, std::move(action));
         QTest::mouseClick(window->BBKtest, Qt::LeftButton);
     }
 
@@ -54,7 +54,7 @@ protected:
 
     static QString headerTextFor(int minutes)
     {
-        return QStringLiteral("Čas testu: ") + DateTime::LongTimeText(minutes / 1440.0);
+        return QStringLiteral("Čas testu: ") + DateTime::longTimeText(minutes / 1440.0);
     }
 };
 

@@ -11,7 +11,7 @@
 
 // Acts on a dialog as soon as its modal loop runs; a dialog the action leaves open is closed
 // with a failure, so no test ever hangs on exec().
-inline void WhenShown(QDialog *dialog, std::function<void()> action, bool mayStayOpen = false)
+inline void whenShown(QDialog *dialog, std::function<void()> action, bool mayStayOpen = false)
 {
     QTimer::singleShot(0, dialog, [dialog = QPointer<QDialog>(dialog), action = std::move(action), mayStayOpen] {
         if (!dialog || !dialog->isVisible()) {

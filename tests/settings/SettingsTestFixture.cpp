@@ -26,7 +26,7 @@ void SettingsTestFixture::TearDown()
 
 TForm2 *SettingsTestFixture::CreateWindowWithSettings(const QByteArray &ini)
 {
-    return CreateWindow(MakeBankRecords(50, 40, 30), ini);
+    return CreateWindow(makeBankRecords(50, 40, 30), ini);
 }
 
 QByteArray SettingsTestFixture::settingsFileContents() const

@@ -7,7 +7,7 @@
 
 namespace {
 
-std::array<Totazka, QuestionSlots> WithResults(const QList<qint32> &results)
+std::array<Totazka, QuestionSlots> withResults(const QList<qint32> &results)
 {
     std::array<Totazka, QuestionSlots> questions{};
     for (qsizetype i = 0; i < results.size(); ++i)
@@ -19,10 +19,10 @@ std::array<Totazka, QuestionSlots> WithResults(const QList<qint32> &results)
 
 TEST(AnswerEvaluation, CountsEachResultOfTheTestsQuestionsOnly)
 {
-    auto questions = WithResults({AnsweredCorrectly, AnsweredWrongly, Unanswered, AnsweredCorrectly,
+    auto questions = withResults({AnsweredCorrectly, AnsweredWrongly, Unanswered, AnsweredCorrectly,
                                   AnsweredCorrectly, AnsweredWrongly});
     questions[0].wspravneodpovezeno = AnsweredCorrectly; // slot 0 is no question
-    const EvaluationCounts counts = EvaluateAnswers(questions, 5);
+    const EvaluationCounts counts = evaluateAnswers(questions, 5);
     EXPECT_EQ(counts.correct, 3);
     EXPECT_EQ(counts.wrong, 1);
     EXPECT_EQ(counts.unanswered, 1);
@@ -31,7 +31,7 @@ TEST(AnswerEvaluation, CountsEachResultOfTheTestsQuestionsOnly)
 
 TEST(AnswerEvaluation, ValueOutsideTheResultsCountsNowhereButLowersTheRate)
 {
-    const EvaluationCounts counts = EvaluateAnswers(WithResults({AnsweredCorrectly, 7, -1, AnsweredCorrectly}), 4);
+    const EvaluationCounts counts = evaluateAnswers(withResults({AnsweredCorrectly, 7, -1, AnsweredCorrectly}), 4);
     EXPECT_EQ(counts.correct, 2);
     EXPECT_EQ(counts.wrong, 0);
     EXPECT_EQ(counts.unanswered, 0);
@@ -40,7 +40,7 @@ TEST(AnswerEvaluation, ValueOutsideTheResultsCountsNowhereButLowersTheRate)
 
 TEST(AnswerEvaluation, NoQuestionsGiveZeroEverywhere)
 {
-    const EvaluationCounts counts = EvaluateAnswers(WithResults({AnsweredCorrectly}), 0);
+    const EvaluationCounts counts = evaluateAnswers(withResults({AnsweredCorrectly}), 0);
     EXPECT_EQ(counts.correct, 0);
     EXPECT_EQ(counts.percent, 0);
 }
@@ -54,7 +54,7 @@ TEST(AnswerEvaluation, RateIsRoundedHalfToEvenInExactArithmetic)
     const Rate rates[] = {{1, 30, 3}, {2, 30, 7}, {15, 30, 50}, {29, 30, 97}, {1, 8, 12},
                           {3, 8, 38}, {15, 24, 62}, {5, 8, 62}, {7, 8, 88}, {0, 30, 0}, {30, 30, 100}};
     for (const Rate &rate : rates)
-        EXPECT_EQ(SuccessRate(rate.correct, rate.total), rate.percent) << rate.correct << " of " << rate.total;
-    EXPECT_EQ(SuccessRate(3, 0), 0);
-    EXPECT_EQ(SuccessRate(3, -2), 0);
+        EXPECT_EQ(successRate(rate.correct, rate.total), rate.percent) << rate.correct << " of " << rate.total;
+    EXPECT_EQ(successRate(3, 0), 0);
+    EXPECT_EQ(successRate(3, -2), 0);
 }

@@ -17,7 +17,7 @@ const QString RunFixture::EndMessage = QStringLiteral(
 
 TForm2 *RunFixture::openWindow(int g1, int g2, int g3, const QByteArray &ini)
 {
-    return openWindow(MakeBankRecords(g1, g2, g3), ini);
+    return openWindow(makeBankRecords(g1, g2, g3), ini);
 }
 
 TForm2 *RunFixture::openWindow(const QList<BankRecord> &bank, const QByteArray &ini)

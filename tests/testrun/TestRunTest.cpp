@@ -23,10 +23,10 @@ double seconds(int count)
 
 QString countdownText(int minutes, int secs, int totalMinutes)
 {
-    const double remaining = DateTime::EncodeTime(0, minutes, secs, 0);
-    const double length = DateTime::EncodeTime(0, totalMinutes, 0, 0);
+    const double remaining = DateTime::encodeTime(0, minutes, secs, 0);
+    const double length = DateTime::encodeTime(0, totalMinutes, 0, 0);
     return QStringLiteral("Zbývající čas: %1 / %2")
-        .arg(DateTime::LongTimeText(remaining), DateTime::LongTimeText(length));
+        .arg(DateTime::longTimeText(remaining), DateTime::longTimeText(length));
 }
 
 }
@@ -160,7 +160,7 @@ TEST_F(TestRun, StartClearsTheEvaluationOfEverySlot)
 
 TEST_F(TestRun, CorrectAnswerOutsideTheThreeIsAlwaysWrong)
 {
-    QList<BankRecord> bank = MakeBankRecords(5, 5, 5);
+    QList<BankRecord> bank = makeBankRecords(5, 5, 5);
     for (BankRecord &record : bank)
         record.cspravOdp = 3;
     openWindow(bank);
@@ -262,14 +262,14 @@ TEST_F(Countdown, LateTicksDoNotMoveTheEnd)
 
 TEST_F(Countdown, TestAcrossMidnightEndsOnTime)
 {
-    now = 45000 + DateTime::EncodeTime(23, 50, 0, 0);
+    now = 45000 + DateTime::encodeTime(23, 50, 0, 0);
     openWindow(50, 40, 30);
     generateAndStart();
-    tickAt(45001 + DateTime::EncodeTime(0, 5, 0, 0));
+    tickAt(45001 + DateTime::encodeTime(0, 5, 0, 0));
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(section(0), countdownText(15, 0, 30));
     EXPECT_EQ(window->ProgressBar1->value(), 900);
-    tickAt(45001 + DateTime::EncodeTime(0, 20, 1, 0));
+    tickAt(45001 + DateTime::encodeTime(0, 20, 1, 0));
     EXPECT_EQ(messages, QStringList{EndMessage});
 }
 

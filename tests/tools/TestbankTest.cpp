@@ -24,7 +24,7 @@ struct Outcome
     QString err;
 };
 
-Outcome RunProcess(const QString &program, const QStringList &arguments,
+Outcome runProcess(const QString &program, const QStringList &arguments,
                    const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
@@ -39,25 +39,25 @@ Outcome RunProcess(const QString &program, const QStringList &arguments,
             QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
 }
 
-Outcome RunTestbank(const QStringList &arguments)
+Outcome runTestbank(const QStringList &arguments)
 {
-    return RunProcess(QStringLiteral(TZ_BINARY_DIR "/test-znalosti-banka"), arguments);
+    return runProcess(QStringLiteral(TZ_BINARY_DIR "/test-znalosti-banka"), arguments);
 }
 
-QByteArray ReadFile(const QString &path)
+QByteArray readFile(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void WriteFile(const QString &path, const QByteArray &bytes)
+void writeFile(const QString &path, const QByteArray &bytes)
 {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
 }
 
-QString Shared(const QString &name)
+QString shared(const QString &name)
 {
     return QDir(QStringLiteral(TZ_SHARED_PARADOX_DIR)).filePath(name);
 }
@@ -69,12 +69,12 @@ class SampleDump : public ::testing::TestWithParam<const char *>
 TEST_P(SampleDump, EqualsTheExpectedCsv)
 {
     const QString name = QString::fromLatin1(GetParam());
-    if (!QFileInfo::exists(Shared(name + QStringLiteral(".expected.csv"))))
+    if (!QFileInfo::exists(shared(name + QStringLiteral(".expected.csv"))))
         GTEST_SKIP() << "no sample tables";
-    const Outcome dump = RunTestbank({QStringLiteral("dump"), Shared(name + QStringLiteral(".db"))});
+    const Outcome dump = runTestbank({QStringLiteral("dump"), shared(name + QStringLiteral(".db"))});
     ASSERT_EQ(dump.exitCode, 0) << qPrintable(dump.err);
     const QList<CsvRow> actual = Csv::parse(dump.out);
-    const QList<CsvRow> expected = Csv::parse(QString::fromUtf8(ReadFile(Shared(name + QStringLiteral(".expected.csv")))));
+    const QList<CsvRow> expected = Csv::parse(QString::fromUtf8(readFile(shared(name + QStringLiteral(".expected.csv")))));
     ASSERT_EQ(actual.size(), expected.size());
     for (qsizetype r = 0; r < expected.size(); ++r) {
         ASSERT_EQ(actual[r].cells.size(), expected[r].cells.size()) << "row " << r;
@@ -109,8 +109,8 @@ protected:
 
     Outcome check(const QList<BankRecord> &records)
     {
-        WriteBank(path(QStringLiteral("check.db")), records);
-        return RunTestbank({QStringLiteral("check"), path(QStringLiteral("check.db"))});
+        writeBank(path(QStringLiteral("check.db")), records);
+        return runTestbank({QStringLiteral("check"), path(QStringLiteral("check.db"))});
     }
 
     QTemporaryDir m_dir;
@@ -128,11 +128,11 @@ TEST_F(TestbankTest, BuildThenDumpGivesBackEveryText)
                                                          Csv::formatRow({texts[3]}).trimmed(),
                                                          Csv::formatRow({texts[4]}).trimmed());
     csv += QStringLiteral("3,1,Krátká,A,B,C,,0\n");
-    WriteFile(path(QStringLiteral("bank.csv")), csv.toUtf8());
+    writeFile(path(QStringLiteral("bank.csv")), csv.toUtf8());
 
-    const Outcome build = RunTestbank({QStringLiteral("build"), path(QStringLiteral("bank.csv")), path(QStringLiteral("b.db"))});
+    const Outcome build = runTestbank({QStringLiteral("build"), path(QStringLiteral("bank.csv")), path(QStringLiteral("b.db"))});
     ASSERT_EQ(build.exitCode, 0) << qPrintable(build.err);
-    const Outcome dump = RunTestbank({QStringLiteral("dump"), path(QStringLiteral("b.db"))});
+    const Outcome dump = runTestbank({QStringLiteral("dump"), path(QStringLiteral("b.db"))});
     ASSERT_EQ(dump.exitCode, 0) << qPrintable(dump.err);
     const auto records = dumped(dump);
     ASSERT_EQ(records.size(), 2);
@@ -166,13 +166,13 @@ TEST_F(TestbankTest, BadRowIsReportedWithItsLineAndNothingIsWritten)
         {QByteArray(), QStringLiteral("prázdný")},
     };
     const QString db = path(QStringLiteral("out.db"));
-    WriteFile(db, "old contents");
+    writeFile(db, "old contents");
     for (const auto &[csv, expected] : cases) {
-        WriteFile(path(QStringLiteral("bad.csv")), csv);
-        const Outcome build = RunTestbank({QStringLiteral("build"), path(QStringLiteral("bad.csv")), db});
+        writeFile(path(QStringLiteral("bad.csv")), csv);
+        const Outcome build = runTestbank({QStringLiteral("build"), path(QStringLiteral("bad.csv")), db});
         EXPECT_EQ(build.exitCode, 2) << csv.constData();
         EXPECT_TRUE(build.err.contains(expected)) << csv.constData() << " → " << qPrintable(build.err);
-        EXPECT_EQ(ReadFile(db), QByteArray("old contents"));
+        EXPECT_EQ(readFile(db), QByteArray("old contents"));
         EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("out.mb"))));
     }
 }
@@ -181,7 +181,7 @@ TEST_F(TestbankTest, SampleBankGivesFullTests)
 {
     const QString sample = QStringLiteral(TZ_BINARY_DIR "/test.db");
     ASSERT_TRUE(QFileInfo::exists(sample)) << "the build makes test.db";
-    const Outcome result = RunTestbank({QStringLiteral("check"), sample});
+    const Outcome result = runTestbank({QStringLiteral("check"), sample});
     EXPECT_EQ(result.exitCode, 0) << qPrintable(result.out + result.err);
     EXPECT_TRUE(result.out.contains(QStringLiteral("Otázek v testu: 30\n"))) << qPrintable(result.out);
     EXPECT_FALSE(result.out.contains(QStringLiteral("nelze nikdy vylosovat")));
@@ -191,7 +191,7 @@ TEST_F(TestbankTest, SampleBankGivesFullTests)
 
 TEST_F(TestbankTest, CheckReportsCountsPercentagesAndQuotas)
 {
-    const Outcome result = check(MakeBankRecords(50, 40, 30));
+    const Outcome result = check(makeBankRecords(50, 40, 30));
     EXPECT_EQ(result.exitCode, 0) << qPrintable(result.err);
     EXPECT_TRUE(result.out.contains(QStringLiteral("Záznamů: 120")));
     EXPECT_TRUE(result.out.contains(QStringLiteral("Skupina 1: 50 záznamů, 42 %, kvóta 12")));
@@ -202,31 +202,31 @@ TEST_F(TestbankTest, CheckReportsCountsPercentagesAndQuotas)
 
 TEST_F(TestbankTest, CheckFailsWhenAGroupCannotFillItsQuota)
 {
-    const Outcome emptyGroup = check(MakeBankRecords(0, 5, 5));
+    const Outcome emptyGroup = check(makeBankRecords(0, 5, 5));
     EXPECT_EQ(emptyGroup.exitCode, 1);
     EXPECT_TRUE(emptyGroup.out.contains(QStringLiteral("Skupina 1 nenaplní kvótu"))) << qPrintable(emptyGroup.out);
     EXPECT_FALSE(emptyGroup.err.isEmpty());
 
-    const Outcome others = check(MakeBankRecords(10, 10, 10, 10));
+    const Outcome others = check(makeBankRecords(10, 10, 10, 10));
     EXPECT_EQ(others.exitCode, 1);
     EXPECT_TRUE(others.out.contains(QStringLiteral("potřebuje 14 otázek, vylosovat lze 10"))) << qPrintable(others.out);
 
     // A negative quota asks nothing of its group.
-    EXPECT_EQ(check(MakeBankRecords(0, 4, 4)).exitCode, 0);
+    EXPECT_EQ(check(makeBankRecords(0, 4, 4)).exitCode, 0);
 }
 
 TEST_F(TestbankTest, CheckFailsForABankTooSmallForOneQuestion)
 {
-    const Outcome tooSmall = check(MakeBankRecords(2, 2, 1));
+    const Outcome tooSmall = check(makeBankRecords(2, 2, 1));
     EXPECT_EQ(tooSmall.exitCode, 1);
     EXPECT_TRUE(tooSmall.out.contains(QStringLiteral("aspoň 6"))) << qPrintable(tooSmall.out);
-    EXPECT_EQ(check(MakeBankRecords(2, 2, 2)).exitCode, 0);
+    EXPECT_EQ(check(makeBankRecords(2, 2, 2)).exitCode, 0);
     EXPECT_EQ(check({}).exitCode, 1);
 }
 
 TEST_F(TestbankTest, CheckFindsNumberingProblems)
 {
-    QList<BankRecord> records = MakeBankRecords(12, 12, 12);
+    QList<BankRecord> records = makeBankRecords(12, 12, 12);
     records[5].cis = 1000; // never drawn; 5 then leads to the last record
     records[7].cis = 8;    // 7 leads to the last record; record 9 also has 8, so it is never drawn
     const Outcome result = check(records);
@@ -238,7 +238,7 @@ TEST_F(TestbankTest, CheckFindsNumberingProblems)
 
 TEST_F(TestbankTest, CheckFindsBadAnswersAndEmptyTexts)
 {
-    QList<BankRecord> records = MakeBankRecords(12, 12, 12);
+    QList<BankRecord> records = makeBankRecords(12, 12, 12);
     records[2].cspravOdp = 3;
     records[4].cspravOdp = -1;
     records[6].odp2 = QStringLiteral("  ");
@@ -257,7 +257,7 @@ TEST_F(TestbankTest, CheckFailsForMissingFieldsOrValuesThatAreNoNumbers)
                            {QStringLiteral("Skupina"), paradox::FieldType::Long, 4},
                            {QStringLiteral("Dotaz"), paradox::FieldType::Alpha, 20}});
     noComment.write(path(QStringLiteral("fields.db")));
-    const Outcome missing = RunTestbank({QStringLiteral("check"), path(QStringLiteral("fields.db"))});
+    const Outcome missing = runTestbank({QStringLiteral("check"), path(QStringLiteral("fields.db"))});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.out.contains(QStringLiteral("Chybějící pole: Odp1, Odp2, Odp3, Komentar, CspravOdp")))
         << qPrintable(missing.out);
@@ -270,7 +270,7 @@ TEST_F(TestbankTest, CheckFailsForMissingFieldsOrValuesThatAreNoNumbers)
         texts.addRecord({i == 3 ? QStringLiteral("tři") : QString::number(i), QStringLiteral("1"), QStringLiteral("Q"),
                          QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"), QString(), QStringLiteral("0")});
     texts.write(path(QStringLiteral("texts.db")));
-    const Outcome notANumber = RunTestbank({QStringLiteral("check"), path(QStringLiteral("texts.db"))});
+    const Outcome notANumber = runTestbank({QStringLiteral("check"), path(QStringLiteral("texts.db"))});
     EXPECT_EQ(notANumber.exitCode, 1);
     EXPECT_TRUE(notANumber.out.contains(QStringLiteral("záznam 4:"))) << qPrintable(notANumber.out);
     EXPECT_TRUE(notANumber.out.contains(QStringLiteral("„tři“"))) << qPrintable(notANumber.out);
@@ -278,20 +278,20 @@ TEST_F(TestbankTest, CheckFailsForMissingFieldsOrValuesThatAreNoNumbers)
 
 TEST_F(TestbankTest, UnreadableFileOrBadUsageExitsWith2)
 {
-    WriteFile(path(QStringLiteral("junk.db")), QByteArray(3000, 'x'));
+    writeFile(path(QStringLiteral("junk.db")), QByteArray(3000, 'x'));
     for (const QString &command : {QStringLiteral("check"), QStringLiteral("dump")}) {
-        const Outcome junk = RunTestbank({command, path(QStringLiteral("junk.db"))});
+        const Outcome junk = runTestbank({command, path(QStringLiteral("junk.db"))});
         EXPECT_EQ(junk.exitCode, 2);
         EXPECT_TRUE(junk.err.contains(QStringLiteral("junk.db"))) << qPrintable(junk.err);
         EXPECT_TRUE(junk.err.contains(QStringLiteral("není čitelná tabulka Paradox"))) << qPrintable(junk.err);
-        EXPECT_EQ(RunTestbank({command, path(QStringLiteral("none.db"))}).exitCode, 2);
+        EXPECT_EQ(runTestbank({command, path(QStringLiteral("none.db"))}).exitCode, 2);
     }
     for (const QStringList &arguments : {QStringList(), QStringList{QStringLiteral("verify"), QStringLiteral("x.db")},
                                           QStringList{QStringLiteral("build")},
                                           QStringList{QStringLiteral("build"), QStringLiteral("--skupina")},
                                           QStringList{QStringLiteral("build"), QStringLiteral("--jine"), QStringLiteral("a.csv")},
                                           QStringList{QStringLiteral("dump")}}) {
-        const Outcome usage = RunTestbank(arguments);
+        const Outcome usage = runTestbank(arguments);
         EXPECT_EQ(usage.exitCode, 2);
         EXPECT_TRUE(usage.err.contains(QStringLiteral("Použití"))) << qPrintable(usage.err);
     }
@@ -324,11 +324,11 @@ TEST_P(TestbankSpreadsheetTest, BuildsTheSameBankFromEveryForm)
     QByteArray bytes = form.windows1250 ? *paradox::TextCodec(1250).encode(text) : text.toUtf8();
     if (form.byteOrderMark)
         bytes.prepend("\xEF\xBB\xBF");
-    WriteFile(path("bank.csv"), bytes);
+    writeFile(path("bank.csv"), bytes);
 
-    const Outcome build = RunTestbank({"build", path("bank.csv"), path("b.db")});
+    const Outcome build = runTestbank({"build", path("bank.csv"), path("b.db")});
     ASSERT_EQ(build.exitCode, 0) << qPrintable(build.err);
-    const auto records = dumped(RunTestbank({"dump", path("b.db")}));
+    const auto records = dumped(runTestbank({"dump", path("b.db")}));
     ASSERT_EQ(records.size(), 1);
     for (qsizetype f = 0; f < header.size(); ++f)
         EXPECT_EQ(records[0][header[f]], row[f]) << qPrintable(header[f]);
@@ -344,10 +344,10 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(TestbankTest, ACharacterTheBankCannotStoreIsNamedWithItsPlace)
 {
-    WriteFile(path("bank.csv"), "Skupina;Dotaz;Odp1;Odp2;Odp3;Komentar;CspravOdp\n"
+    writeFile(path("bank.csv"), "Skupina;Dotaz;Odp1;Odp2;Odp3;Komentar;CspravOdp\n"
                                 "1;Otázka;A;B;C;;0\n"
                                 "1;Otázka;A;Šipka → vpravo;C;;0\n");
-    const Outcome build = RunTestbank({"build", path("bank.csv"), path("b.db")});
+    const Outcome build = runTestbank({"build", path("bank.csv"), path("b.db")});
     EXPECT_EQ(build.exitCode, 2);
     for (const QString &part : {QDir::toNativeSeparators(path("bank.csv")), QString("řádek 3"), QString("pole Odp2"),
                                 QString("„→“"), QString("U+2192"), QString("na 7. místě")})
@@ -363,16 +363,16 @@ TEST_F(TestbankTest, ASingleCsvKeepsItsNumbersAndGroupsOrIsNumberedInOrder)
         {"Cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n7,0,P,A,B,C,,0\n3,2,D,A,B,C,,1\n", {"7|0|P", "3|2|D"}},
     };
     for (const auto &[csv, expected] : cases) {
-        WriteFile(path("bank.csv"), csv);
-        ASSERT_EQ(RunTestbank({"build", path("bank.csv"), path("b.db")}).exitCode, 0);
+        writeFile(path("bank.csv"), csv);
+        ASSERT_EQ(runTestbank({"build", path("bank.csv"), path("b.db")}).exitCode, 0);
         QStringList rows;
-        for (const auto &record : dumped(RunTestbank({"dump", path("b.db")})))
+        for (const auto &record : dumped(runTestbank({"dump", path("b.db")})))
             rows.append(QStringList{record["Cis"], record["Skupina"], record["Dotaz"]}.join('|'));
         EXPECT_EQ(rows, expected);
     }
 }
 
-QString ImportData(const char *name)
+QString importData(const char *name)
 {
     return QStringLiteral(TZ_SOURCE_DIR "/tests/import/data/") + QString::fromUtf8(name);
 }
@@ -380,22 +380,22 @@ QString ImportData(const char *name)
 // Moodle XML, GIFT, Aiken and CSV into one bank, groups chosen for a category and for files.
 TEST_F(TestbankTest, BuildsOneBankFromMoodleExportsAndCsv)
 {
-    const Outcome build = RunTestbank({"build", "--skupina", "export.xml=3", "--skupina=Chemie=3", "-s", "biologie=2",
-                                       ImportData("export.xml"), ImportData("fyzika.txt"), ImportData("biologie"),
-                                       ImportData("banka.csv"), path("b.db")});
+    const Outcome build = runTestbank({"build", "--skupina", "export.xml=3", "--skupina=Chemie=3", "-s", "biologie=2",
+                                       importData("export.xml"), importData("fyzika.txt"), importData("biologie"),
+                                       importData("banka.csv"), path("b.db")});
     ASSERT_EQ(build.exitCode, 0) << qPrintable(build.err);
     EXPECT_TRUE(build.out.contains("Převedeno otázek: 10, vynecháno: 14\n")) << qPrintable(build.out);
     EXPECT_TRUE(build.out.contains(path("b.db"))) << qPrintable(build.out);
     for (const QString &line :
-         {QString("Vynecháno: Soubor %1, řádek 52: otázka „Karel IV.“: typ otázky pravda/nepravda").arg(ImportData("export.xml")),
-          QString("Vynecháno: Soubor %1, řádek 38: otázka „Dílčí“: dílčí hodnocení odpovědi (50 %)").arg(ImportData("fyzika.txt")),
-          QString("Vynecháno: Soubor %1, řádek 8: otázka „Které zvíře je savec?“: počet odpovědí 4, ne 3").arg(ImportData("biologie")),
-          QString("Upozornění: Soubor %1, řádek 9: otázka „Hlavní město“: vložený obrázek").arg(ImportData("export.xml")),
+         {QString("Vynecháno: Soubor %1, řádek 52: otázka „Karel IV.“: typ otázky pravda/nepravda").arg(importData("export.xml")),
+          QString("Vynecháno: Soubor %1, řádek 38: otázka „Dílčí“: dílčí hodnocení odpovědi (50 %)").arg(importData("fyzika.txt")),
+          QString("Vynecháno: Soubor %1, řádek 8: otázka „Které zvíře je savec?“: počet odpovědí 4, ne 3").arg(importData("biologie")),
+          QString("Upozornění: Soubor %1, řádek 9: otázka „Hlavní město“: vložený obrázek").arg(importData("export.xml")),
           QString("pole Cis ze souborů CSV se nepoužije")})
         EXPECT_TRUE(build.err.contains(line)) << qPrintable(line) << " in " << qPrintable(build.err);
     EXPECT_EQ(build.err.count("Vynecháno: "), 14);
 
-    const auto records = dumped(RunTestbank({"dump", path("b.db")}));
+    const auto records = dumped(runTestbank({"dump", path("b.db")}));
     QStringList rows;
     for (const auto &record : records)
         rows.append(QStringList{record["Cis"], record["Skupina"], record["Dotaz"].left(20), record["CspravOdp"]}.join('|'));
@@ -411,15 +411,15 @@ TEST_F(TestbankTest, BuildsOneBankFromMoodleExportsAndCsv)
 TEST_F(TestbankTest, NothingImportableWritesNothingAndExitsWith1)
 {
     const QString db = path("out.db");
-    WriteFile(db, "old contents");
-    WriteFile(path("pravda.gift"), "$CATEGORY: top/Fyzika\n::Pravda::Voda je H2O.{T}\n");
-    WriteFile(path("hlavicka.csv"), "Skupina;Dotaz;Odp1;Odp2;Odp3;Komentar;CspravOdp\n");
-    const Outcome skipped = RunTestbank({"build", path("pravda.gift"), path("hlavicka.csv"), db});
+    writeFile(db, "old contents");
+    writeFile(path("pravda.gift"), "$CATEGORY: top/Fyzika\n::Pravda::Voda je H2O.{T}\n");
+    writeFile(path("hlavicka.csv"), "Skupina;Dotaz;Odp1;Odp2;Odp3;Komentar;CspravOdp\n");
+    const Outcome skipped = runTestbank({"build", path("pravda.gift"), path("hlavicka.csv"), db});
     EXPECT_EQ(skipped.exitCode, 1);
     EXPECT_TRUE(skipped.out.contains("Převedeno otázek: 0, vynecháno: 1")) << qPrintable(skipped.out);
     EXPECT_TRUE(skipped.err.contains("otázka „Pravda“: pravda/nepravda")) << qPrintable(skipped.err);
     EXPECT_TRUE(skipped.err.contains("nezapsala")) << qPrintable(skipped.err);
-    EXPECT_EQ(ReadFile(db), QByteArray("old contents"));
+    EXPECT_EQ(readFile(db), QByteArray("old contents"));
     EXPECT_FALSE(QFileInfo::exists(path("out.mb")));
     EXPECT_FALSE(QFileInfo::exists(path("out-zaloha.db")));
 }
@@ -428,12 +428,12 @@ TEST_F(TestbankTest, NothingImportableWritesNothingAndExitsWith1)
 TEST_F(TestbankTest, AnInputThatCannotBeParsedIsNamedWithItsLineAndNothingIsWritten)
 {
     const QString db = path("out.db");
-    WriteFile(db, "old contents");
-    WriteFile(path("dobra.gift"), "Otázka {=a ~b ~c}\n");
-    WriteFile(path("zla.gift"), "::Bez konce::Otázka\n\n::Druhá::Otázka {=a\n~b ~c\n");
-    WriteFile(path("zle.xml"), "<quiz>\n<question type=\"multichoice\">\n</quiz>\n");
-    WriteFile(path("prosty.txt"), "jen text\n");
-    WriteFile(path("kategorie.gift"), "$CATEGORY: a\n\nX{=a ~b ~c}\n\n$CATEGORY: b\n\nY{=a ~b ~c}\n\n$CATEGORY: c\n\n"
+    writeFile(db, "old contents");
+    writeFile(path("dobra.gift"), "Otázka {=a ~b ~c}\n");
+    writeFile(path("zla.gift"), "::Bez konce::Otázka\n\n::Druhá::Otázka {=a\n~b ~c\n");
+    writeFile(path("zle.xml"), "<quiz>\n<question type=\"multichoice\">\n</quiz>\n");
+    writeFile(path("prosty.txt"), "jen text\n");
+    writeFile(path("kategorie.gift"), "$CATEGORY: a\n\nX{=a ~b ~c}\n\n$CATEGORY: b\n\nY{=a ~b ~c}\n\n$CATEGORY: c\n\n"
                                       "Z{=a ~b ~c}\n\n$CATEGORY: d\n\nW{=a ~b ~c}\n");
     const QList<std::pair<QStringList, QString>> cases = {
         {{path("dobra.gift"), path("zla.gift")}, QString("Soubor %1, řádek 3: ").arg(path("zla.gift"))},
@@ -443,18 +443,18 @@ TEST_F(TestbankTest, AnInputThatCannotBeParsedIsNamedWithItsLineAndNothingIsWrit
         {{"--skupina", "Zemepis=2", path("dobra.gift")}, QString("Skupina pro „Zemepis“")},
     };
     for (const auto &[inputs, expected] : cases) {
-        const Outcome build = RunTestbank(QStringList{"build"} + inputs + QStringList{db});
+        const Outcome build = runTestbank(QStringList{"build"} + inputs + QStringList{db});
         EXPECT_EQ(build.exitCode, 2) << qPrintable(inputs.join(' '));
         EXPECT_TRUE(build.err.contains(expected)) << qPrintable(expected) << " in " << qPrintable(build.err);
-        EXPECT_EQ(ReadFile(db), QByteArray("old contents"));
+        EXPECT_EQ(readFile(db), QByteArray("old contents"));
         EXPECT_FALSE(QFileInfo::exists(path("out.mb")));
     }
 }
 
 TEST_F(TestbankTest, AGiftCharacterTheBankCannotStoreIsNamedWithItsQuestion)
 {
-    WriteFile(path("sipky.gift"), "::První::Kam?{=vlevo ~vpravo ~nahoru}\n\n::Šipka::Kam ukazuje?{\n=vlevo\n~→ vpravo\n~nahoru\n}\n");
-    const Outcome build = RunTestbank({"build", path("sipky.gift"), path("b.db")});
+    writeFile(path("sipky.gift"), "::První::Kam?{=vlevo ~vpravo ~nahoru}\n\n::Šipka::Kam ukazuje?{\n=vlevo\n~→ vpravo\n~nahoru\n}\n");
+    const Outcome build = runTestbank({"build", path("sipky.gift"), path("b.db")});
     EXPECT_EQ(build.exitCode, 2);
     EXPECT_TRUE(build.err.contains(QString("Soubor %1, řádek 3, otázka „Šipka“, pole Odp2: znak „→“ (U+2192)")
                                        .arg(path("sipky.gift"))))
@@ -470,8 +470,8 @@ protected:
     {
         ASSERT_TRUE(QDir().mkpath(path("program")));
         ASSERT_TRUE(QFile::copy(TZ_BINARY_DIR "/test-znalosti-banka", tool()));
-        WriteFile(path("one.csv"), "Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n1,První,A,B,C,,0\n");
-        WriteFile(path("two.csv"), "Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n1,Druhá,A,B,C,,0\n");
+        writeFile(path("one.csv"), "Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n1,První,A,B,C,,0\n");
+        writeFile(path("two.csv"), "Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n1,Druhá,A,B,C,,0\n");
         m_environment.insert("XDG_DATA_HOME", path("home"));
     }
 
@@ -480,10 +480,10 @@ protected:
     Outcome build(const QString &csv, const QStringList &prefix = {})
     {
         const QStringList command = prefix + QStringList{tool(), "build", path(csv)};
-        return RunProcess(command.first(), command.mid(1), m_environment);
+        return runProcess(command.first(), command.mid(1), m_environment);
     }
 
-    QString firstQuestion(const QString &db) { return dumped(RunTestbank({"dump", db})).value(0).value("Dotaz"); }
+    QString firstQuestion(const QString &db) { return dumped(runTestbank({"dump", db})).value(0).value("Dotaz"); }
 
     QProcessEnvironment m_environment = QProcessEnvironment::systemEnvironment();
 };
@@ -511,7 +511,7 @@ TEST_F(TestbankBesideProgramTest, AProgramFolderTheUserMayNotWriteSendsTheBankTo
     const QStringList withoutRootsRights = {"setpriv", "--bounding-set=-dac_override,-dac_read_search"};
     if (QStandardPaths::findExecutable("setpriv").isEmpty())
         GTEST_SKIP() << "no setpriv";
-    WriteFile(path("program/test.db"), "bundled");
+    writeFile(path("program/test.db"), "bundled");
     ASSERT_TRUE(QFile::setPermissions(path("program"), QFile::ReadOwner | QFile::ExeOwner | QFile::ExeOther));
     const Outcome result = build("one.csv", withoutRootsRights);
     QFile::setPermissions(path("program"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
@@ -519,20 +519,20 @@ TEST_F(TestbankBesideProgramTest, AProgramFolderTheUserMayNotWriteSendsTheBankTo
     const QString own = path("home/test-znalosti/test.db");
     EXPECT_TRUE(result.out.contains(own)) << qPrintable(result.out);
     EXPECT_EQ(firstQuestion(own), "První");
-    EXPECT_EQ(ReadFile(path("program/test.db")), "bundled");
+    EXPECT_EQ(readFile(path("program/test.db")), "bundled");
 }
 
 TEST_F(TestbankTest, DumpLeavesAnUndecodableValueEmptyAndNamesIt)
 {
-    QList<BankRecord> records = MakeBankRecords(2, 1, 1);
+    QList<BankRecord> records = makeBankRecords(2, 1, 1);
     records[1].dotaz = QStringLiteral("Dlouhá otázka v souboru poznámek. ").repeated(20);
-    WriteBank(path(QStringLiteral("memo.db")), records);
-    QByteArray mb = ReadFile(path(QStringLiteral("memo.mb")));
+    writeBank(path(QStringLiteral("memo.db")), records);
+    QByteArray mb = readFile(path(QStringLiteral("memo.mb")));
     ASSERT_GT(mb.size(), 4096);
     mb[4096] = char(9); // the value's block is of no known type
-    WriteFile(path(QStringLiteral("memo.mb")), mb);
+    writeFile(path(QStringLiteral("memo.mb")), mb);
 
-    const Outcome dump = RunTestbank({QStringLiteral("dump"), path(QStringLiteral("memo.db"))});
+    const Outcome dump = runTestbank({QStringLiteral("dump"), path(QStringLiteral("memo.db"))});
     EXPECT_EQ(dump.exitCode, 1);
     EXPECT_TRUE(dump.err.contains(QStringLiteral("Záznam č. 2, pole Dotaz"))) << qPrintable(dump.err);
     EXPECT_EQ(dump.err.count(QLatin1Char('\n')), 1) << qPrintable(dump.err);
@@ -542,8 +542,8 @@ TEST_F(TestbankTest, DumpLeavesAnUndecodableValueEmptyAndNamesIt)
     EXPECT_EQ(rows[1].value(QStringLiteral("Odp1")), records[1].odp1);
     EXPECT_EQ(rows[3].value(QStringLiteral("Dotaz")), records[3].dotaz);
 
-    WriteFile(path(QStringLiteral("garbage.db")), QByteArray(100, 'x'));
-    EXPECT_EQ(RunTestbank({QStringLiteral("dump"), path(QStringLiteral("garbage.db"))}).exitCode, 2);
+    writeFile(path(QStringLiteral("garbage.db")), QByteArray(100, 'x'));
+    EXPECT_EQ(runTestbank({QStringLiteral("dump"), path(QStringLiteral("garbage.db"))}).exitCode, 2);
 }
 
 }

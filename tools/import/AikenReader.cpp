@@ -10,13 +10,13 @@
 
 namespace {
 
-const QRegularExpression &OptionLine()
+const QRegularExpression &optionLine()
 {
     static const QRegularExpression option(QStringLiteral(R"(^([A-Z])[.)]\s+(.*)$)"));
     return option;
 }
 
-const QRegularExpression &AnswerLine()
+const QRegularExpression &answerLine()
 {
     static const QRegularExpression answer(QStringLiteral(R"(^ANSWER:\s*(\S*)\s*$)"));
     return answer;
@@ -46,12 +46,12 @@ private:
 
     void take(const QString &line)
     {
-        const QRegularExpressionMatch answer = AnswerLine().match(line);
+        const QRegularExpressionMatch answer = answerLine().match(line);
         if (answer.hasMatch()) {
             finish(answer.captured(1));
             return;
         }
-        const QRegularExpressionMatch option = OptionLine().match(line);
+        const QRegularExpressionMatch option = optionLine().match(line);
         if (option.hasMatch() && !m_questionLines.isEmpty()) {
             addOption(option.captured(1).front(), option.captured(2).trimmed());
             return;
@@ -81,8 +81,8 @@ private:
         m_draft.choices[index].fraction = 100;
         m_draft.file = m_file;
         m_draft.text = m_questionLines.join(QLatin1Char('\n'));
-        m_draft.name = NameFromText(m_draft.text);
-        AddDraft(m_result, m_draft);
+        m_draft.name = nameFromText(m_draft.text);
+        addDraft(m_result, m_draft);
         m_draft = QuestionDraft();
         m_questionLines.clear();
     }
@@ -97,7 +97,7 @@ private:
 
 }
 
-ImportResult ReadAiken(const QString &file, const QString &text)
+ImportResult readAiken(const QString &file, const QString &text)
 {
     return AikenReader(file, text).read();
 }

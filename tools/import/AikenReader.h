@@ -9,4 +9,4 @@
 
 // The questions of an Aiken text: the question, options "A." or "A)" on lines of their own,
 // then "ANSWER: X". Raises ImportError with the line where that order breaks.
-ImportResult ReadAiken(const QString &file, const QString &text);
+ImportResult readAiken(const QString &file, const QString &text);

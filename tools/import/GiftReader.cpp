@@ -18,7 +18,7 @@ struct SourceLine
 };
 
 // Where token starts at or after from, not counting characters escaped with a backslash.
-qsizetype FindUnescaped(const QString &text, QLatin1String token, qsizetype from)
+qsizetype findUnescaped(const QString &text, QLatin1String token, qsizetype from)
 {
     for (qsizetype i = from; i < text.size(); ++i) {
         if (text[i] == QLatin1Char('\\'))
@@ -29,7 +29,7 @@ qsizetype FindUnescaped(const QString &text, QLatin1String token, qsizetype from
     return -1;
 }
 
-QString Unescape(const QString &text)
+QString unescape(const QString &text)
 {
     static const QString escapable = QStringLiteral(":{}=~#\\");
     QString plain;
@@ -52,7 +52,7 @@ QString Unescape(const QString &text)
 }
 
 // The answers of a block split at each unescaped '=' or '~', the marker kept in front.
-QStringList SplitAnswers(const QString &block, QString &leading)
+QStringList splitAnswers(const QString &block, QString &leading)
 {
     QStringList answers;
     qsizetype start = -1;
@@ -94,19 +94,19 @@ public:
     {
         qsizetype position = readTitle(skipSpace(0));
         position = readFormat(skipSpace(position));
-        const qsizetype open = FindUnescaped(m_source, QLatin1String("{"), position);
+        const qsizetype open = findUnescaped(m_source, QLatin1String("{"), position);
         if (open < 0) {
             m_draft.text = convert(m_source.mid(position));
             skip(result, QStringLiteral("popis bez odpovědí"));
             return;
         }
-        const qsizetype close = FindUnescaped(m_source, QLatin1String("}"), open + 1);
+        const qsizetype close = findUnescaped(m_source, QLatin1String("}"), open + 1);
         if (close < 0)
             throw ImportError(m_draft.file, lineAt(open), QStringLiteral("blok odpovědí „{“ není uzavřen „}“"));
         const QString after = m_source.mid(close + 1);
         const QString before = m_source.mid(position, open - position);
         m_draft.text = convert(after.trimmed().isEmpty() ? before : before + QStringLiteral("_____") + after);
-        if (FindUnescaped(m_source, QLatin1String("{"), close + 1) >= 0) {
+        if (findUnescaped(m_source, QLatin1String("{"), close + 1) >= 0) {
             skip(result, QStringLiteral("více bloků odpovědí"));
             return;
         }
@@ -116,7 +116,7 @@ public:
             return;
         }
         setName();
-        AddDraft(result, m_draft);
+        addDraft(result, m_draft);
     }
 
 private:
@@ -136,10 +136,10 @@ private:
     {
         if (!QStringView(m_source).mid(position).startsWith(QLatin1String("::")))
             return position;
-        const qsizetype end = FindUnescaped(m_source, QLatin1String("::"), position + 2);
+        const qsizetype end = findUnescaped(m_source, QLatin1String("::"), position + 2);
         if (end < 0)
             throw ImportError(m_draft.file, lineAt(position), QStringLiteral("název otázky „::“ není uzavřen „::“"));
-        m_draft.name = Unescape(m_source.mid(position + 2, end - position - 2)).simplified();
+        m_draft.name = unescape(m_source.mid(position + 2, end - position - 2)).simplified();
         return end + 2;
     }
 
@@ -156,8 +156,8 @@ private:
 
     QString convert(const QString &text)
     {
-        const QString unescaped = Unescape(text);
-        const PlainText plain = m_html ? HtmlToPlainText(unescaped) : CleanPlainText(unescaped);
+        const QString unescaped = unescape(text);
+        const PlainText plain = m_html ? htmlToPlainText(unescaped) : cleanPlainText(unescaped);
         m_draft.droppedImage = m_draft.droppedImage || plain.droppedImage;
         return plain.text;
     }
@@ -165,13 +165,13 @@ private:
     void setName()
     {
         if (m_draft.name.isEmpty())
-            m_draft.name = NameFromText(m_draft.text);
+            m_draft.name = nameFromText(m_draft.text);
     }
 
     void skip(ImportResult &result, const QString &reason)
     {
         setName();
-        AddSkipped(result, m_draft.name, m_draft.file, m_draft.line, reason);
+        addSkipped(result, m_draft.name, m_draft.file, m_draft.line, reason);
     }
 
     // Fills the draft's choices; returns why the block is not a choice question, if it is not.
@@ -184,7 +184,7 @@ private:
             return QStringLiteral("esej");
         if (block.trimmed().startsWith(QLatin1Char('#')))
             return QStringLiteral("číselná odpověď");
-        const qsizetype general = FindUnescaped(block, QLatin1String("####"), 0);
+        const qsizetype general = findUnescaped(block, QLatin1String("####"), 0);
         if (general >= 0) {
             m_draft.generalFeedback = convert(block.mid(general + 4));
             block.truncate(general);
@@ -192,12 +192,12 @@ private:
         if (trueFalse.match(block).hasMatch())
             return QStringLiteral("pravda/nepravda");
         QString leading;
-        const QStringList answers = SplitAnswers(block, leading);
+        const QStringList answers = splitAnswers(block, leading);
         if (!leading.trimmed().isEmpty())
             return QStringLiteral("text v bloku odpovědí před první odpovědí");
         bool wrongAnswer = false;
         for (const QString &answer : answers) {
-            if (FindUnescaped(answer, QLatin1String("->"), 0) >= 0)
+            if (findUnescaped(answer, QLatin1String("->"), 0) >= 0)
                 return QStringLiteral("přiřazování");
             wrongAnswer = wrongAnswer || answer.startsWith(QLatin1Char('~'));
             m_draft.choices.append(choice(answer));
@@ -217,7 +217,7 @@ private:
             choice.fraction = match.captured(1).toDouble();
             rest = rest.mid(match.capturedEnd());
         }
-        const qsizetype hash = FindUnescaped(rest, QLatin1String("#"), 0);
+        const qsizetype hash = findUnescaped(rest, QLatin1String("#"), 0);
         if (hash >= 0) {
             choice.feedback = convert(rest.mid(hash + 1));
             rest.truncate(hash);
@@ -279,7 +279,7 @@ private:
 
 }
 
-ImportResult ReadGift(const QString &file, const QString &text)
+ImportResult readGift(const QString &file, const QString &text)
 {
     return GiftReader(file, text).read();
 }

@@ -12,12 +12,12 @@ namespace {
 
 constexpr int Groups = 3;
 
-bool NamesCategory(const QString &name, const QString &category)
+bool namesCategory(const QString &name, const QString &category)
 {
     return !category.isEmpty() && (name == category || name == category.section(QLatin1Char('/'), -1));
 }
 
-bool NamesFile(const QString &name, const QString &file)
+bool namesFile(const QString &name, const QString &file)
 {
     const QFileInfo named(name);
     const QFileInfo input(file);
@@ -32,7 +32,7 @@ public:
     {
         for (qsizetype i = 0; i < choices.size(); ++i) {
             for (const QString &file : files)
-                m_used[i] = m_used[i] || NamesFile(choices[i].name, file);
+                m_used[i] = m_used[i] || namesFile(choices[i].name, file);
         }
     }
 
@@ -69,13 +69,13 @@ private:
     {
         int group = 0;
         for (qsizetype i = 0; i < m_choices.size(); ++i) {
-            if (!question.group && NamesCategory(m_choices[i].name, question.category)) {
+            if (!question.group && namesCategory(m_choices[i].name, question.category)) {
                 m_used[i] = true;
                 group = m_choices[i].group;
             }
         }
         for (qsizetype i = 0; i < m_choices.size() && group == 0; ++i) {
-            if (NamesFile(m_choices[i].name, question.file))
+            if (namesFile(m_choices[i].name, question.file))
                 group = m_choices[i].group;
         }
         return group;
@@ -110,7 +110,7 @@ private:
 
 }
 
-QList<GroupChoice> ParseGroupChoices(const QStringList &entries)
+QList<GroupChoice> parseGroupChoices(const QStringList &entries)
 {
     static const QRegularExpression entry(QStringLiteral(R"(^(.+)=\s*([1-3])\s*$)"));
     QList<GroupChoice> choices;
@@ -124,7 +124,7 @@ QList<GroupChoice> ParseGroupChoices(const QStringList &entries)
     return choices;
 }
 
-void AssignGroups(QList<ImportedQuestion> &questions, const QList<GroupChoice> &choices, const QStringList &files)
+void assignGroups(QList<ImportedQuestion> &questions, const QList<GroupChoice> &choices, const QStringList &files)
 {
     GroupAssigner(choices, files).assign(questions);
 }

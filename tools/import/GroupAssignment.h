@@ -17,11 +17,11 @@ struct GroupChoice
 };
 
 // Choices written as "NAME=GROUP", GROUP 1 to 3. Raises ImportError for one that is not.
-QList<GroupChoice> ParseGroupChoices(const QStringList &entries);
+QList<GroupChoice> parseGroupChoices(const QStringList &entries);
 
 // Gives each question without a group one: the group chosen for its category, else for its
 // file; an unchosen category takes the next group that no choice names, in order of first
 // appearance; questions without a category go to group 1. Raises ImportError listing the
 // categories when they outnumber the free groups, and for a choice that names neither one of
 // the input files nor a category of the questions.
-void AssignGroups(QList<ImportedQuestion> &questions, const QList<GroupChoice> &choices, const QStringList &files);
+void assignGroups(QList<ImportedQuestion> &questions, const QList<GroupChoice> &choices, const QStringList &files);

@@ -11,7 +11,7 @@ namespace {
 
 const QLatin1String PluginFile("@@PLUGINFILE@@");
 
-const QHash<QString, char16_t> &NamedEntities()
+const QHash<QString, char16_t> &namedEntities()
 {
     static const QHash<QString, char16_t> entities = {
         {QStringLiteral("amp"), u'&'}, {QStringLiteral("lt"), u'<'}, {QStringLiteral("gt"), u'>'},
@@ -41,7 +41,7 @@ const QHash<QString, char16_t> &NamedEntities()
     return entities;
 }
 
-bool IsBreakTag(const QString &name)
+bool isBreakTag(const QString &name)
 {
     static const QStringList breaks = {
         QStringLiteral("br"), QStringLiteral("p"), QStringLiteral("li"), QStringLiteral("div"),
@@ -53,7 +53,7 @@ bool IsBreakTag(const QString &name)
 }
 
 // Each line folded to single spaces; empty lines go.
-QString FoldWhiteSpace(const QString &text)
+QString foldWhiteSpace(const QString &text)
 {
     QStringList lines;
     for (const QString &line : text.split(QLatin1Char('\n'))) {
@@ -80,7 +80,7 @@ public:
             m_text.append(c == QLatin1Char('\r') || c == QLatin1Char('\n') ? QLatin1Char(' ') : c);
             ++m_position;
         }
-        return {FoldWhiteSpace(m_text), m_droppedImage || m_html.contains(PluginFile)};
+        return {foldWhiteSpace(m_text), m_droppedImage || m_html.contains(PluginFile)};
     }
 
 private:
@@ -107,7 +107,7 @@ private:
         m_position = end + 1;
         if (name == QLatin1String("img"))
             m_droppedImage = true;
-        else if (IsBreakTag(name))
+        else if (isBreakTag(name))
             m_text.append(QLatin1Char('\n'));
         else if (name == QLatin1String("script") || name == QLatin1String("style"))
             skipTo(QStringLiteral("</") + name);
@@ -171,8 +171,8 @@ private:
 
     static QString namedEntity(const QString &name)
     {
-        const auto found = NamedEntities().constFind(name);
-        return found == NamedEntities().cend() ? QString() : QString(QChar(*found));
+        const auto found = namedEntities().constFind(name);
+        return found == namedEntities().cend() ? QString() : QString(QChar(*found));
     }
 
     static QString numericEntity(const QString &digits)
@@ -195,12 +195,12 @@ private:
 
 }
 
-PlainText HtmlToPlainText(const QString &html)
+PlainText htmlToPlainText(const QString &html)
 {
     return HtmlConverter(html).convert();
 }
 
-PlainText CleanPlainText(const QString &text)
+PlainText cleanPlainText(const QString &text)
 {
     static const QRegularExpression markdownImage(QStringLiteral(R"(!\[[^\]]*\]\([^)]*\))"));
     QString clean = text;

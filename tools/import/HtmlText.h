@@ -14,7 +14,7 @@ struct PlainText
 
 // Moodle's HTML as plain text: tags removed, entities decoded, <br>, <p>, <li> and <div> as
 // line breaks, runs of white space folded, images and linked files dropped.
-PlainText HtmlToPlainText(const QString &html);
+PlainText htmlToPlainText(const QString &html);
 
 // Text that is not HTML: trimmed, line ends unified, Markdown images of the course dropped.
-PlainText CleanPlainText(const QString &text);
+PlainText cleanPlainText(const QString &text);

@@ -8,13 +8,13 @@
 
 namespace {
 
-bool HasLine(const QString &text, const QString &pattern)
+bool hasLine(const QString &text, const QString &pattern)
 {
     return QRegularExpression(pattern, QRegularExpression::MultilineOption).match(text).hasMatch();
 }
 
 // A CSV bank names the question and answer fields on its first line.
-bool IsCsvHeader(const QString &text)
+bool isCsvHeader(const QString &text)
 {
     const QString header = text.section(QLatin1Char('\n'), 0, 0).toLower();
     return header.contains(QLatin1String("dotaz")) && header.contains(QLatin1String("odp1"));
@@ -22,17 +22,17 @@ bool IsCsvHeader(const QString &text)
 
 }
 
-InputFormat DetectInputFormat(const QByteArray &content)
+InputFormat detectInputFormat(const QByteArray &content)
 {
     const QString text = QString::fromUtf8(content).remove(QChar(0xFEFF));
     const QString start = text.trimmed();
     if (start.startsWith(QLatin1Char('<')))
         return InputFormat::MoodleXml;
-    if (IsCsvHeader(start))
+    if (isCsvHeader(start))
         return InputFormat::Csv;
-    if (HasLine(text, QStringLiteral(R"(^\s*ANSWER:\s*[A-Z]\s*$)")))
+    if (hasLine(text, QStringLiteral(R"(^\s*ANSWER:\s*[A-Z]\s*$)")))
         return InputFormat::Aiken;
-    if (HasLine(text, QStringLiteral(R"(^\s*\$CATEGORY:)")) || HasLine(text, QStringLiteral(R"(^(?!\s*//).*(?<!\\)\{)")))
+    if (hasLine(text, QStringLiteral(R"(^\s*\$CATEGORY:)")) || hasLine(text, QStringLiteral(R"(^(?!\s*//).*(?<!\\)\{)")))
         return InputFormat::Gift;
     return InputFormat::Unknown;
 }

@@ -9,4 +9,4 @@ enum class InputFormat { MoodleXml, Gift, Aiken, Csv, Unknown };
 
 // The format an input's content shows, whatever the file is called. The content may start
 // with a UTF-8 byte order mark.
-InputFormat DetectInputFormat(const QByteArray &content);
+InputFormat detectInputFormat(const QByteArray &content);

@@ -20,15 +20,15 @@ struct FormattedText
     bool hasFile = false;
 };
 
-PlainText ToPlain(const FormattedText &formatted)
+PlainText toPlain(const FormattedText &formatted)
 {
     const bool html = formatted.format.isEmpty() || formatted.format == QLatin1String("html");
-    PlainText plain = html ? HtmlToPlainText(formatted.text) : CleanPlainText(formatted.text);
+    PlainText plain = html ? htmlToPlainText(formatted.text) : cleanPlainText(formatted.text);
     plain.droppedImage = plain.droppedImage || formatted.hasFile;
     return plain;
 }
 
-QString SkippedType(const QString &type)
+QString skippedType(const QString &type)
 {
     static const QHash<QString, QString> names = {
         {QStringLiteral("truefalse"), QStringLiteral("pravda/nepravda")},
@@ -136,19 +136,19 @@ private:
         if (m_xml.hasError() || type == QLatin1String("category"))
             return;
         draft.singleAnswer = single != QLatin1String("false") && single != QLatin1String("0");
-        const PlainText plain = ToPlain(text);
-        const PlainText feedback = ToPlain(generalFeedback);
+        const PlainText plain = toPlain(text);
+        const PlainText feedback = toPlain(generalFeedback);
         draft.text = plain.text;
         draft.droppedImage = draft.droppedImage || plain.droppedImage || feedback.droppedImage;
         draft.generalFeedback = feedback.text;
         for (qsizetype i = 0; i < draft.choices.size(); ++i)
-            draft.choices[i].feedback = ToPlain(feedbacks[i]).text;
+            draft.choices[i].feedback = toPlain(feedbacks[i]).text;
         if (draft.name.isEmpty())
-            draft.name = NameFromText(draft.text);
+            draft.name = nameFromText(draft.text);
         if (type == QLatin1String("multichoice"))
-            AddDraft(m_result, draft);
+            addDraft(m_result, draft);
         else
-            AddSkipped(m_result, draft.name, m_file, draft.line, SkippedType(type));
+            addSkipped(m_result, draft.name, m_file, draft.line, skippedType(type));
     }
 
     // Adds the answer's choice to the draft and returns its feedback.
@@ -172,7 +172,7 @@ private:
         const double percent = fraction.toDouble(&ok);
         if (!ok && !m_xml.hasError())
             throw ImportError(m_file, line, QStringLiteral("hodnocení odpovědi „%1“ není číslo").arg(fraction));
-        const PlainText plain = ToPlain(text);
+        const PlainText plain = toPlain(text);
         draft.choices.append({plain.text, percent, QString()});
         draft.droppedImage = draft.droppedImage || plain.droppedImage;
         return feedback;
@@ -186,7 +186,7 @@ private:
 
 }
 
-ImportResult ReadMoodleXml(const QString &file, const QByteArray &content)
+ImportResult readMoodleXml(const QString &file, const QByteArray &content)
 {
     return MoodleXmlReader(file, content).read();
 }

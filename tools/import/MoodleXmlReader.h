@@ -10,4 +10,4 @@
 
 // The questions of a Moodle XML export (a <quiz> of <question> elements). Raises
 // ImportError with the line for a file that is not well-formed or not a quiz.
-ImportResult ReadMoodleXml(const QString &file, const QByteArray &content);
+ImportResult readMoodleXml(const QString &file, const QByteArray &content);

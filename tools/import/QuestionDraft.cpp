@@ -10,21 +10,21 @@ namespace {
 
 constexpr double Full = 100;
 
-bool Near(double value, double target)
+bool isNear(double value, double target)
 {
     return std::abs(value - target) < 1e-6;
 }
 
 // Why the draft cannot be a record, or empty when it can.
-QString Rejection(const QuestionDraft &draft)
+QString whyRejected(const QuestionDraft &draft)
 {
     if (!draft.singleAnswer)
         return QStringLiteral("více možných správných odpovědí");
     int correct = 0;
     for (const Choice &choice : draft.choices) {
-        if (Near(choice.fraction, Full))
+        if (isNear(choice.fraction, Full))
             ++correct;
-        else if (!Near(choice.fraction, 0))
+        else if (!isNear(choice.fraction, 0))
             return QStringLiteral("dílčí hodnocení odpovědi (%1 %)").arg(choice.fraction);
     }
     if (correct > 1)
@@ -42,13 +42,13 @@ QString Rejection(const QuestionDraft &draft)
     return QString();
 }
 
-ImportedQuestion Record(const QuestionDraft &draft)
+ImportedQuestion record(const QuestionDraft &draft)
 {
     ImportedQuestion question;
     question.text = draft.text;
     for (qsizetype i = 0; i < 3; ++i) {
         question.answers[i] = draft.choices[i].text;
-        if (Near(draft.choices[i].fraction, Full))
+        if (isNear(draft.choices[i].fraction, Full))
             question.correct = static_cast<int>(i);
     }
     question.comment = draft.generalFeedback.isEmpty() ? draft.choices[question.correct].feedback
@@ -62,14 +62,14 @@ ImportedQuestion Record(const QuestionDraft &draft)
 
 }
 
-void AddDraft(ImportResult &result, const QuestionDraft &draft)
+void addDraft(ImportResult &result, const QuestionDraft &draft)
 {
-    const QString rejection = Rejection(draft);
+    const QString rejection = whyRejected(draft);
     if (!rejection.isEmpty()) {
-        AddSkipped(result, draft.name, draft.file, draft.line, rejection);
+        addSkipped(result, draft.name, draft.file, draft.line, rejection);
         return;
     }
-    result.questions.append(Record(draft));
+    result.questions.append(record(draft));
     if (draft.droppedImage)
         result.warnings.append(QStringLiteral("Soubor %1, řádek %2: otázka „%3“: vložený obrázek nebo soubor vynechán")
                                    .arg(QDir::toNativeSeparators(draft.file))
@@ -77,12 +77,12 @@ void AddDraft(ImportResult &result, const QuestionDraft &draft)
                                    .arg(draft.name));
 }
 
-void AddSkipped(ImportResult &result, const QString &name, const QString &file, int line, const QString &reason)
+void addSkipped(ImportResult &result, const QString &name, const QString &file, int line, const QString &reason)
 {
     result.skipped.append({name, file, line, reason});
 }
 
-QString NameFromText(const QString &text)
+QString nameFromText(const QString &text)
 {
     constexpr qsizetype Length = 40;
     const QString line = text.simplified();

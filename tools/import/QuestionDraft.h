@@ -32,9 +32,9 @@ struct QuestionDraft
 
 // The draft as a record when it has three answers and exactly one fully correct one,
 // else as skipped with the reason.
-void AddDraft(ImportResult &result, const QuestionDraft &draft);
+void addDraft(ImportResult &result, const QuestionDraft &draft);
 
-void AddSkipped(ImportResult &result, const QString &name, const QString &file, int line, const QString &reason);
+void addSkipped(ImportResult &result, const QString &name, const QString &file, int line, const QString &reason);
 
 // A name for a question its format leaves unnamed: the start of its text.
-QString NameFromText(const QString &text);
+QString nameFromText(const QString &text);

@@ -14,7 +14,7 @@
 
 namespace {
 
-QString DecodeUtf8(const QString &path, const QByteArray &bytes)
+QString decodeUtf8(const QString &path, const QByteArray &bytes)
 {
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QList<QByteArray> lines = bytes.split('\n');
@@ -29,7 +29,7 @@ QString DecodeUtf8(const QString &path, const QByteArray &bytes)
     return text;
 }
 
-QByteArray ReadBytes(const QString &path)
+QByteArray readBytes(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -42,18 +42,18 @@ QByteArray ReadBytes(const QString &path)
 
 }
 
-ImportResult ReadQuestionFile(const QString &path, const CsvQuestionReader &readCsv)
+ImportResult readQuestionFile(const QString &path, const CsvQuestionReader &readCsv)
 {
-    const QByteArray bytes = ReadBytes(path);
+    const QByteArray bytes = readBytes(path);
     if (bytes.trimmed().isEmpty())
         throw ImportError(path, 0, QStringLiteral("soubor je prázdný"));
-    switch (DetectInputFormat(bytes)) {
+    switch (detectInputFormat(bytes)) {
     case InputFormat::MoodleXml:
-        return ReadMoodleXml(path, bytes);
+        return readMoodleXml(path, bytes);
     case InputFormat::Gift:
-        return ReadGift(path, DecodeUtf8(path, bytes));
+        return readGift(path, decodeUtf8(path, bytes));
     case InputFormat::Aiken:
-        return ReadAiken(path, DecodeUtf8(path, bytes));
+        return readAiken(path, decodeUtf8(path, bytes));
     case InputFormat::Csv:
         if (readCsv) {
             ImportResult result;
@@ -68,12 +68,12 @@ ImportResult ReadQuestionFile(const QString &path, const CsvQuestionReader &read
                                        : QStringLiteral("obsah není Moodle XML, GIFT ani Aiken"));
 }
 
-ImportResult ImportQuestions(const QStringList &paths, const QList<GroupChoice> &choices,
+ImportResult importQuestions(const QStringList &paths, const QList<GroupChoice> &choices,
                              const CsvQuestionReader &readCsv)
 {
     ImportResult all;
     for (const QString &path : paths)
-        all.append(ReadQuestionFile(path, readCsv));
-    AssignGroups(all.questions, choices, paths);
+        all.append(readQuestionFile(path, readCsv));
+    assignGroups(all.questions, choices, paths);
     return all;
 }

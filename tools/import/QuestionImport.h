@@ -15,10 +15,10 @@ using CsvQuestionReader = std::function<QList<ImportedQuestion>(const QString &p
 
 // One input in whichever format its content shows: Moodle XML, GIFT, Aiken, or CSV through
 // readCsv. Raises ImportError naming file and line when it cannot be read.
-ImportResult ReadQuestionFile(const QString &path, const CsvQuestionReader &readCsv = {});
+ImportResult readQuestionFile(const QString &path, const CsvQuestionReader &readCsv = {});
 
-// All inputs joined in order, each question with its group (see AssignGroups); a question
+// All inputs joined in order, each question with its group (see assignGroups); a question
 // without a number of its own is numbered by its position in the list. Raises ImportError as
 // the two above.
-ImportResult ImportQuestions(const QStringList &paths, const QList<GroupChoice> &choices,
+ImportResult importQuestions(const QStringList &paths, const QList<GroupChoice> &choices,
                              const CsvQuestionReader &readCsv = {});
