@@ -39,7 +39,12 @@ QStringList formFontFamilies()
 {
     // A family missing from the system sends every font request through the font service's
     // costly fallback sorting, so the list is narrowed once to what is installed.
-    static const QStringList families = installedFamilies(formFontPreferredFamilies(), QFontDatabase::families());
+    // Only the first installed one is named: with further names the font service sorts all its
+    // fallback fonts for every size and weight it loads, with one only when a glyph is missing.
+    static const QStringList families = [] {
+        const QStringList found = installedFamilies(formFontPreferredFamilies(), QFontDatabase::families());
+        return QFontDatabase::hasFamily(found.first()) ? found.mid(0, 1) : found;
+    }();
     return families;
 }
 

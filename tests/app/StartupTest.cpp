@@ -11,12 +11,14 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 
 namespace {
@@ -73,6 +75,9 @@ TEST_F(StartupTest, ControlsStartInTheirFormState)
     for (QPlainTextEdit *memo : {form->Memo1, form->Memo2, form->Memo3, form->Memo4, form->Memo5}) {
         EXPECT_TRUE(memo->toPlainText().isEmpty());
         EXPECT_FALSE(memo->isReadOnly());
+        // The text boxes write in the form's face, their documents too.
+        EXPECT_EQ(memo->font().families(), form->font().families());
+        EXPECT_EQ(QFontInfo(memo->document()->defaultFont()).family(), QFontInfo(form->font()).family());
     }
     EXPECT_EQ(form->ProgressBar1->minimum(), 0);
     EXPECT_EQ(form->ProgressBar1->maximum(), 1000);
