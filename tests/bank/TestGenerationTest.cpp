@@ -199,8 +199,9 @@ TEST_F(TestGenerationTest, FirstRecordOfARepeatedNumberIsTaken)
     ASSERT_TRUE(GenerateUntil([this] { return Drew(3); }));
     for (int p = 1; p <= QuestionCount; ++p) {
         EXPECT_NE(TestQuestions[p].wdotaz, questionText(20)) << p;
-        if (SelectedNumbers[p] == 3)
+        if (SelectedNumbers[p] == 3) {
             EXPECT_EQ(TestQuestions[p].wdotaz, questionText(3));
+        }
     }
 }
 
