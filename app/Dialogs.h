@@ -6,5 +6,5 @@
 class QWidget;
 
 // Makes FrmKonfig and FrmHesloT, owned by the main window, unless they exist. Nothing on the
-// first frame needs them, so the program makes them when a button first opens one of them.
+// first frame needs them, so the handlers that open one make them when first called.
 void ensureDialogs(QWidget *owner);

@@ -3,7 +3,6 @@
 
 #include "app/Unit2.h"
 
-#include "app/Dialogs.h"
 #include "app/FormFont.h"
 #include "app/HeaderControl.h"
 #include "app/PngIconEngine.h"
@@ -191,15 +190,10 @@ TForm2::~TForm2()
         Form2 = nullptr;
 }
 
-void TForm2::connectClick(QPushButton *button, void (TForm2::*handler)(), bool opensDialog)
+void TForm2::connectClick(QPushButton *button, void (TForm2::*handler)())
 {
-    connect(button, &QPushButton::clicked, this, [this, handler, opensDialog] {
-        guarded([this, handler, opensDialog] {
-            if (opensDialog)
-                ensureDialogs(this);
-            (this->*handler)();
-        });
-    });
+    connect(button, &QPushButton::clicked, this,
+            [this, handler] { guarded([this, handler] { (this->*handler)(); }); });
 }
 
 void TForm2::buildToolbar()
@@ -233,10 +227,10 @@ void TForm2::buildToolbar()
     connectClick(BBGtest, &TForm2::BBGtestClick);
     connectClick(BBStest, &TForm2::BBStestClick);
     connectClick(BBUtest, &TForm2::BBUtestClick);
-    connectClick(BBKtest, &TForm2::BBKtestClick, true);
+    connectClick(BBKtest, &TForm2::BBKtestClick);
     connectClick(BBVytest, &TForm2::BBVytestClick);
     connectClick(BtnTisk, &TForm2::BtnTiskClick);
-    connectClick(BtnTiskKlic, &TForm2::BtnTiskKlicClick, true);
+    connectClick(BtnTiskKlic, &TForm2::BtnTiskKlicClick);
     connectClick(BtnInfo, &TForm2::BtnInfoClick);
 }
 

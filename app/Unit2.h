@@ -148,7 +148,7 @@ private:
     void buildStatusLine();
     void createIndicators();
     // A button that opens a dialog first makes the dialogs, which start-up leaves unmade.
-    void connectClick(QPushButton *button, void (TForm2::*handler)(), bool opensDialog = false);
+    void connectClick(QPushButton *button, void (TForm2::*handler)());
     void fillScreenUnlessMaximised();
     // The draw's refusal reason for the open bank; empty when a test can be drawn.
     QString drawRefusal() const;

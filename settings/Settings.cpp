@@ -3,6 +3,7 @@
 
 #include "settings/Settings.h"
 
+#include "app/Dialogs.h"
 #include "app/Unit2.h"
 #include "platform/DateTime.h"
 #include "platform/ProfileFile.h"
@@ -71,6 +72,7 @@ void TForm2::ApplyTextFontSize()
 
 void TForm2::BBKtestClick()
 {
+    ensureDialogs(this);
     FrmKonfig->exec();
 }
 
@@ -78,6 +80,7 @@ void TForm2::BtnTiskKlicClick()
 {
     KeyPrintRequest = true;
     KeyPasswordExpected = KeyPasswordSentinel;
+    ensureDialogs(this);
     FrmHesloT->exec();
     // Only a confirmation of this opening counts; an entry kept from an earlier one must not
     // print the key, whatever it was.

@@ -18,8 +18,8 @@ namespace {
 
 using DialogsTest = WindowFixture;
 
-// Clicks the button and returns the modal dialog it opened, which is then closed.
-QWidget *dialogOpenedBy(QPushButton *button, std::function<void(QWidget *)> inspect = {})
+// Runs `open` and returns the modal dialog it opened, which is then closed.
+QWidget *dialogOpenedBy(const std::function<void()> &open, std::function<void(QWidget *)> inspect = {})
 {
     QWidget *opened = nullptr;
     QTimer::singleShot(0, [&opened, inspect] {
@@ -31,8 +31,13 @@ QWidget *dialogOpenedBy(QPushButton *button, std::function<void(QWidget *)> insp
         if (auto *dialog = qobject_cast<QDialog *>(opened))
             dialog->reject();
     });
-    QTest::mouseClick(button, Qt::LeftButton);
+    open();
     return opened;
+}
+
+QWidget *dialogOpenedBy(QPushButton *button, std::function<void(QWidget *)> inspect = {})
+{
+    return dialogOpenedBy([button] { QTest::mouseClick(button, Qt::LeftButton); }, std::move(inspect));
 }
 
 TEST_F(DialogsTest, StartUpMakesNoDialog)
@@ -76,6 +81,21 @@ TEST_F(DialogsTest, KeyPrintOpensThePasswordDialog)
     EXPECT_EQ(opened, FrmHesloT);
     EXPECT_EQ(FrmHesloT->parentWidget(), form);
     EXPECT_TRUE(messages.isEmpty());
+}
+
+// The handlers make their dialogs themselves, whoever calls them.
+TEST_F(DialogsTest, SettingsHandlerCalledWithoutItsButtonMakesItsDialog)
+{
+    TForm2 *form = CreateWindowWithoutDialogs(makeBankRecords(50, 40, 30));
+    EXPECT_EQ(dialogOpenedBy([form] { form->BBKtestClick(); }), FrmKonfig);
+    EXPECT_NE(FrmKonfig, nullptr);
+}
+
+TEST_F(DialogsTest, KeyPrintHandlerCalledWithoutItsButtonMakesItsDialog)
+{
+    TForm2 *form = CreateWindowWithoutDialogs(makeBankRecords(50, 40, 30));
+    EXPECT_EQ(dialogOpenedBy([form] { form->BtnTiskKlicClick(); }), FrmHesloT);
+    EXPECT_NE(FrmHesloT, nullptr);
 }
 
 }

@@ -3,7 +3,6 @@
 
 #include "app/FormFont.h"
 
-#include <QFontDatabase>
 #include <QFontInfo>
 #include <gtest/gtest.h>
 
@@ -27,16 +26,6 @@ TEST(FormFont, LeavesTheWholeListToTheFontServiceWhenNoneIsInstalled)
 {
     EXPECT_EQ(installedFamilies(Preferred, {QStringLiteral("Noto Sans Mono"), QStringLiteral("Arial")}), Preferred);
     EXPECT_EQ(installedFamilies(Preferred, {}), Preferred);
-}
-
-// Further names would make every font load sort all fallback fonts; missing glyphs still fall back.
-TEST(FormFont, NamesOnlyTheFirstInstalledFamily)
-{
-    const QStringList found = installedFamilies(formFontPreferredFamilies(), QFontDatabase::families());
-    if (!QFontDatabase::hasFamily(found.first()))
-        GTEST_SKIP() << "none of the form's families is installed";
-    EXPECT_EQ(formFontFamilies(), QStringList{found.first()});
-    EXPECT_EQ(formFont(11).families(), QStringList{found.first()});
 }
 
 // The narrowed list must not change the face the form gets.

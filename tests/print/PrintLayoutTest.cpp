@@ -191,7 +191,7 @@ TEST_F(PrintLayoutTest, FontHeightIsThePointSizeAtTheDeviceResolution)
     EXPECT_EQ(layout.linePitch(), 74);
 }
 
-TEST(printerFont, FitsALongLineWithMarginAndIndentOnA4)
+TEST(PrinterFont, FitsALongLineWithMarginAndIndentOnA4)
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
