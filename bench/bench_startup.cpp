@@ -3,7 +3,8 @@
 
 // Start-up to the first shown frame, offscreen, each run in a fresh process: the main window
 // with each bank beside a minimal Qt window started the same way (the floor). Each run also
-// reports its peak resident memory and the processor time it used. A fresh process varies by
+// reports its peak resident memory, the processor time it used and how long each phase took
+// (the application object, the window, the first frame, the teardown). A fresh process varies by
 // tens of percent from run to run, so every case is started many times, the cases take turns
 // in a shuffled order so that a busy spell of the machine hits floor and subject alike, and
 // each reports the median of its runs.
@@ -20,6 +21,7 @@
 #include <QProcess>
 #include <benchmark/benchmark.h>
 #include <algorithm>
+#include <array>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -86,27 +88,55 @@ double processorMilliseconds()
            + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e3;
 }
 
+// The phases of one start-up in the child, in milliseconds: making the application object,
+// making the window, showing it up to its first frame, and tearing both down. What the parent
+// measures beyond their sum is the process's own start (loading and linking) and exit.
+struct Phases
+{
+    QElapsedTimer clock;
+    QList<double> marks;
+    void mark() { marks.append(clock.nsecsElapsed() / 1e6); }
+    QByteArray durations() const
+    {
+        QByteArray text;
+        for (qsizetype i = 1; i < marks.size(); ++i)
+            text += ' ' + QByteArray::number(marks[i] - marks[i - 1], 'f', 2);
+        return text;
+    }
+};
+
 // `--first-frame bare` or `--first-frame FOLDER`: one start-up, then on stdout the peak memory
-// up to the first frame and the processor time of the whole run, teardown included. The
-// processor time hardly depends on what else the machine is doing, unlike the elapsed time.
+// up to the first frame, the processor time of the whole run, teardown included, and the
+// phases. The processor time hardly depends on what else the machine is doing, unlike the
+// elapsed time.
 int startOnce(int argc, char **argv, const QString &scenario)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    Phases phases;
+    phases.clock.start();
+    phases.mark();
     QByteArray peak;
     {
         QApplication application(argc, argv);
+        phases.mark();
+        const auto show = [&phases](QWidget &window) {
+            phases.mark();
+            showUntilFirstFrame(window);
+            phases.mark();
+        };
         if (scenario == QLatin1String("bare")) {
             QMainWindow window;
-            showUntilFirstFrame(window);
+            show(window);
         } else {
             ProgramLocation::setDirectoryForTests(scenario);
             Messages::setHandler([](Messages::Kind, const QString &, const QString &) {});
             TForm2 window;
-            showUntilFirstFrame(window);
+            show(window);
         }
         peak = peakKilobytes();
     }
-    std::printf("%s %.1f\n", peak.constData(), processorMilliseconds());
+    phases.mark();
+    std::printf("%s %.1f%s\n", peak.constData(), processorMilliseconds(), phases.durations().constData());
     return 0;
 }
 
@@ -135,6 +165,9 @@ void BM_ProcessStartup(benchmark::State &state)
     }
     state.counters["peak_KiB"] = report.value(0).toDouble();
     state.counters["cpu_ms"] = report.value(1).toDouble();
+    const std::array<const char *, 4> phaseNames = {"app_ms", "window_ms", "frame_ms", "exit_ms"};
+    for (size_t i = 0; i < phaseNames.size(); ++i)
+        state.counters[phaseNames[i]] = report.value(2 + static_cast<qsizetype>(i)).toDouble();
     if (records >= 0)
         state.SetLabel("floor:BM_ProcessStartup/-1/iterations:1/repeats:" + std::to_string(Rounds) + "/manual_time");
 }
