@@ -81,13 +81,20 @@ qint32 extendedPercentModel(qint32 part, qint32 whole)
     if (part == 0)
         return 0;
     int e = 64 + int(msb(cpp_int(whole))) - int(msb(cpp_int(part)));
+    // Named operands: temporaries passed to divide_qr draw a false uninitialised-use warning.
+    const cpp_int divisor(whole);
     cpp_int m;
     cpp_int remainder;
-    divide_qr(cpp_int(part) << e, cpp_int(whole), m, remainder);
+    const auto divide = [&] {
+        cpp_int dividend(part);
+        dividend <<= e;
+        divide_qr(dividend, divisor, m, remainder);
+    };
+    divide();
     while (msb(m) >= 64) {
         // Too many bits: divide once more with one bit less.
         --e;
-        divide_qr(cpp_int(part) << e, cpp_int(whole), m, remainder);
+        divide();
     }
     if (2 * remainder > whole || (2 * remainder == whole && (m & 1) != 0))
         ++m;
