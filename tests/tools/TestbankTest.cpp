@@ -342,17 +342,26 @@ INSTANTIATE_TEST_SUITE_P(
                       SpreadsheetCsv{"CommaUtf8BomLf", ',', false, true, "\n"}),
     [](const auto &info) { return std::string(info.param.name); });
 
+// A CSV cell is named by its line and field, a GIFT answer also by its question.
 TEST_F(TestbankTest, ACharacterTheBankCannotStoreIsNamedWithItsPlace)
 {
     writeFile(path("bank.csv"), "Skupina;Dotaz;Odp1;Odp2;Odp3;Komentar;CspravOdp\n"
                                 "1;Otázka;A;B;C;;0\n"
                                 "1;Otázka;A;Šipka → vpravo;C;;0\n");
-    const Outcome build = runTestbank({"build", path("bank.csv"), path("b.db")});
-    EXPECT_EQ(build.exitCode, 2);
-    for (const QString &part : {QDir::toNativeSeparators(path("bank.csv")), QString("řádek 3"), QString("pole Odp2"),
-                                QString("„→“"), QString("U+2192"), QString("na 7. místě")})
-        EXPECT_TRUE(build.err.contains(part)) << qPrintable(part) << " in " << qPrintable(build.err);
-    EXPECT_FALSE(QFileInfo::exists(path("b.db")));
+    writeFile(path("sipky.gift"), "::První::Kam?{=vlevo ~vpravo ~nahoru}\n\n::Šipka::Kam ukazuje?{\n=vlevo\n~→ vpravo\n~nahoru\n}\n");
+    const QList<std::pair<QString, QStringList>> cases = {
+        {path("bank.csv"),
+         {QDir::toNativeSeparators(path("bank.csv")), "řádek 3", "pole Odp2", "„→“", "U+2192", "na 7. místě"}},
+        {path("sipky.gift"),
+         {QString("Soubor %1, řádek 3, otázka „Šipka“, pole Odp2: znak „→“ (U+2192)").arg(path("sipky.gift"))}},
+    };
+    for (const auto &[input, parts] : cases) {
+        const Outcome build = runTestbank({"build", input, path("b.db")});
+        EXPECT_EQ(build.exitCode, 2) << qPrintable(input);
+        for (const QString &part : parts)
+            EXPECT_TRUE(build.err.contains(part)) << qPrintable(part) << " in " << qPrintable(build.err);
+        EXPECT_FALSE(QFileInfo::exists(path("b.db")));
+    }
 }
 
 // A single CSV's numbers and groups are its own; without a Cis column the rows are numbered in order.
@@ -449,17 +458,6 @@ TEST_F(TestbankTest, AnInputThatCannotBeParsedIsNamedWithItsLineAndNothingIsWrit
         EXPECT_EQ(readFile(db), QByteArray("old contents"));
         EXPECT_FALSE(QFileInfo::exists(path("out.mb")));
     }
-}
-
-TEST_F(TestbankTest, AGiftCharacterTheBankCannotStoreIsNamedWithItsQuestion)
-{
-    writeFile(path("sipky.gift"), "::První::Kam?{=vlevo ~vpravo ~nahoru}\n\n::Šipka::Kam ukazuje?{\n=vlevo\n~→ vpravo\n~nahoru\n}\n");
-    const Outcome build = runTestbank({"build", path("sipky.gift"), path("b.db")});
-    EXPECT_EQ(build.exitCode, 2);
-    EXPECT_TRUE(build.err.contains(QString("Soubor %1, řádek 3, otázka „Šipka“, pole Odp2: znak „→“ (U+2192)")
-                                       .arg(path("sipky.gift"))))
-        << qPrintable(build.err);
-    EXPECT_FALSE(QFileInfo::exists(path("b.db")));
 }
 
 // The tool copied into a folder of its own, as it lies beside the installed program.
