@@ -9,52 +9,69 @@ JOBS    ?= 2
 CMAKE_FLAGS ?=
 CTEST_ARGS ?=
 
-DEBIAN_PACKAGES := cmake make g++ pkg-config ccache \
-	qt6-base-dev qt6-base-dev-tools qt6-translations-l10n libgl-dev \
-	libsimpleini-dev libboost-dev libicu-dev libgtest-dev libgmock-dev libbenchmark-dev \
-	xvfb xauth xdotool poppler-utils fonts-dejavu-core fonts-liberation2 clang libclang-rt-14-dev \
-	dbus at-spi2-core python3-pyatspi imagemagick cups printer-driver-cups-pdf \
-	lintian reuse appstream desktop-file-utils
-
-# Compiler cache hits across clones of the tree (CI builds a fresh clone elsewhere).
-export CCACHE_BASEDIR := $(CURDIR)
-export CCACHE_NOHASHDIR := 1
+# What building and running the program needs; what the tests need on top; what only CI's
+# stricter passes (fuzzers, package checks) need on top of that.
+RUN_PACKAGES := cmake make g++ pkg-config ccache \
+	qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-wayland libgl-dev libxcb1-dev \
+	libsimpleini-dev libboost-dev libicu-dev fonts-dejavu-core
+CHECK_PACKAGES := $(RUN_PACKAGES) libgtest-dev libgmock-dev libbenchmark-dev \
+	xvfb xauth xdotool x11-utils openbox weston poppler-utils fonts-liberation2 \
+	dbus at-spi2-core python3-pyatspi imagemagick cups printer-driver-cups-pdf nodejs
+CI_PACKAGES := $(CHECK_PACKAGES) clang libclang-rt-14-dev lintian reuse appstream desktop-file-utils
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run check bench install package fuzz clean
+.PHONY: all deps deps-check deps-ci build build-program run check bench install package fuzz clean
 
 all: build
 
-deps:
-	@missing=""; for p in $(DEBIAN_PACKAGES); do \
+# Installs the missing ones of $(1), without the packages they only recommend.
+define install_missing
+	@missing=""; for p in $(1); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'install ok installed' || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
 	  $(SUDO) apt-get update -o DPkg::Lock::Timeout=600 && \
-	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -o DPkg::Lock::Timeout=600 $$missing; \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends \
+	    -o DPkg::Lock::Timeout=600 $$missing; \
 	fi
+endef
 
+deps:
+	$(call install_missing,$(RUN_PACKAGES))
+deps-check:
+	$(call install_missing,$(CHECK_PACKAGES))
+deps-ci:
+	$(call install_missing,$(CI_PACKAGES))
+
+# `make run` configures without the tests; `make check` turns them on in the same folder.
 $(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -DTZ_TESTS=OFF $(CMAKE_FLAGS)
 
-build: deps $(BUILD)/CMakeCache.txt
-	cmake --build $(BUILD) -j $(JOBS)
+# The program, the bank tool and the sample bank only (and the packaging files install wants).
+build-program: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target Test testbank sample_bank tz_packaging_files
 
-run: build
+run: build-program
 	cd $(BUILD) && ./Test
+
+build: deps-check
+	cmake -S . -B $(BUILD) -DTZ_TESTS=ON $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS)
 
 check: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) --timeout 300 $(CTEST_ARGS)
 
 # Speed and memory figures with their ratios to the floors they are measured against.
-bench: build
+bench: deps-check
+	cmake -S . -B $(BUILD) -DTZ_TESTS=ON -DTZ_BENCHMARKS=ON $(CMAKE_FLAGS)
+	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./bench_bank && QT_QPA_PLATFORM=offscreen ./bench_generation && QT_QPA_PLATFORM=offscreen ./bench_startup
 
 # make install PREFIX=/opt/test-znalosti
 PREFIX ?= /usr/local
-install: build
+install: build-program
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 # A .deb in build/ whose dependencies are Debian's runtime packages.
@@ -63,8 +80,8 @@ package: build
 
 # libFuzzer targets built with clang in build-fuzz/, each run for FUZZ_SECONDS.
 FUZZ_SECONDS ?= 60
-fuzz: deps
-	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DTZ_FUZZ=ON
+fuzz: deps-ci
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DTZ_FUZZ=ON -DTZ_TESTS=OFF
 	cmake --build build-fuzz -j $(JOBS)
 	fuzz/run.sh build-fuzz $(FUZZ_SECONDS)
 
