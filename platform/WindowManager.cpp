@@ -64,8 +64,12 @@ bool WindowManager::maximises()
 {
     if (replacement())
         return replacement()();
-    const auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return !x11 || windowManagerRuns(x11->connection());
+    // Other platforms maximise by themselves; offscreen, too, answers as an X11 application.
+    if (!qGuiApp || QGuiApplication::platformName() != QLatin1String("xcb"))
+        return true;
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t *connection = x11 ? x11->connection() : nullptr;
+    return !connection || windowManagerRuns(connection);
 }
 
 void WindowManager::setHandler(std::function<bool()> handler)
