@@ -44,7 +44,7 @@ for output in "1920 1080" "1024 600"; do
   set -- $output
   echo "== output $1x$2"
   start_weston "$1" "$2"
-  timeout -k 5 90 /usr/bin/python3 "$here/wayland_check.py" "$E2E_PROGRAM" "$1" "$2"
+  timeout -k 5 60 /usr/bin/python3 "$here/wayland_check.py" "$E2E_PROGRAM" "$1" "$2"
   case $? in
     0) ;;
     77) exit 77 ;;
