@@ -20,6 +20,8 @@ void letContentScroll(QMainWindow &window)
     area->setWidgetResizable(true);
     area->setWidget(window.takeCentralWidget());
     window.setCentralWidget(area);
+    // Made while the window is being shown, it would otherwise show only at the next event loop.
+    area->show();
     // The smaller minimum size reaches the window system before the window is first mapped.
     window.layout()->activate();
 }

@@ -253,6 +253,7 @@ TEST_F(StartupTest, WindowSmallerThanTheDesignScrollsItsContent)
     TForm2 *form = CreateWindow(makeBankRecords(50, 40, 30));
     form->setWindowState(Qt::WindowNoState);
     form->show();
+    EXPECT_TRUE(form->Panel1->isVisible());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
     form->resize(800, 480);
     QApplication::processEvents();
