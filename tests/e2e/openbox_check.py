@@ -15,6 +15,7 @@ from atspi_driver import check, find, find_all, press, run_checks, showing, wait
 
 MAIN_TITLE = "Test - Test znalostí"
 DIALOG_TITLE = "Konfiguirace testu"
+MAXIMISED = {"_NET_WM_STATE_MAXIMIZED_VERT", "_NET_WM_STATE_MAXIMIZED_HORZ"}
 
 
 def run(*command):
@@ -42,12 +43,11 @@ def states(window):
 
 
 def frame(window):
-    """The window's rectangle on the screen with the manager's frame: x, y, width, height."""
+    """The window's rectangle on the screen with the manager's frame (x, y, width, height), and
+    the height of its title bar."""
     info = run("xwininfo", "-id", window)
-    x, y = (numbers(re.search(rf"Absolute upper-left {axis}:\s*(-?\d+)", info).group(1))[0]
-            for axis in "XY")
-    width = numbers(re.search(r"Width:\s*(\d+)", info).group(1))[0]
-    height = numbers(re.search(r"Height:\s*(\d+)", info).group(1))[0]
+    x, y, width, height = (int(re.search(rf"{name}:\s*(-?\d+)", info).group(1))
+                           for name in ("Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
     extents = numbers(run("xprop", "-id", window, "_NET_FRAME_EXTENTS").partition("=")[2]) or [0] * 4
     left, right, top, bottom = extents
     return (x - left, y - top, width + left + right, height + top + bottom), top
@@ -69,8 +69,7 @@ def check_bare(main):
 
 def check_managed(app, main):
     area = work_area()
-    wait_for(lambda: {"_NET_WM_STATE_MAXIMIZED_VERT", "_NET_WM_STATE_MAXIMIZED_HORZ"} <= states(main),
-             "the window manager to maximise the window")
+    wait_for(lambda: MAXIMISED <= states(main), "the window manager to maximise the window")
     wait_for(lambda: frame(main)[0] == area, f"the window's frame to fill the work area {area}")
     rectangle, title_bar = frame(main)
     check(title_bar > 0 and rectangle[1] >= area[1],
@@ -84,8 +83,8 @@ def check_managed(app, main):
     run("xdotool", "key", "Escape")
     eventually(lambda: window_named(DIALOG_TITLE) is None, "Escape unmaps the dialog's window")
     check(not [n for n in find_all(app, "dialog") if showing(n)], "Escape closed the dialog")
-    check({"_NET_WM_STATE_MAXIMIZED_VERT", "_NET_WM_STATE_MAXIMIZED_HORZ"} <= states(main)
-          and frame(main)[0] == area, "the main window is still maximised in the work area")
+    check(MAXIMISED <= states(main) and frame(main)[0] == area,
+          "the main window is still maximised in the work area")
 
 
 def main(folder, mode):
