@@ -5,7 +5,9 @@
 
 #include "app/FormFont.h"
 #include "app/HeaderControl.h"
+#include "app/MaximisedGeometry.h"
 #include "app/PngIconEngine.h"
+#include "app/ScrollingContent.h"
 #include "bank/DrawAnalysis.h"
 #include "indicators/AbLED.h"
 #include "platform/DateTime.h"
@@ -14,6 +16,7 @@
 #include "platform/ProfileFile.h"
 #include "platform/core/ProgramLocation.h"
 #include "platform/UrlOpener.h"
+#include "platform/WindowManager.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -472,18 +475,19 @@ bool TForm2::eventFilter(QObject *watched, QEvent *event)
 
 void TForm2::showEvent(QShowEvent *event)
 {
+    letContentScroll(*this);
     QMainWindow::showEvent(event);
     if (windowState() & Qt::WindowMaximized)
         QTimer::singleShot(0, this, &TForm2::fillScreenUnlessMaximised);
 }
 
-// A bare X server has no window manager to honour maximising: take the screen ourselves.
+// A bare X server has no window manager to honour maximising: take the screen ourselves there.
 void TForm2::fillScreenUnlessMaximised()
 {
     const QScreen *current = screen();
     if (!current || !(windowState() & Qt::WindowMaximized))
         return;
-    const QRect available = current->availableGeometry();
-    if (frameGeometry().width() < available.width() || frameGeometry().height() < available.height())
-        setGeometry(available);
+    if (const std::optional<QRect> own = ownMaximisedGeometry(
+            WindowManager::maximises(), frameGeometry(), current->availableGeometry()))
+        setGeometry(*own);
 }

@@ -4,6 +4,7 @@
 #include "common/WindowFixture.h"
 
 #include "app/HeaderControl.h"
+#include "app/MaximisedGeometry.h"
 #include "app/Unit2.h"
 #include "indicators/AbLED.h"
 #include "platform/DateTime.h"
@@ -16,6 +17,8 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QTest>
 #include <QTextDocument>
@@ -242,6 +245,56 @@ TEST_F(StartupTest, DrawnListNeverWidensTheWindow)
     EXPECT_EQ(form->width(), 861);
     EXPECT_EQ(form->IndicatorAt(29)->x(), 30 * 27);
 }
+
+// Smaller than the design, the window keeps the size it is given and its content scrolls: the
+// panels keep their heights and the status line stays within reach.
+TEST_F(StartupTest, WindowSmallerThanTheDesignScrollsItsContent)
+{
+    TForm2 *form = CreateWindow(makeBankRecords(50, 40, 30));
+    form->setWindowState(Qt::WindowNoState);
+    form->show();
+    EXPECT_TRUE(form->Panel1->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+    form->resize(800, 480);
+    QApplication::processEvents();
+    EXPECT_EQ(form->size(), QSize(800, 480));
+    EXPECT_EQ(form->Panel2->height(), 505);
+    auto *area = qobject_cast<QScrollArea *>(form->centralWidget());
+    ASSERT_NE(area, nullptr);
+    EXPECT_EQ(area->widget(), form->Panel1);
+    EXPECT_FALSE(area->horizontalScrollBar()->isVisible());
+    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
+    const QPoint statusLine = form->HeaderControl1->mapTo(area->viewport(), QPoint(0, 0));
+    EXPECT_GE(statusLine.y(), 0);
+    EXPECT_LE(statusLine.y() + form->HeaderControl1->height(), area->viewport()->height());
+}
+
+struct Maximising
+{
+    const char *where;
+    bool systemMaximises;
+    QRect frame;
+    std::optional<QRect> own;
+};
+
+class MaximisedGeometryTest : public ::testing::TestWithParam<Maximising>
+{
+};
+
+TEST_P(MaximisedGeometryTest, OnlyABareXServerLeavesTheScreenToTheProgram)
+{
+    const QRect available(0, 0, 1366, 768);
+    EXPECT_EQ(ownMaximisedGeometry(GetParam().systemMaximises, GetParam().frame, available), GetParam().own)
+        << GetParam().where;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WindowSystems, MaximisedGeometryTest,
+    ::testing::Values(Maximising{"bare X, design size", false, QRect(0, 0, 861, 702), QRect(0, 0, 1366, 768)},
+                      Maximising{"bare X, short of the height", false, QRect(0, 0, 1366, 702), QRect(0, 0, 1366, 768)},
+                      Maximising{"bare X, covering the screen", false, QRect(0, 0, 1366, 768), std::nullopt},
+                      Maximising{"window manager or compositor, not yet maximised", true, QRect(0, 0, 861, 702),
+                                 std::nullopt}));
 
 TEST_F(StartupTest, InformationButtonOpensTheHelpBesideTheProgram)
 {

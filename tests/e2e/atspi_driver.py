@@ -44,13 +44,15 @@ def wait_for(probe, what, timeout=15.0):
 class Program:
     """The program started in its own folder, stopped again whatever happens."""
 
-    def __init__(self, folder, extra_env=None):
+    def __init__(self, folder, extra_env=None, log=None):
+        """log: a file that takes the program's output."""
         env = dict(os.environ)
         env.pop("QT_QPA_PLATFORM", None)
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         env.update(extra_env or {})
         self.process = subprocess.Popen([os.path.join(folder, "Test")], cwd=folder, env=env,
-                                        start_new_session=True)
+                                        start_new_session=True, stdout=log,
+                                        stderr=subprocess.STDOUT if log else None)
         pid_file = os.environ.get("TZ_E2E_PID_FILE")
         if pid_file:
             with open(pid_file, "w") as f:
@@ -168,9 +170,9 @@ def close_message(app, expected_start, timeout=15.0):
     wait_for(lambda: message_box(app, expected_start) is None, "the message box to close")
 
 
-def run_checks(folder, checks, passed):
-    """Starts the program, runs checks(app) against it and returns the exit code: 0 passed,
-    1 failed, 77 (skipped) when the accessibility bus cannot be reached, unless
+def run_checks(folder, checks, passed, program=Program):
+    """Starts the program (program(folder)), runs checks(app) against it and returns the exit
+    code: 0 passed, 1 failed, 77 (skipped) when the accessibility bus cannot be reached, unless
     TZ_REQUIRE_TOOLS=1 makes that a failure too."""
     try:
         pyatspi.Registry.getDesktop(0).childCount
@@ -180,7 +182,7 @@ def run_checks(folder, checks, passed):
             return 1
         print(f"SKIPPED: the accessibility bus cannot be reached: {error}", flush=True)
         return 77
-    with Program(folder):
+    with program(folder):
         try:
             checks(find_application())
         except CheckFailed as failure:

@@ -59,10 +59,11 @@ copy_program() {
   E2E_PROGRAM=$folder
 }
 
+# start_xvfb [WIDTHxHEIGHT]
 start_xvfb() {
   local fifo=$E2E_WORK/display
   unset QT_QPA_PLATFORM
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$fifo" >"$E2E_WORK/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp 3>"$fifo" >"$E2E_WORK/xvfb.log" 2>&1 &
   E2E_PIDS+=($!)
   for _ in $(seq 100); do
     [ -s "$fifo" ] && break
