@@ -544,4 +544,151 @@ TEST_F(TestbankTest, DumpLeavesAnUndecodableValueEmptyAndNamesIt)
     EXPECT_EQ(runTestbank({QStringLiteral("dump"), path(QStringLiteral("garbage.db"))}).exitCode, 2);
 }
 
+TEST_F(TestbankTest, HelpAndVersionGoToStandardOutput)
+{
+    const QList<std::pair<QString, QString>> cases = {
+        {"--help", "Použití:"}, {"-h", "test-znalosti-banka export"}, {"--version", "test-znalosti-banka 1."}};
+    for (const auto &[option, expected] : cases) {
+        const Outcome outcome = runTestbank({option});
+        EXPECT_EQ(outcome.exitCode, 0) << qPrintable(option);
+        EXPECT_TRUE(outcome.out.contains(expected)) << qPrintable(outcome.out);
+        EXPECT_EQ(outcome.err, QString());
+    }
+}
+
+TEST_F(TestbankTest, CheckCountsInCzechForms)
+{
+    const Outcome result = check(makeBankRecords(1, 2, 5));
+    for (const char *line : {"Skupina 1: 1 záznam, ", "Skupina 2: 2 záznamy, ", "Skupina 3: 5 záznamů, "})
+        EXPECT_TRUE(result.out.contains(QString::fromUtf8(line))) << line << " in " << qPrintable(result.out);
+}
+
+// Binary data is refused on its first bytes; the size limit, lowered here, before reading more.
+TEST_F(TestbankTest, BinaryOrOversizedInputIsRefusedAndNothingIsWritten)
+{
+    const QByteArray question = "::Q::Otázka?{=a ~b ~c}\n\n";
+    writeFile(path("velka.gift"), question.repeated(20));
+    writeFile(path("mala.gift"), question);
+    const QList<std::tuple<QString, QString, int, QString>> cases = {
+        {"/dev/zero", QString(), 2, "binární data"},
+        {path("velka.gift"), "200", 2, "větší než 200 B"},
+        {path("mala.gift"), "200", 0, QString()},
+        {path("velka.gift"), "999999999999", 0, QString()},
+    };
+    for (const auto &[input, limit, exitCode, message] : cases) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TEST_ZNALOSTI_BANKA_LIMIT", limit);
+        const Outcome build = runProcess(TZ_BINARY_DIR "/test-znalosti-banka", {"build", input, path("b.db")}, environment);
+        EXPECT_EQ(build.exitCode, exitCode) << qPrintable(input + " " + build.err);
+        EXPECT_TRUE(build.err.contains(message)) << qPrintable(build.err);
+        EXPECT_EQ(QFileInfo::exists(path("b.db")), exitCode == 0);
+        QFile::remove(path("b.db"));
+        QFile::remove(path("b.mb"));
+    }
+}
+
+// A bank with every character special to XML or GIFT, long texts, line breaks and Czech letters.
+QList<BankRecord> specialRecords()
+{
+    QList<BankRecord> records = makeBankRecords(3, 3, 3);
+    records[0].dotaz = "Co je <b>&amp;</b> a \"uvozovky\" či 'apostrof'?\nDruhý řádek: {x} ~ = # \\ // :: -> [html]";
+    records[1].odp1 = "[markdown] *ne* ~a {b}";
+    records[2].komentar = QString("Příliš žluťoučký kůň úpěl ďábelské ódy. ").repeated(40).trimmed();
+    records[3].odp3 = "řádek 1\n\nřádek 3\t<tab>";
+    records[4].dotaz = "$CATEGORY: nic\n// není komentář";
+    records[5].komentar.clear();
+    return records;
+}
+
+struct RoundTrip
+{
+    const char *name;
+    const char *extension;
+    int bank; // 0 the sample bank, 1 special texts, 2 groups 2 and 3 only
+};
+
+void PrintTo(const RoundTrip &roundTrip, std::ostream *out)
+{
+    *out << roundTrip.name;
+}
+
+class TestbankExportTest : public TestbankTest, public ::testing::WithParamInterface<RoundTrip>
+{
+protected:
+    QString bankPath()
+    {
+        if (GetParam().bank == 0)
+            return TZ_BINARY_DIR "/test.db";
+        QList<BankRecord> records = GetParam().bank == 1 ? specialRecords() : makeBankRecords(0, 4, 2);
+        writeBank(path("puvodni.db"), records);
+        return path("puvodni.db");
+    }
+};
+
+TEST_P(TestbankExportTest, ExportThenBuildGivesBackTheSameBank)
+{
+    const QString bank = bankPath();
+    const QString exported = path(QString("moodle.") + GetParam().extension);
+    const Outcome exportRun = runTestbank({"export", bank, exported});
+    ASSERT_EQ(exportRun.exitCode, 0) << qPrintable(exportRun.err);
+    EXPECT_EQ(exportRun.err, QString());
+    const Outcome build = runTestbank({"build", exported, path("zpet.db")});
+    ASSERT_EQ(build.exitCode, 0) << qPrintable(build.err);
+    EXPECT_EQ(build.err, QString());
+    const auto original = dumped(runTestbank({"dump", bank}));
+    const auto back = dumped(runTestbank({"dump", path("zpet.db")}));
+    ASSERT_FALSE(original.isEmpty());
+    EXPECT_EQ(back, original);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Export, TestbankExportTest,
+    ::testing::Values(RoundTrip{"SampleXml", "xml", 0}, RoundTrip{"SampleGift", "gift", 0},
+                      RoundTrip{"SpecialXml", "xml", 1}, RoundTrip{"SpecialGift", "txt", 1},
+                      RoundTrip{"Groups23Xml", "xml", 2}, RoundTrip{"Groups23Gift", "gift", 2}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// What Moodle's import asks of a multiple-choice question, and the records it could not take.
+TEST_F(TestbankTest, ExportWritesSingleAnswerQuestionsAndListsWhatMoodleCannotTake)
+{
+    QList<BankRecord> records = makeBankRecords(2, 1, 1);
+    records[1].cspravOdp = 3;
+    records[2].odp2 = " ";
+    records[3].dotaz = QString("řídicí\x01znak");
+    writeBank(path("b.db"), records);
+    const Outcome xml = runTestbank({"export", "--skupina", "Zeměpis=1", path("b.db"), path("b.xml")});
+    ASSERT_EQ(xml.exitCode, 0) << qPrintable(xml.err);
+    EXPECT_TRUE(xml.out.contains("Vyvezeno otázek: 1, vynecháno: 3")) << qPrintable(xml.out);
+    EXPECT_EQ(xml.err, "Vynecháno: záznam 2 (Cis 1): CspravOdp 3 mimo 0..2\n"
+                       "Vynecháno: záznam 3 (Cis 2): prázdné pole Odp2\n"
+                       "Vynecháno: záznam 4 (Cis 3): pole Dotaz obsahuje řídicí znak, který soubor pro Moodle nepřenese\n");
+    const QString written = QString::fromUtf8(readFile(path("b.xml")));
+    for (const char *part : {"<text>$course$/top/Zeměpis</text>", "<question type=\"multichoice\">",
+                             "<text>0 Otázka 0</text>", "<single>true</single>", "<shuffleanswers>0</shuffleanswers>",
+                             "<answernumbering>abc</answernumbering>",
+                             "<answer fraction=\"100\" format=\"plain_text\">\n            <text>Odpověď A 0</text>",
+                             "<generalfeedback format=\"plain_text\">\n            <text>Komentář 0</text>"})
+        EXPECT_TRUE(written.contains(QString::fromUtf8(part))) << part << " in " << qPrintable(written);
+    EXPECT_EQ(written.count("<question type=\"multichoice\">"), 1);
+
+    ASSERT_EQ(runTestbank({"export", "--format", "gift", path("b.db"), path("b.out")}).exitCode, 0);
+    EXPECT_TRUE(readFile(path("b.out")).startsWith("$CATEGORY: $course$/top/Skupina 1\n\n::0 Otázka 0::"));
+
+    writeBank(path("spatna.db"), {records[1], records[2]});
+    const Outcome nothing = runTestbank({"export", path("spatna.db"), path("nic.gift")});
+    EXPECT_EQ(nothing.exitCode, 1);
+    EXPECT_TRUE(nothing.err.contains("nezapsal")) << qPrintable(nothing.err);
+    EXPECT_FALSE(QFileInfo::exists(path("nic.gift")));
+
+    for (const QStringList &arguments : {QStringList{"export", path("b.db"), path("b.pdf")},
+                                          QStringList{"export", "--format", "csv", path("b.db"), path("b.xml")},
+                                          QStringList{"export", path("b.db")}}) {
+        const Outcome usage = runTestbank(arguments);
+        EXPECT_EQ(usage.exitCode, 2) << qPrintable(arguments.join(' '));
+        EXPECT_TRUE(usage.err.contains("Použití")) << qPrintable(usage.err);
+    }
+    EXPECT_EQ(runTestbank({"export", path("none.db"), path("x.xml")}).exitCode, 2);
+    EXPECT_EQ(runTestbank({"export", "--skupina", "X=4", path("b.db"), path("x.xml")}).exitCode, 2);
+}
+
 }
