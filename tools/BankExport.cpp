@@ -69,10 +69,17 @@ ExportedQuestion currentQuestion(const paradox::Table &table, qint32 cis, const 
     return question;
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
+// The file is replaced whole or not at all; written as it goes, not first built in memory.
+void writeFile(const QString &path, ExportFormat format, const QList<ExportedQuestion> &questions)
 {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+    if (file.open(QIODevice::WriteOnly)) {
+        if (format == ExportFormat::MoodleXml)
+            writeMoodleXml(file, questions);
+        else
+            writeGift(file, questions);
+    }
+    if (!file.commit())
         throw AppError(QStringLiteral("Soubor %1 nelze zapsat: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
 }
 
@@ -121,8 +128,7 @@ ExportReport exportBank(const ExportArguments &arguments)
         report.err += QStringLiteral("Žádný záznam nelze vyvézt, soubor se nezapsal.\n");
         return report;
     }
-    writeFile(arguments.output, arguments.format == ExportFormat::MoodleXml ? moodleXml(bank.questions)
-                                                                              : giftText(bank.questions));
+    writeFile(arguments.output, arguments.format, bank.questions);
     report.written = true;
     report.out += QStringLiteral("Otázky pro Moodle jsou uloženy v %1 (%2)\n")
                       .arg(QDir::toNativeSeparators(QFileInfo(arguments.output).absoluteFilePath()),

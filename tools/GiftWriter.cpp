@@ -43,15 +43,14 @@ QString question(const ExportedQuestion &question)
 
 }
 
-QByteArray giftText(const QList<ExportedQuestion> &questions)
+void writeGift(QIODevice &device, const QList<ExportedQuestion> &questions)
 {
-    QString gift;
     QString category;
     for (const ExportedQuestion &exported : questions) {
+        QString gift;
         if (exported.category != category)
-            gift += QStringLiteral("$CATEGORY: %1\n\n").arg(exported.category);
+            gift = QStringLiteral("$CATEGORY: %1\n\n").arg(exported.category);
         category = exported.category;
-        gift += question(exported);
+        device.write((gift + question(exported)).toUtf8());
     }
-    return gift.toUtf8();
 }

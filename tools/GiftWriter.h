@@ -5,10 +5,10 @@
 
 #include "ExportedQuestion.h"
 
-#include <QByteArray>
+#include <QIODevice>
 #include <QList>
 
-// The questions as a GIFT file in UTF-8: a $CATEGORY line wherever the category changes, each
+// Writes the questions to device as a GIFT file in UTF-8: a $CATEGORY line wherever the category changes, each
 // question a block of plain text with its three answers in order, the correct one
 // "=", the others "~", the comment as general feedback.
-QByteArray giftText(const QList<ExportedQuestion> &questions);
+void writeGift(QIODevice &device, const QList<ExportedQuestion> &questions);

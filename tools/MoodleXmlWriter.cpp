@@ -60,10 +60,9 @@ void writeQuestion(QXmlStreamWriter &xml, const ExportedQuestion &question)
 
 }
 
-QByteArray moodleXml(const QList<ExportedQuestion> &questions)
+void writeMoodleXml(QIODevice &device, const QList<ExportedQuestion> &questions)
 {
-    QByteArray bytes;
-    QXmlStreamWriter xml(&bytes);
+    QXmlStreamWriter xml(&device);
     xml.setAutoFormatting(true);
     xml.writeStartDocument();
     xml.writeStartElement(QStringLiteral("quiz"));
@@ -76,5 +75,4 @@ QByteArray moodleXml(const QList<ExportedQuestion> &questions)
     }
     xml.writeEndElement();
     xml.writeEndDocument();
-    return bytes;
 }

@@ -11,10 +11,11 @@
 
 namespace {
 
+// A line of the file's text, which outlives the reading.
 struct SourceLine
 {
     int number = 0;
-    QString text;
+    QStringView text;
 };
 
 // Where token starts at or after from, not counting characters escaped with a backslash.
@@ -101,10 +102,11 @@ public:
     GiftQuestion(const QString &file, const QList<SourceLine> &lines, const QString &category)
         : m_lines(lines)
     {
-        QStringList texts;
-        for (const SourceLine &line : lines)
-            texts.append(line.text);
-        m_source = texts.join(QLatin1Char('\n'));
+        for (const SourceLine &line : lines) {
+            if (!m_source.isEmpty())
+                m_source += QLatin1Char('\n');
+            m_source += line.text;
+        }
         m_draft.file = file;
         m_draft.line = lines.first().number;
         m_draft.category = category;
@@ -260,16 +262,16 @@ public:
 
     ImportResult read()
     {
-        const QStringList lines = m_text.split(QLatin1Char('\n'));
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            const QString &line = lines[i];
-            const QString trimmed = line.trimmed();
+        int number = 0;
+        for (const QStringView line : QStringView(m_text).tokenize(u'\n')) {
+            ++number;
+            const QStringView trimmed = line.trimmed();
             if (trimmed.startsWith(QLatin1String("//")))
                 continue;
             if (trimmed.isEmpty())
                 flush();
             else
-                m_block.append({static_cast<int>(i) + 1, line});
+                m_block.append({number, line});
         }
         flush();
         return m_result;
@@ -281,7 +283,7 @@ private:
     {
         static const QLatin1String categoryTag("$CATEGORY:");
         if (!m_block.isEmpty() && m_block.first().text.trimmed().startsWith(categoryTag)) {
-            m_category = m_block.first().text.trimmed().mid(categoryTag.size()).trimmed();
+            m_category = m_block.first().text.trimmed().mid(categoryTag.size()).trimmed().toString();
             m_block.removeFirst();
         }
         if (!m_block.isEmpty())

@@ -38,11 +38,12 @@ QString decodeUtf8(const QString &path, const QByteArray &bytes)
 
 ImportResult readQuestionFile(const QString &path, const CsvQuestionReader &readCsv)
 {
-    const QByteArray bytes = readInputFile(path);
+    QByteArray bytes = readInputFile(path);
     if (bytes.trimmed().isEmpty())
         throw ImportError(path, 0, QStringLiteral("soubor je prázdný"));
     const InputFormat format = detectInputFormat(bytes);
     if (format == InputFormat::Csv && readCsv) {
+        bytes = QByteArray(); // the CSV reader reads the file itself
         ImportResult result;
         result.questions = readCsv(path);
         return result;
@@ -51,6 +52,7 @@ ImportResult readQuestionFile(const QString &path, const CsvQuestionReader &read
         throw ImportError(path, 0, readCsv ? QStringLiteral("obsah není banka CSV, Moodle XML, GIFT ani Aiken")
                                            : QStringLiteral("obsah není Moodle XML, GIFT ani Aiken"));
     const QString text = decodeUtf8(path, bytes);
+    bytes = QByteArray(); // the text alone is read from here on
     if (format == InputFormat::MoodleXml)
         return readMoodleXml(path, text);
     return format == InputFormat::Gift ? readGift(path, text) : readAiken(path, text);
