@@ -10,6 +10,7 @@
 #include "paradox/Table.h"
 #include "platform/core/AppError.h"
 #include "platform/core/Conversions.h"
+#include "tools/import/FileProblem.h"
 #include "tools/import/QuestionDraft.h"
 
 #include <QDir>
@@ -80,7 +81,7 @@ void writeFile(const QString &path, ExportFormat format, const QList<ExportedQue
             writeGift(file, questions);
     }
     if (!file.commit())
-        throw AppError(QStringLiteral("Soubor %1 nelze zapsat: %2").arg(QDir::toNativeSeparators(path), file.errorString()));
+        throw AppError(QStringLiteral("Soubor %1 nelze zapsat: %2").arg(QDir::toNativeSeparators(path), writeProblem(file, path)));
 }
 
 QString formatName(ExportFormat format)

@@ -32,7 +32,7 @@ const char Usage[] =
     "      kategorie „Skupina N“, nebo JMÉNO, když je tak --skupina pojmenuje\n"
     "  test-znalosti-banka --help | --version\n"
     "Formát vstupu se pozná z obsahu. CSV: oddělovač čárka, středník nebo tabulátor; kódování\n"
-    "UTF-8 nebo Windows-1250; skupiny nese CSV samo. Z exportů Moodle se převedou otázky s výběrem\n"
+    "UTF-8, UTF-16 se značkou BOM nebo Windows-1250; skupiny nese CSV samo. Z exportů Moodle se převedou otázky s výběrem\n"
     "jedné ze tří odpovědí, ostatní se vypíšou jako vynechané; kategorie dostanou skupiny 1, 2, 3\n"
     "v pořadí, v jakém se objeví.\n"
     "  --skupina JMÉNO=SKUPINA   kategorie Moodle nebo celý vstupní soubor JMÉNO patří do skupiny\n"

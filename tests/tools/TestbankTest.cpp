@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -298,11 +299,13 @@ TEST_F(TestbankTest, UnreadableFileOrBadUsageExitsWith2)
 }
 
 // A spreadsheet's CSV: each separator with each encoding and line end gives the same bank.
+enum class CsvEncoding { Utf8, Windows1250, Utf16Le };
+
 struct SpreadsheetCsv
 {
     const char *name;
     char separator;
-    bool windows1250;
+    CsvEncoding encoding;
     bool byteOrderMark;
     const char *lineEnd;
 };
@@ -321,8 +324,10 @@ TEST_P(TestbankSpreadsheetTest, BuildsTheSameBankFromEveryForm)
     QString text = header.join(sep) + end + row.join(sep).replace("Kolik je 1,5 + 1,5?", "\"Kolik je 1,5 + 1,5?\"")
                                                .replace("2; nebo 4", "\"2; nebo 4\"")
         + end;
-    QByteArray bytes = form.windows1250 ? *paradox::TextCodec(1250).encode(text) : text.toUtf8();
-    if (form.byteOrderMark)
+    QByteArray bytes = form.encoding == CsvEncoding::Windows1250 ? *paradox::TextCodec(1250).encode(text) : text.toUtf8();
+    if (form.encoding == CsvEncoding::Utf16Le)
+        bytes = QStringEncoder(QStringConverter::Utf16LE, QStringEncoder::Flag::WriteBom).encode(text);
+    else if (form.byteOrderMark)
         bytes.prepend("\xEF\xBB\xBF");
     writeFile(path("bank.csv"), bytes);
 
@@ -336,10 +341,11 @@ TEST_P(TestbankSpreadsheetTest, BuildsTheSameBankFromEveryForm)
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, TestbankSpreadsheetTest,
-    ::testing::Values(SpreadsheetCsv{"SemicolonWindows1250Crlf", ';', true, false, "\r\n"},
-                      SpreadsheetCsv{"SemicolonUtf8BomCrlf", ';', false, true, "\r\n"},
-                      SpreadsheetCsv{"TabUtf8Lf", '\t', false, false, "\n"},
-                      SpreadsheetCsv{"CommaUtf8BomLf", ',', false, true, "\n"}),
+    ::testing::Values(SpreadsheetCsv{"SemicolonWindows1250Crlf", ';', CsvEncoding::Windows1250, false, "\r\n"},
+                      SpreadsheetCsv{"SemicolonUtf8BomCrlf", ';', CsvEncoding::Utf8, true, "\r\n"},
+                      SpreadsheetCsv{"TabUtf8Lf", '\t', CsvEncoding::Utf8, false, "\n"},
+                      SpreadsheetCsv{"CommaUtf8BomLf", ',', CsvEncoding::Utf8, true, "\n"},
+                      SpreadsheetCsv{"TabUtf16LeBomCrlf", '\t', CsvEncoding::Utf16Le, true, "\r\n"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // A CSV cell is named by its line and field, a GIFT answer also by its question.

@@ -3,6 +3,7 @@
 
 #include "InputFile.h"
 
+#include "FileProblem.h"
 #include "ImportError.h"
 
 #include <QFile>
@@ -55,7 +56,7 @@ QByteArray readLimited(const QString &path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw ImportError(path, 0, QStringLiteral("nelze číst: %1").arg(file.errorString()));
+        throw ImportError(path, 0, QStringLiteral("nelze číst: %1").arg(readProblem(path)));
     if (!file.isSequential() && file.size() > inputSizeLimit())
         refuseSize(path);
     QByteArray bytes = file.read(std::min(ProbeSize, inputSizeLimit() + 1));
