@@ -38,5 +38,7 @@ CSV
 for bank in "$build/test.db" "$work/special.db"; do
   "$tool" export "$bank" "$work/bank.gift" >/dev/null || exit 1
   "$tool" dump "$bank" >"$work/bank.csv" || exit 1
-  node "$here/gift_parse.js" "$prefix/node_modules/gift-pegjs" "$work/bank.gift" "$work/bank.csv" || exit 1
+  python3 -c 'import csv, json, sys; json.dump(list(csv.DictReader(open(sys.argv[1], newline=""))), sys.stdout)' \
+    "$work/bank.csv" >"$work/bank.json" || exit 1
+  node "$here/gift_parse.js" "$prefix/node_modules/gift-pegjs" "$work/bank.gift" "$work/bank.json" || exit 1
 done
