@@ -30,12 +30,20 @@ QString categoryPath(int group, const QList<GroupChoice> &groupNames)
     return QStringLiteral("$course$/top/") + name;
 }
 
-// XML 1.0 carries no control characters but tab and line ends.
+// XML 1.0 carries no control characters but tab and line ends (which are LF by now).
 bool hasForbiddenCharacter(const QString &text)
 {
-    return std::any_of(text.cbegin(), text.cend(), [](QChar c) {
-        return c.unicode() < 0x20 && c != QLatin1Char('\t') && c != QLatin1Char('\n') && c != QLatin1Char('\r');
-    });
+    return std::any_of(text.cbegin(), text.cend(),
+                       [](QChar c) { return c.unicode() < 0x20 && c != QLatin1Char('\t') && c != QLatin1Char('\n'); });
+}
+
+// A field's text with LF line breaks as Moodle keeps them; banks made on Windows hold CRLF.
+QString textField(const paradox::Table &table, const QString &field)
+{
+    QString text = table.fieldAsString(field);
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
 }
 
 // Why Moodle could not take the question, or empty when it can.
@@ -61,10 +69,10 @@ ExportedQuestion currentQuestion(const paradox::Table &table, qint32 cis, const 
 {
     ExportedQuestion question;
     question.category = categoryPath(table.fieldAsInteger(BankTable::Skupina), groupNames);
-    question.text = table.fieldAsString(BankTable::Dotaz);
-    question.answers = {table.fieldAsString(BankTable::Odp1), table.fieldAsString(BankTable::Odp2),
-                        table.fieldAsString(BankTable::Odp3)};
-    question.comment = table.fieldAsString(BankTable::Komentar);
+    question.text = textField(table, BankTable::Dotaz);
+    question.answers = {textField(table, BankTable::Odp1), textField(table, BankTable::Odp2),
+                        textField(table, BankTable::Odp3)};
+    question.comment = textField(table, BankTable::Komentar);
     question.correct = table.fieldAsInteger(BankTable::CspravOdp);
     question.name = QStringLiteral("%1 %2").arg(cis).arg(nameFromText(question.text));
     return question;

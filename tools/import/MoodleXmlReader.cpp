@@ -108,6 +108,9 @@ private:
         return m_xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
     }
 
+    // Reads the current element; true when it holds more than white space.
+    bool hasText() { return !elementText().trimmed().isEmpty(); }
+
     FormattedText formattedText()
     {
         FormattedText formatted;
@@ -147,7 +150,7 @@ private:
             else if (name == QLatin1String("answer"))
                 feedbacks.append(answer(draft));
             else if (name == QLatin1String("image") || name == QLatin1String("image_base64"))
-                draft.droppedImage = !elementText().trimmed().isEmpty() || draft.droppedImage;
+                draft.droppedImage = hasText() || draft.droppedImage;
             else
                 return false;
             return true;
