@@ -631,6 +631,7 @@ TEST_F(TestbankTest, ExportWritesSingleAnswerQuestionsAndListsWhatMoodleCannotTa
     records[1].cspravOdp = 3;
     records[2].odp2 = " ";
     records[3].dotaz = QString("řídicí\x01znak");
+    records[0].odp2 = "řádky\r\nz Windows";
     writeBank(path("b.db"), records);
     const Outcome xml = runTestbank({"export", "--skupina", "Zeměpis=1", path("b.db"), path("b.xml")});
     ASSERT_EQ(xml.exitCode, 0) << qPrintable(xml.err);
@@ -641,6 +642,7 @@ TEST_F(TestbankTest, ExportWritesSingleAnswerQuestionsAndListsWhatMoodleCannotTa
     const QString written = QString::fromUtf8(readFile(path("b.xml")));
     for (const char *part : {"<text>$course$/top/Zeměpis</text>", "<text>0 Otázka 0</text>", "<single>true</single>",
                              "<shuffleanswers>0</shuffleanswers>", "<answernumbering>abc</answernumbering>",
+                             "<text>řádky\nz Windows</text>",
                              "<answer fraction=\"100\" format=\"plain_text\">\n            <text>Odpověď A 0</text>",
                              "<generalfeedback format=\"plain_text\">\n            <text>Komentář 0</text>"})
         EXPECT_TRUE(written.contains(QString::fromUtf8(part))) << part << " in " << qPrintable(written);
