@@ -13,6 +13,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 #include <cstdio>
+#include <new>
 
 namespace {
 
@@ -119,6 +120,10 @@ int main(int argc, char **argv)
         const QString hint = error.file().isEmpty() ? QStringLiteral(" (skupinu zvolí volba --skupina JMÉNO=SKUPINA)")
                                                     : QString();
         print(stderr, error.message() + hint + QLatin1Char('\n'));
+        return Failure;
+    } catch (const std::bad_alloc &) {
+        // Inputs are limited in size, but the machine may still have less memory than a build needs.
+        print(stderr, QStringLiteral("Nedostatek paměti; nic se nezapsalo.\n"));
         return Failure;
     }
 }
