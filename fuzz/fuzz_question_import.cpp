@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     for (int reader = 0; reader < 3; ++reader) {
         try {
             if (reader == 0)
-                readMoodleXml(QStringLiteral("fuzz.xml"), bytes);
+                readMoodleXml(QStringLiteral("fuzz.xml"), text);
             else if (reader == 1)
                 readGift(QStringLiteral("fuzz.gift"), text);
             else

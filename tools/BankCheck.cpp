@@ -3,6 +3,7 @@
 
 #include "BankCheck.h"
 
+#include "BankFields.h"
 #include "bank/BankTable.h"
 #include "bank/DrawAnalysis.h"
 #include "bank/DrawRule.h"
@@ -11,6 +12,7 @@
 #include "platform/core/AppError.h"
 #include "platform/core/Conversions.h"
 #include "paradox/Table.h"
+#include "tools/import/CzechCount.h"
 
 #include <QStringList>
 
@@ -63,14 +65,7 @@ private:
 
     bool hasAllFields()
     {
-        QStringList missing;
-        for (const QString &name : BankTable::fieldNames()) {
-            bool found = false;
-            for (int i = 0; i < m_table.fieldCount() && !found; ++i)
-                found = m_table.field(i).name.compare(name, Qt::CaseInsensitive) == 0;
-            if (!found)
-                missing.append(name);
-        }
+        const QStringList missing = missingBankFields(m_table);
         if (!missing.isEmpty()) {
             line(QStringLiteral("Chybějící pole: %1").arg(missing.join(QStringLiteral(", "))));
             m_canDraw = false;
@@ -93,15 +88,15 @@ private:
 
     void readRecord(int recNo)
     {
-        const BankEntry entry{m_table.fieldAsInteger(QStringLiteral("Cis")),
-                              m_table.fieldAsInteger(QStringLiteral("Skupina"))};
-        const qint32 answer = m_table.fieldAsInteger(QStringLiteral("CspravOdp"));
+        const BankEntry entry{m_table.fieldAsInteger(BankTable::Cis),
+                              m_table.fieldAsInteger(BankTable::Skupina)};
+        const qint32 answer = m_table.fieldAsInteger(BankTable::CspravOdp);
         QStringList empty;
         for (const QString &name : RequiredTexts) {
             if (trimControl(m_table.fieldAsString(name)).isEmpty())
                 empty.append(name);
         }
-        m_table.fieldAsString(QStringLiteral("Komentar"));
+        m_table.fieldAsString(BankTable::Komentar);
         m_entries.append(entry);
         if (entry.skupina >= 1 && entry.skupina <= 3)
             ++m_groupCount[entry.skupina];
@@ -116,8 +111,11 @@ private:
     {
         m_quotas = computeGroupQuotas(m_table.recordCount(), m_groupCount, TestCapacity);
         for (int g = 1; g <= 3; ++g)
-            line(QStringLiteral("Skupina %1: %2 záznamů, %3 %, kvóta %4")
-                     .arg(g).arg(m_groupCount[g]).arg(m_quotas.percent[g]).arg(m_quotas.quota[g]));
+            line(QStringLiteral("Skupina %1: %2, %3 %, kvóta %4")
+                     .arg(g)
+                     .arg(czechCount(m_groupCount[g], {"záznam", "záznamy", "záznamů"}))
+                     .arg(m_quotas.percent[g])
+                     .arg(m_quotas.quota[g]));
         const qint32 grouped = m_groupCount[1] + m_groupCount[2] + m_groupCount[3];
         if (grouped < m_table.recordCount())
             line(QStringLiteral("Záznamů mimo skupiny 1–3 (nikdy v testu): %1").arg(m_table.recordCount() - grouped));
@@ -143,16 +141,18 @@ private:
             line(QStringLiteral("Čísla, která vedou na poslední záznam (může být v testu vícekrát): %1")
                      .arg(listed(toLast)));
         for (const DrawShortfall &shortfall : drawShortfalls(m_quotas.quota, analysis.drawableNumbers()))
-            line(QStringLiteral("Skupina %1 nenaplní kvótu: potřebuje %2 otázek, vylosovat lze %3 "
+            line(QStringLiteral("Skupina %1 nenaplní kvótu: potřebuje %2, vylosovat lze %3 "
                                 "(program test nevygeneruje).")
-                     .arg(shortfall.group).arg(shortfall.needed).arg(shortfall.available));
+                     .arg(shortfall.group)
+                     .arg(czechCount(shortfall.needed, {"otázku", "otázky", "otázek"}))
+                     .arg(shortfall.available));
         m_canDraw = m_canDraw && drawCanEnd(m_quotas.questionCount, m_quotas.quota, analysis.drawableNumbers());
     }
 
     void reportContent()
     {
         if (!m_badAnswers.isEmpty())
-            line(QStringLiteral("CspravOdp mimo 0..2: %1").arg(listed(m_badAnswers)));
+            line(QStringLiteral("%1 mimo 0..2: %2").arg(BankTable::CspravOdp, listed(m_badAnswers)));
         if (!m_emptyTexts.isEmpty())
             line(QStringLiteral("Prázdný text otázky nebo odpovědi: %1").arg(listed(m_emptyTexts)));
     }

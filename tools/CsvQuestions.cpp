@@ -7,9 +7,9 @@
 #include "platform/core/AppError.h"
 #include "platform/core/Conversions.h"
 #include "paradox/TextCodec.h"
+#include "tools/import/InputFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QStringDecoder>
 #include <array>
 
@@ -51,12 +51,7 @@ private:
 
     QString decodedFile() const
     {
-        QFile file(m_path);
-        if (!file.open(QIODevice::ReadOnly))
-            throw AppError(QStringLiteral("Soubor %1 nelze číst: %2").arg(m_path, file.errorString()));
-        QByteArray bytes = file.readAll();
-        if (bytes.startsWith("\xEF\xBB\xBF"))
-            bytes.remove(0, 3);
+        const QByteArray bytes = readInputFile(m_path);
         QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
         const QString text = utf8.decode(bytes);
         if (!utf8.hasError())

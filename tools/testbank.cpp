@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "BankCheck.h"
+#include "BankExport.h"
 #include "BankImport.h"
 #include "BuildArguments.h"
 #include "TableDump.h"
@@ -12,6 +13,7 @@
 #include <QCoreApplication>
 #include <QStringList>
 #include <cstdio>
+#include <new>
 
 namespace {
 
@@ -26,14 +28,19 @@ const char Usage[] =
     "      tam, kde ji program čte, a vypíše její cestu\n"
     "  test-znalosti-banka dump TABULKA.db    vypíše všechny záznamy tabulky jako CSV\n"
     "  test-znalosti-banka check TABULKA.db   ověří, co program z banky otázek vylosuje\n"
+    "  test-znalosti-banka export [--format xml|gift] [--skupina JMÉNO=SKUPINA]... TABULKA.db VÝSTUP\n"
+    "      zapíše banku pro Moodle: Moodle XML (.xml) nebo GIFT (.gift, .txt); skupina N je\n"
+    "      kategorie „Skupina N“, nebo JMÉNO, když je tak --skupina pojmenuje\n"
+    "  test-znalosti-banka --help | --version\n"
     "Formát vstupu se pozná z obsahu. CSV: oddělovač čárka, středník nebo tabulátor; kódování\n"
-    "UTF-8 nebo Windows-1250; skupiny nese CSV samo. Z exportů Moodle se převedou otázky s výběrem\n"
-    "jedné ze tří odpovědí, ostatní se vypíšou jako vynechané; kategorie dostanou skupiny 1, 2, 3\n"
-    "v pořadí, v jakém se objeví.\n"
+    "UTF-8, UTF-16 se značkou BOM nebo Windows-1250; skupiny nese CSV samo. Z exportů Moodle se\n"
+    "převedou otázky s výběrem jedné ze tří odpovědí, ostatní se vypíšou jako vynechané; kategorie\n"
+    "dostanou skupiny 1, 2, 3 v pořadí, v jakém se objeví (kategorie „Skupina N“ skupinu N).\n"
     "  --skupina JMÉNO=SKUPINA   kategorie Moodle nebo celý vstupní soubor JMÉNO patří do skupiny\n"
     "                            1, 2 nebo 3; lze opakovat\n"
     "Banka, která už v cíli je, se zachová jako záloha vedle nové. build skončí kódem 1 a nic\n"
-    "nezapíše, když nelze převést žádnou otázku.\n";
+    "nezapíše, když nelze převést žádnou otázku; export stejně, když nelze vyvézt žádný záznam.\n"
+    "Vstup větší než 64 MiB nebo s binárními daty se odmítne.\n";
 
 void print(FILE *stream, const QString &text)
 {
@@ -58,6 +65,23 @@ int run(const QStringList &arguments)
         print(stderr, report.err);
         print(stdout, report.out);
         return report.written ? Success : Incomplete;
+    }
+    const std::optional<ExportArguments> exported = command == QLatin1String("export")
+        ? parseExportArguments(arguments.mid(2))
+        : std::nullopt;
+    if (exported) {
+        const ExportReport report = exportBank(*exported);
+        print(stderr, report.err);
+        print(stdout, report.out);
+        return report.written ? Success : Incomplete;
+    }
+    if (arguments.size() == 2 && (command == QLatin1String("--help") || command == QLatin1String("-h"))) {
+        print(stdout, QString::fromUtf8(Usage));
+        return Success;
+    }
+    if (arguments.size() == 2 && command == QLatin1String("--version")) {
+        print(stdout, QStringLiteral("test-znalosti-banka " TZ_VERSION "\n"));
+        return Success;
     }
     if (command == QLatin1String("dump") && arguments.size() == 3) {
         paradox::Table table;
@@ -96,6 +120,10 @@ int main(int argc, char **argv)
         const QString hint = error.file().isEmpty() ? QStringLiteral(" (skupinu zvolí volba --skupina JMÉNO=SKUPINA)")
                                                     : QString();
         print(stderr, error.message() + hint + QLatin1Char('\n'));
+        return Failure;
+    } catch (const std::bad_alloc &) {
+        // Inputs are limited in size, but the machine may still have less memory than a build needs.
+        print(stderr, QStringLiteral("Nedostatek paměti; nic se nezapsalo.\n"));
         return Failure;
     }
 }

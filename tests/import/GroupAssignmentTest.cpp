@@ -7,6 +7,7 @@
 #include "tools/import/QuestionImport.h"
 
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -72,6 +73,42 @@ TEST(ImportGroups, TooFewFreeGroupsForTheUnchosenCategories)
                                           {QStringLiteral("$course$/top/Chemie=1"), QStringLiteral("Fyzika=2")});
     EXPECT_EQ(message, QStringLiteral("Kategorií bez zvolené skupiny je 2, volné skupiny jsou 1: „$course$/top/Zeměpis“, "
                                       "„$course$/top/Dějepis“"));
+}
+
+// A GIFT file of one question in each category, in order.
+QString giftWithCategories(QTemporaryDir &directory, const QStringList &categories)
+{
+    QFile file(directory.filePath(QStringLiteral("kategorie.gift")));
+    file.open(QIODevice::WriteOnly);
+    for (const QString &category : categories)
+        file.write(QStringLiteral("$CATEGORY: %1\n\n::%1::Otázka?{=a ~b ~c}\n\n").arg(category).toUtf8());
+    return file.fileName();
+}
+
+TEST(ImportGroups, ManyCategoriesAreCountedAndOnlyTheFirstNamed)
+{
+    QTemporaryDir directory;
+    QStringList categories;
+    for (int i = 1; i <= 8; ++i)
+        categories.append(QStringLiteral("k%1").arg(i));
+    EXPECT_EQ(importFailure({giftWithCategories(directory, categories)}, {}),
+              QStringLiteral("Kategorií bez zvolené skupiny je 8, volné skupiny jsou 3: „k1“, „k2“, „k3“, „k4“, „k5“ "
+                             "a 3 další"));
+}
+
+// A category named as the bank tool exports group N comes back as group N.
+TEST(ImportGroups, ExportedGroupCategoriesKeepTheirGroup)
+{
+    QTemporaryDir directory;
+    const QString gift = giftWithCategories(directory, {QStringLiteral("$course$/top/Skupina 3"),
+                                                        QStringLiteral("$course$/top/Skupina 7"),
+                                                        QStringLiteral("Skupina 2")});
+    EXPECT_EQ(groupsOf(importQuestions({gift}, {})),
+              (QStringList{QStringLiteral("3 $course$/top/Skupina 3"), QStringLiteral("1 $course$/top/Skupina 7"),
+                           QStringLiteral("2 Skupina 2")}));
+    EXPECT_EQ(groupsOf(importQuestions({gift}, parseGroupChoices({QStringLiteral("Skupina 7=3")}))),
+              (QStringList{QStringLiteral("1 $course$/top/Skupina 3"), QStringLiteral("3 $course$/top/Skupina 7"),
+                           QStringLiteral("2 Skupina 2")}));
 }
 
 TEST(ImportGroups, ChoiceThatNamesNothingIsAnError)

@@ -10,8 +10,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <string_view>
+
+using namespace std::literals;
 
 namespace {
 
@@ -180,7 +184,7 @@ TEST(Import, FormatIsTakenFromTheContent)
 // A file written for one case of the refused inputs below.
 struct BadInput
 {
-    const char *content;
+    std::string_view content;
     int line;
     const char *reason;
 };
@@ -200,7 +204,7 @@ TEST_P(RefusedInput, NamesFileAndLine)
     const QString path = directory.filePath(QStringLiteral("vstup"));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(GetParam().content);
+    file.write(GetParam().content.data(), static_cast<qint64>(GetParam().content.size()));
     file.close();
     try {
         readQuestionFile(path);
@@ -229,7 +233,106 @@ INSTANTIATE_TEST_SUITE_P(
                       BadInput{"První\nA. a\nB. b\nANSWER: A\n\nDruhá\nA. a\n", 6, "chybí"},
                       BadInput{"Otázka {=a ~b ~c}\n\nD\xC3\n", 3, "UTF-8"},
                       BadInput{"jen prostý text\n", 0, "není Moodle XML, GIFT ani Aiken"},
+                      BadInput{"Otázka {=a ~b ~c}\n\nDruhá =a ~b ~c}\n", 3, "„}“ neuzavírá"},
+                      BadInput{"Otázka {=a ~b ~c} a pak }\n", 1, "„}“ neuzavírá"},
+                      BadInput{"Otázka {=a ~b ~c}\n\0\0\0"sv, 0, "binární"},
+                      BadInput{"\xFF\xFEO\0{\0=\0a\0}\0\0\0"sv, 0, "binární"},
+                      BadInput{"<!DOCTYPE quiz [<!ENTITY a \"0123456789\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
+                               "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">]>\n"
+                               "<quiz>&d;</quiz>", 2, "entita"},
                       BadInput{"\xEF\xBB\xBF \r\n\n", 0, "prázdný"}));
+
+// The content written to a file of its own and read as the tool reads it.
+ImportResult readContent(const QByteArray &content)
+{
+    QTemporaryDir directory;
+    QFile file(directory.filePath(QStringLiteral("vstup")));
+    file.open(QIODevice::WriteOnly);
+    file.write(content);
+    file.close();
+    return readQuestionFile(file.fileName());
+}
+
+TEST(Import, GiftAnswersAndFeedbackTakeTheFormatTheirPrefixNames)
+{
+    const ImportResult result = readContent("Q1?{=[html]<b>tučně</b> ~[plain]<b>doslova</b> ~[markdown]*md*"
+                                            "####[html]<p>obecná <b>vazba</b></p>}\n\n"
+                                            "[html]<p>Q2?</p>{=a#[html]<i>dobře</i> ~%0%[plain]<i>b</i> ~c}\n");
+    ASSERT_EQ(result.questions.size(), 2) << skippedLines(result).join('\n').toStdString();
+    EXPECT_EQ(answerTexts(result.questions[0]),
+              (QStringList{QStringLiteral("tučně"), QStringLiteral("<b>doslova</b>"), QStringLiteral("*md*")}));
+    EXPECT_EQ(result.questions[0].comment, QStringLiteral("obecná vazba"));
+    EXPECT_EQ(result.questions[1].text, QStringLiteral("Q2?"));
+    EXPECT_EQ(answerTexts(result.questions[1]), (QStringList{QStringLiteral("a"), QStringLiteral("<i>b</i>"), QStringLiteral("c")}));
+    EXPECT_EQ(result.questions[1].comment, QStringLiteral("dobře"));
+}
+
+TEST(Import, AikenLinesThatBeginNoQuestionAreSkippedWithTheirLine)
+{
+    const ImportResult result = readContent("A) Question not started\n\nANSWER: Question not started\n\n"
+                                            "A good question\nA) Correct\nB) Wrong\nC) Also wrong\nANSWER: A\n\n"
+                                            "Osiřelý řádek\n\nDruhá otázka\nA)x\nB)y\nC)z\nANSWER: C\n");
+    ASSERT_EQ(result.questions.size(), 2);
+    EXPECT_EQ(result.questions[0].text, QStringLiteral("A good question"));
+    EXPECT_EQ(result.questions[0].line, 5);
+    EXPECT_EQ(result.questions[1].text, QStringLiteral("Druhá otázka"));
+    EXPECT_EQ(answerTexts(result.questions[1]), (QStringList{QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z")}));
+    EXPECT_EQ(result.questions[1].correct, 2);
+    QStringList skipped;
+    for (const SkippedQuestion &piece : result.skipped)
+        skipped.append(QStringLiteral("%1 %2: %3").arg(piece.line).arg(piece.name, piece.reason));
+    EXPECT_EQ(skipped, (QStringList{QStringLiteral("1 A) Question not started: možnost bez otázky"),
+                                    QStringLiteral("3 ANSWER: Question not started: řádek „ANSWER:“ bez možností"),
+                                    QStringLiteral("11 Osiřelý řádek: text bez možností a řádku „ANSWER:“")}));
+}
+
+// Line ends and encodings that editors save: each gives the same questions on the same lines.
+TEST(Import, EveryLineEndAndUnicodeEncodingGivesTheSameQuestions)
+{
+    const QList<std::pair<QString, QString>> inputs = {
+        {"Kolik nohou\nmá pavouk?\nA. šest\nB. osm\nC. deset\nANSWER: B\n", "Kolik nohou\nmá pavouk?"},
+        {"// GIFT\n\n::Síla::Jednotka\nsíly?{\n~J =osm ~W}\n", "Jednotka\nsíly?"},
+    };
+    const QList<std::pair<const char *, std::optional<QStringConverter::Encoding>>> forms = {
+        {"\n", {}}, {"\r", {}}, {"\r\n", {}}, {"\r\n", QStringConverter::Utf16LE}, {"\n", QStringConverter::Utf16BE}};
+    for (const auto &[lineEnd, utf16] : forms) {
+        for (const auto &[text, question] : inputs) {
+            const QString written = QString(text).replace('\n', QString::fromLatin1(lineEnd));
+            const ImportResult result = readContent(
+                utf16 ? QByteArray(QStringEncoder(*utf16, QStringEncoder::Flag::WriteBom).encode(written)) : written.toUtf8());
+            ASSERT_EQ(result.questions.size(), 1) << written.toStdString();
+            EXPECT_EQ(result.questions[0].text, question);
+            EXPECT_EQ(result.questions[0].answers[1], "osm");
+            EXPECT_EQ(result.questions[0].line, text.startsWith("//") ? 3 : 1);
+        }
+    }
+}
+
+// A Moodle XML question of three answers with extra elements.
+QByteArray xmlQuestion(const QByteArray &extra)
+{
+    return "<quiz><question type=\"multichoice\"><name><text>Mapa</text></name><questiontext><text>Kde?</text>"
+           "</questiontext>" + extra + "<answer fraction=\"100\"><text>a</text></answer>"
+           "<answer fraction=\"0\"><text>b</text></answer><answer fraction=\"0\"><text>c</text></answer></question></quiz>";
+}
+
+// Old image fields warn as <img> does; an essay with feedback and "->" beside wrong answers are what Moodle reads.
+TEST(Import, ReadersSkipAndWarnAsMoodleReads)
+{
+    const QList<std::tuple<QByteArray, QStringList, int>> cases = {
+        {xmlQuestion("<image>mapa.png</image>"), {}, 1},
+        {xmlQuestion("<image_base64>iVBORw0KGgo=</image_base64>"), {}, 1},
+        {xmlQuestion("<image></image>"), {}, 0},
+        {"::Úvaha::Popište.{####Dobrá odpověď zmíní příčiny.}\n", {"Úvaha: esej"}, 0},
+        {"::Dvojice::Spojte.{=a -> 1 =b -> 2 =c -> 3}\n", {"Dvojice: přiřazování"}, 0},
+        {"::Šipka::Co platí?{=a -> b ~c ~d}\n", {}, 0},
+    };
+    for (const auto &[content, skipped, warnings] : cases) {
+        const ImportResult result = readContent(content);
+        EXPECT_EQ(skippedLines(result), skipped) << content.constData();
+        EXPECT_EQ(result.warnings.size(), warnings) << content.constData();
+    }
+}
 
 TEST(Import, MissingFileIsAnError)
 {

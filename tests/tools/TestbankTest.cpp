@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -298,11 +299,13 @@ TEST_F(TestbankTest, UnreadableFileOrBadUsageExitsWith2)
 }
 
 // A spreadsheet's CSV: each separator with each encoding and line end gives the same bank.
+enum class CsvEncoding { Utf8, Windows1250, Utf16Le };
+
 struct SpreadsheetCsv
 {
     const char *name;
     char separator;
-    bool windows1250;
+    CsvEncoding encoding;
     bool byteOrderMark;
     const char *lineEnd;
 };
@@ -321,8 +324,10 @@ TEST_P(TestbankSpreadsheetTest, BuildsTheSameBankFromEveryForm)
     QString text = header.join(sep) + end + row.join(sep).replace("Kolik je 1,5 + 1,5?", "\"Kolik je 1,5 + 1,5?\"")
                                                .replace("2; nebo 4", "\"2; nebo 4\"")
         + end;
-    QByteArray bytes = form.windows1250 ? *paradox::TextCodec(1250).encode(text) : text.toUtf8();
-    if (form.byteOrderMark)
+    QByteArray bytes = form.encoding == CsvEncoding::Windows1250 ? *paradox::TextCodec(1250).encode(text) : text.toUtf8();
+    if (form.encoding == CsvEncoding::Utf16Le)
+        bytes = QStringEncoder(QStringConverter::Utf16LE, QStringEncoder::Flag::WriteBom).encode(text);
+    else if (form.byteOrderMark)
         bytes.prepend("\xEF\xBB\xBF");
     writeFile(path("bank.csv"), bytes);
 
@@ -336,10 +341,11 @@ TEST_P(TestbankSpreadsheetTest, BuildsTheSameBankFromEveryForm)
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, TestbankSpreadsheetTest,
-    ::testing::Values(SpreadsheetCsv{"SemicolonWindows1250Crlf", ';', true, false, "\r\n"},
-                      SpreadsheetCsv{"SemicolonUtf8BomCrlf", ';', false, true, "\r\n"},
-                      SpreadsheetCsv{"TabUtf8Lf", '\t', false, false, "\n"},
-                      SpreadsheetCsv{"CommaUtf8BomLf", ',', false, true, "\n"}),
+    ::testing::Values(SpreadsheetCsv{"SemicolonWindows1250Crlf", ';', CsvEncoding::Windows1250, false, "\r\n"},
+                      SpreadsheetCsv{"SemicolonUtf8BomCrlf", ';', CsvEncoding::Utf8, true, "\r\n"},
+                      SpreadsheetCsv{"TabUtf8Lf", '\t', CsvEncoding::Utf8, false, "\n"},
+                      SpreadsheetCsv{"CommaUtf8BomLf", ',', CsvEncoding::Utf8, true, "\n"},
+                      SpreadsheetCsv{"TabUtf16LeBomCrlf", '\t', CsvEncoding::Utf16Le, true, "\r\n"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 // A CSV cell is named by its line and field, a GIFT answer also by its question.
@@ -542,6 +548,119 @@ TEST_F(TestbankTest, DumpLeavesAnUndecodableValueEmptyAndNamesIt)
 
     writeFile(path(QStringLiteral("garbage.db")), QByteArray(100, 'x'));
     EXPECT_EQ(runTestbank({QStringLiteral("dump"), path(QStringLiteral("garbage.db"))}).exitCode, 2);
+}
+
+TEST_F(TestbankTest, HelpAndVersionGoToStandardOutput)
+{
+    for (const auto &[option, expected] : {std::pair{"--help", "Použití:"}, {"-h", "banka export"}, {"--version", "banka 1."}}) {
+        const Outcome outcome = runTestbank({option});
+        EXPECT_EQ(outcome.exitCode, 0) << option;
+        EXPECT_TRUE(outcome.out.contains(QString::fromUtf8(expected)) && outcome.err.isEmpty()) << qPrintable(outcome.out);
+    }
+}
+
+TEST_F(TestbankTest, CheckCountsInCzechForms)
+{
+    const Outcome result = check(makeBankRecords(1, 4, 22));
+    for (const char *line : {"Skupina 1: 1 záznam, ", "Skupina 2: 4 záznamy, ", "Skupina 3: 22 záznamů, "})
+        EXPECT_TRUE(result.out.contains(QString::fromUtf8(line))) << line << " in " << qPrintable(result.out);
+}
+
+// Binary data is refused on its first bytes; the size limit, lowered here, before reading more.
+TEST_F(TestbankTest, BinaryOrOversizedInputIsRefusedAndNothingIsWritten)
+{
+    const QByteArray question = "::Q::Otázka?{=a ~b ~c}\n\n";
+    writeFile(path("velka.gift"), question.repeated(20));
+    writeFile(path("mala.gift"), question);
+    const QList<std::tuple<QString, QString, int, QString>> cases = {
+        {"/dev/zero", QString(), 2, "binární data"},
+        {path("velka.gift"), "200", 2, "větší než 200 B"},
+        {path("mala.gift"), "200", 0, QString()},
+        {path("velka.gift"), "999999999999", 0, QString()},
+    };
+    for (const auto &[input, limit, exitCode, message] : cases) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("TEST_ZNALOSTI_BANKA_LIMIT", limit);
+        const Outcome build = runProcess(TZ_BINARY_DIR "/test-znalosti-banka", {"build", input, path("b.db")}, environment);
+        EXPECT_EQ(build.exitCode, exitCode) << qPrintable(input + " " + build.err);
+        EXPECT_TRUE(build.err.contains(message)) << qPrintable(build.err);
+        EXPECT_EQ(QFileInfo::exists(path("b.db")), exitCode == 0);
+        QFile::remove(path("b.db"));
+        QFile::remove(path("b.mb"));
+    }
+}
+
+// A bank with every character special to XML or GIFT, long texts, line breaks and Czech letters.
+QList<BankRecord> specialRecords()
+{
+    QList<BankRecord> records = makeBankRecords(3, 3, 3);
+    records[0].dotaz = "Co je <b>&amp;</b> a \"uvozovky\" či 'apostrof'?\nDruhý řádek: {x} ~ = # \\ // :: -> [html]";
+    records[1].odp1 = "[markdown] *ne* ~a {b}";
+    records[2].komentar = QString("Příliš žluťoučký kůň úpěl ďábelské ódy. ").repeated(40).trimmed();
+    records[3].odp3 = "řádek 1\n\nřádek 3\t<tab>";
+    records[4].dotaz = "$CATEGORY: nic\n// není komentář";
+    records[5].komentar.clear();
+    return records;
+}
+
+// Export then build gives back the sample bank, special texts, and a bank of groups 2 and 3 only.
+TEST_F(TestbankTest, ExportThenBuildGivesBackTheSameBank)
+{
+    writeBank(path("zvlastni.db"), specialRecords());
+    writeBank(path("skupiny23.db"), makeBankRecords(0, 4, 2));
+    for (const QString &bank : {QString(TZ_BINARY_DIR "/test.db"), path("zvlastni.db"), path("skupiny23.db")}) {
+        for (const QString &exported : {path("moodle.xml"), path("moodle.gift"), path("moodle.txt")}) {
+            SCOPED_TRACE(qPrintable(bank + " → " + exported));
+            const Outcome exportRun = runTestbank({"export", bank, exported});
+            ASSERT_EQ(exportRun.exitCode, 0) << qPrintable(exportRun.err);
+            EXPECT_EQ(exportRun.err, QString());
+            const Outcome build = runTestbank({"build", exported, path("zpet.db")});
+            ASSERT_EQ(build.exitCode, 0) << qPrintable(build.err);
+            EXPECT_EQ(build.err, QString());
+            const auto original = dumped(runTestbank({"dump", bank}));
+            ASSERT_FALSE(original.isEmpty());
+            EXPECT_EQ(dumped(runTestbank({"dump", path("zpet.db")})), original);
+        }
+    }
+}
+
+// What Moodle's import asks of a multiple-choice question, and the records it could not take.
+TEST_F(TestbankTest, ExportWritesSingleAnswerQuestionsAndListsWhatMoodleCannotTake)
+{
+    QList<BankRecord> records = makeBankRecords(2, 1, 1);
+    records[1].cspravOdp = 3;
+    records[2].odp2 = " ";
+    records[3].dotaz = QString("řídicí\x01znak");
+    records[0].odp2 = "řádky\r\nz Windows";
+    writeBank(path("b.db"), records);
+    const Outcome xml = runTestbank({"export", "--skupina", "Zeměpis=1", path("b.db"), path("b.xml")});
+    ASSERT_EQ(xml.exitCode, 0) << qPrintable(xml.err);
+    EXPECT_TRUE(xml.out.contains("Vyvezeno otázek: 1, vynecháno: 3")) << qPrintable(xml.out);
+    EXPECT_EQ(xml.err, "Vynecháno: záznam 2 (Cis 1): CspravOdp 3 mimo 0..2\n"
+                       "Vynecháno: záznam 3 (Cis 2): prázdné pole Odp2\n"
+                       "Vynecháno: záznam 4 (Cis 3): pole Dotaz obsahuje řídicí znak, který soubor pro Moodle nepřenese\n");
+    const QString written = QString::fromUtf8(readFile(path("b.xml")));
+    for (const char *part : {"<text>$course$/top/Zeměpis</text>", "<text>0 Otázka 0</text>", "<single>true</single>",
+                             "<shuffleanswers>0</shuffleanswers>", "<answernumbering>abc</answernumbering>",
+                             "<text>řádky\nz Windows</text>",
+                             "<answer fraction=\"100\" format=\"plain_text\">\n            <text>Odpověď A 0</text>",
+                             "<generalfeedback format=\"plain_text\">\n            <text>Komentář 0</text>"})
+        EXPECT_TRUE(written.contains(QString::fromUtf8(part))) << part << " in " << qPrintable(written);
+    EXPECT_EQ(written.count("<question type=\"multichoice\">"), 1);
+
+    ASSERT_EQ(runTestbank({"export", "--format", "gift", path("b.db"), path("b.out")}).exitCode, 0);
+    EXPECT_TRUE(readFile(path("b.out")).startsWith("$CATEGORY: $course$/top/Skupina 1\n\n::0 Otázka 0::"));
+
+    writeBank(path("spatna.db"), {records[1], records[2]});
+    const Outcome nothing = runTestbank({"export", path("spatna.db"), path("nic.gift")});
+    EXPECT_EQ(nothing.exitCode, 1);
+    EXPECT_TRUE(nothing.err.contains("nezapsal")) << qPrintable(nothing.err);
+    EXPECT_FALSE(QFileInfo::exists(path("nic.gift")));
+
+    for (const QStringList &arguments : {QStringList{path("b.db"), path("b.pdf")}, QStringList{"-f", "csv", path("b.db"), "x"},
+                                          QStringList{path("none.db"), path("x.xml")},
+                                          QStringList{"--skupina", "X=4", path("b.db"), path("x.xml")}})
+        EXPECT_EQ(runTestbank(QStringList{"export"} + arguments).exitCode, 2) << qPrintable(arguments.join(' '));
 }
 
 }

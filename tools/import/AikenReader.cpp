@@ -10,17 +10,14 @@
 
 namespace {
 
+// "A. text", "A) text", and "A)text" as Moodle also reads it.
 const QRegularExpression &optionLine()
 {
-    static const QRegularExpression option(QStringLiteral(R"(^([A-Z])[.)]\s+(.*)$)"));
+    static const QRegularExpression option(QStringLiteral(R"(^([A-Z])(?:[.)]\s+|\))(.*)$)"));
     return option;
 }
 
-const QRegularExpression &answerLine()
-{
-    static const QRegularExpression answer(QStringLiteral(R"(^ANSWER:\s*(\S*)\s*$)"));
-    return answer;
-}
+const QLatin1String AnswerTag("ANSWER:");
 
 class AikenReader
 {
@@ -29,15 +26,14 @@ public:
 
     ImportResult read()
     {
-        const QStringList lines = m_text.split(QLatin1Char('\n'));
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            m_line = static_cast<int>(i) + 1;
-            const QString line = lines[i].trimmed();
-            if (!line.isEmpty())
-                take(line);
+        int number = 0;
+        for (const QStringView line : QStringView(m_text).tokenize(u'\n')) {
+            m_line = ++number;
+            take(line.trimmed().toString());
         }
-        if (!m_questionLines.isEmpty())
+        if (!m_draft.choices.isEmpty() && m_skipReason.isEmpty())
             throw ImportError(m_file, m_draft.line, QStringLiteral("otázce chybí řádek „ANSWER:“"));
+        endPiece();
         return m_result;
     }
 
@@ -46,16 +42,31 @@ private:
 
     void take(const QString &line)
     {
-        const QRegularExpressionMatch answer = answerLine().match(line);
-        if (answer.hasMatch()) {
-            finish(answer.captured(1));
+        if (line.isEmpty()) {
+            // Text with no options yet ends here rather than running into the next question.
+            if (m_draft.choices.isEmpty())
+                endPiece();
+            return;
+        }
+        if (m_pieceLine == 0) {
+            m_pieceLine = m_line;
+            m_pieceStart = line;
+        }
+        if (line.startsWith(AnswerTag)) {
+            finish(line.mid(AnswerTag.size()).trimmed());
             return;
         }
         const QRegularExpressionMatch option = optionLine().match(line);
-        if (option.hasMatch() && !m_questionLines.isEmpty()) {
+        if (option.hasMatch() && (m_questionLines.isEmpty() || !m_skipReason.isEmpty())) {
+            skipPiece(QStringLiteral("možnost bez otázky"));
+            return;
+        }
+        if (option.hasMatch()) {
             addOption(option.captured(1).front(), option.captured(2).trimmed());
             return;
         }
+        if (!m_skipReason.isEmpty())
+            return;
         if (!m_draft.choices.isEmpty())
             fail(QStringLiteral("po možnostech má následovat řádek „ANSWER:“"));
         if (m_questionLines.isEmpty())
@@ -73,8 +84,11 @@ private:
 
     void finish(const QString &letter)
     {
-        if (m_draft.choices.isEmpty())
-            fail(QStringLiteral("řádek „ANSWER:“ bez otázky a možností"));
+        if (!m_skipReason.isEmpty() || m_draft.choices.isEmpty()) {
+            skipPiece(QStringLiteral("řádek „ANSWER:“ bez možností"));
+            endPiece();
+            return;
+        }
         const qsizetype index = letter.size() == 1 ? letter.front().unicode() - u'A' : -1;
         if (index < 0 || index >= m_draft.choices.size())
             fail(QStringLiteral("„ANSWER: %1“ neoznačuje žádnou z možností").arg(letter));
@@ -83,13 +97,37 @@ private:
         m_draft.text = m_questionLines.join(QLatin1Char('\n'));
         m_draft.name = nameFromText(m_draft.text);
         addDraft(m_result, m_draft);
+        m_questionLines.clear();
+        endPiece();
+    }
+
+    // The lines from here to the piece's end begin no question; the first reason found is kept.
+    void skipPiece(const QString &reason)
+    {
+        if (m_skipReason.isEmpty())
+            m_skipReason = reason;
+    }
+
+    // Lines that begin no question (a lone option, a lone "ANSWER:", text followed by an empty
+    // line) are skipped together.
+    void endPiece()
+    {
+        if (!m_questionLines.isEmpty())
+            skipPiece(QStringLiteral("text bez možností a řádku „ANSWER:“"));
+        if (!m_skipReason.isEmpty())
+            addSkipped(m_result, nameFromText(m_pieceStart), m_file, m_pieceLine, m_skipReason);
         m_draft = QuestionDraft();
         m_questionLines.clear();
+        m_skipReason.clear();
+        m_pieceLine = 0;
     }
 
     QString m_file;
     const QString &m_text;
     int m_line = 0;
+    int m_pieceLine = 0;
+    QString m_pieceStart;
+    QString m_skipReason;
     QStringList m_questionLines;
     QuestionDraft m_draft;
     ImportResult m_result;

@@ -11,10 +11,11 @@
 
 namespace {
 
+// A line of the file's text, which outlives the reading.
 struct SourceLine
 {
     int number = 0;
-    QString text;
+    QStringView text;
 };
 
 // Where token starts at or after from, not counting characters escaped with a backslash.
@@ -27,6 +28,26 @@ qsizetype findUnescaped(const QString &text, QLatin1String token, qsizetype from
             return i;
     }
     return -1;
+}
+
+qsizetype skipSpace(const QString &text, qsizetype position)
+{
+    while (position < text.size() && text[position].isSpace())
+        ++position;
+    return position;
+}
+
+// Past a "[html]", "[moodle]", "[plain]" or "[markdown]" at position, which sets format; position
+// itself when there is none.
+qsizetype formatPrefixEnd(const QString &text, qsizetype position, QString &format)
+{
+    static const QRegularExpression prefix(QStringLiteral(R"(\[(html|moodle|plain|markdown)\])"));
+    const QRegularExpressionMatch match =
+        prefix.match(text, position, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
+    if (!match.hasMatch())
+        return position;
+    format = match.captured(1);
+    return match.capturedEnd();
 }
 
 QString unescape(const QString &text)
@@ -81,10 +102,11 @@ public:
     GiftQuestion(const QString &file, const QList<SourceLine> &lines, const QString &category)
         : m_lines(lines)
     {
-        QStringList texts;
-        for (const SourceLine &line : lines)
-            texts.append(line.text);
-        m_source = texts.join(QLatin1Char('\n'));
+        for (const SourceLine &line : lines) {
+            if (!m_source.isEmpty())
+                m_source += QLatin1Char('\n');
+            m_source += line.text;
+        }
         m_draft.file = file;
         m_draft.line = lines.first().number;
         m_draft.category = category;
@@ -92,9 +114,10 @@ public:
 
     void addTo(ImportResult &result)
     {
-        qsizetype position = readTitle(skipSpace(0));
-        position = readFormat(skipSpace(position));
+        qsizetype position = readTitle(skipSpace(m_source, 0));
+        position = readFormat(skipSpace(m_source, position));
         const qsizetype open = findUnescaped(m_source, QLatin1String("{"), position);
+        refuseStrayClose(position, open < 0 ? m_source.size() : open);
         if (open < 0) {
             m_draft.text = convert(m_source.mid(position));
             skip(result, QStringLiteral("popis bez odpovědí"));
@@ -103,10 +126,12 @@ public:
         const qsizetype close = findUnescaped(m_source, QLatin1String("}"), open + 1);
         if (close < 0)
             throw ImportError(m_draft.file, lineAt(open), QStringLiteral("blok odpovědí „{“ není uzavřen „}“"));
+        const qsizetype next = findUnescaped(m_source, QLatin1String("{"), close + 1);
+        refuseStrayClose(close + 1, next < 0 ? m_source.size() : next);
         const QString after = m_source.mid(close + 1);
         const QString before = m_source.mid(position, open - position);
         m_draft.text = convert(after.trimmed().isEmpty() ? before : before + QStringLiteral("_____") + after);
-        if (findUnescaped(m_source, QLatin1String("{"), close + 1) >= 0) {
+        if (next >= 0) {
             skip(result, QStringLiteral("více bloků odpovědí"));
             return;
         }
@@ -120,11 +145,12 @@ public:
     }
 
 private:
-    qsizetype skipSpace(qsizetype position) const
+    // A "}" that closes no "{" is as much a fault as a "{" left open.
+    void refuseStrayClose(qsizetype from, qsizetype to) const
     {
-        while (position < m_source.size() && m_source[position].isSpace())
-            ++position;
-        return position;
+        const qsizetype stray = findUnescaped(m_source, QLatin1String("}"), from);
+        if (stray >= 0 && stray < to)
+            throw ImportError(m_draft.file, lineAt(stray), QStringLiteral("„}“ neuzavírá žádný blok odpovědí „{“"));
     }
 
     int lineAt(qsizetype position) const
@@ -145,19 +171,15 @@ private:
 
     qsizetype readFormat(qsizetype position)
     {
-        static const QRegularExpression format(QStringLiteral(R"(\[(html|moodle|plain|markdown)\])"));
-        const QRegularExpressionMatch match =
-            format.match(m_source, position, QRegularExpression::NormalMatch, QRegularExpression::AnchorAtOffsetMatchOption);
-        if (!match.hasMatch())
-            return position;
-        m_html = match.captured(1) == QLatin1String("html");
-        return match.capturedEnd();
+        return formatPrefixEnd(m_source, position, m_format);
     }
 
+    // The text in its own format where a prefix names one, else in the question's.
     QString convert(const QString &text)
     {
-        const QString unescaped = unescape(text);
-        const PlainText plain = m_html ? htmlToPlainText(unescaped) : cleanPlainText(unescaped);
+        QString format = m_format;
+        const QString unescaped = unescape(text.mid(formatPrefixEnd(text, skipSpace(text, 0), format)));
+        const PlainText plain = format == QLatin1String("html") ? htmlToPlainText(unescaped) : cleanPlainText(unescaped);
         m_draft.droppedImage = m_draft.droppedImage || plain.droppedImage;
         return plain.text;
     }
@@ -180,26 +202,27 @@ private:
         static const QRegularExpression trueFalse(QStringLiteral(R"(^\s*(T|F|TRUE|FALSE)\s*(#.*)?$)"),
                                                   QRegularExpression::CaseInsensitiveOption
                                                       | QRegularExpression::DotMatchesEverythingOption);
-        if (block.trimmed().isEmpty())
-            return QStringLiteral("esej");
-        if (block.trimmed().startsWith(QLatin1Char('#')))
-            return QStringLiteral("číselná odpověď");
         const qsizetype general = findUnescaped(block, QLatin1String("####"), 0);
         if (general >= 0) {
             m_draft.generalFeedback = convert(block.mid(general + 4));
             block.truncate(general);
         }
+        if (block.trimmed().isEmpty())
+            return QStringLiteral("esej");
+        if (block.trimmed().startsWith(QLatin1Char('#')))
+            return QStringLiteral("číselná odpověď");
         if (trueFalse.match(block).hasMatch())
             return QStringLiteral("pravda/nepravda");
         QString leading;
         const QStringList answers = splitAnswers(block, leading);
         if (!leading.trimmed().isEmpty())
             return QStringLiteral("text v bloku odpovědí před první odpovědí");
-        bool wrongAnswer = false;
+        // Only "=" answers make pairs; a "->" beside a wrong answer is text.
+        const bool wrongAnswer = std::any_of(answers.cbegin(), answers.cend(),
+                                             [](const QString &answer) { return answer.startsWith(QLatin1Char('~')); });
         for (const QString &answer : answers) {
-            if (findUnescaped(answer, QLatin1String("->"), 0) >= 0)
+            if (!wrongAnswer && findUnescaped(answer, QLatin1String("->"), 0) >= 0)
                 return QStringLiteral("přiřazování");
-            wrongAnswer = wrongAnswer || answer.startsWith(QLatin1Char('~'));
             m_draft.choices.append(choice(answer));
         }
         return wrongAnswer ? QString() : QStringLiteral("krátká odpověď");
@@ -229,7 +252,7 @@ private:
     const QList<SourceLine> &m_lines;
     QString m_source;
     QuestionDraft m_draft;
-    bool m_html = false;
+    QString m_format;
 };
 
 class GiftReader
@@ -239,18 +262,16 @@ public:
 
     ImportResult read()
     {
-        const QStringList lines = m_text.split(QLatin1Char('\n'));
-        for (qsizetype i = 0; i < lines.size(); ++i) {
-            QString line = lines[i];
-            if (line.endsWith(QLatin1Char('\r')))
-                line.chop(1);
-            const QString trimmed = line.trimmed();
+        int number = 0;
+        for (const QStringView line : QStringView(m_text).tokenize(u'\n')) {
+            ++number;
+            const QStringView trimmed = line.trimmed();
             if (trimmed.startsWith(QLatin1String("//")))
                 continue;
             if (trimmed.isEmpty())
                 flush();
             else
-                m_block.append({static_cast<int>(i) + 1, line});
+                m_block.append({number, line});
         }
         flush();
         return m_result;
@@ -262,7 +283,7 @@ private:
     {
         static const QLatin1String categoryTag("$CATEGORY:");
         if (!m_block.isEmpty() && m_block.first().text.trimmed().startsWith(categoryTag)) {
-            m_category = m_block.first().text.trimmed().mid(categoryTag.size()).trimmed();
+            m_category = m_block.first().text.trimmed().mid(categoryTag.size()).trimmed().toString();
             m_block.removeFirst();
         }
         if (!m_block.isEmpty())

@@ -3,6 +3,7 @@
 
 #include "GroupAssignment.h"
 
+#include "CzechCount.h"
 #include "ImportError.h"
 
 #include <QFileInfo>
@@ -22,6 +23,40 @@ bool namesFile(const QString &name, const QString &file)
     const QFileInfo named(name);
     const QFileInfo input(file);
     return name == input.fileName() || named.absoluteFilePath() == input.absoluteFilePath();
+}
+
+// The group a category named "Skupina N" (as the bank tool exports group N) asks for; 0 for others.
+int namedGroup(const QString &category)
+{
+    static const QRegularExpression named(QStringLiteral(R"(^Skupina ([1-3])$)"));
+    const QRegularExpressionMatch match = named.match(category.section(QLatin1Char('/'), -1).trimmed());
+    return match.hasMatch() ? match.captured(1).toInt() : 0;
+}
+
+// The free groups given to the categories in order: first each "Skupina N" its own N while it is
+// free, then the rest the free groups left, in order. There are no more categories than free groups.
+QList<int> unchosenGroups(const QStringList &categories, QList<int> free)
+{
+    QList<int> groups(categories.size(), 0);
+    for (qsizetype i = 0; i < categories.size(); ++i) {
+        if (free.removeOne(namedGroup(categories[i])))
+            groups[i] = namedGroup(categories[i]);
+    }
+    for (int &group : groups) {
+        if (group == 0)
+            group = free.takeFirst();
+    }
+    return groups;
+}
+
+// A message names the first few of many categories and counts the rest.
+QString namedFew(const QStringList &names)
+{
+    constexpr qsizetype Named = 5;
+    const QString first = QStringLiteral("„%1“").arg(names.mid(0, Named).join(QStringLiteral("“, „")));
+    if (names.size() <= Named)
+        return first;
+    return QStringLiteral("%1 a %2").arg(first, czechCount(names.size() - Named, {"další", "další", "dalších"}));
 }
 
 class GroupAssigner
@@ -50,16 +85,17 @@ public:
         const QList<int> free = freeGroups();
         if (unchosen.size() > free.size())
             throw ImportError(QString(), 0,
-                              QStringLiteral("Kategorií bez zvolené skupiny je %1, volné skupiny jsou %2: „%3“")
+                              QStringLiteral("Kategorií bez zvolené skupiny je %1, volné skupiny jsou %2: %3")
                                   .arg(unchosen.size())
                                   .arg(free.size())
-                                  .arg(unchosen.join(QStringLiteral("“, „"))));
+                                  .arg(namedFew(unchosen)));
+        const QList<int> groups = unchosenGroups(unchosen, free);
         for (qsizetype i = 0; i < questions.size(); ++i) {
             ImportedQuestion &question = questions[i];
             if (chosen[i] != 0)
                 question.group = chosen[i];
             else if (!question.group)
-                question.group = question.category.isEmpty() ? 1 : free[unchosen.indexOf(question.category)];
+                question.group = question.category.isEmpty() ? 1 : groups[unchosen.indexOf(question.category)];
         }
     }
 

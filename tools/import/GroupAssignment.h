@@ -20,8 +20,9 @@ struct GroupChoice
 QList<GroupChoice> parseGroupChoices(const QStringList &entries);
 
 // Gives each question without a group one: the group chosen for its category, else for its
-// file; an unchosen category takes the next group that no choice names, in order of first
-// appearance; questions without a category go to group 1. Raises ImportError listing the
+// file; an unchosen category named "Skupina N" (as `export` names group N) takes group N
+// when no choice names it, the other unchosen categories take the groups that no choice names
+// in order of first appearance; questions without a category go to group 1. Raises ImportError listing the
 // categories when they outnumber the free groups, and for a choice that names neither one of
 // the input files nor a category of the questions.
 void assignGroups(QList<ImportedQuestion> &questions, const QList<GroupChoice> &choices, const QStringList &files);

@@ -48,7 +48,7 @@ QString skippedType(const QString &type)
 class MoodleXmlReader
 {
 public:
-    MoodleXmlReader(const QString &file, const QByteArray &content) : m_file(file), m_xml(content) {}
+    MoodleXmlReader(const QString &file, const QString &content) : m_file(file), m_xml(content) {}
 
     ImportResult read()
     {
@@ -63,7 +63,7 @@ public:
             }
         }
         if (m_xml.hasError())
-            fail(QStringLiteral("chybné XML: %1").arg(m_xml.errorString()));
+            fail(QStringLiteral("chybné XML: %1 (sloupec %2)").arg(xmlErrorText()).arg(m_xml.columnNumber()));
         if (m_xml.name() != QLatin1String("quiz"))
             fail(QStringLiteral("chybí prvek <quiz>"));
         return m_result;
@@ -73,6 +73,23 @@ private:
     [[noreturn]] void fail(const QString &reason) const
     {
         throw ImportError(m_file, static_cast<int>(m_xml.lineNumber()), reason);
+    }
+
+    // The reader's own messages are English; the kind of fault is told in Czech instead.
+    QString xmlErrorText() const
+    {
+        if (m_xml.errorString().contains(QLatin1String("entity"), Qt::CaseInsensitive))
+            return QStringLiteral("entita je nedefinovaná, zacyklená nebo se rozvine do příliš dlouhého textu");
+        switch (m_xml.error()) {
+        case QXmlStreamReader::PrematureEndOfDocumentError:
+            return QStringLiteral("soubor končí uprostřed prvku");
+        case QXmlStreamReader::UnexpectedElementError:
+            return QStringLiteral("prvek tam, kde má být jen text");
+        case QXmlStreamReader::NotWellFormedError:
+            return QStringLiteral("značky nebo znaky neodpovídají pravidlům XML");
+        default:
+            return QStringLiteral("soubor nelze přečíst jako XML");
+        }
     }
 
     // The handler reads the child it knows and returns true; others are skipped.
@@ -90,6 +107,9 @@ private:
     {
         return m_xml.readElementText(QXmlStreamReader::ErrorOnUnexpectedElement);
     }
+
+    // Reads the current element; true when it holds more than white space.
+    bool hasText() { return !elementText().trimmed().isEmpty(); }
 
     FormattedText formattedText()
     {
@@ -129,6 +149,8 @@ private:
                 single = elementText().trimmed();
             else if (name == QLatin1String("answer"))
                 feedbacks.append(answer(draft));
+            else if (name == QLatin1String("image") || name == QLatin1String("image_base64"))
+                draft.droppedImage = hasText() || draft.droppedImage;
             else
                 return false;
             return true;
@@ -186,7 +208,7 @@ private:
 
 }
 
-ImportResult readMoodleXml(const QString &file, const QByteArray &content)
+ImportResult readMoodleXml(const QString &file, const QString &content)
 {
     return MoodleXmlReader(file, content).read();
 }

@@ -5,9 +5,8 @@
 
 #include "ImportedQuestion.h"
 
-#include <QByteArray>
 #include <QString>
 
 // The questions of a Moodle XML export (a <quiz> of <question> elements). Raises
 // ImportError with the line for a file that is not well-formed or not a quiz.
-ImportResult readMoodleXml(const QString &file, const QByteArray &content);
+ImportResult readMoodleXml(const QString &file, const QString &content);

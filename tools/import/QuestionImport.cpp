@@ -6,66 +6,56 @@
 #include "AikenReader.h"
 #include "GiftReader.h"
 #include "ImportError.h"
+#include "InputFile.h"
 #include "InputFormat.h"
 #include "MoodleXmlReader.h"
 
-#include <QFile>
 #include <QStringDecoder>
 
 namespace {
 
+// The first line that is not UTF-8 is named; finding it takes a second pass only then.
 QString decodeUtf8(const QString &path, const QByteArray &bytes)
 {
+    QStringDecoder whole(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = whole.decode(bytes);
+    if (!whole.hasError())
+        return text;
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QList<QByteArray> lines = bytes.split('\n');
-    QString text;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        if (i > 0)
-            text.append(QLatin1Char('\n'));
-        text.append(decoder.decode(lines[i]));
-        if (decoder.hasError())
-            throw ImportError(path, static_cast<int>(i) + 1, QStringLiteral("text není v kódování UTF-8"));
+    int line = 1;
+    for (qsizetype start = 0;; ++line) {
+        const qsizetype end = bytes.indexOf('\n', start);
+        // The decoder decodes when its result becomes a QString.
+        const QString part = decoder.decode(QByteArrayView(bytes).sliced(start, (end < 0 ? bytes.size() : end) - start));
+        if (decoder.hasError() || end < 0)
+            break;
+        start = end + 1;
     }
-    return text;
-}
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw ImportError(path, 0, QStringLiteral("nelze číst: %1").arg(file.errorString()));
-    QByteArray bytes = file.readAll();
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
-    return bytes;
+    throw ImportError(path, line, QStringLiteral("text není v kódování UTF-8"));
 }
 
 }
 
 ImportResult readQuestionFile(const QString &path, const CsvQuestionReader &readCsv)
 {
-    const QByteArray bytes = readBytes(path);
+    QByteArray bytes = readInputFile(path);
     if (bytes.trimmed().isEmpty())
         throw ImportError(path, 0, QStringLiteral("soubor je prázdný"));
-    switch (detectInputFormat(bytes)) {
-    case InputFormat::MoodleXml:
-        return readMoodleXml(path, bytes);
-    case InputFormat::Gift:
-        return readGift(path, decodeUtf8(path, bytes));
-    case InputFormat::Aiken:
-        return readAiken(path, decodeUtf8(path, bytes));
-    case InputFormat::Csv:
-        if (readCsv) {
-            ImportResult result;
-            result.questions = readCsv(path);
-            return result;
-        }
-        break;
-    case InputFormat::Unknown:
-        break;
+    const InputFormat format = detectInputFormat(bytes);
+    if (format == InputFormat::Csv && readCsv) {
+        bytes = QByteArray(); // the CSV reader reads the file itself
+        ImportResult result;
+        result.questions = readCsv(path);
+        return result;
     }
-    throw ImportError(path, 0, readCsv ? QStringLiteral("obsah není banka CSV, Moodle XML, GIFT ani Aiken")
-                                       : QStringLiteral("obsah není Moodle XML, GIFT ani Aiken"));
+    if (format == InputFormat::Csv || format == InputFormat::Unknown)
+        throw ImportError(path, 0, readCsv ? QStringLiteral("obsah není banka CSV, Moodle XML, GIFT ani Aiken")
+                                           : QStringLiteral("obsah není Moodle XML, GIFT ani Aiken"));
+    const QString text = decodeUtf8(path, bytes);
+    bytes = QByteArray(); // the text alone is read from here on
+    if (format == InputFormat::MoodleXml)
+        return readMoodleXml(path, text);
+    return format == InputFormat::Gift ? readGift(path, text) : readAiken(path, text);
 }
 
 ImportResult importQuestions(const QStringList &paths, const QList<GroupChoice> &choices,

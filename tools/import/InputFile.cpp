@@ -1,0 +1,93 @@
+// SPDX-FileCopyrightText: 2026 Test znalostí contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "InputFile.h"
+
+#include "FileProblem.h"
+#include "ImportError.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+namespace {
+
+// Enough to tell text from binary data at once.
+constexpr qint64 ProbeSize = 64 * 1024;
+
+QString limitText()
+{
+    const qint64 limit = inputSizeLimit();
+    const qint64 mebibyte = 1024 * 1024;
+    return limit % mebibyte == 0 ? QStringLiteral("%1 MiB").arg(limit / mebibyte) : QStringLiteral("%1 B").arg(limit);
+}
+
+[[noreturn]] void refuseSize(const QString &path)
+{
+    throw ImportError(path, 0, QStringLiteral("soubor je větší než %1, tak velkou banku nástroj nepřevádí").arg(limitText()));
+}
+
+[[noreturn]] void refuseBinary(const QString &path)
+{
+    throw ImportError(path, 0, QStringLiteral("soubor obsahuje binární data (nulové bajty), není to banka CSV, "
+                                              "Moodle XML, GIFT ani Aiken"));
+}
+
+std::optional<QStringConverter::Encoding> utf16Mark(const QByteArray &bytes)
+{
+    if (bytes.startsWith("\xFF\xFE"))
+        return QStringConverter::Utf16LE;
+    if (bytes.startsWith("\xFE\xFF"))
+        return QStringConverter::Utf16BE;
+    return std::nullopt;
+}
+
+QByteArray fromUtf16(const QString &path, const QByteArray &bytes, QStringConverter::Encoding encoding)
+{
+    QStringDecoder decoder(encoding, QStringDecoder::Flag::Stateless);
+    const QString text = decoder.decode(QByteArrayView(bytes).sliced(2));
+    if (decoder.hasError())
+        throw ImportError(path, 0, QStringLiteral("text v kódování UTF-16 je poškozený"));
+    if (text.contains(QChar(0)))
+        refuseBinary(path);
+    return text.toUtf8();
+}
+
+QByteArray readLimited(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw ImportError(path, 0, QStringLiteral("nelze číst: %1").arg(readProblem(path)));
+    if (!file.isSequential() && file.size() > inputSizeLimit())
+        refuseSize(path);
+    QByteArray bytes = file.read(std::min(ProbeSize, inputSizeLimit() + 1));
+    if (!utf16Mark(bytes) && bytes.contains('\0'))
+        refuseBinary(path);
+    if (bytes.size() <= inputSizeLimit())
+        bytes += file.read(inputSizeLimit() + 1 - bytes.size());
+    if (bytes.size() > inputSizeLimit())
+        refuseSize(path);
+    return bytes;
+}
+
+}
+
+qint64 inputSizeLimit()
+{
+    bool ok = false;
+    const qint64 lowered = qEnvironmentVariable(InputLimitVariable).toLongLong(&ok);
+    return ok && lowered >= 0 && lowered < InputSizeLimit ? lowered : InputSizeLimit;
+}
+
+QByteArray readInputFile(const QString &path)
+{
+    QByteArray bytes = readLimited(path);
+    if (const auto encoding = utf16Mark(bytes))
+        bytes = fromUtf16(path, bytes, *encoding);
+    else if (bytes.contains('\0'))
+        refuseBinary(path);
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        bytes.remove(0, 3);
+    bytes.replace("\r\n", "\n");
+    bytes.replace('\r', '\n');
+    return bytes;
+}
