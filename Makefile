@@ -21,7 +21,7 @@ CI_PACKAGES := $(CHECK_PACKAGES) clang libclang-rt-14-dev lintian reuse appstrea
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps deps-check deps-ci build build-program run check bench install package fuzz clean
+.PHONY: all deps deps-check deps-npm deps-ci build build-program run check bench install package fuzz clean
 
 all: build
 
@@ -40,9 +40,13 @@ endef
 
 deps:
 	$(call install_missing,$(RUN_PACKAGES))
+# npm comes with some builds of nodejs and conflicts with them: installed only where missing.
 deps-check:
 	$(call install_missing,$(CHECK_PACKAGES))
-deps-ci:
+	@command -v npm >/dev/null || $(MAKE) --no-print-directory deps-npm
+deps-npm:
+	$(call install_missing,npm)
+deps-ci: deps-check
 	$(call install_missing,$(CI_PACKAGES))
 
 # `make run` configures without the tests; `make check` turns them on in the same folder.
@@ -67,7 +71,7 @@ check: build
 bench: deps-check
 	cmake -S . -B $(BUILD) -DTZ_TESTS=ON -DTZ_BENCHMARKS=ON $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./bench_bank && QT_QPA_PLATFORM=offscreen ./bench_generation && QT_QPA_PLATFORM=offscreen ./bench_startup
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./bench_bank && ./bench_import && QT_QPA_PLATFORM=offscreen ./bench_generation && QT_QPA_PLATFORM=offscreen ./bench_startup
 
 # make install PREFIX=/opt/test-znalosti
 PREFIX ?= /usr/local

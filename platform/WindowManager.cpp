@@ -29,7 +29,7 @@ xcb_atom_t existingAtom(xcb_connection_t *connection, std::string_view name)
     const Reply<xcb_intern_atom_reply_t> reply(xcb_intern_atom_reply(
         connection, xcb_intern_atom(connection, 1, static_cast<uint16_t>(name.size()), name.data()),
         nullptr));
-    return reply ? reply->atom : XCB_ATOM_NONE;
+    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
 // The window a WINDOW property names; none when the property or the window itself is missing.
