@@ -4,20 +4,15 @@
 #include "paradox/Table.h"
 
 #include "paradox/Bytes.h"
+#include "paradox/FileSnapshot.h"
 #include "paradox/Layout.h"
 #include "paradox/Memo.h"
 #include "paradox/Value.h"
 #include "paradox/TextCodec.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace paradox {
@@ -25,28 +20,12 @@ namespace paradox {
 
 namespace {
 
-// Qt's own reason is English and, for a folder, empty: say why in the user's words.
-QString whyNotReadable(const QString &path, const QFile &file)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return QStringLiteral("soubor neexistuje");
-    if (info.isDir())
-        return QStringLiteral("je to složka, ne soubor");
-    // Qt does not keep the system's reason; ask once more.
-    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    const int reason = errno;
-    if (descriptor >= 0) {
-        ::close(descriptor);
-        return file.errorString();
-    }
-    if (reason == EACCES || reason == EPERM)
-        return QStringLiteral("chybí oprávnění soubor číst");
-    return QString::fromLocal8Bit(std::strerror(reason));
-}
-
 // Larger than any table the format can describe (65535 blocks of 32 KiB and the header).
 constexpr qint64 MaxTableFileSize = qint64(65536) * 32768 + 65536;
+// The largest memo file a leader can point into: the last block offset and its chunks.
+constexpr qint64 MaxMemoFileSize = qint64(0xFFFFFF00u) + qint64(0xFFFF) * 4096;
+// A build elsewhere may replace the files between the two reads; read again this often.
+constexpr int SnapshotAttempts = 3;
 // How far ahead of the current record reading in table order fetches memory.
 constexpr qint64 PrefetchDistance = 1024;
 // Enough for every spelling of every field a program asks for.
@@ -59,9 +38,12 @@ struct Table::Data
     QString tableName;
     QString nameForMessages;
     bool open = false;
-    // The table's bytes: a view of the mapped file, or a copy when it cannot be mapped.
+    // The table's bytes, read whole at open.
     QByteArray db;
-    std::unique_ptr<QFile> mappedFile;
+    // What was read, to tell when the files on disk are no longer those (only for open()).
+    std::optional<FileIdentity> dbIdentity;
+    QString memoPath;
+    std::optional<FileIdentity> memoIdentity;
     Memo memo;
     Layout layout;
     std::unique_ptr<TextCodec> codec;
@@ -76,7 +58,8 @@ struct Table::Data
     int fieldIndex(const QString &name) const;
     const char *fieldBytes(int index) const;
     void requireCurrent() const;
-    void requireWholeFile() const;
+    void readFiles();
+    bool filesAsRead() const;
     void moveTo(qsizetype record);
     qint32 integerAt(const char *raw, const FieldDef &field) const;
     qint32 convertedIntegerAt(const char *raw, const FieldDef &field) const;
@@ -127,17 +110,53 @@ void Table::Data::requireCurrent() const
                              .arg(QDir::toNativeSeparators(nameForMessages)));
 }
 
-// A mapped file cut short by another program would kill the process at the first read past its
-// new end: look before every jump, the cheap way in, and refuse instead.
-void Table::Data::requireWholeFile() const
+static QString memoBeside(const QString &tablePath)
 {
-    if (!mappedFile)
-        return;
-    struct stat status;
-    if (::fstat(mappedFile->handle(), &status) == 0 && status.st_size >= db.size())
-        return;
-    throw TableError(QStringLiteral("Soubor %1 byl zkrácen, zatímco byl otevřen; otevřete jej znovu.")
-                         .arg(QDir::toNativeSeparators(nameForMessages)));
+    // A link's table has its memo file beside the table it points to.
+    const QString target = QFileInfo(tablePath).canonicalFilePath();
+    const QString memo = target.isEmpty() ? QString() : Memo::findBeside(target);
+    return memo.isEmpty() ? Memo::findBeside(tablePath) : memo;
+}
+
+// Reads the table and its memo file once each; the memo file's problems matter only when a
+// value needs it.
+void Table::Data::readFiles()
+{
+    const FileSnapshot table = FileSnapshot::read(
+        tableName, MaxTableFileSize, QStringLiteral("soubor je příliš velký pro tabulku Paradox"));
+    memoPath = memoBeside(tableName);
+    FileSnapshot memoFile;
+    QString memoProblem;
+    if (memoPath.isEmpty()) {
+        memoProblem = QStringLiteral("Chybí soubor poznámek %1 k tabulce %2.")
+                          .arg(QFileInfo(tableName).completeBaseName() + QStringLiteral(".mb"),
+                               QDir::toNativeSeparators(tableName));
+    } else {
+        try {
+            memoFile = FileSnapshot::read(memoPath, MaxMemoFileSize,
+                                          QStringLiteral("soubor je příliš velký pro soubor poznámek"));
+        } catch (const TableError &error) {
+            memoProblem = error.message();
+        }
+    }
+    nameForMessages = tableName;
+    load(table.bytes);
+    dbIdentity = table.identity;
+    memoIdentity = memoProblem.isEmpty() ? std::optional(memoFile.identity) : std::nullopt;
+    if (memoProblem.isEmpty())
+        memo.setBytes(memoFile.bytes, memoPath);
+    else
+        memo.setUnavailable(memoProblem);
+}
+
+bool Table::Data::filesAsRead() const
+{
+    if (!dbIdentity || FileSnapshot::identityOf(tableName) != dbIdentity)
+        return false;
+    const QString memoNow = memoBeside(tableName);
+    if (memoNow != memoPath)
+        return false;
+    return memoNow.isEmpty() || FileSnapshot::identityOf(memoNow) == memoIdentity;
 }
 
 const char *Table::Data::fieldBytes(int index) const
@@ -170,7 +189,6 @@ void Table::Data::moveTo(qsizetype record)
         if (currentOffset + PrefetchDistance < db.size())
             __builtin_prefetch(db.constData() + currentOffset + PrefetchDistance);
     } else {
-        requireWholeFile();
         currentBlock = layout.blockOf(record);
         block = &layout.blocks[currentBlock];
         currentOffset = block->firstOffset + (record - block->firstRecord) * layout.recordSize;
@@ -189,7 +207,9 @@ void Table::close()
 {
     d->open = false;
     d->db.clear();
-    d->mappedFile.reset();
+    d->dbIdentity.reset();
+    d->memoPath.clear();
+    d->memoIdentity.reset();
     d->memo.clear();
     d->layout = {};
     d->codec.reset();
@@ -210,25 +230,19 @@ QString Table::tableName() const
 void Table::open()
 {
     close();
-    const QString path = d->tableName;
-    auto file = std::make_unique<QFile>(path);
-    if (!QFileInfo(path).isFile() || !file->open(QIODevice::ReadOnly))
-        throw TableError(QStringLiteral("Soubor %1 nelze otevřít: %2")
-                             .arg(QDir::toNativeSeparators(path), whyNotReadable(path, *file)));
-    if (file->size() > MaxTableFileSize)
-        throw TableError(QStringLiteral("Soubor %1 není čitelná tabulka Paradox: soubor je příliš velký")
-                             .arg(QDir::toNativeSeparators(path)));
-    // Mapped, the file is read only where the records are: the bank's numbers and groups are a
-    // few bytes of each record.
-    const qint64 size = file->size();
-    uchar *mapped = size > 0 ? file->map(0, size) : nullptr;
-    const QByteArray bytes = mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size)
-                                    : file->readAll();
-    d->nameForMessages = path;
-    d->load(bytes);
-    if (mapped)
-        d->mappedFile = std::move(file);
-    d->memo.setTablePath(path);
+    for (int attempt = 0; attempt < SnapshotAttempts; ++attempt) {
+        d->readFiles();
+        if (d->filesAsRead())
+            return;
+        close();
+    }
+    throw TableError(QStringLiteral("Soubory tabulky %1 se při čtení měnily: jiný program je právě přepisuje.")
+                         .arg(QDir::toNativeSeparators(d->tableName)));
+}
+
+bool Table::changedOnDisk() const
+{
+    return d->open && d->dbIdentity && !d->filesAsRead();
 }
 
 void Table::openFromBytes(const QByteArray &db, const QByteArray &mb, const QString &nameForMessages)
@@ -291,7 +305,6 @@ QList<QList<qint32>> Table::integerColumns(const QStringList &names) const
 {
     if (!d->open)
         throw TableError(QStringLiteral("Tabulka není otevřená."));
-    d->requireWholeFile();
     struct Column
     {
         qint64 offset;

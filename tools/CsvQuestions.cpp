@@ -6,12 +6,14 @@
 #include "Csv.h"
 #include "platform/core/AppError.h"
 #include "platform/core/Conversions.h"
+#include "platform/core/SystemError.h"
 #include "paradox/TextCodec.h"
 
 #include <QDir>
 #include <QFile>
 #include <QStringDecoder>
 #include <array>
+#include <cerrno>
 
 namespace {
 
@@ -52,8 +54,9 @@ private:
     QString decodedFile() const
     {
         QFile file(m_path);
+        errno = 0;
         if (!file.open(QIODevice::ReadOnly))
-            throw AppError(QStringLiteral("Soubor %1 nelze číst: %2").arg(m_path, file.errorString()));
+            throw AppError(QStringLiteral("Soubor %1 nelze číst: %2").arg(m_path, SystemError::text(file.error(), errno)));
         QByteArray bytes = file.readAll();
         if (bytes.startsWith("\xEF\xBB\xBF"))
             bytes.remove(0, 3);
