@@ -27,7 +27,7 @@ constexpr qint64 MaxMemoFileSize = qint64(0xFFFFFF00u) + qint64(0xFFFF) * 4096;
 // A build elsewhere may replace the files between the two reads; read again this often.
 constexpr int SnapshotAttempts = 3;
 // How far ahead of the current record reading in table order fetches memory.
-constexpr qint64 PrefetchDistance = 1024;
+constexpr qint64 PrefetchDistance = 8192;
 // Enough for every spelling of every field a program asks for.
 constexpr qsizetype NameCacheSize = 64;
 
@@ -83,7 +83,7 @@ void Table::Data::load(const QByteArray &bytes)
     open = true;
 }
 
-int Table::Data::fieldIndex(const QString &name) const
+inline int Table::Data::fieldIndex(const QString &name) const
 {
     // The same QString object shares its characters with the cached copy: no comparison needed.
     for (const auto &[cachedName, index] : nameCache) {
@@ -101,7 +101,7 @@ int Table::Data::fieldIndex(const QString &name) const
                          .arg(QDir::toNativeSeparators(nameForMessages), name));
 }
 
-void Table::Data::requireCurrent() const
+inline void Table::Data::requireCurrent() const
 {
     if (!open)
         throw TableError(QStringLiteral("Tabulka není otevřená."));
@@ -159,7 +159,7 @@ bool Table::Data::filesAsRead() const
     return memoNow.isEmpty() || FileSnapshot::identityOf(memoNow) == memoIdentity;
 }
 
-const char *Table::Data::fieldBytes(int index) const
+inline const char *Table::Data::fieldBytes(int index) const
 {
     return db.constData() + currentOffset + layout.fieldOffsets[index];
 }
@@ -189,7 +189,9 @@ void Table::Data::moveTo(qsizetype record)
         if (currentOffset + PrefetchDistance < db.size())
             __builtin_prefetch(db.constData() + currentOffset + PrefetchDistance);
     } else {
-        currentBlock = layout.blockOf(record);
+        // The next record in table order is the first of the next block.
+        const bool nextBlock = block && record == current + 1 && currentBlock + 1 < layout.blocks.size();
+        currentBlock = nextBlock ? currentBlock + 1 : layout.blockOf(record);
         block = &layout.blocks[currentBlock];
         currentOffset = block->firstOffset + (record - block->firstRecord) * layout.recordSize;
     }
