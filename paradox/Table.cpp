@@ -142,7 +142,8 @@ void Table::Data::readFiles()
     nameForMessages = tableName;
     load(table.bytes);
     dbIdentity = table.identity;
-    memoIdentity = memoProblem.isEmpty() ? std::optional(memoFile.identity) : std::nullopt;
+    // A memo file that is there but does not read is still the one to compare against later.
+    memoIdentity = memoProblem.isEmpty() ? std::optional(memoFile.identity) : FileSnapshot::identityOf(memoPath);
     if (memoProblem.isEmpty())
         memo.setBytes(memoFile.bytes, memoPath);
     else

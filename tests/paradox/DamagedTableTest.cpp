@@ -6,6 +6,7 @@
 #include "common/BankBuilder.h"
 #include "platform/core/AppError.h"
 #include "paradox/Table.h"
+#include "settings/EnforcedPermissions.h"
 
 #include <QDir>
 #include <QFile>
@@ -214,6 +215,27 @@ TEST_F(DamagedTable, FilesChangedWhileOpenKeepTheReadSnapshot)
         }
         EXPECT_EQ(texts, whole) << what;
         EXPECT_EQ(table.integerColumn(QStringLiteral("Cis")).size(), whole.size() / 8) << what;
+    }
+}
+
+// A memo file that is there but does not read fails only the value that needs it, in Czech.
+TEST_F(DamagedTable, UnreadableMemoFileFailsOnlyTheValuesThatNeedIt)
+{
+    const QString db = m_dir.filePath(QStringLiteral("good.db"));
+    ASSERT_TRUE(QFile::setPermissions(m_dir.filePath(QStringLiteral("good.mb")), QFileDevice::Permissions()));
+    EnforcedPermissions enforced;
+    paradox::Table table;
+    table.setTableName(db);
+    table.open();
+    EXPECT_FALSE(table.changedOnDisk());
+    table.setRecNo(2);
+    EXPECT_EQ(table.fieldAsString(QStringLiteral("Dotaz")), QStringLiteral("Otázka 1"));
+    table.first();
+    try {
+        table.fieldAsString(QStringLiteral("Dotaz"));
+        ADD_FAILURE() << "read a value from a memo file without rights to it";
+    } catch (const paradox::TableError &error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("good.mb nelze otevřít: chybí oprávnění"))) << qPrintable(error.message());
     }
 }
 
