@@ -46,15 +46,16 @@ bool isBlobType(FieldType type)
 MemoSpace::MemoSpace(const QByteArray &memo, const QByteArray &table)
     : m_image(memo)
 {
-    if (m_image.size() < MemoChunk) {
-        m_image = QByteArray(MemoChunk, '\0');
-        std::memcpy(m_image.data(), MemoHeader, sizeof MemoHeader);
-    }
-    m_image.resize((m_image.size() + MemoChunk - 1) / MemoChunk * MemoChunk, '\0');
+    // The header chunk holds no value: it is made the writer's own whatever was there.
+    QByteArray header(MemoChunk, '\0');
+    std::memcpy(header.data(), MemoHeader, sizeof MemoHeader);
+    m_image.resize(std::max<qsizetype>(MemoChunk, (m_image.size() + MemoChunk - 1) / MemoChunk * MemoChunk), '\0');
     const qint64 chunks = m_image.size() / MemoChunk;
     m_used.assign(std::size_t(chunks), false);
-    m_changed.assign(std::size_t(chunks), memo.size() < MemoChunk);
+    m_changed.assign(std::size_t(chunks), false);
     m_used[0] = true;
+    m_changed[0] = memo.left(MemoChunk) != header;
+    m_image.replace(0, MemoChunk, header);
     if (!table.isEmpty())
         markUsedBy(table);
 }

@@ -13,7 +13,6 @@
 #include "paradox/Value.h"
 #include "paradox/TextCodec.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <cmath>
 #include <limits>
