@@ -27,7 +27,7 @@ constexpr qint64 MaxMemoFileSize = qint64(0xFFFFFF00u) + qint64(0xFFFF) * 4096;
 // A build elsewhere may replace the files between the two reads; read again this often.
 constexpr int SnapshotAttempts = 3;
 // How far ahead of the current record reading in table order fetches memory.
-constexpr qint64 PrefetchDistance = 8192;
+constexpr qint64 PrefetchDistance = 32768;
 // Enough for every spelling of every field a program asks for.
 constexpr qsizetype NameCacheSize = 64;
 
@@ -55,9 +55,24 @@ struct Table::Data
     mutable QList<std::pair<QString, int>> nameCache;
 
     void load(const QByteArray &bytes);
-    int fieldIndex(const QString &name) const;
+    // The program asks by the same few QString objects for every record: those are found by
+    // their characters' address alone.
+    int fieldIndex(const QString &name) const
+    {
+        for (const auto &[cachedName, index] : nameCache) {
+            if (cachedName.constData() == name.constData())
+                return index;
+        }
+        return lookUpField(name);
+    }
+    int lookUpField(const QString &name) const;
     const char *fieldBytes(int index) const;
-    void requireCurrent() const;
+    void requireCurrent() const
+    {
+        if (!open || current < 0) [[unlikely]]
+            failWithoutCurrent();
+    }
+    [[noreturn]] void failWithoutCurrent() const;
     void readFiles();
     bool filesAsRead() const;
     void moveTo(qsizetype record);
@@ -83,11 +98,10 @@ void Table::Data::load(const QByteArray &bytes)
     open = true;
 }
 
-inline int Table::Data::fieldIndex(const QString &name) const
+int Table::Data::lookUpField(const QString &name) const
 {
-    // The same QString object shares its characters with the cached copy: no comparison needed.
     for (const auto &[cachedName, index] : nameCache) {
-        if (cachedName.constData() == name.constData() || cachedName == name)
+        if (cachedName == name)
             return index;
     }
     for (qsizetype i = 0; i < layout.fields.size(); ++i) {
@@ -101,13 +115,11 @@ inline int Table::Data::fieldIndex(const QString &name) const
                          .arg(QDir::toNativeSeparators(nameForMessages), name));
 }
 
-inline void Table::Data::requireCurrent() const
+void Table::Data::failWithoutCurrent() const
 {
     if (!open)
         throw TableError(QStringLiteral("Tabulka není otevřená."));
-    if (current < 0)
-        throw TableError(QStringLiteral("Tabulka %1 nemá žádný záznam.")
-                             .arg(QDir::toNativeSeparators(nameForMessages)));
+    throw TableError(QStringLiteral("Tabulka %1 nemá žádný záznam.").arg(QDir::toNativeSeparators(nameForMessages)));
 }
 
 static QString memoBeside(const QString &tablePath)
