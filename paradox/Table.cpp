@@ -4,6 +4,7 @@
 #include "paradox/Table.h"
 
 #include "paradox/Bytes.h"
+#include "paradox/FileFormat.h"
 #include "paradox/FileSnapshot.h"
 #include "paradox/Layout.h"
 #include "paradox/Memo.h"
@@ -23,13 +24,21 @@ namespace {
 // Larger than any table the format can describe (65535 blocks of 32 KiB and the header).
 constexpr qint64 MaxTableFileSize = qint64(65536) * 32768 + 65536;
 // The largest memo file a leader can point into: the last block offset and its chunks.
-constexpr qint64 MaxMemoFileSize = qint64(0xFFFFFF00u) + qint64(0xFFFF) * 4096;
+constexpr qint64 MaxMemoFileSize = qint64(0xFFFFFF00u) + qint64(0xFFFF) * format::MemoChunk;
 // A build elsewhere may replace the files between the two reads; read again this often.
 constexpr int SnapshotAttempts = 3;
 // How far ahead of the current record reading in table order fetches memory.
 constexpr qint64 PrefetchDistance = 32768;
 // Enough for every spelling of every field a program asks for.
 constexpr qsizetype NameCacheSize = 64;
+
+QString memoBeside(const QString &tablePath)
+{
+    // A link's table has its memo file beside the table it points to.
+    const QString target = QFileInfo(tablePath).canonicalFilePath();
+    const QString memo = target.isEmpty() ? QString() : Memo::findBeside(target);
+    return memo.isEmpty() ? Memo::findBeside(tablePath) : memo;
+}
 
 }
 
@@ -120,14 +129,6 @@ void Table::Data::failWithoutCurrent() const
     if (!open)
         throw TableError(QStringLiteral("Tabulka není otevřená."));
     throw TableError(QStringLiteral("Tabulka %1 nemá žádný záznam.").arg(QDir::toNativeSeparators(nameForMessages)));
-}
-
-static QString memoBeside(const QString &tablePath)
-{
-    // A link's table has its memo file beside the table it points to.
-    const QString target = QFileInfo(tablePath).canonicalFilePath();
-    const QString memo = target.isEmpty() ? QString() : Memo::findBeside(target);
-    return memo.isEmpty() ? Memo::findBeside(tablePath) : memo;
 }
 
 // Reads the table and its memo file once each; the memo file's problems matter only when a
