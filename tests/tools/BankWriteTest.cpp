@@ -92,6 +92,24 @@ TEST_F(BankWriteTest, KillAtEachStepLeavesTheOldBankOrTheNew)
     EXPECT_LE(QFileInfo(path(QStringLiteral("bank.mb"))).size(), 2 * texts + 8192);
 }
 
+// A write the system refuses half-way (here a file size limit) leaves the old bank, no
+// temporary file and no backup, and says why in Czech.
+TEST_F(BankWriteTest, AWriteRefusedHalfWayLeavesTheOldBankAndSaysWhy)
+{
+    const QString db = path(QStringLiteral("bank.db"));
+    ASSERT_EQ(runTestbank({QStringLiteral("build"), writeCsv(QStringLiteral("stara"), 60), db}).exitCode, 0);
+    const QString before = dump(db);
+    const QString limited = QStringLiteral("trap '' XFSZ; ulimit -f 16; exec \"$0\" \"$@\"");
+    const Outcome refused = runProcess(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), limited,
+                                       QStringLiteral(TZ_BINARY_DIR "/test-znalosti-banka"), QStringLiteral("build"),
+                                       writeCsv(QStringLiteral("nova"), 80), db});
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("nelze zapsat: soubor je příliš velký"))) << qPrintable(refused.err);
+    EXPECT_EQ(dump(db), before);
+    EXPECT_EQ(filesIn(m_dir.path(), QStringLiteral("*.tmp")), QStringList());
+    EXPECT_EQ(filesIn(m_dir.path(), QStringLiteral("*-zaloha*")), QStringList());
+}
+
 TEST_F(BankWriteTest, ALinkIsFollowedAndBothFilesGoBesideItsTarget)
 {
     ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("real"))));
