@@ -147,7 +147,7 @@ void TableFiles::replaceTable(const QByteArray &bytes)
 {
     struct stat old;
     const mode_t mode = ::stat(encoded(m_tablePath).constData(), &old) == 0 ? (old.st_mode & 07777) : 0666;
-    const int fd = ::open(encoded(m_temporaryPath).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, mode);
+    const int fd = ::open(encoded(m_temporaryPath).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
     if (fd < 0)
         fail(m_temporaryPath, errno);
     const bool written = writeAll(fd, bytes.constData(), bytes.size(), 0) && ::fsync(fd) == 0;
