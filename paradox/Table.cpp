@@ -68,7 +68,7 @@ struct Table::Data
     // their characters' address alone.
     int fieldIndex(const QString &name) const
     {
-        for (const auto &[cachedName, index] : nameCache) {
+        for (const auto &[cachedName, index] : std::as_const(nameCache)) {
             if (cachedName.constData() == name.constData())
                 return index;
         }
@@ -109,7 +109,7 @@ void Table::Data::load(const QByteArray &bytes)
 
 int Table::Data::lookUpField(const QString &name) const
 {
-    for (const auto &[cachedName, index] : nameCache) {
+    for (const auto &[cachedName, index] : std::as_const(nameCache)) {
         if (cachedName == name)
             return index;
     }
@@ -309,7 +309,8 @@ qint32 Table::fieldAsInteger(const QString &name) const
 {
     d->requireCurrent();
     const int index = d->fieldIndex(name);
-    return d->integerAt(d->fieldBytes(index), d->layout.fields[index]);
+    // Read through const: a QList reached otherwise checks whether it must detach, on every call.
+    return d->integerAt(d->fieldBytes(index), std::as_const(d->layout.fields)[index]);
 }
 
 QList<qint32> Table::integerColumn(const QString &name) const
@@ -332,7 +333,7 @@ QList<QList<qint32>> Table::integerColumns(const QStringList &names) const
     for (const QString &name : names) {
         const int index = d->fieldIndex(name);
         columns.append(QList<qint32>(d->layout.recordCount));
-        reads.push_back({d->layout.fieldOffsets[index], &d->layout.fields[index], nullptr});
+        reads.push_back({d->layout.fieldOffsets[index], &std::as_const(d->layout.fields)[index], nullptr});
     }
     for (std::size_t c = 0; c < reads.size(); ++c)
         reads[c].out = columns[qsizetype(c)].data();
@@ -354,7 +355,7 @@ QString Table::fieldAsString(const QString &name) const
 {
     d->requireCurrent();
     const int index = d->fieldIndex(name);
-    return valueToText(value(index), d->layout.fields[index].type);
+    return valueToText(value(index), std::as_const(d->layout.fields)[index].type);
 }
 
 int Table::fieldCount() const
@@ -366,7 +367,7 @@ FieldDef Table::field(int index) const
 {
     if (index < 0 || index >= fieldCount())
         throw TableError(QStringLiteral("Pole č. %1 v tabulce neexistuje.").arg(index + 1));
-    return d->layout.fields[index];
+    return std::as_const(d->layout.fields)[index];
 }
 
 int Table::codePage() const
