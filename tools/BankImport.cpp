@@ -79,7 +79,7 @@ void keepCopy(const QString &path, const std::optional<QByteArray> &bytes)
     if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && file.write(*bytes) == bytes->size() && file.flush())
         return;
     const QString reason = SystemError::text(file.error(), errno);
-    throw AppError(QStringLiteral("Nová banka je uložena, ale zálohu dosavadní %1 nelze vytvořit: %2")
+    throw AppError(QStringLiteral("Nová banka je uložena, ale zálohu %1 dosavadní banky nelze vytvořit: %2")
                        .arg(QDir::toNativeSeparators(path), reason));
 }
 
