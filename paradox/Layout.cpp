@@ -18,6 +18,9 @@ using namespace paradox::format;
 
 namespace {
 
+// How many blocks ahead of the chain's walk their headers are fetched.
+constexpr int ChainPrefetchBlocks = 8;
+
 [[noreturn]] void throwUnreadable(const QString &fileName, const QString &reason)
 {
     throw TableError(QStringLiteral("Soubor %1 není čitelná tabulka Paradox: %2")
@@ -181,6 +184,9 @@ private:
                 fail(QStringLiteral("řetěz datových bloků se zacyklil (blok %1)").arg(block));
             visited[static_cast<size_t>(block)] = true;
             chain.append(block);
+            // Chains mostly run in file order: fetch the headers of the coming blocks early.
+            if (blockStart(block + ChainPrefetchBlocks) < m_db.size())
+                __builtin_prefetch(at(blockStart(block + ChainPrefetchBlocks)));
             block = readLE16(at(blockStart(block) + NextBlock));
         }
         return chain;

@@ -8,7 +8,6 @@
 #include "paradox/Table.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace paradox {
@@ -17,12 +16,6 @@ using namespace paradox::bytes;
 using namespace paradox::format;
 
 
-void Memo::setTablePath(const QString &tablePath)
-{
-    clear();
-    m_tablePath = tablePath;
-}
-
 void Memo::setBytes(const QByteArray &bytes, const QString &nameForMessages)
 {
     clear();
@@ -30,10 +23,16 @@ void Memo::setBytes(const QByteArray &bytes, const QString &nameForMessages)
     m_bytes = bytes;
 }
 
+void Memo::setUnavailable(const QString &message)
+{
+    clear();
+    m_unavailable = message;
+}
+
 void Memo::clear()
 {
-    m_tablePath.clear();
     m_path.clear();
+    m_unavailable.clear();
     m_bytes.reset();
 }
 
@@ -58,27 +57,10 @@ void Memo::fail(const QString &reason) const
                          .arg(QDir::toNativeSeparators(m_path), reason));
 }
 
-void Memo::load() const
-{
-    if (m_bytes)
-        return;
-    m_path = findBeside(m_tablePath);
-    if (m_path.isEmpty()) {
-        const QFileInfo table(m_tablePath);
-        throw TableError(QStringLiteral("Chybí soubor poznámek %1 k tabulce %2.")
-                             .arg(table.completeBaseName() + QStringLiteral(".mb"),
-                                  QDir::toNativeSeparators(m_tablePath)));
-    }
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw TableError(QStringLiteral("Soubor poznámek %1 nelze číst: %2")
-                             .arg(QDir::toNativeSeparators(m_path), file.errorString()));
-    m_bytes = file.readAll();
-}
-
 QByteArray Memo::value(quint32 blockAndIndex, quint32 length) const
 {
-    load();
+    if (!m_bytes)
+        throw TableError(m_unavailable);
     const qint64 block = blockAndIndex & 0xFFFFFF00u;
     const int index = static_cast<int>(blockAndIndex & 0xFFu);
     if (block < MemoChunk || block + SubAllocatedHeader > m_bytes->size())

@@ -9,15 +9,13 @@
 
 namespace paradox {
 
-// The BLOB file (.mb) of a table: found beside it in any letter case, read whole when first
-// needed, never written.
+// The BLOB file (.mb) of a table, held in memory: read together with the table, never written.
 class Memo
 {
 public:
-    // The memo file of the table at `tablePath`, looked up lazily.
-    void setTablePath(const QString &tablePath);
-    // Memo bytes given directly (the memo file is then taken as present).
     void setBytes(const QByteArray &bytes, const QString &nameForMessages);
+    // No memo file could be read; `message` says why when a value needs one.
+    void setUnavailable(const QString &message);
     void clear();
 
     // The value a BLOB leader points to. Raises TableError for a missing or damaged file.
@@ -27,14 +25,13 @@ public:
     static QString findBeside(const QString &tablePath);
 
 private:
-    void load() const;
     [[noreturn]] void fail(const QString &reason) const;
     QByteArray ownBlockValue(qint64 block, quint32 length) const;
     QByteArray subAllocatedValue(qint64 block, int index, quint32 length) const;
 
-    QString m_tablePath;
-    mutable QString m_path;
-    mutable std::optional<QByteArray> m_bytes;
+    QString m_path;
+    QString m_unavailable;
+    std::optional<QByteArray> m_bytes;
 };
 
 }

@@ -4,20 +4,16 @@
 #include "paradox/Table.h"
 
 #include "paradox/Bytes.h"
+#include "paradox/FileFormat.h"
+#include "paradox/FileSnapshot.h"
 #include "paradox/Layout.h"
 #include "paradox/Memo.h"
 #include "paradox/Value.h"
 #include "paradox/TextCodec.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace paradox {
@@ -25,32 +21,24 @@ namespace paradox {
 
 namespace {
 
-// Qt's own reason is English and, for a folder, empty: say why in the user's words.
-QString whyNotReadable(const QString &path, const QFile &file)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return QStringLiteral("soubor neexistuje");
-    if (info.isDir())
-        return QStringLiteral("je to složka, ne soubor");
-    // Qt does not keep the system's reason; ask once more.
-    const int descriptor = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    const int reason = errno;
-    if (descriptor >= 0) {
-        ::close(descriptor);
-        return file.errorString();
-    }
-    if (reason == EACCES || reason == EPERM)
-        return QStringLiteral("chybí oprávnění soubor číst");
-    return QString::fromLocal8Bit(std::strerror(reason));
-}
-
 // Larger than any table the format can describe (65535 blocks of 32 KiB and the header).
 constexpr qint64 MaxTableFileSize = qint64(65536) * 32768 + 65536;
+// The largest memo file a leader can point into: the last block offset and its chunks.
+constexpr qint64 MaxMemoFileSize = qint64(0xFFFFFF00u) + qint64(0xFFFF) * format::MemoChunk;
+// A build elsewhere may replace the files between the two reads; read again this often.
+constexpr int SnapshotAttempts = 3;
 // How far ahead of the current record reading in table order fetches memory.
-constexpr qint64 PrefetchDistance = 1024;
+constexpr qint64 PrefetchDistance = 32768;
 // Enough for every spelling of every field a program asks for.
 constexpr qsizetype NameCacheSize = 64;
+
+QString memoBeside(const QString &tablePath)
+{
+    // A link's table has its memo file beside the table it points to.
+    const QString target = QFileInfo(tablePath).canonicalFilePath();
+    const QString memo = target.isEmpty() ? QString() : Memo::findBeside(target);
+    return memo.isEmpty() ? Memo::findBeside(tablePath) : memo;
+}
 
 }
 
@@ -59,9 +47,12 @@ struct Table::Data
     QString tableName;
     QString nameForMessages;
     bool open = false;
-    // The table's bytes: a view of the mapped file, or a copy when it cannot be mapped.
+    // The table's bytes, read whole at open.
     QByteArray db;
-    std::unique_ptr<QFile> mappedFile;
+    // What was read, to tell when the files on disk are no longer those (only for open()).
+    std::optional<FileIdentity> dbIdentity;
+    QString memoPath;
+    std::optional<FileIdentity> memoIdentity;
     Memo memo;
     Layout layout;
     std::unique_ptr<TextCodec> codec;
@@ -73,10 +64,26 @@ struct Table::Data
     mutable QList<std::pair<QString, int>> nameCache;
 
     void load(const QByteArray &bytes);
-    int fieldIndex(const QString &name) const;
+    // The program asks by the same few QString objects for every record: those are found by
+    // their characters' address alone.
+    int fieldIndex(const QString &name) const
+    {
+        for (const auto &[cachedName, index] : std::as_const(nameCache)) {
+            if (cachedName.constData() == name.constData())
+                return index;
+        }
+        return lookUpField(name);
+    }
+    int lookUpField(const QString &name) const;
     const char *fieldBytes(int index) const;
-    void requireCurrent() const;
-    void requireWholeFile() const;
+    void requireCurrent() const
+    {
+        if (!open || current < 0) [[unlikely]]
+            failWithoutCurrent();
+    }
+    [[noreturn]] void failWithoutCurrent() const;
+    void readFiles();
+    bool filesAsRead() const;
     void moveTo(qsizetype record);
     qint32 integerAt(const char *raw, const FieldDef &field) const;
     qint32 convertedIntegerAt(const char *raw, const FieldDef &field) const;
@@ -100,11 +107,10 @@ void Table::Data::load(const QByteArray &bytes)
     open = true;
 }
 
-int Table::Data::fieldIndex(const QString &name) const
+int Table::Data::lookUpField(const QString &name) const
 {
-    // The same QString object shares its characters with the cached copy: no comparison needed.
-    for (const auto &[cachedName, index] : nameCache) {
-        if (cachedName.constData() == name.constData() || cachedName == name)
+    for (const auto &[cachedName, index] : std::as_const(nameCache)) {
+        if (cachedName == name)
             return index;
     }
     for (qsizetype i = 0; i < layout.fields.size(); ++i) {
@@ -118,29 +124,56 @@ int Table::Data::fieldIndex(const QString &name) const
                          .arg(QDir::toNativeSeparators(nameForMessages), name));
 }
 
-void Table::Data::requireCurrent() const
+void Table::Data::failWithoutCurrent() const
 {
     if (!open)
         throw TableError(QStringLiteral("Tabulka není otevřená."));
-    if (current < 0)
-        throw TableError(QStringLiteral("Tabulka %1 nemá žádný záznam.")
-                             .arg(QDir::toNativeSeparators(nameForMessages)));
+    throw TableError(QStringLiteral("Tabulka %1 nemá žádný záznam.").arg(QDir::toNativeSeparators(nameForMessages)));
 }
 
-// A mapped file cut short by another program would kill the process at the first read past its
-// new end: look before every jump, the cheap way in, and refuse instead.
-void Table::Data::requireWholeFile() const
+// Reads the table and its memo file once each; the memo file's problems matter only when a
+// value needs it.
+void Table::Data::readFiles()
 {
-    if (!mappedFile)
-        return;
-    struct stat status;
-    if (::fstat(mappedFile->handle(), &status) == 0 && status.st_size >= db.size())
-        return;
-    throw TableError(QStringLiteral("Soubor %1 byl zkrácen, zatímco byl otevřen; otevřete jej znovu.")
-                         .arg(QDir::toNativeSeparators(nameForMessages)));
+    const FileSnapshot table = FileSnapshot::read(
+        tableName, MaxTableFileSize, QStringLiteral("soubor je příliš velký pro tabulku Paradox"));
+    memoPath = memoBeside(tableName);
+    FileSnapshot memoFile;
+    QString memoProblem;
+    if (memoPath.isEmpty()) {
+        memoProblem = QStringLiteral("Chybí soubor poznámek %1 k tabulce %2.")
+                          .arg(QFileInfo(tableName).completeBaseName() + QStringLiteral(".mb"),
+                               QDir::toNativeSeparators(tableName));
+    } else {
+        try {
+            memoFile = FileSnapshot::read(memoPath, MaxMemoFileSize,
+                                          QStringLiteral("soubor je příliš velký pro soubor poznámek"));
+        } catch (const TableError &error) {
+            memoProblem = error.message();
+        }
+    }
+    nameForMessages = tableName;
+    load(table.bytes);
+    dbIdentity = table.identity;
+    // A memo file that is there but does not read is still the one to compare against later.
+    memoIdentity = memoProblem.isEmpty() ? std::optional(memoFile.identity) : FileSnapshot::identityOf(memoPath);
+    if (memoProblem.isEmpty())
+        memo.setBytes(memoFile.bytes, memoPath);
+    else
+        memo.setUnavailable(memoProblem);
 }
 
-const char *Table::Data::fieldBytes(int index) const
+bool Table::Data::filesAsRead() const
+{
+    if (!dbIdentity || FileSnapshot::identityOf(tableName) != dbIdentity)
+        return false;
+    const QString memoNow = memoBeside(tableName);
+    if (memoNow != memoPath)
+        return false;
+    return memoNow.isEmpty() || FileSnapshot::identityOf(memoNow) == memoIdentity;
+}
+
+inline const char *Table::Data::fieldBytes(int index) const
 {
     return db.constData() + currentOffset + layout.fieldOffsets[index];
 }
@@ -170,8 +203,9 @@ void Table::Data::moveTo(qsizetype record)
         if (currentOffset + PrefetchDistance < db.size())
             __builtin_prefetch(db.constData() + currentOffset + PrefetchDistance);
     } else {
-        requireWholeFile();
-        currentBlock = layout.blockOf(record);
+        // The next record in table order is the first of the next block.
+        const bool nextBlock = block && record == current + 1 && currentBlock + 1 < layout.blocks.size();
+        currentBlock = nextBlock ? currentBlock + 1 : layout.blockOf(record);
         block = &layout.blocks[currentBlock];
         currentOffset = block->firstOffset + (record - block->firstRecord) * layout.recordSize;
     }
@@ -189,7 +223,9 @@ void Table::close()
 {
     d->open = false;
     d->db.clear();
-    d->mappedFile.reset();
+    d->dbIdentity.reset();
+    d->memoPath.clear();
+    d->memoIdentity.reset();
     d->memo.clear();
     d->layout = {};
     d->codec.reset();
@@ -210,25 +246,19 @@ QString Table::tableName() const
 void Table::open()
 {
     close();
-    const QString path = d->tableName;
-    auto file = std::make_unique<QFile>(path);
-    if (!QFileInfo(path).isFile() || !file->open(QIODevice::ReadOnly))
-        throw TableError(QStringLiteral("Soubor %1 nelze otevřít: %2")
-                             .arg(QDir::toNativeSeparators(path), whyNotReadable(path, *file)));
-    if (file->size() > MaxTableFileSize)
-        throw TableError(QStringLiteral("Soubor %1 není čitelná tabulka Paradox: soubor je příliš velký")
-                             .arg(QDir::toNativeSeparators(path)));
-    // Mapped, the file is read only where the records are: the bank's numbers and groups are a
-    // few bytes of each record.
-    const qint64 size = file->size();
-    uchar *mapped = size > 0 ? file->map(0, size) : nullptr;
-    const QByteArray bytes = mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size)
-                                    : file->readAll();
-    d->nameForMessages = path;
-    d->load(bytes);
-    if (mapped)
-        d->mappedFile = std::move(file);
-    d->memo.setTablePath(path);
+    for (int attempt = 0; attempt < SnapshotAttempts; ++attempt) {
+        d->readFiles();
+        if (d->filesAsRead())
+            return;
+        close();
+    }
+    throw TableError(QStringLiteral("Soubory tabulky %1 se při čtení měnily: jiný program je právě přepisuje.")
+                         .arg(QDir::toNativeSeparators(d->tableName)));
+}
+
+bool Table::changedOnDisk() const
+{
+    return d->open && d->dbIdentity && !d->filesAsRead();
 }
 
 void Table::openFromBytes(const QByteArray &db, const QByteArray &mb, const QString &nameForMessages)
@@ -279,7 +309,8 @@ qint32 Table::fieldAsInteger(const QString &name) const
 {
     d->requireCurrent();
     const int index = d->fieldIndex(name);
-    return d->integerAt(d->fieldBytes(index), d->layout.fields[index]);
+    // Read through const: a QList reached otherwise checks whether it must detach, on every call.
+    return d->integerAt(d->fieldBytes(index), std::as_const(d->layout.fields)[index]);
 }
 
 QList<qint32> Table::integerColumn(const QString &name) const
@@ -291,7 +322,6 @@ QList<QList<qint32>> Table::integerColumns(const QStringList &names) const
 {
     if (!d->open)
         throw TableError(QStringLiteral("Tabulka není otevřená."));
-    d->requireWholeFile();
     struct Column
     {
         qint64 offset;
@@ -303,7 +333,7 @@ QList<QList<qint32>> Table::integerColumns(const QStringList &names) const
     for (const QString &name : names) {
         const int index = d->fieldIndex(name);
         columns.append(QList<qint32>(d->layout.recordCount));
-        reads.push_back({d->layout.fieldOffsets[index], &d->layout.fields[index], nullptr});
+        reads.push_back({d->layout.fieldOffsets[index], &std::as_const(d->layout.fields)[index], nullptr});
     }
     for (std::size_t c = 0; c < reads.size(); ++c)
         reads[c].out = columns[qsizetype(c)].data();
@@ -325,7 +355,7 @@ QString Table::fieldAsString(const QString &name) const
 {
     d->requireCurrent();
     const int index = d->fieldIndex(name);
-    return valueToText(value(index), d->layout.fields[index].type);
+    return valueToText(value(index), std::as_const(d->layout.fields)[index].type);
 }
 
 int Table::fieldCount() const
@@ -337,7 +367,7 @@ FieldDef Table::field(int index) const
 {
     if (index < 0 || index >= fieldCount())
         throw TableError(QStringLiteral("Pole č. %1 v tabulce neexistuje.").arg(index + 1));
-    return d->layout.fields[index];
+    return std::as_const(d->layout.fields)[index];
 }
 
 int Table::codePage() const

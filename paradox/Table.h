@@ -21,8 +21,10 @@ public:
     using AppError::AppError;
 };
 
-// A read-only reader of a Paradox table (.db) and its memo file (.mb). The table is read
-// whole at open and never written; every offset and count is checked against the file.
+// A read-only reader of a Paradox table (.db) and its memo file (.mb). Both files are read
+// whole into memory at open, as one consistent pair, and never written: whatever another
+// program does to them afterwards leaves the open table as it was read. Every offset and count
+// is checked against the bytes.
 class Table
 {
 public:
@@ -34,11 +36,15 @@ public:
     void close();
     void setTableName(const QString &fullPath);
     QString tableName() const;
-    // Raises TableError for a missing, unreadable or damaged table.
+    // Raises TableError for a missing, unreadable or damaged table, or one whose files kept
+    // changing while they were read.
     void open();
     // Opens a table held in memory; `mb` is its memo file, `nameForMessages` names it in errors.
     void openFromBytes(const QByteArray &db, const QByteArray &mb, const QString &nameForMessages);
     bool isOpen() const;
+    // Whether the table or memo file now on disk is another than the one open() read (replaced,
+    // rewritten, cut, removed or newly there): opening again would read something else.
+    bool changedOnDisk() const;
 
     int recordCount() const;
     void first();

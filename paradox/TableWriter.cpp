@@ -7,14 +7,13 @@
 #include "paradox/Bytes.h"
 #include "paradox/FileFormat.h"
 #include "paradox/Layout.h"
-#include "paradox/Memo.h"
+#include "paradox/MemoSpace.h"
 #include "paradox/Table.h"
+#include "paradox/TableFiles.h"
 #include "paradox/Value.h"
 #include "paradox/TextCodec.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <cmath>
 #include <limits>
 
@@ -29,12 +28,6 @@ constexpr int HeaderUnit = 0x800;
 constexpr int MaxFieldNameLength = 25;
 constexpr int MaxBlocks = 65535;
 constexpr char SortOrder[] = "ascii";
-
-// The header chunk of a memo file as the engine writes it for a new table.
-constexpr unsigned char MemoHeader[] = {
-    0x00, 0x01, 0x00, 0x01, 0x00, 0x82, 0x73, 0x02, 0x00, 0x29, 0x00, 0x00, 0x10, 0x00, 0x10, 0x00,
-    0x10, 0x40, 0x00, 0x00, 0x08, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00,
-    0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xA1, 0x02};
 
 [[noreturn]] void throwTableError(const QString &message)
 {
@@ -107,25 +100,6 @@ int blockSizeFor(int recordSize)
     throwTableError(QStringLiteral("Záznam tabulky by byl příliš dlouhý (%1 B).").arg(recordSize));
 }
 
-[[noreturn]] void failWrite(const QSaveFile &file)
-{
-    throwTableError(QStringLiteral("Soubor %1 nelze zapsat: %2")
-                        .arg(QDir::toNativeSeparators(file.fileName()), file.errorString()));
-}
-
-// Written beside the target first, so that a failure leaves the old file as it was.
-void prepare(QSaveFile &file, const QByteArray &bytes)
-{
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        failWrite(file);
-}
-
-void commitFile(QSaveFile &file)
-{
-    if (!file.commit())
-        failWrite(file);
-}
-
 }
 
 TableWriter::TableWriter(QList<FieldDef> fields, int codePage)
@@ -147,8 +121,6 @@ TableWriter::TableWriter(QList<FieldDef> fields, int codePage)
         m_recordSize += field.size;
     }
     m_blockSize = blockSizeFor(m_recordSize);
-    m_memo = QByteArray(MemoChunk, '\0');
-    std::memcpy(m_memo.data(), MemoHeader, sizeof MemoHeader);
 }
 
 TableWriter::~TableWriter() = default;
@@ -160,17 +132,13 @@ void TableWriter::addRecord(const QList<Value> &values)
     const int perBlock = (m_blockSize - BlockHeaderSize) / m_recordSize;
     if (m_records.size() >= qint64(MaxBlocks) * perBlock)
         throwTableError(QStringLiteral("Tabulka nepojme další záznam."));
-    const qsizetype memoSize = m_memo.size();
     QByteArray record;
     record.reserve(m_recordSize);
-    try {
-        for (qsizetype i = 0; i < m_fields.size(); ++i)
-            record += encodeField(m_fields[i], values[i], m_memo);
-    } catch (const TableError &) {
-        m_memo.truncate(memoSize);
-        throw;
-    }
+    QList<LongMemo> longMemos;
+    for (qsizetype i = 0; i < m_fields.size(); ++i)
+        record += encodeField(m_fields[i], values[i], m_records.size(), int(record.size()), longMemos);
     m_records.append(record);
+    m_longMemos += longMemos;
 }
 
 QByteArray TableWriter::encodeText(const FieldDef &field, const Value &value) const
@@ -187,7 +155,8 @@ QByteArray TableWriter::encodeText(const FieldDef &field, const Value &value) co
     return *encoded;
 }
 
-QByteArray TableWriter::encodeField(const FieldDef &field, const Value &value, QByteArray &memo) const
+QByteArray TableWriter::encodeField(const FieldDef &field, const Value &value, qsizetype record, int fieldOffset,
+                                    QList<LongMemo> &longMemos) const
 {
     QByteArray bytes(field.size, '\0');
     if (isBlankValue(value))
@@ -227,21 +196,12 @@ QByteArray TableWriter::encodeField(const FieldDef &field, const Value &value, Q
         const QByteArray text = encodeText(field, value);
         const int inRecord = field.size - BlobLeaderSize;
         std::memcpy(bytes.data(), text.constData(), static_cast<size_t>(std::min<qsizetype>(inRecord, text.size())));
-        quint32 blockAndIndex = 0;
         if (text.size() > inRecord) {
-            const qint64 chunks = (OwnBlockHeader + text.size() + MemoChunk - 1) / MemoChunk;
-            if (chunks > 0xFFFF || memo.size() + chunks * MemoChunk > 0xFFFFFF00ll)
+            if (OwnBlockHeader + text.size() > qint64(0xFFFF) * MemoChunk)
                 throwTableError(QStringLiteral("Text pole %1 je příliš dlouhý.").arg(field.name));
-            blockAndIndex = static_cast<quint32>(memo.size()) | 0xFFu;
-            QByteArray block(chunks * MemoChunk, '\0');
-            block[MemoBlockType] = static_cast<char>(OwnBlock);
-            writeLE16(block.data() + MemoChunkCount, static_cast<quint16>(chunks));
-            writeLE32(block.data() + OwnValueLength, static_cast<quint32>(text.size()));
-            writeLE16(block.data() + OwnModification, 1);
-            std::memcpy(block.data() + OwnBlockHeader, text.constData(), static_cast<size_t>(text.size()));
-            memo += block;
+            // The block is known only when the memo file is written.
+            longMemos.append({record, fieldOffset + inRecord + BlobBlockAndIndex, text});
         }
-        writeLE32(bytes.data() + inRecord + BlobBlockAndIndex, blockAndIndex);
         writeLE32(bytes.data() + inRecord + BlobLength, static_cast<quint32>(text.size()));
         writeLE16(bytes.data() + inRecord + BlobModification, 1);
         return bytes;
@@ -312,7 +272,7 @@ QByteArray TableWriter::header(const QString &tableName) const
     return h;
 }
 
-QByteArray TableWriter::dataBlocks() const
+QByteArray TableWriter::dataBlocks(const QList<QByteArray> &records) const
 {
     const int perBlock = (m_blockSize - BlockHeaderSize) / m_recordSize;
     const qsizetype blocks = (m_records.size() + perBlock - 1) / perBlock;
@@ -320,32 +280,34 @@ QByteArray TableWriter::dataBlocks() const
     for (qsizetype b = 0; b < blocks; ++b) {
         char *block = data.data() + b * m_blockSize;
         const qsizetype first = b * perBlock;
-        const qsizetype count = std::min<qsizetype>(perBlock, m_records.size() - first);
+        const qsizetype count = std::min<qsizetype>(perBlock, records.size() - first);
         writeLE16(block + NextBlock, static_cast<quint16>(b + 1 < blocks ? b + 2 : 0));
         writeLE16(block + PreviousBlock, static_cast<quint16>(b));
         writeLE16(block + LastRecordOffset, static_cast<quint16>((count - 1) * m_recordSize));
         for (qsizetype r = 0; r < count; ++r)
-            std::memcpy(block + BlockHeaderSize + r * m_recordSize, m_records[first + r].constData(),
+            std::memcpy(block + BlockHeaderSize + r * m_recordSize, records[first + r].constData(),
                         static_cast<size_t>(m_recordSize));
     }
     return data;
 }
 
-void TableWriter::write(const QString &dbPath) const
+void TableWriter::write(const QString &dbPath, const std::function<void(const TableFiles &)> &afterReplacing) const
 {
-    const QFileInfo info(dbPath);
-    QString memoPath = Memo::findBeside(dbPath);
-    if (memoPath.isEmpty())
-        memoPath = info.absoluteDir().filePath(info.completeBaseName() + QStringLiteral(".mb"));
-    QSaveFile table(dbPath);
-    QSaveFile memo(memoPath);
-    // Both files are complete on disk before either replaces its old version.
-    prepare(table, header(info.fileName()) + dataBlocks());
+    TableFiles files(dbPath);
+    QList<QByteArray> records = m_records;
+    std::optional<MemoSpace> memo;
     if (hasMemoFields()) {
-        prepare(memo, m_memo);
-        commitFile(memo);
+        memo.emplace(files.previousMemo().value_or(QByteArray()), files.previousTable().value_or(QByteArray()));
+        for (const LongMemo &value : m_longMemos)
+            writeLE32(records[value.record].data() + value.leaderOffset, memo->place(value.text));
+        files.writeMemo(memo->image(), memo->changedChunks());
     }
-    commitFile(table);
+    files.replaceTable(header(QFileInfo(files.tablePath()).fileName()) + dataBlocks(records));
+    if (memo)
+        files.trimMemo(memo->neededSize());
+    if (afterReplacing)
+        afterReplacing(files);
+    TableFiles::reachStep(7);
 }
 
 }

@@ -7,10 +7,12 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace paradox {
 
+class TableFiles;
 class TextCodec;
 
 // Writes a non-keyed Paradox table (.db, and its .mb when it has memo fields) that Paradox
@@ -30,16 +32,26 @@ public:
     int recordCount() const { return static_cast<int>(m_records.size()); }
 
     // Writes the table and, when it has memo fields, the memo file beside it (same name,
-    // extension .mb); each file is replaced whole or not at all. Raises TableError when a file
-    // cannot be written.
-    void write(const QString &dbPath) const;
+    // extension .mb; beside the target when dbPath is a link), as TableFiles describes: a kill
+    // or a failure at any moment leaves the old table or the new one. `afterReplacing` runs once
+    // the new table is in place, still under the folder's lock, with the files as they were
+    // before. Raises TableError when a file cannot be written or another writer is at work.
+    void write(const QString &dbPath, const std::function<void(const TableFiles &)> &afterReplacing = {}) const;
 
 private:
-    QByteArray encodeField(const FieldDef &field, const paradox::Value &value,
-                           QByteArray &memo) const;
+    // A memo text longer than its record holds, placed in the memo file when written.
+    struct LongMemo
+    {
+        qsizetype record;
+        int leaderOffset; // inside the record
+        QByteArray text;
+    };
+
+    QByteArray encodeField(const FieldDef &field, const paradox::Value &value, qsizetype record,
+                           int fieldOffset, QList<LongMemo> &longMemos) const;
     QByteArray encodeText(const FieldDef &field, const paradox::Value &value) const;
     QByteArray header(const QString &tableName) const;
-    QByteArray dataBlocks() const;
+    QByteArray dataBlocks(const QList<QByteArray> &records) const;
     bool hasMemoFields() const;
 
     QList<FieldDef> m_fields;
@@ -47,7 +59,7 @@ private:
     int m_recordSize = 0;
     int m_blockSize = 0;
     QList<QByteArray> m_records;
-    QByteArray m_memo; // the whole .mb, header chunk first
+    QList<LongMemo> m_longMemos;
 };
 
 }

@@ -5,30 +5,36 @@
 
 #include "platform/core/AppError.h"
 #include "platform/core/Conversions.h"
+#include "platform/core/SystemError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
 #include <SimpleIni.h>
 
+#include <cerrno>
 #include <optional>
 #include <string>
 
 namespace {
 
 // The file's bytes; empty when it does not exist, nothing when it exists but cannot be
-// opened in the mode asked for.
-std::optional<QByteArray> readContents(const QString &path, QIODevice::OpenMode mode = QIODevice::ReadOnly)
+// opened in the mode asked for (`reason` then says why).
+std::optional<QByteArray> readContents(const QString &path, QIODevice::OpenMode mode = QIODevice::ReadOnly,
+                                       QString *reason = nullptr)
 {
     QFile file(path);
     if (!file.exists())
         return QByteArray();
-    if (!file.open(mode))
-        return std::nullopt;
-    QByteArray contents = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return contents;
+    errno = 0;
+    std::optional<QByteArray> contents;
+    if (file.open(mode))
+        contents = file.readAll();
+    if (file.error() == QFileDevice::NoError)
+        return contents;
+    if (reason)
+        *reason = SystemError::text(file.error(), errno);
+    return std::nullopt;
 }
 
 bool isEntryLine(const QByteArray &line)
@@ -62,9 +68,15 @@ void configure(CSimpleIniA &ini)
     ini.SetQuotes(false);
 }
 
-QString writeErrorText(const QString &path)
+QString writeErrorText(const QString &path, const QString &reason)
 {
-    return QStringLiteral("Nastavení nelze zapsat do souboru „%1“.").arg(QDir::toNativeSeparators(path));
+    return QStringLiteral("Nastavení nelze zapsat do souboru „%1“: %2.").arg(QDir::toNativeSeparators(path), reason);
+}
+
+// The reason of a QFile failure, taken before anything else can change errno.
+QString failureOf(const QFileDevice &file)
+{
+    return SystemError::text(file.error(), errno);
 }
 
 // What a later read would find under the key in these contents.
@@ -78,25 +90,31 @@ std::optional<std::string> valueIn(const QByteArray &contents, const QString &se
     return value ? std::optional<std::string>(value) : std::nullopt;
 }
 
-bool replaceAtomically(const QString &path, const QByteArray &output)
+// Empty when written, else why not.
+QString replaceAtomically(const QString &path, const QByteArray &output)
 {
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(output) == output.size() && file.commit();
+    errno = 0;
+    if (file.open(QIODevice::WriteOnly) && file.write(output) == output.size() && file.commit())
+        return {};
+    return failureOf(file);
 }
 
 // For a writable file in a folder the user may not write, where no temporary file can be made.
-// A failed write puts the old contents back.
-bool overwriteInPlace(const QString &path, const QByteArray &output, const QByteArray &original)
+// A failed write puts the old contents back. Empty when written, else why not.
+QString overwriteInPlace(const QString &path, const QByteArray &output, const QByteArray &original)
 {
     QFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
-        return false;
+        return failureOf(file);
     if (file.write(output) == output.size() && file.resize(output.size()) && file.flush())
-        return true;
+        return {};
+    const QString reason = failureOf(file);
     file.seek(0);
     file.write(original);
     file.resize(original.size());
-    return false;
+    return reason;
 }
 
 }
@@ -134,21 +152,22 @@ void ProfileFile::writeString(const QString &section, const QString &key, const 
                            .arg(key, QDir::toNativeSeparators(m_path)));
     // A file that cannot be read is never replaced, its contents would be lost; nor one that
     // is read-only, whoever may rename over it.
-    const std::optional<QByteArray> contents = readContents(m_path, QIODevice::ReadWrite);
+    QString unreadable;
+    const std::optional<QByteArray> contents = readContents(m_path, QIODevice::ReadWrite, &unreadable);
     if (!contents)
-        throw AppError(writeErrorText(m_path));
+        throw AppError(writeErrorText(m_path, unreadable));
     const qsizetype tail = tailStart(*contents);
 
     CSimpleIniA ini;
     configure(ini);
     if (ini.LoadData(contents->constData(), size_t(tail)) < 0)
-        throw AppError(writeErrorText(m_path));
+        throw AppError(writeErrorText(m_path, QStringLiteral("soubor není platný soubor nastavení")));
     // The comparison is case-insensitive, so a key spelled otherwise gets the new value.
     if (ini.SetValue(section.toUtf8().constData(), key.toUtf8().constData(), value.toUtf8().constData()) < 0)
-        throw AppError(writeErrorText(m_path));
+        throw AppError(writeErrorText(m_path, QStringLiteral("soubor není platný soubor nastavení")));
     std::string saved;
     if (ini.Save(saved) < 0)
-        throw AppError(writeErrorText(m_path));
+        throw AppError(writeErrorText(m_path, QStringLiteral("soubor není platný soubor nastavení")));
 
     // Comments of a file without any entry stay at its head.
     QByteArray trailing = contents->mid(tail);
@@ -162,6 +181,9 @@ void ProfileFile::writeString(const QString &section, const QString &key, const 
         throw AppError(QStringLiteral("Soubor „%1“ je poškozený, nastavení do něj nelze zapsat.")
                            .arg(QDir::toNativeSeparators(m_path)));
 
-    if (!replaceAtomically(m_path, output) && !overwriteInPlace(m_path, output, *contents))
-        throw AppError(writeErrorText(m_path));
+    if (replaceAtomically(m_path, output).isEmpty())
+        return;
+    const QString reason = overwriteInPlace(m_path, output, *contents);
+    if (!reason.isEmpty())
+        throw AppError(writeErrorText(m_path, reason));
 }

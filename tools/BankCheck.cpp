@@ -15,6 +15,7 @@
 #include "tools/import/CzechCount.h"
 
 #include <QStringList>
+#include <algorithm>
 
 namespace {
 
@@ -110,16 +111,19 @@ private:
     void reportQuotas()
     {
         m_quotas = computeGroupQuotas(m_table.recordCount(), m_groupCount, TestCapacity);
+        // The program's arithmetic goes below zero for a bank of fewer than 6 records; a count
+        // says 0 there.
+        const auto count = [](qint32 value) { return std::max<qint32>(value, 0); };
         for (int g = 1; g <= 3; ++g)
             line(QStringLiteral("Skupina %1: %2, %3 %, kvóta %4")
                      .arg(g)
                      .arg(czechCount(m_groupCount[g], {"záznam", "záznamy", "záznamů"}))
                      .arg(m_quotas.percent[g])
-                     .arg(m_quotas.quota[g]));
+                     .arg(count(m_quotas.quota[g])));
         const qint32 grouped = m_groupCount[1] + m_groupCount[2] + m_groupCount[3];
         if (grouped < m_table.recordCount())
             line(QStringLiteral("Záznamů mimo skupiny 1–3 (nikdy v testu): %1").arg(m_table.recordCount() - grouped));
-        line(QStringLiteral("Otázek v testu: %1").arg(m_quotas.questionCount));
+        line(QStringLiteral("Otázek v testu: %1").arg(count(m_quotas.questionCount)));
         if (m_quotas.questionCount < 1) {
             line(QStringLiteral("Banka potřebuje aspoň 6 záznamů, aby test měl aspoň jednu otázku."));
             m_canDraw = false;

@@ -10,12 +10,13 @@
 #include "paradox/Table.h"
 #include "platform/core/AppError.h"
 #include "platform/core/Conversions.h"
-#include "tools/import/FileProblem.h"
+#include "platform/core/SystemError.h"
 #include "tools/import/QuestionDraft.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <cerrno>
 
 namespace {
 
@@ -82,6 +83,7 @@ ExportedQuestion currentQuestion(const paradox::Table &table, qint32 cis, const 
 void writeFile(const QString &path, ExportFormat format, const QList<ExportedQuestion> &questions)
 {
     QSaveFile file(path);
+    errno = 0;
     if (file.open(QIODevice::WriteOnly)) {
         if (format == ExportFormat::MoodleXml)
             writeMoodleXml(file, questions);
@@ -89,7 +91,8 @@ void writeFile(const QString &path, ExportFormat format, const QList<ExportedQue
             writeGift(file, questions);
     }
     if (!file.commit())
-        throw AppError(QStringLiteral("Soubor %1 nelze zapsat: %2").arg(QDir::toNativeSeparators(path), writeProblem(file, path)));
+        throw AppError(QStringLiteral("Soubor %1 nelze zapsat: %2")
+                           .arg(QDir::toNativeSeparators(path), SystemError::text(file.error(), errno)));
 }
 
 QString formatName(ExportFormat format)

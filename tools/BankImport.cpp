@@ -4,18 +4,21 @@
 #include "BankImport.h"
 
 #include "CsvQuestions.h"
+#include "RecordWarnings.h"
 #include "bank/BankTable.h"
 #include "platform/core/AppError.h"
-#include "paradox/Memo.h"
 #include "paradox/Table.h"
+#include "paradox/TableFiles.h"
 #include "paradox/TableWriter.h"
 #include "paradox/TextCodec.h"
 #include "platform/core/ProgramLocation.h"
+#include "platform/core/SystemError.h"
 #include "tools/import/QuestionImport.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 
 using paradox::FieldDef;
 using paradox::FieldType;
@@ -67,26 +70,30 @@ QString freeBackupPath(const QString &dbPath)
     }
 }
 
-void copyOrFail(const QString &from, const QString &to)
+void keepCopy(const QString &path, const std::optional<QByteArray> &bytes)
 {
-    if (!QFile::copy(from, to))
-        throw AppError(QStringLiteral("Zálohu %1 nelze vytvořit; banka %2 zůstala, jak byla.")
-                           .arg(QDir::toNativeSeparators(to), QDir::toNativeSeparators(from)));
+    if (!bytes)
+        return;
+    QFile file(path);
+    errno = 0;
+    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && file.write(*bytes) == bytes->size() && file.flush())
+        return;
+    const QString reason = SystemError::text(file.error(), errno);
+    throw AppError(QStringLiteral("Nová banka je uložena, ale zálohu %1 dosavadní banky nelze vytvořit: %2")
+                       .arg(QDir::toNativeSeparators(path), reason));
 }
 
-// Copies the bank at dbPath, memo file included, beside it; empty when there is none.
-QString keepBackup(const QString &dbPath)
+// Keeps the files that were at the bank's place beside it; the backup's path, empty when
+// there were none. A memo file without its table is kept too.
+QString keepBackup(const paradox::TableFiles &files)
 {
-    if (!QFileInfo::exists(dbPath))
+    if (!files.previousTable() && !files.previousMemo())
         return QString();
-    const QString backup = freeBackupPath(dbPath);
-    copyOrFail(dbPath, backup);
-    const QString memo = paradox::Memo::findBeside(dbPath);
-    if (!memo.isEmpty())
-        copyOrFail(memo, memoPath(backup));
-    return backup;
+    const QString backup = freeBackupPath(files.tablePath());
+    keepCopy(backup, files.previousTable());
+    keepCopy(memoPath(backup), files.previousMemo());
+    return files.previousTable() ? backup : memoPath(backup);
 }
-
 
 // Where the program installed beside this tool reads a bank of this user's.
 QString programBankPath()
@@ -166,7 +173,8 @@ void checkCodePage(const QList<QuestionRecord> &records)
     }
 }
 
-void writeBankTable(const QList<QuestionRecord> &records, const QString &dbPath)
+void writeBankTable(const QList<QuestionRecord> &records, const QString &dbPath,
+                    const std::function<void(const paradox::TableFiles &)> &afterReplacing)
 {
     TableWriter writer(BankTable::fields());
     for (const QuestionRecord &record : records) {
@@ -177,7 +185,7 @@ void writeBankTable(const QList<QuestionRecord> &records, const QString &dbPath)
             throw AppError(where(record) + QStringLiteral(": ") + error.message());
         }
     }
-    writer.write(dbPath);
+    writer.write(dbPath, afterReplacing);
 }
 
 BuildReport importBank(const QStringList &inputs, const QList<GroupChoice> &choices, const QString &dbPath)
@@ -194,9 +202,14 @@ BuildReport importBank(const QStringList &inputs, const QList<GroupChoice> &choi
     }
     const QList<QuestionRecord> records = bankRecords(result.questions);
     checkCodePage(records);
+    const QStringList warnings = recordWarnings(records);
+    for (const QString &warning : warnings)
+        report.err += QStringLiteral("Upozornění: %1\n").arg(warning);
+    if (!warnings.isEmpty())
+        report.err += QStringLiteral("Upozornění k hodnotám otázek: %1\n").arg(warnings.size());
     const QString target = dbPath.isEmpty() ? programBankPath() : dbPath;
-    const QString backup = keepBackup(target);
-    writeBankTable(records, target);
+    QString backup;
+    writeBankTable(records, target, [&backup](const paradox::TableFiles &files) { backup = keepBackup(files); });
     report.written = true;
     report.out += writtenText(records, target, backup);
     return report;

@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTemporaryFile>
 
 #include <cerrno>
@@ -58,9 +57,13 @@ void ProgramLocation::setDirectoryForTests(const QString &directory)
 
 QString ProgramLocation::userDataDirectory()
 {
+    // A relative value would depend on the current folder, so the program and the bank tool
+    // could disagree: the base-directory rules say to ignore it.
+    const QString configured = QFile::decodeName(qgetenv("XDG_DATA_HOME"));
+    const QString base = QDir::isAbsolutePath(configured) ? configured
+                                                          : QDir::homePath() + QStringLiteral("/.local/share");
     // A fixed name rather than the application's, so the program and the bank tool agree.
-    return withSeparator(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-                         + QStringLiteral("/test-znalosti"));
+    return withSeparator(QDir::cleanPath(base) + QStringLiteral("/test-znalosti"));
 }
 
 QString ProgramLocation::dataDirectory(const QString &programDirectory)

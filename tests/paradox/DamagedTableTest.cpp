@@ -6,6 +6,7 @@
 #include "common/BankBuilder.h"
 #include "platform/core/AppError.h"
 #include "paradox/Table.h"
+#include "settings/EnforcedPermissions.h"
 
 #include <QDir>
 #include <QFile>
@@ -98,9 +99,9 @@ class DamagedTable : public ::testing::Test
 protected:
     void SetUp() override
     {
-        // 40 records take several data blocks; record 1 has a memo value in the .mb.
+        // 40 records take several data blocks; record 1 has a memo value in a block of its own.
         QList<BankRecord> records = makeBankRecords(15, 15, 10);
-        records[0].dotaz = QStringLiteral("Velmi dlouhá otázka. ").repeated(30);
+        records[0].dotaz = QStringLiteral("Velmi dlouhá otázka. ").repeated(120);
         const QString path = m_dir.filePath(QStringLiteral("good.db"));
         writeBank(path, records);
         m_db = readFile(path);
@@ -173,25 +174,68 @@ TEST_F(DamagedTable, FileEndingAfterTheLastRecordReadsWhole)
     EXPECT_EQ(fieldTexts(changed([](QByteArray &b) { putLE16(b, 0x0C, 60000); }), m_mb), whole);
 }
 
-// Another program may cut the file while the program has it open: a refusal, not a crash.
-TEST_F(DamagedTable, FileCutWhileOpenIsRefused)
+// Another program may cut, rewrite or replace the files while the table is open: the open
+// table keeps reading what it read, whole and unmixed, and knows the files are no longer those.
+TEST_F(DamagedTable, FilesChangedWhileOpenKeepTheReadSnapshot)
 {
-    const QString path = m_dir.filePath(QStringLiteral("good.db"));
-    paradox::Table table;
-    table.setTableName(path);
-    table.open();
-    QFile file(path);
-    ASSERT_TRUE(file.resize(m_headerSize));
-    for (const auto &read : std::initializer_list<std::function<void()>>{
-             [&] { table.setRecNo(table.recordCount()); },
-             [&] { table.integerColumn(QStringLiteral("Cis")); },
-             [&] { table.first(); }}) {
-        try {
-            read();
-            ADD_FAILURE() << "read past the new end of the file";
-        } catch (const paradox::TableError &error) {
-            EXPECT_TRUE(error.message().contains(QStringLiteral("zkrácen"))) << qPrintable(error.message());
+    const QString db = m_dir.filePath(QStringLiteral("good.db"));
+    const QString mb = m_dir.filePath(QStringLiteral("good.mb"));
+    QList<BankRecord> other = makeBankRecords(2, 2, 2);
+    other[0].dotaz = QStringLiteral("Jiná dlouhá otázka. ").repeated(40);
+    const QString otherDb = m_dir.filePath(QStringLiteral("other.db"));
+    writeBank(otherDb, other);
+    const QByteArray otherMb = readFile(m_dir.filePath(QStringLiteral("other.mb")));
+    const QStringList whole = fieldTexts(m_db, m_mb);
+    const auto overwrite = [](const QString &path, const QByteArray &bytes) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)); // in place, as cp does
+        file.write(bytes);
+    };
+    const std::pair<const char *, std::function<void()>> changes[] = {
+        {"table cut to nothing", [&] { QFile(db).resize(0); }},
+        {"table cut inside the header", [&] { QFile(db).resize(m_headerSize); }},
+        {"smaller bank copied over both", [&] { overwrite(db, readFile(otherDb)); overwrite(mb, otherMb); }},
+        {"memo file damaged", [&] { overwrite(mb, m_mb.left(4096) + QByteArray(8192, '\x07')); }},
+        {"memo file removed", [&] { QFile::remove(mb); }},
+    };
+    for (const auto &[what, change] : changes) {
+        overwrite(db, m_db);
+        overwrite(mb, m_mb);
+        paradox::Table table;
+        table.setTableName(db);
+        table.open();
+        EXPECT_FALSE(table.changedOnDisk()) << what;
+        change();
+        EXPECT_TRUE(table.changedOnDisk()) << what;
+        QStringList texts;
+        table.first();
+        for (int r = 0; r < table.recordCount(); ++r, table.next()) {
+            for (int i = 0; i < table.fieldCount(); ++i)
+                texts.append(table.fieldAsString(table.field(i).name));
         }
+        EXPECT_EQ(texts, whole) << what;
+        EXPECT_EQ(table.integerColumn(QStringLiteral("Cis")).size(), whole.size() / 8) << what;
+    }
+}
+
+// A memo file that is there but does not read fails only the value that needs it, in Czech.
+TEST_F(DamagedTable, UnreadableMemoFileFailsOnlyTheValuesThatNeedIt)
+{
+    const QString db = m_dir.filePath(QStringLiteral("good.db"));
+    ASSERT_TRUE(QFile::setPermissions(m_dir.filePath(QStringLiteral("good.mb")), QFileDevice::Permissions()));
+    EnforcedPermissions enforced;
+    paradox::Table table;
+    table.setTableName(db);
+    table.open();
+    EXPECT_FALSE(table.changedOnDisk());
+    table.setRecNo(2);
+    EXPECT_EQ(table.fieldAsString(QStringLiteral("Dotaz")), QStringLiteral("Otázka 1"));
+    table.first();
+    try {
+        table.fieldAsString(QStringLiteral("Dotaz"));
+        ADD_FAILURE() << "read a value from a memo file without rights to it";
+    } catch (const paradox::TableError &error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("good.mb nelze otevřít: chybí oprávnění"))) << qPrintable(error.message());
     }
 }
 

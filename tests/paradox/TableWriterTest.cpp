@@ -7,6 +7,7 @@
 #include "paradox/TableWriter.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cmath>
@@ -154,6 +155,79 @@ TEST_F(TableWriterTest, LongMemoGoesToTheMemoFileShortStaysInTheRecord)
     EXPECT_EQ(m_table.fieldAsString(QStringLiteral("M")), longText);
     m_table.next();
     EXPECT_EQ(m_table.fieldAsString(QStringLiteral("M")), QString(21, QLatin1Char('z')));
+}
+
+// Short values share sub-allocated blocks, long ones get blocks of their own; either reads back
+// exactly, and the memo file stays within about twice the text.
+TEST_F(TableWriterTest, MemoValuesOfEveryLengthReadBackAndShortOnesShareBlocks)
+{
+    const QList<FieldDef> fields{{QStringLiteral("M"), FieldType::Memo, 60}};
+    paradox::TableWriter writer(fields);
+    QStringList texts;
+    qint64 textBytes = 0;
+    for (const int length : {0, 1, 50, 51, 52, 64, 65, 255, 256, 1000, 2047, 2048, 2049, 4087, 4088, 10000})
+        texts.append(QString(length, QChar(char16_t(u'a' + texts.size()))));
+    for (int i = 0; i < 400; ++i)
+        texts.append(QStringLiteral("Odpověď č. %1, ").arg(i).repeated(1 + i % 20));
+    for (const QString &text : texts) {
+        writer.addRecord({text});
+        textBytes += text.toLatin1().size();
+    }
+    openWritten(writer);
+    ASSERT_EQ(m_table.recordCount(), texts.size());
+    m_table.first();
+    for (const QString &text : texts) {
+        EXPECT_EQ(m_table.fieldAsString(QStringLiteral("M")), text) << text.size();
+        m_table.next();
+    }
+    EXPECT_LE(QFileInfo(path(QStringLiteral("t.mb"))).size(), 2 * textBytes);
+}
+
+// A new table's values go only where the current table has none, so until the rename the old
+// table reads whole against the memo file (the cut after the rename aside), and rewriting keeps
+// the file bounded.
+TEST_F(TableWriterTest, RewritingKeepsTheCurrentTablesValuesAndReusesFreedChunks)
+{
+    const QList<FieldDef> fields{{QStringLiteral("M"), FieldType::Memo, 20}};
+    const auto texts = [](int round) {
+        QStringList values;
+        for (int i = 0; i < 60; ++i)
+            values.append(QStringLiteral("kolo %1 hodnota %2 ").arg(round).arg(i).repeated(1 + (i * 13 + round) % 300));
+        return values;
+    };
+    const auto readAll = [](const QByteArray &db, const QByteArray &mb) {
+        paradox::Table table;
+        table.openFromBytes(db, mb, QStringLiteral("t.db"));
+        QStringList values;
+        table.first();
+        for (int r = 0; r < table.recordCount(); ++r, table.next())
+            values.append(table.fieldAsString(QStringLiteral("M")));
+        return values;
+    };
+    qint64 largest = 0;
+    QByteArray previousDb;
+    QByteArray previousMb;
+    for (int round = 0; round < 8; ++round) {
+        paradox::TableWriter writer(fields);
+        for (const QString &text : texts(round))
+            writer.addRecord({text});
+        writer.write(path());
+        const QByteArray mb = readFile(path(QStringLiteral("t.mb")));
+        EXPECT_EQ(readAll(readFile(path()), mb), texts(round)) << round;
+        if (round > 0) {
+            EXPECT_EQ(readAll(previousDb, mb + previousMb.mid(mb.size())), texts(round - 1))
+                << "the replaced table, round " << round;
+        }
+        previousDb = readFile(path());
+        previousMb = mb;
+        largest = std::max<qint64>(largest, mb.size());
+    }
+    qint64 textBytes = 0;
+    for (const QString &text : texts(7))
+        textBytes += text.size();
+    // The old and the new values side by side at most, each about its text; without reuse eight
+    // rounds would take four times as much.
+    EXPECT_LE(largest, 4 * textBytes) << "freed chunks are reused";
 }
 
 TEST_F(TableWriterTest, ValuesTheFieldCannotHoldAreRefusedAndLeaveNoTrace)

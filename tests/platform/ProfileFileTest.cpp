@@ -159,7 +159,8 @@ protected:
         QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
     }
 
-    void expectRefusedAndUntouched(qint32 value = 45)
+    // The message names the file and gives the system's reason in Czech.
+    void expectRefusedAndUntouched(const QString &reason, qint32 value = 45)
     {
         {
             EnforcedPermissions enforced;
@@ -170,6 +171,7 @@ protected:
             } catch (const AppError &error) {
                 EXPECT_TRUE(error.message().contains(QDir::toNativeSeparators(path())))
                     << error.message().toStdString();
+                EXPECT_TRUE(error.message().contains(reason)) << error.message().toStdString();
             }
         }
         QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner);
@@ -185,7 +187,7 @@ TEST_F(ProfileFileRefusedTest, ReadOnlyDirectoryAndFile)
 {
     QFile::setPermissions(m_dir.path(), QFile::ReadOwner | QFile::ExeOwner);
     QFile::setPermissions(path(), QFile::ReadOwner);
-    expectRefusedAndUntouched();
+    expectRefusedAndUntouched(QStringLiteral("chybí oprávnění"));
 }
 
 // A writable file in a folder that takes no temporary file is written over in place.
@@ -232,7 +234,7 @@ TEST_F(ProfileFileRefusedTest, FailedInPlaceWriteLeavesTheFileAsItWas)
     rlimit limited = saved;
     limited.rlim_cur = rlim_t(m_before.size());
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limited), 0);
-    expectRefusedAndUntouched(123456);
+    expectRefusedAndUntouched(QStringLiteral("soubor je příliš velký"), 123456);
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
 }
@@ -240,7 +242,7 @@ TEST_F(ProfileFileRefusedTest, FailedInPlaceWriteLeavesTheFileAsItWas)
 TEST_F(ProfileFileRefusedTest, ReadOnlyFile)
 {
     QFile::setPermissions(path(), QFile::ReadOwner);
-    expectRefusedAndUntouched();
+    expectRefusedAndUntouched(QStringLiteral("chybí oprávnění"));
 }
 
 TEST_F(ProfileFileRefusedTest, ValueWithALineBreak)
@@ -255,7 +257,12 @@ TEST_F(ProfileFileRefusedTest, FileThatIsADirectory)
     ASSERT_TRUE(QFile::remove(path()));
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(QStringLiteral("Test.ini")));
     EXPECT_EQ(ProfileFile(path()).readInteger("Test", "DobaTestu", 30), 30);
-    EXPECT_THROW(ProfileFile(path()).writeInteger("Test", "DobaTestu", 45), AppError);
+    try {
+        ProfileFile(path()).writeInteger("Test", "DobaTestu", 45);
+        ADD_FAILURE() << "the write was not refused";
+    } catch (const AppError &error) {
+        EXPECT_TRUE(error.message().contains(QStringLiteral("je to složka"))) << error.message().toStdString();
+    }
     EXPECT_TRUE(QFileInfo(path()).isDir());
 }
 
@@ -266,7 +273,7 @@ TEST_F(ProfileFileRefusedTest, UnreadableFileIsNeverReplaced)
         EnforcedPermissions enforced;
         EXPECT_EQ(ProfileFile(path()).readInteger("Test", "DobaTestu", 30), 30);
     }
-    expectRefusedAndUntouched();
+    expectRefusedAndUntouched(QStringLiteral("chybí oprávnění"));
 }
 
 }

@@ -7,6 +7,7 @@
 #include "paradox/TableWriter.h"
 #include "paradox/TextCodec.h"
 #include "tools/Csv.h"
+#include "tools/ToolRun.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,46 +18,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Outcome
-{
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
-
-Outcome runProcess(const QString &program, const QStringList &arguments,
-                   const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
-{
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
-}
-
-Outcome runTestbank(const QStringList &arguments)
-{
-    return runProcess(QStringLiteral(TZ_BINARY_DIR "/test-znalosti-banka"), arguments);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 QString shared(const QString &name)
 {

@@ -3,11 +3,12 @@
 
 #include "InputFile.h"
 
-#include "FileProblem.h"
 #include "ImportError.h"
+#include "platform/core/SystemError.h"
 
 #include <QFile>
 #include <QStringDecoder>
+#include <cerrno>
 
 namespace {
 
@@ -55,8 +56,9 @@ QByteArray fromUtf16(const QString &path, const QByteArray &bytes, QStringConver
 QByteArray readLimited(const QString &path)
 {
     QFile file(path);
+    errno = 0;
     if (!file.open(QIODevice::ReadOnly))
-        throw ImportError(path, 0, QStringLiteral("nelze číst: %1").arg(readProblem(path)));
+        throw ImportError(path, 0, QStringLiteral("nelze číst: %1").arg(SystemError::text(file.error(), errno)));
     if (!file.isSequential() && file.size() > inputSizeLimit())
         refuseSize(path);
     QByteArray bytes = file.read(std::min(ProbeSize, inputSizeLimit() + 1));

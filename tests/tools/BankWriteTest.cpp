@@ -1,0 +1,191 @@
+// SPDX-FileCopyrightText: 2026 Test znalostí contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// How `build` replaces a bank: killed at any step, through a link, beside a running build, with
+// a memo file alone; and what it warns of.
+#include "tools/Csv.h"
+#include "tools/ToolRun.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace {
+
+class BankWriteTest : public ::testing::Test
+{
+protected:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    // A bank whose texts all carry `tag`, short ones, shared-block ones and long ones.
+    QString writeCsv(const QString &tag, int records = 12)
+    {
+        QString csv = QStringLiteral("Cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n");
+        for (int i = 0; i < records; ++i) {
+            const QString question = QStringLiteral("%1 otázka %2 ").arg(tag).arg(i).repeated(1 + (i * 37) % 120);
+            csv += QStringLiteral("%1,%2,%3,A %4,B,C,%5,%6\n")
+                       .arg(i).arg(1 + i % 3).arg(question, tag, QStringLiteral("%1 komentář").arg(tag).repeated(i % 4 * 90))
+                       .arg(i % 3);
+        }
+        const QString file = path(tag + QStringLiteral(".csv"));
+        writeFile(file, csv.toUtf8());
+        return file;
+    }
+
+    static QProcessEnvironment killedAt(int step)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TZ_KILL_AT_WRITE_STEP"), QString::number(step));
+        return environment;
+    }
+
+    // The bank's records as the tool dumps them; empty when it does not read.
+    static QString dump(const QString &db)
+    {
+        const Outcome outcome = runTestbank({QStringLiteral("dump"), db});
+        return outcome.exitCode == 0 ? outcome.out : QString();
+    }
+
+    QStringList filesIn(const QString &folder, const QString &pattern) const
+    {
+        return QDir(folder).entryList({pattern}, QDir::Files | QDir::Hidden);
+    }
+
+    QTemporaryDir m_dir;
+};
+
+// A kill before the new table is renamed into place leaves the old bank, after it the new one;
+// never a table with another bank's memo file. The next build clears what the kill left, and
+// the memo file stays within about twice what the bank holds.
+TEST_F(BankWriteTest, KillAtEachStepLeavesTheOldBankOrTheNew)
+{
+    const QString db = path(QStringLiteral("bank.db"));
+    ASSERT_EQ(runTestbank({QStringLiteral("build"), writeCsv(QStringLiteral("start")), db}).exitCode, 0);
+    for (int step = 1; step <= 7; ++step) {
+        const QString before = dump(db);
+        ASSERT_FALSE(before.isEmpty()) << step;
+        const QString csv = writeCsv(QStringLiteral("krok%1").arg(step), 10 + step);
+        const QStringList backupsBefore = filesIn(m_dir.path(), QStringLiteral("*-zaloha*"));
+        const Outcome killed = runProcess(QStringLiteral(TZ_BINARY_DIR "/test-znalosti-banka"),
+                                          {QStringLiteral("build"), csv, db}, killedAt(step));
+        EXPECT_EQ(killed.exitCode, -1) << "step " << step << " was not reached";
+        const QString reference = path(QStringLiteral("reference/krok%1.db").arg(step));
+        ASSERT_TRUE(QDir().mkpath(QFileInfo(reference).absolutePath()));
+        ASSERT_EQ(runTestbank({QStringLiteral("build"), csv, reference}).exitCode, 0);
+        EXPECT_EQ(dump(db), step <= 4 ? before : dump(reference)) << "step " << step;
+        if (step <= 4) {
+            EXPECT_EQ(filesIn(m_dir.path(), QStringLiteral("*-zaloha*")), backupsBefore) << "backup before the new bank, step " << step;
+        }
+    }
+    const Outcome last = runTestbank({QStringLiteral("build"), writeCsv(QStringLiteral("konec"), 40), db});
+    ASSERT_EQ(last.exitCode, 0) << qPrintable(last.err);
+    EXPECT_TRUE(dump(db).contains(QStringLiteral("konec otázka 39")));
+    EXPECT_EQ(filesIn(m_dir.path(), QStringLiteral("*.tmp")), QStringList());
+    qint64 texts = 0;
+    for (const CsvRow &row : Csv::parse(dump(db)))
+        for (const QString &cell : row.cells)
+            texts += cell.toUtf8().size();
+    EXPECT_LE(QFileInfo(path(QStringLiteral("bank.mb"))).size(), 2 * texts + 8192);
+}
+
+// A write the system refuses half-way (here a file size limit) leaves the old bank, no
+// temporary file and no backup, and says why in Czech.
+TEST_F(BankWriteTest, AWriteRefusedHalfWayLeavesTheOldBankAndSaysWhy)
+{
+    const QString db = path(QStringLiteral("bank.db"));
+    ASSERT_EQ(runTestbank({QStringLiteral("build"), writeCsv(QStringLiteral("stara"), 60), db}).exitCode, 0);
+    const QString before = dump(db);
+    const QString limited = QStringLiteral("trap '' XFSZ; ulimit -f 16; exec \"$0\" \"$@\"");
+    const Outcome refused = runProcess(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), limited,
+                                       QStringLiteral(TZ_BINARY_DIR "/test-znalosti-banka"), QStringLiteral("build"),
+                                       writeCsv(QStringLiteral("nova"), 80), db});
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("nelze zapsat: soubor je příliš velký"))) << qPrintable(refused.err);
+    EXPECT_EQ(dump(db), before);
+    EXPECT_EQ(filesIn(m_dir.path(), QStringLiteral("*.tmp")), QStringList());
+    EXPECT_EQ(filesIn(m_dir.path(), QStringLiteral("*-zaloha*")), QStringList());
+}
+
+TEST_F(BankWriteTest, ALinkIsFollowedAndBothFilesGoBesideItsTarget)
+{
+    ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("real"))));
+    const QString target = path(QStringLiteral("real/bank.db"));
+    ASSERT_EQ(runTestbank({QStringLiteral("build"), writeCsv(QStringLiteral("stara")), target}).exitCode, 0);
+    const QString oldBank = dump(target);
+    ASSERT_TRUE(QFile::link(target, path(QStringLiteral("link.db"))));
+
+    const Outcome build = runTestbank({QStringLiteral("build"), writeCsv(QStringLiteral("nova")), path(QStringLiteral("link.db"))});
+    ASSERT_EQ(build.exitCode, 0) << qPrintable(build.err);
+    EXPECT_TRUE(QFileInfo(path(QStringLiteral("link.db"))).isSymLink());
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("link.mb"))));
+    EXPECT_TRUE(dump(target).contains(QStringLiteral("nova otázka")));
+    EXPECT_EQ(dump(path(QStringLiteral("link.db"))), dump(target));
+    EXPECT_EQ(dump(path(QStringLiteral("real/bank-zaloha.db"))), oldBank) << "the backup has its memo file";
+}
+
+// A second build to the same folder is refused at once, and the bank stays as it was.
+TEST_F(BankWriteTest, ABuildWhileAnotherWritesIsRefused)
+{
+    const QString db = path(QStringLiteral("bank.db"));
+    ASSERT_EQ(runTestbank({QStringLiteral("build"), writeCsv(QStringLiteral("prvni")), db}).exitCode, 0);
+    const QString before = dump(db);
+    const int folder = ::open(QFile::encodeName(m_dir.path()).constData(), O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(folder, 0);
+    ASSERT_EQ(::flock(folder, LOCK_EX | LOCK_NB), 0);
+    const Outcome refused = runTestbank({QStringLiteral("build"), writeCsv(QStringLiteral("druha")), db});
+    ::close(folder);
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("právě zapisuje"))) << qPrintable(refused.err);
+    EXPECT_EQ(dump(db), before);
+    EXPECT_EQ(filesIn(m_dir.path(), QStringLiteral("*-zaloha*")), QStringList());
+}
+
+TEST_F(BankWriteTest, AMemoFileWithoutItsTableIsBackedUp)
+{
+    writeFile(path(QStringLiteral("bank.mb")), QByteArray(8192, 'x'));
+    const Outcome build = runTestbank({QStringLiteral("build"), writeCsv(QStringLiteral("nova")), path(QStringLiteral("bank.db"))});
+    ASSERT_EQ(build.exitCode, 0) << qPrintable(build.err);
+    EXPECT_EQ(readFile(path(QStringLiteral("bank-zaloha.mb"))), QByteArray(8192, 'x'));
+    EXPECT_TRUE(build.out.contains(QStringLiteral("bank-zaloha.mb"))) << qPrintable(build.out);
+    EXPECT_TRUE(dump(path(QStringLiteral("bank.db"))).contains(QStringLiteral("nova otázka")));
+}
+
+TEST_F(BankWriteTest, AFolderInTheTablesPlaceIsNamedAndNothingIsWritten)
+{
+    ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("bank.db"))));
+    const Outcome build = runTestbank({QStringLiteral("build"), writeCsv(QStringLiteral("nova")), path(QStringLiteral("bank.db"))});
+    EXPECT_EQ(build.exitCode, 2);
+    EXPECT_TRUE(build.err.contains(QStringLiteral("je to složka"))) << qPrintable(build.err);
+    EXPECT_EQ(filesIn(m_dir.path(), QStringLiteral("bank*")), QStringList());
+}
+
+TEST_F(BankWriteTest, BuildWarnsOfValuesTheProgramCannotUseAndCountsThem)
+{
+    writeFile(path(QStringLiteral("bad.csv")), "Cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n"
+                                              "0,1,Q0,A,B,C,,3\n"
+                                              "1,7,Q1,A,B,C,,0\n"
+                                              "0,2,Q2,A,B,C,,-1\n"
+                                              "3,3,Q3,A,B,C,,2\n");
+    const Outcome build = runTestbank({QStringLiteral("build"), path(QStringLiteral("bad.csv")), path(QStringLiteral("bad.db"))});
+    EXPECT_EQ(build.exitCode, 0) << qPrintable(build.err);
+    for (const char *expected : {"řádek 2: CspravOdp 3", "řádek 3: Skupina 7", "řádek 4: CspravOdp -1",
+                                 "řádek 4: Cis 0 se opakuje (poprvé na řádku 2)", "Upozornění k hodnotám otázek: 4"})
+        EXPECT_TRUE(build.err.contains(QString::fromUtf8(expected))) << expected << " in " << qPrintable(build.err);
+    EXPECT_FALSE(build.err.contains(QStringLiteral("řádek 5"))) << qPrintable(build.err);
+}
+
+TEST_F(BankWriteTest, CheckOfATinyBankPrintsNoNegativeCount)
+{
+    const QString db = path(QStringLiteral("tiny.db"));
+    ASSERT_EQ(runTestbank({QStringLiteral("build"), writeCsv(QStringLiteral("mala"), 3), db}).exitCode, 0);
+    const Outcome check = runTestbank({QStringLiteral("check"), db});
+    EXPECT_EQ(check.exitCode, 1);
+    EXPECT_TRUE(check.out.contains(QStringLiteral("Otázek v testu: 0"))) << qPrintable(check.out);
+    EXPECT_FALSE(check.out.contains(QRegularExpression(QStringLiteral("-\\d")))) << qPrintable(check.out);
+}
+
+}
