@@ -3,15 +3,13 @@
 
 #include "app/Unit2.h"
 
-#include "app/FormFont.h"
+#include "platform/FormFont.h"
 #include "app/HeaderControl.h"
 #include "app/PngIconEngine.h"
-#include "bank/DrawAnalysis.h"
+#include "bank/QuestionBank.h"
 #include "indicators/AbLED.h"
 #include "platform/DateTime.h"
 #include "platform/Guarded.h"
-#include "paradox/Table.h"
-#include "platform/ProfileFile.h"
 #include "platform/core/ProgramLocation.h"
 #include "platform/UrlOpener.h"
 
@@ -27,43 +25,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cmath>
-
-qint32 QuestionCount = 0;
-std::array<qint32, SelectedNumberSlots> SelectedNumbers{};
-std::array<Totazka, QuestionSlots> TestQuestions{};
-QString TestCode;
-qint32 BankRecordCount = 0;
-std::array<qint32, 4> GroupCount{};
-std::array<qint32, 4> GroupPercent{};
-std::array<qint32, 4> GroupQuota{};
-std::array<qint32, 4> GroupDrawn{};
-qint32 DrawnGroup = 0;
-qint32 CurrentQuestion = 0;
-qint32 TestPhase = PhaseGenerated;
-bool AllAnswered = false;
-qint32 TestMinutes = 0;
-TDateTime TestDuration = 0;
-TDateTime TestStart = 0;
-TDateTime TestEnd = 0;
-TDateTime RemainingTime = 0;
-QString ProgramDir;
-QString BankPath;
-std::unique_ptr<ProfileFile> SettingsFile;
-qint32 PrinterLeftMargin = 0;
-qint32 FontSizeIndex = 0;
-qint32 TextFontSize = 0;
-qint32 PrintLineLength = 0;
-TColor CorrectColor = 0;
-TColor WrongColor = 0;
-TColor AnswerColor = 0;
-TColor UnansweredColor = 0;
-qint32 CorrectCount = 0;
-qint32 WrongCount = 0;
-qint32 UnansweredCount = 0;
-qint32 SuccessPercent = 0;
-bool KeyPrintRequest = false;
-QString KeyPasswordExpected;
-QString KeyPasswordEntered;
 
 TForm2 *Form2 = nullptr;
 TFrmKonfig *FrmKonfig = nullptr;
@@ -179,7 +140,7 @@ TForm2::TForm2(QWidget *parent)
     TimerTest->setInterval(1000);
     connect(TimerTest, &QTimer::timeout, this, [this] { guarded([this] { TimerTestTimer(); }); });
 
-    Table1 = std::make_unique<paradox::Table>();
+    Table1 = std::make_unique<QuestionBank>();
 
     FormCreate();
 }
@@ -217,12 +178,10 @@ void TForm2::buildToolbar()
     BtnInfo = makeToolButton(Panel8, QStringLiteral("BtnInfo"), QStringLiteral("Více informací"),
                              programIcon(QStringLiteral(":/icons/info.png")));
 
-    BBStest->setEnabled(false);
+    setTestActionsEnabled(false);
     BBUtest->setEnabled(false);
     BBVytest->setEnabled(false);
     BBVytest->hide();
-    BtnTisk->setEnabled(false);
-    BtnTiskKlic->setEnabled(false);
 
     connectClick(BBGtest, &TForm2::BBGtestClick);
     connectClick(BBStest, &TForm2::BBStestClick);
@@ -443,6 +402,22 @@ void TForm2::ArrangeToolbar()
 void TForm2::BtnInfoClick()
 {
     UrlOpener::open(QUrl::fromLocalFile(ProgramDir + QStringLiteral("napoveda.html")));
+}
+
+std::array<QPlainTextEdit *, 5> TForm2::memos() const
+{
+    return {Memo1, Memo2, Memo3, Memo4, Memo5};
+}
+
+void TForm2::setTestActionsEnabled(bool enabled)
+{
+    for (QPushButton *button : {BBStest, BtnTisk, BtnTiskKlic})
+        button->setEnabled(enabled);
+}
+
+void TForm2::showTestDuration()
+{
+    HeaderControl1->setSectionText(StatusTime, QStringLiteral("Čas testu: ") + DateTime::longTimeText(TestDuration));
 }
 
 void TForm2::setProgressMaximum(int maximum)

@@ -3,7 +3,11 @@
 
 #pragma once
 
+#include "settings/Settings.h"
+
 #include <QDialog>
+#include <functional>
+#include <optional>
 
 class KeyPressFilter;
 class QButtonGroup;
@@ -11,15 +15,24 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class ProfileFile;
 
 // The configuration dialog: test length, text size, printer margin, password change.
-// Its controls keep the names of the form.
+// Its controls keep the names of the form. It shows the values handed to it, stores what OK
+// confirms in the settings file and tells what that was.
 class TFrmKonfig : public QDialog
 {
     Q_OBJECT
 
 public:
     explicit TFrmKonfig(QWidget *parent = nullptr);
+
+    // The values the next activation shows and the file OK stores them in.
+    void setValues(const TestSettings &values, ProfileFile *file);
+    // The values OK took over since the latest setValues; none after Zpět or a failed OK.
+    const std::optional<TestSettings> &confirmedValues() const { return m_confirmed; }
+    // What "Změna hesla" opens.
+    std::function<void()> OnPasswordChange;
 
     void FormActivate();
     void Edit1KeyPress(QObject *Sender, QChar &Key);
@@ -51,6 +64,9 @@ private:
     void createControls();
     void connectHandlers();
 
+    TestSettings m_values;
+    ProfileFile *m_file = nullptr;
+    std::optional<TestSettings> m_confirmed;
     QButtonGroup *m_radioItems = nullptr;
     KeyPressFilter *m_keyFilter = nullptr;
 };
