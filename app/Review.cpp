@@ -110,9 +110,7 @@ void TForm2::showMarker(int answerIndex, const QString &text, TColor color)
     if (!label)
         return;
     label->setText(text);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, resolveColor(color, palette));
-    label->setPalette(palette);
+    setTextColour(label, color);
     label->show();
 }
 

@@ -43,19 +43,24 @@ enum StatusSection {
 
 // The main window. Its controls keep the names of the form; the handlers read the program-wide
 // state, call the subsystem that decides and write the state and the widgets back. They are
-// split into files by concern: Unit2 (creation and layout), Generation, Run, Review,
-// SettingsHandlers and Printing.
+// split into files by concern: Controls (creation), Unit2 (start-up and layout), Generation,
+// Run, Review, SettingsHandlers and Printing.
 class TForm2 : public QMainWindow
 {
     Q_OBJECT
 
 public:
+    static constexpr int ToolbarButtonWidth = 110;
+    static constexpr int ToolbarButtonHeight = 25;
+
     // Builds the controls, then runs FormCreate. Form2 is set before FormCreate runs.
     explicit TForm2(QWidget *parent = nullptr);
     ~TForm2() override;
 
     // The indicator of question i + 1.
     TAbLED *IndicatorAt(int i) const;
+    // The colour of a control's text.
+    static void setTextColour(QWidget *widget, TColor colour);
 
     void FormCreate();
     void FormResize();
@@ -151,7 +156,7 @@ private:
     void buildIndicatorPanel();
     void buildStatusLine();
     void createIndicators();
-    // A button that opens a dialog first makes the dialogs, which start-up leaves unmade.
+    // A click reaches the handler through guarded: an error ends the handler with a message.
     void connectClick(QPushButton *button, void (TForm2::*handler)());
     void fillScreenUnlessMaximised();
     // The draw's refusal reason for the open bank; empty when a test can be drawn.

@@ -51,7 +51,6 @@ int main(int argc, char *argv[])
     QTranslator qtTranslation;
     installQtTranslation(application, qtTranslation);
 
-    // FrmKonfig and FrmHesloT are made when a button first opens one, after the first frame.
     TForm2 mainWindow;
     mainWindow.showMaximized();
     return application.exec();
