@@ -4,6 +4,7 @@
 #include "app/CommandLine.h"
 #include "app/Unit2.h"
 #include "bank/RandomGenerator.h"
+#include "platform/Clock.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -43,7 +44,7 @@ int main(int argc, char *argv[])
 {
     if (answeredCommandLine(argc, argv))
         return 0;
-    randomize();
+    randomize(Clock::highResCounter());
     QApplication application(argc, argv);
     // The title of message boxes; as the name rather than the display name it is not appended
     // to every window caption.
