@@ -21,6 +21,7 @@
 
 void TForm2::OpenQuestionBank()
 {
+    m_bankCounted = false;
     BankPath = ProgramLocation::bankPath(ProgramDir);
     // A folder of that name is no bank either.
     if (!QFileInfo(BankPath).isFile()) {
@@ -28,7 +29,6 @@ void TForm2::OpenQuestionBank()
         Messages::show(QStringLiteral("Nenalezen soubor otázek ") + ProgramLocation::userBankPath(ProgramDir));
         return;
     }
-    m_bankCounted = false;
     Table1->open(BankPath);
     const qint32 recordCount = Table1->recordCount();
     // Only the groups: the numbers are the draw's business, and a bank whose numbers do not
@@ -77,6 +77,9 @@ void TForm2::BBGtestClick()
         // The test drawn before no longer matches the bank's counts, so it cannot start either.
         setTestActionsEnabled(false);
         OpenQuestionBank();
+        // Opening has said why it could not.
+        if (!m_bankCounted)
+            return;
     }
     const QString refusal = drawRefusal();
     if (!refusal.isEmpty()) {
