@@ -43,7 +43,7 @@ void TForm2::BBKtestClick()
 {
     ensureDialogs(this);
     FrmKonfig->setValues({TestMinutes, PrinterLeftMargin, FontSizeIndex}, SettingsFile.get());
-    FrmKonfig->OnPasswordChange = [this] { openPasswordDialog(false); };
+    FrmKonfig->setPasswordChange([this] { openPasswordDialog(false); });
     FrmKonfig->exec();
     const std::optional<TestSettings> confirmed = FrmKonfig->confirmedValues();
     if (!confirmed)

@@ -174,10 +174,15 @@ void TFrmKonfig::BitBtn1Click()
         Settings::write(*m_file, values);
 }
 
+void TFrmKonfig::setPasswordChange(std::function<void()> openPasswordDialog)
+{
+    m_passwordChange = std::move(openPasswordDialog);
+}
+
 void TFrmKonfig::BitBtn3Click()
 {
-    if (OnPasswordChange)
-        OnPasswordChange();
+    if (m_passwordChange)
+        m_passwordChange();
 }
 
 int TFrmKonfig::RadioGroup1ItemIndex() const

@@ -31,8 +31,8 @@ public:
     void setValues(const TestSettings &values, ProfileFile *file);
     // The values OK took over since the latest setValues; none after Zpět or a failed OK.
     const std::optional<TestSettings> &confirmedValues() const { return m_confirmed; }
-    // What "Změna hesla" opens.
-    std::function<void()> OnPasswordChange;
+    // What "Změna hesla" opens: the password dialog, which the window owns.
+    void setPasswordChange(std::function<void()> openPasswordDialog);
 
     void FormActivate();
     void Edit1KeyPress(QObject *Sender, QChar &Key);
@@ -67,6 +67,7 @@ private:
     TestSettings m_values;
     ProfileFile *m_file = nullptr;
     std::optional<TestSettings> m_confirmed;
+    std::function<void()> m_passwordChange;
     QButtonGroup *m_radioItems = nullptr;
     KeyPressFilter *m_keyFilter = nullptr;
 };
