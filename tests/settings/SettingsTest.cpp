@@ -33,12 +33,3 @@ TEST(Settings, ValuesRoundTripAndAnUnusableLengthReadsAsTheDefault)
     }
     EXPECT_TRUE(QFile::exists(folder.filePath(QStringLiteral("nová/Test.ini"))));
 }
-
-TEST(Settings, TextSizeFollowsTheIndexOrStays)
-{
-    const std::pair<qint32, qint32> sizes[] = {{0, 8}, {1, 10}, {2, 12}, {3, 11}, {-1, 11}};
-    for (const auto &[index, size] : sizes)
-        EXPECT_EQ(Settings::textFontSizeFor(index, 11), size) << index;
-    EXPECT_EQ(Settings::shownPointSize(0), 10);
-    EXPECT_EQ(Settings::shownPointSize(12), 12);
-}
