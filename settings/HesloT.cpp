@@ -145,11 +145,11 @@ void TFrmHesloT::BitBtn1Click()
     // Noted before the stored password is read, so a stored form that fails to decode leaves
     // no expected password.
     m_lastCheck = PasswordCheck{trimControl(MaskEdit1->text()), QString()};
-    const QString stored = m_file ? SettingsTable::KeyPassword.read(*m_file) : SettingsTable::KeyPassword.defaultValue;
+    const QString stored = SettingsTable::KeyPassword.read(*m_file);
     const std::optional<QString> expected = decodePassword(stored);
     if (!expected)
         throw AppError(QStringLiteral("Uložené heslo pro tisk klíče (klíč wht v souboru „%1“) je poškozené.")
-                           .arg(QDir::toNativeSeparators(m_file ? m_file->path() : QStringLiteral("Test.ini"))));
+                           .arg(QDir::toNativeSeparators(m_file->path())));
     m_lastCheck->expected = *expected;
     if (m_lastCheck->entered != m_lastCheck->expected)
         return;
@@ -161,8 +161,6 @@ void TFrmHesloT::BitBtn1Click()
 void TFrmHesloT::BitBtn2Click()
 {
     const QString password = trimControl(MaskEdit2->text());
-    if (!m_file)
-        return;
     Settings::prepareWrite(*m_file);
     SettingsTable::KeyPassword.write(*m_file, encodePassword(password));
 }

@@ -32,7 +32,8 @@ public:
     explicit TFrmHesloT(QWidget *parent = nullptr);
 
     // The next opening: for the key print, where a confirmation closes the dialog whatever
-    // its outcome, or for a change of the password; the file holds the stored password.
+    // its outcome, or for a change of the password; the file holds the stored password and
+    // must be handed before the dialog is confirmed.
     void setRequest(bool keyPrint, ProfileFile *file);
 
     void FormActivate();

@@ -170,8 +170,7 @@ void TFrmKonfig::BitBtn1Click()
     const TestSettings values{strToInt(Edit1->text()), strToInt(Edit2->text()), RadioGroup1ItemIndex()};
     // Taken over before the write, which may refuse: the window goes on with what was confirmed.
     m_confirmed = values;
-    if (m_file)
-        Settings::write(*m_file, values);
+    Settings::write(*m_file, values);
 }
 
 void TFrmKonfig::setPasswordChange(std::function<void()> openPasswordDialog)

@@ -27,7 +27,8 @@ class TFrmKonfig : public QDialog
 public:
     explicit TFrmKonfig(QWidget *parent = nullptr);
 
-    // The values the next activation shows and the file OK stores them in.
+    // The values the next activation shows and the file OK stores them in; the file must be
+    // handed before OK is pressed.
     void setValues(const TestSettings &values, ProfileFile *file);
     // The values OK took over since the latest setValues; none after Zpět or a failed OK.
     const std::optional<TestSettings> &confirmedValues() const { return m_confirmed; }
