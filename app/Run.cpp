@@ -131,11 +131,11 @@ void TForm2::TimerTestTimer()
     // A tick that was already on its way when the test ended must not end it twice.
     if (!TimerTest->isActive())
         return;
-    const TDateTime now = Clock::now();
-    if (now > TestEnd) {
+    const std::optional<TDateTime> remaining = remainingTime(Clock::now(), TestEnd);
+    if (!remaining) {
         EndTest();
     } else {
-        RemainingTime = TestEnd - now;
+        RemainingTime = *remaining;
         HeaderControl1->setSectionText(StatusTime, QStringLiteral("Zbývající čas: %1 / %2")
                                                        .arg(DateTime::longTimeText(RemainingTime),
                                                             DateTime::longTimeText(TestDuration)));

@@ -16,6 +16,13 @@ AnswerResult answerResult(qint32 given, qint32 correct)
     return given == correct ? AnsweredCorrectly : AnsweredWrongly;
 }
 
+std::optional<TDateTime> remainingTime(TDateTime now, TDateTime end)
+{
+    if (now > end)
+        return std::nullopt;
+    return end - now;
+}
+
 int runBarMaximum(TDateTime duration)
 {
     return TimeToSeconds(duration) - 1;

@@ -6,6 +6,8 @@
 #include "bank/Totazka.h"
 #include "platform/DateTime.h"
 
+#include <optional>
+
 // Where a run goes after an answer: the question now shown, and whether every question has
 // been answered (the answer buttons then close and the indicators reopen questions).
 struct RunStep
@@ -21,6 +23,10 @@ RunStep stepAfterAnswer(qint32 current, qint32 questionCount, bool allAnswered);
 
 // The result of giving answer index `given` where `correct` is right.
 AnswerResult answerResult(qint32 given, qint32 correct);
+
+// The countdown at a tick: the time left until the end, none once the end has passed (a tick
+// exactly at the end still counts down).
+std::optional<TDateTime> remainingTime(TDateTime now, TDateTime end);
 
 // The progress bar's maximum while a test of this length runs; a 0-minute test asks for -1.
 int runBarMaximum(TDateTime duration);

@@ -65,3 +65,11 @@ TEST(RunStep, BarShowsTheWholeSecondsElapsedWithinItsRange)
     }
     EXPECT_EQ(runBarMaximum(minutes(0)), -1);
 }
+
+TEST(RunStep, CountdownRunsUpToTheEndAndStopsPastIt)
+{
+    const TDateTime end = 45000.5;
+    EXPECT_NEAR(remainingTime(end - minutes(10), end).value_or(-1), minutes(10), 1e-9);
+    EXPECT_EQ(remainingTime(end, end), std::optional<TDateTime>(0.0));
+    EXPECT_FALSE(remainingTime(end + 1.0 / 86400000, end).has_value());
+}
