@@ -3,7 +3,7 @@
 
 #include "app/HeaderControl.h"
 
-#include "app/FormFont.h"
+#include "platform/FormFont.h"
 #include "app/HeaderControlAccessible.h"
 
 #include <QPainter>

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "bank/TestSize.h"
+#include "bank/Totazka.h"
 #include "platform/Canvas.h"
 #include "platform/DateTime.h"
 
@@ -15,34 +16,12 @@ class ProfileFile;
 
 // Slots of SelectedNumbers: one a question of a full test, slot 0 unused.
 constexpr int SelectedNumberSlots = TestCapacity + 1;
-// Slots of TestQuestions: room for 300 questions, as the original form had it; slot 0 unused.
-constexpr int QuestionSlots = 301;
 
 // Values of TestPhase.
 enum TestPhaseValue : qint32 {
     PhaseGenerated = 0, // generated or running
     PhaseRevisiting = 1, // every question answered; indicators reopen them
     PhaseEvaluated = 2, // indicators review them
-};
-
-// Values of Totazka::wspravneodpovezeno.
-enum AnswerResult : qint32 {
-    Unanswered = 0,
-    AnsweredCorrectly = 1,
-    AnsweredWrongly = 2,
-};
-
-// One question of the current test.
-struct Totazka
-{
-    QString wdotaz;
-    QString wodp1;
-    QString wodp2;
-    QString wodp3;
-    QString wkomentar;
-    qint32 wcspravOdp = 0;
-    qint32 wodpovezeno = 0;
-    qint32 wspravneodpovezeno = Unanswered;
 };
 
 // Program-wide test state. Arrays are indexed from 1 as the questions and groups are

@@ -17,9 +17,8 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QTimer;
-class DrawAnalysis;
-namespace paradox { class Table; }
-class ProfileFile;
+class QuestionBank;
+struct PrintFormat;
 class TAbLED;
 class THeaderControl;
 class TFrmKonfig;
@@ -35,21 +34,34 @@ extern const QString ProductTitle;
 // Label5's heading before the drawn numbers; "Otazky" without its accent, as the original form has it.
 extern const QString DrawnNumbersHeading;
 
-// The main window. Its controls keep the names of the form; its handlers are defined in the
-// folder of the subsystem that owns them.
+// The sections of the status line HeaderControl1 that the program writes.
+enum StatusSection {
+    StatusTime = 0,
+    StatusSuccessRate = 2,
+    StatusCounts = 3,
+};
+
+// The main window. Its controls keep the names of the form; the handlers read the program-wide
+// state, call the subsystem that decides and write the state and the widgets back. They are
+// split into files by concern: Controls (creation), Unit2 (start-up and layout), Generation,
+// Run, Review, SettingsHandlers and Printing.
 class TForm2 : public QMainWindow
 {
     Q_OBJECT
 
 public:
+    static constexpr int ToolbarButtonWidth = 110;
+    static constexpr int ToolbarButtonHeight = 25;
+
     // Builds the controls, then runs FormCreate. Form2 is set before FormCreate runs.
     explicit TForm2(QWidget *parent = nullptr);
     ~TForm2() override;
 
     // The indicator of question i + 1.
     TAbLED *IndicatorAt(int i) const;
+    // The colour of a control's text.
+    static void setTextColour(QWidget *widget, TColor colour);
 
-    // app/
     void FormCreate();
     void FormResize();
     void LayoutIndicators();
@@ -58,18 +70,17 @@ public:
     // A maximum of 0 or less leaves the bar empty rather than busy.
     void setProgressMaximum(int maximum);
 
-    // settings/
     void ReadSettings();
     void ApplyTextFontSize();
     void BBKtestClick();
     void BtnTiskKlicClick();
 
-    // bank/
     void OpenQuestionBank();
     void BBGtestClick();
-    void LoadQuestion(int p);
+    // Copies the texts and the correct answer of a drawn question into slot p; the answer
+    // state stays.
+    void LoadQuestion(int p, const Totazka &drawn);
 
-    // testrun/
     void BBStestClick();
     void ShowQuestion(int n);
     void BitBtn1Click();
@@ -88,8 +99,6 @@ public:
     void BBVytestClick();
     // Serves AbLED1 to AbLED30: calls IndicatorClick with the indicator's number.
     void AbLEDClick(QObject *Sender);
-
-    // print/
     void BtnTiskClick();
 
     // Controls, in the nesting of the form.
@@ -130,7 +139,7 @@ public:
     QProgressBar *ProgressBar1 = nullptr;
     THeaderControl *HeaderControl1 = nullptr;
     QTimer *TimerTest = nullptr;
-    std::unique_ptr<paradox::Table> Table1;
+    std::unique_ptr<QuestionBank> Table1;
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -147,15 +156,34 @@ private:
     void buildIndicatorPanel();
     void buildStatusLine();
     void createIndicators();
-    // A button that opens a dialog first makes the dialogs, which start-up leaves unmade.
+    // A click reaches the handler through guarded: an error ends the handler with a message.
     void connectClick(QPushButton *button, void (TForm2::*handler)());
     void fillScreenUnlessMaximised();
     // The draw's refusal reason for the open bank; empty when a test can be drawn.
-    QString drawRefusal() const;
+    QString drawRefusal();
+
+    // The five text boxes: answers A, B, C, the question and the comment.
+    std::array<QPlainTextEdit *, 5> memos() const;
+    // "Start testu" and the two print buttons go together: a test is there to start and print.
+    void setTestActionsEnabled(bool enabled);
+    void setAnswerButtonsEnabled(bool enabled);
+    void setIndicatorChecked(int question, bool checked);
+    // Status section StatusTime: "Čas testu: " and the test's length.
+    void showTestDuration();
+    void hideMarkers();
+    // Shows the marker of the answer index with a fresh text and font colour; an index outside
+    // 0..2 has no marker, so nothing is shown.
+    void showMarker(int answerIndex, const QString &text, TColor color);
+    void answer(qint32 answerIndex);
+    // Opens FrmHesloT for the key print or for a change of the password and takes over what
+    // was entered and expected.
+    void openPasswordDialog(bool keyPrint);
+    // The settings and the test code the printouts are laid out with.
+    PrintFormat printFormat() const;
+    void printKey();
+    void colourIndicator(int question, TColor color, const QString &meaning);
 
     QList<TAbLED *> FAbLedList;
-    // Start-up counted the bank's groups; the draw reads the numbers itself.
+    // The bank's groups are counted; the draw reads the numbers itself.
     bool m_bankCounted = false;
-    // Where each draw number leads, read at the first draw.
-    std::unique_ptr<DrawAnalysis> m_drawAnalysis;
 };

@@ -4,6 +4,7 @@
 #include "app/CommandLine.h"
 #include "app/Unit2.h"
 #include "bank/RandomGenerator.h"
+#include "platform/Clock.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -43,7 +44,7 @@ int main(int argc, char *argv[])
 {
     if (answeredCommandLine(argc, argv))
         return 0;
-    randomize();
+    randomize(Clock::highResCounter());
     QApplication application(argc, argv);
     // The title of message boxes; as the name rather than the display name it is not appended
     // to every window caption.
@@ -51,7 +52,6 @@ int main(int argc, char *argv[])
     QTranslator qtTranslation;
     installQtTranslation(application, qtTranslation);
 
-    // FrmKonfig and FrmHesloT are made when a button first opens one, after the first frame.
     TForm2 mainWindow;
     mainWindow.showMaximized();
     return application.exec();

@@ -3,13 +3,11 @@
 
 #include "bank/RandomGenerator.h"
 
-#include "platform/Clock.h"
-
 quint32 RandSeed = 0;
 
-void randomize()
+void randomize(quint64 counter)
 {
-    RandSeed = static_cast<quint32>(Clock::highResCounter());
+    RandSeed = static_cast<quint32>(counter);
 }
 
 qint32 randomBelow(qint32 n)

@@ -256,11 +256,6 @@ void Table::open()
                          .arg(QDir::toNativeSeparators(d->tableName)));
 }
 
-bool Table::changedOnDisk() const
-{
-    return d->open && d->dbIdentity && !d->filesAsRead();
-}
-
 void Table::openFromBytes(const QByteArray &db, const QByteArray &mb, const QString &nameForMessages)
 {
     close();

@@ -42,9 +42,6 @@ public:
     // Opens a table held in memory; `mb` is its memo file, `nameForMessages` names it in errors.
     void openFromBytes(const QByteArray &db, const QByteArray &mb, const QString &nameForMessages);
     bool isOpen() const;
-    // Whether the table or memo file now on disk is another than the one open() read (replaced,
-    // rewritten, cut, removed or newly there): opening again would read something else.
-    bool changedOnDisk() const;
 
     int recordCount() const;
     void first();

@@ -8,7 +8,6 @@
 
 // Time values are day fractions in a double: days since 1899-12-30 00:00, the fraction
 // being the time of day (1.0 is one day, 30 minutes is 30/1440).
-// A time value: days since 1899-12-30, the fraction being the time of day.
 using TDateTime = double;
 
 // The whole seconds of the time-of-day part of a time value.

@@ -3,7 +3,6 @@
 
 #include "print/PrintJob.h"
 
-#include "app/Unit2.h"
 #include "platform/core/AppError.h"
 #include "platform/Canvas.h"
 #include "platform/PrintDialog.h"
@@ -26,9 +25,9 @@ QFont PrintJob::printerFont()
     return font;
 }
 
-bool PrintJob::Begin()
+bool PrintJob::Begin(QWidget *dialogParent, const PrintFormat &format)
 {
-    if (!PrintDialog::execute(m_printer, Form2))
+    if (!PrintDialog::execute(m_printer, dialogParent))
         return false;
     // The page-bottom limit and the line pitch are device units of a 600 dpi printer.
     m_printer.setResolution(DotsPerInch);
@@ -36,7 +35,7 @@ bool PrintJob::Begin()
         throw AppError(QStringLiteral("Tisk nelze zahájit: tiskárna není dostupná."));
     m_canvas = std::make_unique<TCanvas>(m_painter, QGuiApplication::palette());
     m_canvas->setFont(printerFont());
-    m_layout = std::make_unique<PrintLayout>(*m_canvas, m_printer.resolution(), m_printer.width());
+    m_layout = std::make_unique<PrintLayout>(*m_canvas, m_printer.resolution(), m_printer.width(), format);
     m_pageNumber = 1;
     return true;
 }

@@ -9,7 +9,9 @@
 #include <memory>
 
 class PrintLayout;
+class QWidget;
 class TCanvas;
+struct PrintFormat;
 
 // The printout frame: the print dialog, the document, its pages and their numbers. Printer
 // failures raise AppError, which ends the printout at the failing step.
@@ -25,9 +27,9 @@ public:
     // margin and the indent fits the width of an A4 page.
     static QFont printerFont();
 
-    // Shows the print dialog and begins the document; false, with nothing printed, when the
-    // user cancels.
-    bool Begin();
+    // Shows the print dialog over dialogParent and begins the document laid out in the format;
+    // false, with nothing printed, when the user cancels.
+    bool Begin(QWidget *dialogParent, const PrintFormat &format);
     PrintLayout &Layout() { return *m_layout; }
     // 1 on the first page, one more on each new page.
     int pageNumber() const { return m_pageNumber; }

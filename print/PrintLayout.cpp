@@ -3,17 +3,17 @@
 
 #include "print/PrintLayout.h"
 
-#include "app/Unit2.h"
 #include "platform/Canvas.h"
 
-#include <QApplication>
 #include <QList>
+#include <algorithm>
 #include <cmath>
 
-PrintLayout::PrintLayout(TCanvas &canvas, int dotsPerInch, int pageWidth)
+PrintLayout::PrintLayout(TCanvas &canvas, int dotsPerInch, int pageWidth, PrintFormat format)
     : m_canvas(canvas)
     , m_dotsPerInch(dotsPerInch)
     , m_pageWidth(pageWidth)
+    , m_format(std::move(format))
 {
 }
 
@@ -30,7 +30,11 @@ int PrintLayout::letterWidth(QChar letter) const
 void PrintLayout::PrintPageSetup()
 {
     const QRect clip = m_canvas.ClipRect();
-    m_area.Left = clip.left() + PrinterLeftMargin * letterWidth(QLatin1Char('A'));
+    // In 64 bits: a stored margin may be any 32-bit number.
+    const qint64 letter = std::max(1, letterWidth(QLatin1Char('A')));
+    const qint64 widest = std::max<qint64>(0, m_pageWidth - clip.left() - letter);
+    const qint64 margin = std::clamp<qint64>(qint64(m_format.leftMargin) * letter, 0, widest);
+    m_area.Left = clip.left() + static_cast<int>(margin);
     m_area.Top = clip.top();
     m_area.Right = m_pageWidth;
     // The first line step of a page is H alone, without the gap.
@@ -70,7 +74,7 @@ void PrintLayout::PrintPageHead(const QString &title)
     printText(title);
     PrintNextLine();
     PrintNextLine();
-    PrintWrapped(TestCode, PrintLineLength);
+    PrintWrapped(m_format.testCode, m_format.lineLength);
     PrintNextLine();
     PrintNextLine();
     PrintRule();
@@ -80,11 +84,10 @@ void PrintLayout::PrintPageHead(const QString &title)
 // The printer font keeps its face and size and takes the main window font's style, never bold.
 void PrintLayout::applyWindowFontStyle()
 {
-    const QFont windowFont = Form2 ? Form2->font() : QApplication::font();
     QFont font = m_canvas.font();
-    font.setItalic(windowFont.italic());
-    font.setUnderline(windowFont.underline());
-    font.setStrikeOut(windowFont.strikeOut());
+    font.setItalic(m_format.windowFont.italic());
+    font.setUnderline(m_format.windowFont.underline());
+    font.setStrikeOut(m_format.windowFont.strikeOut());
     font.setBold(false);
     m_canvas.setFont(font);
 }

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include <QFont>
 #include <QString>
 #include <QtGlobal>
 
@@ -18,6 +19,17 @@ struct TPrintArea
     int Bottom = 0; // the line after Top
 };
 
+// What the printouts take from the settings and the test: the left margin in widths of "A",
+// the characters of a wrapped line, the test code of the page head and the main window's
+// font, whose style the head's title takes.
+struct PrintFormat
+{
+    qint32 leftMargin = 0;
+    qint32 lineLength = 0;
+    QString testCode;
+    QFont windowFont;
+};
+
 // The page-bottom limit of the test printout, an absolute device coordinate.
 constexpr qint32 PrintPageBottom = 5133;
 
@@ -30,14 +42,17 @@ public:
     static constexpr qint32 PrintLineGap = 12;
 
     // The canvas's device runs at dotsPerInch; pageWidth is the printable width in its units.
-    PrintLayout(TCanvas &canvas, int dotsPerInch, int pageWidth);
+    PrintLayout(TCanvas &canvas, int dotsPerInch, int pageWidth, PrintFormat format);
 
     const TPrintArea &PrintArea() const { return m_area; }
+    const PrintFormat &format() const { return m_format; }
     // H: the printer font's point size at the device's resolution, not its line spacing.
     int fontHeight() const;
     int linePitch() const { return PrintLineGap + fontHeight(); }
     int letterWidth(QChar letter) const;
 
+    // The margin keeps at least one letter of text on the page: a larger one, or one below
+    // 0, is clamped to the page.
     void PrintPageSetup();
     void PrintNextLine();
     void PrintRule();
@@ -55,5 +70,6 @@ private:
     TCanvas &m_canvas;
     int m_dotsPerInch;
     int m_pageWidth;
+    PrintFormat m_format;
     TPrintArea m_area;
 };

@@ -3,7 +3,7 @@
 
 #include "print/Printout.h"
 
-#include "app/Unit2.h"
+#include "bank/TestSize.h"
 #include "platform/Clock.h"
 #include "platform/DateTime.h"
 #include "print/PrintJob.h"
@@ -15,9 +15,9 @@ namespace {
 constexpr int KeyLinesPerColumn = 15;
 
 // Only the questions of the current test are printed; slots beyond it hold no question.
-int printedQuestionCount()
+int printedQuestionCount(qint32 questionCount)
 {
-    return std::clamp(QuestionCount, 0, TestCapacity);
+    return std::clamp(questionCount, 0, TestCapacity);
 }
 
 QString testTitle()
@@ -28,14 +28,13 @@ QString testTitle()
 void printAnswer(PrintLayout &layout, const QString &label, const QString &answer)
 {
     layout.printText(label);
-    layout.PrintWrapped(answer, PrintLineLength);
+    layout.PrintWrapped(answer, layout.format().lineLength);
 }
 
-void printQuestionBlock(PrintLayout &layout, int slot)
+void printQuestionBlock(PrintLayout &layout, const Totazka &question, int slot)
 {
-    const Totazka &question = TestQuestions[slot];
     layout.printText(QStringLiteral("otázka č. %1").arg(slot));
-    layout.PrintWrapped(question.wdotaz, PrintLineLength);
+    layout.PrintWrapped(question.wdotaz, layout.format().lineLength);
     layout.PrintNextLine();
     printAnswer(layout, QStringLiteral("Odpověď A"), question.wodp1);
     printAnswer(layout, QStringLiteral("Odpověď B"), question.wodp2);
@@ -51,24 +50,20 @@ QString answerLetter(qint32 answerIndex)
     return answerIndex >= 0 && answerIndex <= 2 ? letters[answerIndex] : QStringLiteral("X");
 }
 
-QString keyEntry(const QString &lead, int slot)
+QString keyEntry(const QString &lead, const std::array<Totazka, QuestionSlots> &questions, int slot)
 {
-    return lead + QString::number(slot) + QStringLiteral(" - ") + answerLetter(TestQuestions[slot].wcspravOdp);
+    return lead + QString::number(slot) + QStringLiteral(" - ") + answerLetter(questions[slot].wcspravOdp);
 }
 }
 
-void TForm2::BtnTiskClick()
-{
-    PrintTest();
-}
-
-void PrintTest()
+void PrintTest(const std::array<Totazka, QuestionSlots> &questions, qint32 questionCount,
+               const PrintFormat &format, QWidget *dialogParent)
 {
     PrintJob job;
-    if (!job.Begin())
+    if (!job.Begin(dialogParent, format))
         return;
     PrintLayout &layout = job.Layout();
-    const int lastSlot = printedQuestionCount();
+    const int lastSlot = printedQuestionCount(questionCount);
     int slot = 1;
     while (slot <= lastSlot) {
         layout.PrintPageSetup();
@@ -76,7 +71,7 @@ void PrintTest()
         // Every page takes at least one block, so a head reaching below the limit cannot
         // keep the printout from ending.
         do {
-            printQuestionBlock(layout, slot);
+            printQuestionBlock(layout, questions[slot], slot);
             ++slot;
             layout.PrintNextLine();
         } while (slot <= lastSlot && layout.PrintArea().Top < PrintPageBottom);
@@ -88,19 +83,20 @@ void PrintTest()
     job.End();
 }
 
-void PrintKey()
+void PrintKey(const std::array<Totazka, QuestionSlots> &questions, qint32 questionCount,
+              const PrintFormat &format, QWidget *dialogParent)
 {
     PrintJob job;
-    if (!job.Begin())
+    if (!job.Begin(dialogParent, format))
         return;
     PrintLayout &layout = job.Layout();
     layout.PrintPageSetup();
     layout.PrintPageHead(QStringLiteral("Otázky testu-klíč "));
-    const int lastSlot = printedQuestionCount();
+    const int lastSlot = printedQuestionCount(questionCount);
     for (int slot = 1; slot <= std::min(lastSlot, KeyLinesPerColumn); ++slot) {
-        QString line = keyEntry(QStringLiteral("   otázka č. "), slot);
+        QString line = keyEntry(QStringLiteral("   otázka č. "), questions, slot);
         if (slot + KeyLinesPerColumn <= lastSlot)
-            line += keyEntry(QStringLiteral("       otázka č. "), slot + KeyLinesPerColumn);
+            line += keyEntry(QStringLiteral("       otázka č. "), questions, slot + KeyLinesPerColumn);
         layout.printText(line);
         layout.PrintNextLine();
         layout.PrintNextLine();

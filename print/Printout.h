@@ -3,7 +3,17 @@
 
 #pragma once
 
-// The two printouts of the current test; each shows the print dialog first and prints
-// nothing when it is cancelled. Printer failures raise AppError.
-void PrintTest();
-void PrintKey();
+#include "bank/Totazka.h"
+
+#include <array>
+
+class QWidget;
+struct PrintFormat;
+
+// The two printouts of a test: questions 1..questionCount of `questions`, at most a full test.
+// Each shows the print dialog over dialogParent first and prints nothing when it is cancelled.
+// Printer failures raise AppError.
+void PrintTest(const std::array<Totazka, QuestionSlots> &questions, qint32 questionCount,
+               const PrintFormat &format, QWidget *dialogParent);
+void PrintKey(const std::array<Totazka, QuestionSlots> &questions, qint32 questionCount,
+              const PrintFormat &format, QWidget *dialogParent);

@@ -3,10 +3,8 @@
 
 #include "settings/HesloT.h"
 
-#include "app/FormFont.h"
-#include "app/Unit2.h"
+#include "platform/FormFont.h"
 #include "platform/core/AppError.h"
-#include "platform/Beep.h"
 #include "platform/core/Conversions.h"
 #include "platform/Guarded.h"
 #include "platform/ProfileFile.h"
@@ -96,7 +94,7 @@ void TFrmHesloT::connectHandlers()
     m_keyFilter->watch(MaskEdit2);
     connect(BitBtn1, &QPushButton::clicked, this, [this] {
         // In the key-print flow the confirmation closes the dialog whatever its outcome.
-        const bool closes = KeyPrintRequest;
+        const bool closes = m_keyPrint;
         guarded([this] { BitBtn1Click(); });
         if (closes)
             accept();
@@ -122,9 +120,16 @@ void TFrmHesloT::done(int result)
     QDialog::done(result);
 }
 
+void TFrmHesloT::setRequest(bool keyPrint, ProfileFile *file)
+{
+    m_keyPrint = keyPrint;
+    m_file = file;
+}
+
 void TFrmHesloT::FormActivate()
 {
     m_confirmedInThisOpening = false;
+    m_lastCheck.reset();
     MaskEdit1->clear();
     MaskEdit1->setFocus();
 }
@@ -137,16 +142,16 @@ void TFrmHesloT::FormClose()
 void TFrmHesloT::BitBtn1Click()
 {
     m_confirmedInThisOpening = false;
-    KeyPasswordEntered = trimControl(MaskEdit1->text());
-    const QString stored = SettingsTable::KeyPassword.read(*SettingsFile);
-    // Cleared first, so a stored form that fails to decode leaves no expected password.
-    KeyPasswordExpected.clear();
+    // Noted before the stored password is read, so a stored form that fails to decode leaves
+    // no expected password.
+    m_lastCheck = PasswordCheck{trimControl(MaskEdit1->text()), QString()};
+    const QString stored = SettingsTable::KeyPassword.read(*m_file);
     const std::optional<QString> expected = decodePassword(stored);
     if (!expected)
         throw AppError(QStringLiteral("Uložené heslo pro tisk klíče (klíč wht v souboru „%1“) je poškozené.")
-                           .arg(QDir::toNativeSeparators(SettingsFile ? SettingsFile->path() : QStringLiteral("Test.ini"))));
-    KeyPasswordExpected = *expected;
-    if (KeyPasswordEntered != KeyPasswordExpected)
+                           .arg(QDir::toNativeSeparators(m_file->path())));
+    m_lastCheck->expected = *expected;
+    if (m_lastCheck->entered != m_lastCheck->expected)
         return;
     m_confirmedInThisOpening = true;
     Panel2->show();
@@ -156,16 +161,13 @@ void TFrmHesloT::BitBtn1Click()
 void TFrmHesloT::BitBtn2Click()
 {
     const QString password = trimControl(MaskEdit2->text());
-    Settings::prepareWrite();
-    SettingsTable::KeyPassword.write(*SettingsFile, encodePassword(password));
+    Settings::prepareWrite(*m_file);
+    SettingsTable::KeyPassword.write(*m_file, encodePassword(password));
 }
 
 void TFrmHesloT::MaskEdit2KeyPress(QObject *, QChar &Key)
 {
-    if (Key >= QLatin1Char('0') && Key <= QLatin1Char('9'))
-        return;
-    Key = QChar();
-    Beep::sound();
+    acceptDigitsOnly(Key, false);
 }
 
 void TFrmHesloT::CheckBox1Click()

@@ -4,12 +4,23 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
+#include <optional>
 
 class KeyPressFilter;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class ProfileFile;
+
+// A confirmation of the current password: what was entered, and the stored password it is
+// compared with (empty when the stored form does not decode).
+struct PasswordCheck
+{
+    QString entered;
+    QString expected;
+};
 
 // The key-print password dialog: confirmation of the current password and its change.
 // Its controls keep the names of the form.
@@ -19,6 +30,11 @@ class TFrmHesloT : public QDialog
 
 public:
     explicit TFrmHesloT(QWidget *parent = nullptr);
+
+    // The next opening: for the key print, where a confirmation closes the dialog whatever
+    // its outcome, or for a change of the password; the file holds the stored password and
+    // must be handed before the dialog is confirmed.
+    void setRequest(bool keyPrint, ProfileFile *file);
 
     void FormActivate();
     void FormClose();
@@ -31,6 +47,8 @@ public:
     // Whether the latest confirmation since the dialog last opened matched the stored
     // password. An entry left from an earlier opening never counts.
     bool confirmedInThisOpening() const { return m_confirmedInThisOpening; }
+    // The latest confirmation of this opening, matched or not; none before one.
+    const std::optional<PasswordCheck> &lastCheck() const { return m_lastCheck; }
 
     QWidget *Panel1 = nullptr;
     QLineEdit *MaskEdit1 = nullptr;
@@ -52,5 +70,8 @@ private:
     void connectHandlers();
 
     KeyPressFilter *m_keyFilter = nullptr;
+    bool m_keyPrint = false;
+    ProfileFile *m_file = nullptr;
     bool m_confirmedInThisOpening = false;
+    std::optional<PasswordCheck> m_lastCheck;
 };

@@ -3,6 +3,8 @@
 
 #include "settings/KeyPressFilter.h"
 
+#include "platform/Beep.h"
+
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -11,6 +13,14 @@ namespace {
 constexpr QChar CopyCharacter(0x03);
 constexpr QChar PasteCharacter(0x16);
 constexpr QChar CutCharacter(0x18);
+}
+
+void acceptDigitsOnly(QChar &key, bool backspaceToo)
+{
+    if ((backspaceToo && key == QChar(0x08)) || (key >= QLatin1Char('0') && key <= QLatin1Char('9')))
+        return;
+    key = QChar();
+    Beep::sound();
 }
 
 KeyPressFilter::KeyPressFilter(KeyPressHandler keyPress, KeyUpHandler keyUp, QObject *parent)

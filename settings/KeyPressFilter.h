@@ -10,6 +10,10 @@
 class QKeyEvent;
 class QLineEdit;
 
+// The key-press handler of the dialogs' number fields: digits pass, and Backspace too when
+// asked; any other character is dropped with the system beep.
+void acceptDigitsOnly(QChar &key, bool backspaceToo);
+
 // Hands every character typed into the watched edits to a key-press handler before the edit
 // sees it; a handler that replaces the character with the null character drops it. Keys that
 // type no character (arrows, Delete) reach the edit unasked, and Enter, Esc and Tab stay with

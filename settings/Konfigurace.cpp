@@ -3,18 +3,11 @@
 
 #include "settings/Konfigurace.h"
 
-#include "app/FormFont.h"
-#include "app/HeaderControl.h"
-#include "app/Unit2.h"
-#include "platform/Beep.h"
+#include "platform/FormFont.h"
 #include "platform/core/Conversions.h"
-#include "platform/DateTime.h"
 #include "platform/Guarded.h"
-#include "platform/ProfileFile.h"
 #include "settings/RaisedPanel.h"
-#include "settings/HesloT.h"
 #include "settings/KeyPressFilter.h"
-#include "settings/Settings.h"
 #include "settings/SettingsTable.h"
 
 #include <QButtonGroup>
@@ -29,7 +22,6 @@
 #include <algorithm>
 
 namespace {
-
 
 QLabel *makeLabel(QWidget *parent, const QString &name, const QString &text, int left, int top)
 {
@@ -145,19 +137,23 @@ void TFrmKonfig::showEvent(QShowEvent *event)
         FormActivate();
 }
 
+void TFrmKonfig::setValues(const TestSettings &values, ProfileFile *file)
+{
+    m_values = values;
+    m_file = file;
+    m_confirmed.reset();
+}
+
 void TFrmKonfig::FormActivate()
 {
-    Edit1->setText(QString::number(TestMinutes));
-    Edit2->setText(QString::number(PrinterLeftMargin));
-    SetRadioGroup1ItemIndex(FontSizeIndex);
+    Edit1->setText(QString::number(m_values.testMinutes));
+    Edit2->setText(QString::number(m_values.printerLeftMargin));
+    SetRadioGroup1ItemIndex(m_values.fontSizeIndex);
 }
 
 void TFrmKonfig::Edit1KeyPress(QObject *, QChar &Key)
 {
-    if (Key == QChar(0x08) || (Key >= QLatin1Char('0') && Key <= QLatin1Char('9')))
-        return;
-    Key = QChar();
-    Beep::sound();
+    acceptDigitsOnly(Key, true);
 }
 
 void TFrmKonfig::Edit1KeyUp(QObject *)
@@ -171,29 +167,21 @@ void TFrmKonfig::Edit1KeyUp(QObject *)
 void TFrmKonfig::BitBtn1Click()
 {
     // Both fields convert before anything is taken over, so a bad margin changes nothing.
-    const qint32 minutes = strToInt(Edit1->text());
-    const qint32 margin = strToInt(Edit2->text());
-    const TDateTime duration = DateTime::encodeTime(0, minutes, 0, 0);
-    TestMinutes = minutes;
-    PrinterLeftMargin = margin;
-    TestDuration = duration;
-    if (Form2)
-        Form2->HeaderControl1->setSectionText(0, QStringLiteral("Čas testu: ") + DateTime::longTimeText(TestDuration));
-    Settings::prepareWrite();
-    SettingsTable::TestMinutes.write(*SettingsFile, TestMinutes);
-    SettingsTable::PrinterLeftMargin.write(*SettingsFile, PrinterLeftMargin);
-    FontSizeIndex = RadioGroup1ItemIndex();
-    Settings::followFontSizeIndex();
-    SettingsTable::FontSizeIndex.write(*SettingsFile, FontSizeIndex);
-    if (Form2)
-        Form2->ApplyTextFontSize();
+    const TestSettings values{strToInt(Edit1->text()), strToInt(Edit2->text()), RadioGroup1ItemIndex()};
+    // Taken over before the write, which may refuse: the window goes on with what was confirmed.
+    m_confirmed = values;
+    Settings::write(*m_file, values);
+}
+
+void TFrmKonfig::setPasswordChange(std::function<void()> openPasswordDialog)
+{
+    m_passwordChange = std::move(openPasswordDialog);
 }
 
 void TFrmKonfig::BitBtn3Click()
 {
-    KeyPrintRequest = false;
-    if (FrmHesloT)
-        FrmHesloT->exec();
+    if (m_passwordChange)
+        m_passwordChange();
 }
 
 int TFrmKonfig::RadioGroup1ItemIndex() const

@@ -3,7 +3,11 @@
 
 #pragma once
 
+#include "settings/Settings.h"
+
 #include <QDialog>
+#include <functional>
+#include <optional>
 
 class KeyPressFilter;
 class QButtonGroup;
@@ -11,15 +15,25 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class ProfileFile;
 
 // The configuration dialog: test length, text size, printer margin, password change.
-// Its controls keep the names of the form.
+// Its controls keep the names of the form. It shows the values handed to it, stores what OK
+// confirms in the settings file and tells what that was.
 class TFrmKonfig : public QDialog
 {
     Q_OBJECT
 
 public:
     explicit TFrmKonfig(QWidget *parent = nullptr);
+
+    // The values the next activation shows and the file OK stores them in; the file must be
+    // handed before OK is pressed.
+    void setValues(const TestSettings &values, ProfileFile *file);
+    // The values OK took over since the latest setValues; none after Zpět or a failed OK.
+    const std::optional<TestSettings> &confirmedValues() const { return m_confirmed; }
+    // What "Změna hesla" opens: the password dialog, which the window owns.
+    void setPasswordChange(std::function<void()> openPasswordDialog);
 
     void FormActivate();
     void Edit1KeyPress(QObject *Sender, QChar &Key);
@@ -51,6 +65,10 @@ private:
     void createControls();
     void connectHandlers();
 
+    TestSettings m_values;
+    ProfileFile *m_file = nullptr;
+    std::optional<TestSettings> m_confirmed;
+    std::function<void()> m_passwordChange;
     QButtonGroup *m_radioItems = nullptr;
     KeyPressFilter *m_keyFilter = nullptr;
 };

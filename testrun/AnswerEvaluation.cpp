@@ -28,6 +28,14 @@ EvaluationCounts evaluateAnswers(const std::array<Totazka, QuestionSlots> &quest
     return counts;
 }
 
+QString evaluationCountsText(const EvaluationCounts &counts)
+{
+    QString text = QStringLiteral("správně: %1   špatně: %2").arg(counts.correct).arg(counts.wrong);
+    if (counts.unanswered > 0)
+        text += QStringLiteral("   neodpovězeno: %1").arg(counts.unanswered);
+    return text;
+}
+
 // Integer arithmetic keeps the quotient exact (15 of 24 is 62, where a rounded 100 / 24 gives 63).
 qint32 successRate(qint32 correct, qint32 total)
 {

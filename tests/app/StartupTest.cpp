@@ -178,16 +178,6 @@ TEST_F(StartupTest, ToolbarButtonsStandInARowWithAGapForTheHiddenOne)
     EXPECT_EQ(form->BtnInfo->text(), QStringLiteral("Více informací"));
 }
 
-TEST(TimeToSeconds, CountsOnlyTheTimeOfDay)
-{
-    EXPECT_EQ(TimeToSeconds(30.0 / 1440), 1800);
-    EXPECT_EQ(TimeToSeconds(2 + 30.0 / 1440), 1800);
-    EXPECT_EQ(TimeToSeconds(-30.0 / 1440), 1800);
-    EXPECT_EQ(TimeToSeconds(DateTime::encodeTime(23, 59, 59, 999)), 86399);
-    EXPECT_EQ(TimeToSeconds(1.0), 0);
-    EXPECT_EQ(TimeToSeconds(0.4999 / 86400000), 0);
-}
-
 struct Spread
 {
     int width;

@@ -73,6 +73,26 @@ TEST(DrawRule, BanksTheProgramRefusesCannotEnd)
     }
 }
 
+// Eight records whose quotas are -1/2/2 while group 3 has one drawable number: two of group 2
+// make up for it, so the draw ends and no group is reported short.
+TEST(DrawRule, AGroupShortOfItsQuotaIsMadeUpByTheOthers)
+{
+    const QList<BankEntry> entries = {{0, 2}, {1, 2}, {2, 2}, {4, 3}, {50, 3}, {51, 3}, {52, 3}, {3, 2}};
+    const GroupQuotas quotas = computeGroupQuotas(8, {0, 0, 4, 4}, 30);
+    ASSERT_EQ(quotas.quota, (std::array<qint32, 4>{0, -1, 2, 2}));
+    const DrawAnalysis analysis(entries);
+    ASSERT_EQ(analysis.drawableNumbers(), (std::array<qint32, 4>{0, 0, 7, 1}));
+    EXPECT_EQ(drawableQuestions(quotas.quota, analysis.drawableNumbers()), 3);
+    EXPECT_TRUE(drawCanEnd(quotas.questionCount, quotas.quota, analysis.drawableNumbers()));
+    EXPECT_TRUE(drawShortfalls(quotas.quota, analysis.drawableNumbers()).isEmpty());
+
+    // 5 and 6 match no record and both lead to the last one, of group 2.
+    ScriptedRandom random{{5, 4, 6}};
+    const TestDraw draw = drawScripted(entries, quotas.quota, quotas.questionCount, random);
+    EXPECT_EQ(draw.groupDrawn, (std::array<qint32, 4>{0, 0, 2, 1}));
+    EXPECT_EQ(random.next, 3);
+}
+
 TEST(DrawRule, ListsEveryShortGroupWithWhatItNeedsAndHas)
 {
     const QList<DrawShortfall> shortfalls = drawShortfalls({0, 5, 2, 7}, {0, 5, 1, 3});

@@ -204,9 +204,7 @@ TEST_F(DamagedTable, FilesChangedWhileOpenKeepTheReadSnapshot)
         paradox::Table table;
         table.setTableName(db);
         table.open();
-        EXPECT_FALSE(table.changedOnDisk()) << what;
         change();
-        EXPECT_TRUE(table.changedOnDisk()) << what;
         QStringList texts;
         table.first();
         for (int r = 0; r < table.recordCount(); ++r, table.next()) {
@@ -227,7 +225,6 @@ TEST_F(DamagedTable, UnreadableMemoFileFailsOnlyTheValuesThatNeedIt)
     paradox::Table table;
     table.setTableName(db);
     table.open();
-    EXPECT_FALSE(table.changedOnDisk());
     table.setRecNo(2);
     EXPECT_EQ(table.fieldAsString(QStringLiteral("Dotaz")), QStringLiteral("Otázka 1"));
     table.first();

@@ -3,7 +3,6 @@
 
 #include "RecordingCanvas.h"
 
-#include "app/Unit2.h"
 #include "print/PrintJob.h"
 #include "print/PrintLayout.h"
 
@@ -32,20 +31,12 @@ QString numberedText(int length)
 class PrintLayoutTest : public ::testing::Test
 {
 protected:
-    void SetUp() override
+    void SetUp() override { canvas.setFont(PrintJob::printerFont()); }
+
+    // A layout on the same canvas with another margin or test code.
+    PrintLayout layoutWith(qint32 margin, const QString &testCode = QString())
     {
-        m_savedMargin = PrinterLeftMargin;
-        m_savedLineLength = PrintLineLength;
-        m_savedCode = TestCode;
-        PrinterLeftMargin = 10;
-        PrintLineLength = 110;
-        canvas.setFont(PrintJob::printerFont());
-    }
-    void TearDown() override
-    {
-        PrinterLeftMargin = m_savedMargin;
-        PrintLineLength = m_savedLineLength;
-        TestCode = m_savedCode;
+        return PrintLayout{canvas, Dpi, PageWidth, {margin, 110, testCode, QFont()}};
     }
 
     // H and the pitch from the font's point size at 600 dpi.
@@ -53,12 +44,7 @@ protected:
     int pitch() const { return fontHeight() + 12; }
 
     RecordingCanvas canvas{Printable};
-    PrintLayout layout{canvas, Dpi, PageWidth};
-
-private:
-    qint32 m_savedMargin = 0;
-    qint32 m_savedLineLength = 0;
-    QString m_savedCode;
+    PrintLayout layout = layoutWith(10);
 };
 }
 
@@ -126,7 +112,7 @@ TEST_F(PrintLayoutTest, MarginMovesTheLeftEdgeAndRulesRunFromThePageWidth)
 {
     for (const int margin : {0, 10, 25}) {
         SCOPED_TRACE(margin);
-        PrinterLeftMargin = margin;
+        PrintLayout layout = layoutWith(margin);
         canvas.lines.clear();
         layout.PrintPageSetup();
         const int left = Printable.left() + margin * WidthOfA;
@@ -140,13 +126,30 @@ TEST_F(PrintLayoutTest, MarginMovesTheLeftEdgeAndRulesRunFromThePageWidth)
     }
 }
 
+// A stored margin may be any number; the text stays on the page with at least one letter.
+TEST_F(PrintLayoutTest, MarginBeyondThePageIsClampedToIt)
+{
+    const int widest = PageWidth - WidthOfA;
+    const std::pair<qint32, int> margins[] = {{2147483647, widest},
+                                              {528, Printable.left() + 528 * WidthOfA},
+                                              {529, widest},
+                                              {-2147483647 - 1, Printable.left()},
+                                              {-1, Printable.left()}};
+    for (const auto &[margin, left] : margins) {
+        SCOPED_TRACE(margin);
+        PrintLayout layout = layoutWith(margin);
+        layout.PrintPageSetup();
+        EXPECT_EQ(layout.PrintArea().Left, left);
+    }
+}
+
 TEST_F(PrintLayoutTest, PageHeadPlacesRulesTitleAndCode)
 {
     for (const int codeLines : {1, 3}) {
         SCOPED_TRACE(codeLines);
         canvas.texts.clear();
         canvas.lines.clear();
-        TestCode = numberedText(110 * codeLines - 5);
+        PrintLayout layout = layoutWith(10, numberedText(110 * codeLines - 5));
         layout.PrintPageSetup();
         layout.PrintPageHead(QStringLiteral("Nadpis"));
 

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Test znalostí contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "PdfText.h"
+#include "common/PdfText.h"
 #include "common/RequiredTool.h"
 
-#include "app/Unit2.h"
+#include "bank/Totazka.h"
 #include "platform/core/AppError.h"
 #include "platform/Clock.h"
 #include "platform/DateTime.h"
@@ -116,24 +116,17 @@ protected:
     {
         ASSERT_TRUE(m_dir.isValid());
         outputPath = pdfPath(QStringLiteral("out.pdf"));
-        m_savedQuestions = TestQuestions;
-        m_savedCount = QuestionCount;
-        m_savedCode = TestCode;
-        m_savedMargin = PrinterLeftMargin;
-        m_savedLineLength = PrintLineLength;
-
-        QuestionCount = 30;
-        PrintLineLength = 110;
-        PrinterLeftMargin = 10;
-        TestCode = QStringLiteral("kod: ");
+        questionCount = 30;
+        lineLength = 110;
+        testCode = QStringLiteral("kod: ");
         for (int n = 1; n <= 30; ++n) {
-            TestQuestions[n] = Totazka{QStringLiteral("Kolik žlutých koní stojí u %1. stáje?").arg(n),
+            questions[n] = Totazka{QStringLiteral("Kolik žlutých koní stojí u %1. stáje?").arg(n),
                                        QStringLiteral("%1 koní").arg(n),
                                        QStringLiteral("%1 hříbat").arg(n + 1),
                                        QStringLiteral("žádný kůň"),
                                        QString(),
                                        (n * 7) % 3};
-            TestCode += QStringLiteral("%1/%2 ").arg(n * 3).arg(n % 3 + 1);
+            testCode += QStringLiteral("%1/%2 ").arg(n * 3).arg(n % 3 + 1);
         }
 
         PrintDialog::setHandler([this](QPrinter &printer) {
@@ -155,11 +148,6 @@ protected:
         PrintDialog::setHandler(nullptr);
         Clock::setNowForTests(nullptr);
         Messages::setHandler(nullptr);
-        TestQuestions = m_savedQuestions;
-        QuestionCount = m_savedCount;
-        TestCode = m_savedCode;
-        PrinterLeftMargin = m_savedMargin;
-        PrintLineLength = m_savedLineLength;
     }
 
     QString pdfPath(const QString &name) const { return m_dir.filePath(name); }
@@ -170,20 +158,25 @@ protected:
     int clockReadings = 0;
     QStringList messages;
 
+    // The test the printouts are made of, with a margin of 10 letters.
+    std::array<Totazka, QuestionSlots> questions{};
+    qint32 questionCount = 0;
+    qint32 lineLength = 0;
+    QString testCode;
+
+    PrintFormat format() const { return {10, lineLength, testCode, QFont()}; }
+    void printTest() { ::PrintTest(questions, questionCount, format(), nullptr); }
+    void printKey() { ::PrintKey(questions, questionCount, format(), nullptr); }
+
 private:
     QTemporaryDir m_dir;
-    std::array<Totazka, 301> m_savedQuestions;
-    qint32 m_savedCount = 0;
-    QString m_savedCode;
-    qint32 m_savedMargin = 0;
-    qint32 m_savedLineLength = 0;
 };
 }
 
 TEST_F(PrintoutTest, TestPrintsEveryQuestionInOrderOnNumberedPages)
 {
     REQUIRE_PDFTOTEXT();
-    PrintTest();
+    printTest();
     const QStringList pages = PdfText::pageTexts(outputPath);
     // Thirty blocks do not fit one A4 page; the document ends with an empty page.
     ASSERT_GE(pages.size(), 3);
@@ -192,7 +185,7 @@ TEST_F(PrintoutTest, TestPrintsEveryQuestionInOrderOnNumberedPages)
     EXPECT_EQ(printedLabels(pages.join(QString())), expectedLabels(30));
     const QString allText = pages.join(QString()).simplified();
     for (int n = 1; n <= 30; ++n)
-        EXPECT_TRUE(allText.contains(TestQuestions[n].wdotaz)) << n;
+        EXPECT_TRUE(allText.contains(questions[n].wdotaz)) << n;
 
     static const QRegularExpression pageNumber(QStringLiteral("Strana (\\d+)"));
     for (int k = 1; k < pages.size(); ++k) {
@@ -204,7 +197,7 @@ TEST_F(PrintoutTest, TestPrintsEveryQuestionInOrderOnNumberedPages)
         EXPECT_EQ(numbers, QStringList{QString::number(k)});
         const QString title = QStringLiteral("Test znalostí     ") + DateTime::shortDateText(Today + k - 1);
         EXPECT_TRUE(page.simplified().contains(title.simplified()));
-        EXPECT_TRUE(withoutSpaces(page).contains(withoutSpaces(TestCode)));
+        EXPECT_TRUE(withoutSpaces(page).contains(withoutSpaces(testCode)));
     }
 
     // The date stands five spaces after the title's words, the page number 60 "M" from the edge.
@@ -219,9 +212,9 @@ TEST_F(PrintoutTest, TestPrintsEveryQuestionInOrderOnNumberedPages)
 TEST_F(PrintoutTest, KeyListsTheAnswersInTwoColumns)
 {
     REQUIRE_PDFTOTEXT();
-    TestQuestions[4].wcspravOdp = 3;
-    TestQuestions[27].wcspravOdp = -1;
-    PrintKey();
+    questions[4].wcspravOdp = 3;
+    questions[27].wcspravOdp = -1;
+    printKey();
     const QStringList pages = PdfText::pageTexts(outputPath);
     ASSERT_EQ(pages.size(), 2);
     EXPECT_TRUE(pages[1].trimmed().isEmpty());
@@ -229,8 +222,8 @@ TEST_F(PrintoutTest, KeyListsTheAnswersInTwoColumns)
     QStringList expected;
     for (int i = 1; i <= 15; ++i) {
         expected.append(QStringLiteral("   otázka č. %1 - %2       otázka č. %3 - %4")
-                            .arg(i).arg(letterOf(TestQuestions[i].wcspravOdp))
-                            .arg(i + 15).arg(letterOf(TestQuestions[i + 15].wcspravOdp))
+                            .arg(i).arg(letterOf(questions[i].wcspravOdp))
+                            .arg(i + 15).arg(letterOf(questions[i + 15].wcspravOdp))
                             .simplified());
     }
     EXPECT_EQ(keyLines(pages[0]), expected);
@@ -238,7 +231,7 @@ TEST_F(PrintoutTest, KeyListsTheAnswersInTwoColumns)
     EXPECT_TRUE(pages[0].contains(QStringLiteral("otázka č. 27 - X")));
     EXPECT_TRUE(pages[0].contains(QStringLiteral("Otázky testu-klíč")));
     EXPECT_FALSE(pages[0].contains(DateTime::shortDateText(Today)));
-    EXPECT_TRUE(withoutSpaces(pages[0]).contains(withoutSpaces(TestCode)));
+    EXPECT_TRUE(withoutSpaces(pages[0]).contains(withoutSpaces(testCode)));
 
     // The fixed spaces place the columns: three before the first, seven between them.
     const QList<PdfText::Word> words = PdfText::wordBoxes(outputPath);
@@ -247,7 +240,7 @@ TEST_F(PrintoutTest, KeyListsTheAnswersInTwoColumns)
     ASSERT_GE(left, 0);
     ASSERT_EQ(columns.size(), 30);
     EXPECT_NEAR(columns[0] - left, pointsWide(QStringLiteral("   ")), 0.5);
-    const QString firstEntry = QStringLiteral("otázka č. 1 - %1       ").arg(letterOf(TestQuestions[1].wcspravOdp));
+    const QString firstEntry = QStringLiteral("otázka č. 1 - %1       ").arg(letterOf(questions[1].wcspravOdp));
     EXPECT_NEAR(columns[1] - columns[0], pointsWide(firstEntry), 0.5);
 }
 
@@ -256,11 +249,11 @@ TEST_F(PrintoutTest, KeyListsTheAnswersInTwoColumns)
 TEST_F(PrintoutTest, QuestionBlockStandsOnLinesOfThePitch)
 {
     REQUIRE_PDFTOTEXT();
-    QuestionCount = 2;
-    PrintLineLength = 10;
-    TestQuestions[1] = Totazka{QString(35, QLatin1Char('x')), QStringLiteral("alfa"), QStringLiteral("beta"),
+    questionCount = 2;
+    lineLength = 10;
+    questions[1] = Totazka{QString(35, QLatin1Char('x')), QStringLiteral("alfa"), QStringLiteral("beta"),
                                QStringLiteral("gama"), QString(), 0};
-    PrintTest();
+    printTest();
     const QList<PdfText::Word> words = PdfText::wordBoxes(outputPath);
     const double pitch = pitchInPoints();
     const QList<double> blocks = topsOf(words, QStringLiteral("otázka"));
@@ -303,11 +296,11 @@ TEST_P(PageBreakTest, BlockStartingAboveTheLimitIsPrintedWholeTheNextGoesOver)
     const int firstQuestionLines = lastLineAbove - 15 + linesPast;
     ASSERT_GE(firstQuestionLines, 1);
 
-    QuestionCount = 3;
-    PrintLineLength = 10;
-    TestCode = QStringLiteral("kod: 1/1");
-    TestQuestions[1].wdotaz = QString(10 * firstQuestionLines, QLatin1Char('q'));
-    PrintTest();
+    questionCount = 3;
+    lineLength = 10;
+    testCode = QStringLiteral("kod: 1/1");
+    questions[1].wdotaz = QString(10 * firstQuestionLines, QLatin1Char('q'));
+    printTest();
     const QList<PdfText::Word> words = PdfText::wordBoxes(outputPath);
     const QList<int> blockPages = pagesOf(words, QStringLiteral("otázka"));
     const QList<int> labelPages = pagesOf(words, QStringLiteral("Odpověď"));
@@ -325,28 +318,28 @@ INSTANTIATE_TEST_SUITE_P(StartLine, PageBreakTest, ::testing::Values(0, 1));
 TEST_F(PrintoutTest, ShortTestPrintsOnlyItsOwnQuestions)
 {
     REQUIRE_PDFTOTEXT();
-    QuestionCount = 12;
+    questionCount = 12;
     for (int n = 13; n <= 30; ++n)
-        TestQuestions[n].wdotaz = QStringLiteral("stará otázka");
+        questions[n].wdotaz = QStringLiteral("stará otázka");
 
-    PrintTest();
+    printTest();
     const QString test = PdfText::extract(outputPath);
     EXPECT_EQ(printedLabels(test), expectedLabels(12));
     EXPECT_FALSE(test.contains(QStringLiteral("stará")));
 
-    PrintKey();
+    printKey();
     QStringList expected;
     for (int i = 1; i <= 12; ++i)
-        expected.append(QStringLiteral("otázka č. %1 - %2").arg(i).arg(letterOf(TestQuestions[i].wcspravOdp)));
+        expected.append(QStringLiteral("otázka č. %1 - %2").arg(i).arg(letterOf(questions[i].wcspravOdp)));
     EXPECT_EQ(keyLines(PdfText::pageTexts(outputPath).value(0)), expected);
 }
 
 TEST_F(PrintoutTest, PageHeadBelowThePageBottomStillTakesOneQuestionPerPage)
 {
     REQUIRE_PDFTOTEXT();
-    QuestionCount = 3;
-    TestCode = QString(80 * 110, QLatin1Char('k'));
-    PrintTest();
+    questionCount = 3;
+    testCode = QString(80 * 110, QLatin1Char('k'));
+    printTest();
     const QStringList pages = PdfText::pageTexts(outputPath);
     ASSERT_EQ(pages.size(), 4);
     for (int k = 1; k <= 3; ++k) {
@@ -358,8 +351,8 @@ TEST_F(PrintoutTest, PageHeadBelowThePageBottomStillTakesOneQuestionPerPage)
 TEST_F(PrintoutTest, CancelledDialogPrintsNothing)
 {
     cancel = true;
-    PrintTest();
-    PrintKey();
+    printTest();
+    printKey();
     EXPECT_EQ(dialogs, 2);
     EXPECT_FALSE(QFile::exists(outputPath));
     EXPECT_EQ(clockReadings, 0);
@@ -369,8 +362,8 @@ TEST_F(PrintoutTest, CancelledDialogPrintsNothing)
 TEST_F(PrintoutTest, PrinterFailureEndsThePrintoutWithAnError)
 {
     outputPath = pdfPath(QStringLiteral("chybí/out.pdf"));
-    EXPECT_THROW(PrintKey(), AppError);
-    guarded(PrintTest);
+    EXPECT_THROW(printKey(), AppError);
+    guarded([this] { printTest(); });
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages[0].contains(QStringLiteral("Tisk")));
     EXPECT_FALSE(QFile::exists(outputPath));

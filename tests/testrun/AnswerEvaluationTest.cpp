@@ -3,6 +3,7 @@
 
 #include "testrun/AnswerEvaluation.h"
 
+#include <QList>
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Test znalostí contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "EnforcedPermissions.h"
+#include "settings/EnforcedPermissions.h"
 #include "ModalDriver.h"
 #include "SettingsTestFixture.h"
 

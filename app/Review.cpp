@@ -6,22 +6,17 @@
 #include "app/HeaderControl.h"
 #include "indicators/AbLED.h"
 #include "testrun/AnswerEvaluation.h"
-#include "testrun/Markers.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
 
-namespace {
-
 // The description tells a screen reader what the colour shows.
-void colourIndicator(const TForm2 &form, int question, TColor color, const QString &meaning)
+void TForm2::colourIndicator(int question, TColor color, const QString &meaning)
 {
-    if (TAbLED *indicator = form.IndicatorAt(question - 1)) {
+    if (TAbLED *indicator = IndicatorAt(question - 1)) {
         indicator->LED()->SetColorOff(color);
         indicator->setAccessibleDescription(meaning);
     }
-}
-
 }
 
 void TForm2::EvaluateTest()
@@ -29,7 +24,7 @@ void TForm2::EvaluateTest()
     TestPhase = PhaseEvaluated;
     Label2->setText(QStringLiteral("Otázka číslo "));
     Label1->setText(QStringLiteral("Možné odpovědi na otázku"));
-    for (QPlainTextEdit *box : {Memo1, Memo2, Memo3, Memo4, Memo5})
+    for (QPlainTextEdit *box : memos())
         box->clear();
     const EvaluationCounts evaluation = evaluateAnswers(TestQuestions, QuestionCount);
     CorrectCount = evaluation.correct;
@@ -38,25 +33,22 @@ void TForm2::EvaluateTest()
     for (int n = 1; n <= QuestionCount; ++n) {
         switch (TestQuestions.at(n).wspravneodpovezeno) {
         case Unanswered:
-            colourIndicator(*this, n, UnansweredColor, QStringLiteral("neodpovězeno"));
+            colourIndicator(n, UnansweredColor, QStringLiteral("neodpovězeno"));
             break;
         case AnsweredCorrectly:
             // The dark green of the original form, not the light CorrectColor of the markers.
-            colourIndicator(*this, n, clGreen, QStringLiteral("správně"));
+            colourIndicator(n, clGreen, QStringLiteral("správně"));
             break;
         case AnsweredWrongly:
-            colourIndicator(*this, n, WrongColor, QStringLiteral("špatně"));
+            colourIndicator(n, WrongColor, QStringLiteral("špatně"));
             break;
         default:
             break;
         }
     }
-    QString counts = QStringLiteral("správně: %1   špatně: %2").arg(CorrectCount).arg(WrongCount);
-    if (UnansweredCount > 0)
-        counts += QStringLiteral("   neodpovězeno: %1").arg(UnansweredCount);
-    HeaderControl1->setSectionText(3, counts);
+    HeaderControl1->setSectionText(StatusCounts, evaluationCountsText(evaluation));
     SuccessPercent = evaluation.percent;
-    HeaderControl1->setSectionText(2, QStringLiteral("úspěšnost: %1%").arg(SuccessPercent));
+    HeaderControl1->setSectionText(StatusSuccessRate, QStringLiteral("úspěšnost: %1%").arg(SuccessPercent));
     Panel11->show();
 }
 
@@ -82,16 +74,14 @@ void TForm2::IndicatorClick(int n)
 void TForm2::ShowReviewMarkers(int n)
 {
     const Totazka &question = TestQuestions.at(n);
-    Markers::hideAll(*this);
+    hideMarkers();
     const qint32 result = question.wspravneodpovezeno;
     if (result == Unanswered)
-        Markers::show(*this, question.wcspravOdp, QStringLiteral("správná odpověď by byla"),
-                      UnansweredColor);
+        showMarker(question.wcspravOdp, QStringLiteral("správná odpověď by byla"), UnansweredColor);
     if (result == AnsweredCorrectly || result == AnsweredWrongly)
-        Markers::show(*this, question.wcspravOdp, QStringLiteral("správná odpověď"), CorrectColor);
+        showMarker(question.wcspravOdp, QStringLiteral("správná odpověď"), CorrectColor);
     if (result == AnsweredWrongly)
-        Markers::show(*this, question.wodpovezeno, QStringLiteral("vaše chybná odpověď"),
-                      WrongColor);
+        showMarker(question.wodpovezeno, QStringLiteral("vaše chybná odpověď"), WrongColor);
 }
 
 QLabel *TForm2::markerLabel(int answerIndex) const
@@ -106,6 +96,22 @@ QLabel *TForm2::markerLabel(int answerIndex) const
     default:
         return nullptr;
     }
+}
+
+void TForm2::hideMarkers()
+{
+    for (QLabel *marker : {Label12, Label13, Label14})
+        marker->hide();
+}
+
+void TForm2::showMarker(int answerIndex, const QString &text, TColor color)
+{
+    QLabel *label = markerLabel(answerIndex);
+    if (!label)
+        return;
+    label->setText(text);
+    setTextColour(label, color);
+    label->show();
 }
 
 void TForm2::BBVytestClick()

@@ -9,6 +9,7 @@
 #include "indicators/AbLED.h"
 #include "platform/DateTime.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -321,6 +322,113 @@ TEST_P(RefusedBankTest, SaysWhyAndChangesNothing)
 INSTANTIATE_TEST_SUITE_P(Banks, RefusedBankTest,
                          ::testing::Values(RefusedBank{{0, 5, 5}, 0}, RefusedBank{{1, 15, 15}, 0},
                                            RefusedBank{{10, 10, 10}, 10}, RefusedBank{{2, 2, 1}, 0}));
+
+// The eight records of a bank whose quotas are -1/2/2: only one group-3 number can be drawn,
+// and two of group 2 make up for the other.
+TEST_F(TestGenerationTest, DrawThatEndsBelowOneQuotaIsNotRefused)
+{
+    QList<BankRecord> bank = makeBankRecords(0, 4, 4);
+    const std::pair<qint32, qint32> numbered[] = {{0, 2}, {1, 2}, {2, 2}, {4, 3}, {50, 3}, {51, 3}, {52, 3}, {3, 2}};
+    for (int i = 0; i < 8; ++i)
+        std::tie(bank[i].cis, bank[i].skupina) = numbered[i];
+    CreateWindow(bank);
+    ASSERT_EQ(GroupQuota, (std::array<qint32, 4>{0, -1, 2, 2}));
+    RandSeed = 2;
+    window->BBGtestClick();
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+    EXPECT_EQ(GroupDrawn, (std::array<qint32, 4>{0, 0, 2, 1}));
+    EXPECT_TRUE(window->BBStest->isEnabled());
+}
+
+// Another program changes test.db between two clicks of "Generuj test".
+enum class BankChange { CutToNothing, Removed, AnotherBankCopiedOver };
+
+class ChangedBankTest : public TestGenerationTest, public ::testing::WithParamInterface<BankChange>
+{
+};
+
+TEST_P(ChangedBankTest, NextDrawOpensTheBankAgain)
+{
+    const BankChange change = GetParam();
+    CreateWindow(makeBankRecords(50, 40, 30));
+    window->BBGtest->click();
+    ASSERT_TRUE(window->BBStest->isEnabled());
+    const QString path = programDir() + QStringLiteral("test.db");
+    if (change == BankChange::CutToNothing) {
+        ASSERT_TRUE(QFile::resize(path, 0));
+    } else {
+        ASSERT_TRUE(QFile::remove(path));
+        ASSERT_TRUE(QFile::remove(programDir() + QStringLiteral("test.mb")));
+    }
+    if (change == BankChange::AnotherBankCopiedOver) {
+        QList<BankRecord> other = makeBankRecords(12, 12, 12);
+        for (BankRecord &record : other)
+            record.dotaz = QStringLiteral("Nová %1").arg(record.cis);
+        writeBank(programDir() + QStringLiteral("jiná.db"), other);
+        ASSERT_TRUE(QFile::copy(programDir() + QStringLiteral("jiná.db"), path));
+        ASSERT_TRUE(QFile::copy(programDir() + QStringLiteral("jiná.mb"), programDir() + QStringLiteral("test.mb")));
+    }
+    messages.clear();
+    window->BBGtest->click();
+
+    if (change != BankChange::AnotherBankCopiedOver) {
+        ASSERT_EQ(messages.size(), 1) << messages.join(u'\n').toStdString();
+        EXPECT_TRUE(messages.first().contains(path)) << messages.first().toStdString();
+        EXPECT_FALSE(window->BBStest->isEnabled()) << "the test drawn from the old bank no longer starts";
+        return;
+    }
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+    EXPECT_EQ(BankRecordCount, 36);
+    ASSERT_EQ(QuestionCount, 30);
+    for (int p = 1; p <= QuestionCount; ++p)
+        EXPECT_EQ(TestQuestions[p].wdotaz, QStringLiteral("Nová %1").arg(SelectedNumbers[p])) << p;
+    EXPECT_TRUE(window->BBStest->isEnabled());
+}
+
+// Cut to nothing, removed, another bank copied over.
+INSTANTIATE_TEST_SUITE_P(Change, ChangedBankTest,
+                         ::testing::Values(BankChange::CutToNothing, BankChange::Removed,
+                                           BankChange::AnotherBankCopiedOver));
+
+// A memo block that does not read fails some draws: the test drawn before stays whole.
+TEST_F(TestGenerationTest, FailedDrawLeavesThePreviousTestWholeAndStartable)
+{
+    // Texts this long get a memo block each, so the damaged first block spoils one question only.
+    QList<BankRecord> bank = makeBankRecords(50, 40, 30);
+    for (BankRecord &record : bank)
+        record.dotaz = QStringLiteral("Otázka %1 ").arg(record.cis) + QString(3000, u'x');
+    CreateWindow(bank);
+    {
+        QFile memo(programDir() + QStringLiteral("test.mb"));
+        ASSERT_TRUE(memo.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(memo.seek(4096));
+        ASSERT_EQ(memo.write("\x07", 1), 1);
+    }
+    std::array<Totazka, QuestionSlots> whole{};
+    QString wholeCode;
+    bool drew = false;
+    bool failedAfterADraw = false;
+    for (quint32 seed = 1; seed <= 200 && !failedAfterADraw; ++seed) {
+        RandSeed = seed;
+        messages.clear();
+        window->BBGtest->click();
+        if (messages.isEmpty()) {
+            whole = TestQuestions;
+            wholeCode = TestCode;
+            drew = true;
+        } else {
+            failedAfterADraw = drew;
+        }
+    }
+    ASSERT_TRUE(failedAfterADraw) << "no seed drew a test and then failed";
+    EXPECT_TRUE(window->BBStest->isEnabled());
+    EXPECT_EQ(TestCode, wholeCode);
+    for (int p = 1; p <= QuestionCount; ++p) {
+        EXPECT_EQ(TestQuestions[p].wdotaz, whole[p].wdotaz) << p;
+        EXPECT_EQ(TestQuestions[p].wcspravOdp, whole[p].wcspravOdp) << p;
+        EXPECT_EQ(TestQuestions[p].wkomentar, whole[p].wkomentar) << p;
+    }
+}
 
 TEST_F(TestGenerationTest, MissingBankRefusesToDraw)
 {

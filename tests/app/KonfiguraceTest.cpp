@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Test znalostí contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "EnforcedPermissions.h"
+#include "settings/EnforcedPermissions.h"
 #include "ModalDriver.h"
 #include "SettingsTestFixture.h"
 
@@ -34,9 +34,10 @@ protected:
         QTest::mouseClick(window->BBKtest, Qt::LeftButton);
     }
 
-    // A dialog shown without a modal loop, for typing.
+    // A dialog shown without a modal loop, for typing, over the window's settings.
     TFrmKonfig *showKonfig()
     {
+        FrmKonfig->setValues({TestMinutes, PrinterLeftMargin, FontSizeIndex}, SettingsFile.get());
         FrmKonfig->show();
         return FrmKonfig;
     }
@@ -84,7 +85,7 @@ TEST_F(KonfiguraceTest, ActivationFillsTheControlsFromTheSettings)
     dialog->hide();
 
     for (const auto &[index, shown] : {std::pair{2, 2}, {1, 1}, {7, 2}, {-4, -1}}) {
-        FontSizeIndex = index;
+        dialog->setValues({45, 4, index}, nullptr);
         dialog->show();
         EXPECT_EQ(dialog->RadioGroup1ItemIndex(), shown) << index;
         for (int item = 0; item < 3; ++item)

@@ -8,7 +8,7 @@
 #include "platform/Clock.h"
 #include "platform/DateTime.h"
 #include "platform/Messages.h"
-#include "testrun/Markers.h"
+#include "testrun/RunStep.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -18,37 +18,10 @@
 
 namespace {
 
-void setAnswerButtonsEnabled(const TForm2 &form, bool enabled)
-{
-    form.BitBtn1->setEnabled(enabled);
-    form.BitBtn2->setEnabled(enabled);
-    form.BitBtn3->setEnabled(enabled);
-}
-
-void setIndicatorChecked(const TForm2 &form, int question, bool checked)
-{
-    if (TAbLED *indicator = form.IndicatorAt(question - 1))
-        indicator->SetChecked(checked);
-}
-
 void setBoxLine(QPlainTextEdit *box, const QString &text)
 {
     box->clear();
     box->appendPlainText(text);
-}
-
-void answer(TForm2 &form, qint32 answerIndex)
-{
-    TestQuestions.at(CurrentQuestion).wodpovezeno = answerIndex;
-    form.RecordAnswer();
-}
-
-// The bar's position is the whole seconds elapsed; a value past the maximum shows a full bar
-// (QProgressBar would ignore it instead).
-void showElapsed(const TForm2 &form)
-{
-    const int elapsed = TimeToSeconds(TestDuration - RemainingTime);
-    form.ProgressBar1->setValue(qBound(0, elapsed, form.ProgressBar1->maximum()));
 }
 
 const QString EndMessage = QStringLiteral(
@@ -57,22 +30,34 @@ const QString EndMessage = QStringLiteral(
 
 }
 
+void TForm2::setAnswerButtonsEnabled(bool enabled)
+{
+    for (QPushButton *button : {BitBtn1, BitBtn2, BitBtn3})
+        button->setEnabled(enabled);
+}
+
+void TForm2::setIndicatorChecked(int question, bool checked)
+{
+    if (TAbLED *indicator = IndicatorAt(question - 1))
+        indicator->SetChecked(checked);
+}
+
 void TForm2::BBStestClick()
 {
     AllAnswered = false;
+    // What an earlier test left would show as time elapsed of this one before its first tick.
+    RemainingTime = 0;
     // A test of 0 minutes would ask for a maximum of -1; it gets an empty bar instead.
-    setProgressMaximum(TimeToSeconds(TestDuration) - 1);
+    setProgressMaximum(runBarMaximum(TestDuration));
     Label1->setText(QStringLiteral("Zadejte prosím správnou odpověď"));
     Memo1->clear();
     Memo2->clear();
     Memo3->clear();
     Memo4->clear();
-    setAnswerButtonsEnabled(*this, true);
+    setAnswerButtonsEnabled(true);
     BBUtest->setEnabled(true);
     BBKtest->setEnabled(false);
-    BtnTisk->setEnabled(false);
-    BtnTiskKlic->setEnabled(false);
-    BBStest->setEnabled(false);
+    setTestActionsEnabled(false);
     // Every slot, so no earlier test's evaluation survives in a slot this test leaves unanswered.
     for (Totazka &question : TestQuestions)
         question.wspravneodpovezeno = Unanswered;
@@ -81,7 +66,7 @@ void TForm2::BBStestClick()
     TimerTest->start();
     CurrentQuestion = 1;
     ShowQuestion(1);
-    setIndicatorChecked(*this, 1, true);
+    setIndicatorChecked(1, true);
 }
 
 void TForm2::ShowQuestion(int n)
@@ -94,46 +79,51 @@ void TForm2::ShowQuestion(int n)
     setBoxLine(Memo4, question.wodp3);
 }
 
+void TForm2::answer(qint32 answerIndex)
+{
+    TestQuestions.at(CurrentQuestion).wodpovezeno = answerIndex;
+    RecordAnswer();
+}
+
 void TForm2::BitBtn1Click()
 {
-    answer(*this, 0);
+    answer(0);
 }
 
 void TForm2::BitBtn2Click()
 {
-    answer(*this, 1);
+    answer(1);
 }
 
 void TForm2::BitBtn3Click()
 {
-    answer(*this, 2);
+    answer(2);
 }
 
 void TForm2::RecordAnswer()
 {
     Totazka &question = TestQuestions.at(CurrentQuestion);
-    question.wspravneodpovezeno = question.wodpovezeno == question.wcspravOdp ? AnsweredCorrectly : AnsweredWrongly;
-    if (!AllAnswered)
-        ++CurrentQuestion;
-    if (CurrentQuestion <= QuestionCount && !AllAnswered) {
+    question.wspravneodpovezeno = answerResult(question.wodpovezeno, question.wcspravOdp);
+    const RunStep step = stepAfterAnswer(CurrentQuestion, QuestionCount, AllAnswered);
+    CurrentQuestion = step.question;
+    AllAnswered = step.allAnswered;
+    if (!AllAnswered) {
         ShowQuestion(CurrentQuestion);
-        setIndicatorChecked(*this, CurrentQuestion, true);
+        setIndicatorChecked(CurrentQuestion, true);
     } else {
-        AllAnswered = true;
-        setAnswerButtonsEnabled(*this, false);
+        setAnswerButtonsEnabled(false);
         TestPhase = PhaseRevisiting;
     }
-    Markers::hideAll(*this);
+    hideMarkers();
 }
 
 void TForm2::RevisitQuestion(int n)
 {
-    setAnswerButtonsEnabled(*this, true);
+    setAnswerButtonsEnabled(true);
     CurrentQuestion = n;
     ShowQuestion(n);
-    Markers::hideAll(*this);
-    Markers::show(*this, TestQuestions.at(n).wodpovezeno, QStringLiteral("vaše odpověď"),
-                  AnswerColor);
+    hideMarkers();
+    showMarker(TestQuestions.at(n).wodpovezeno, QStringLiteral("vaše odpověď"), AnswerColor);
 }
 
 void TForm2::TimerTestTimer()
@@ -141,19 +131,16 @@ void TForm2::TimerTestTimer()
     // A tick that was already on its way when the test ended must not end it twice.
     if (!TimerTest->isActive())
         return;
-    const TDateTime now = Clock::now();
-    if (now > TestEnd) {
-        TimerTest->stop();
-        BBVytest->setEnabled(true);
-        setAnswerButtonsEnabled(*this, false);
+    const std::optional<TDateTime> remaining = remainingTime(Clock::now(), TestEnd);
+    if (!remaining) {
         EndTest();
     } else {
-        RemainingTime = TestEnd - now;
-        HeaderControl1->setSectionText(0, QStringLiteral("Zbývající čas: %1 / %2")
-                                              .arg(DateTime::longTimeText(RemainingTime),
-                                                   DateTime::longTimeText(TestDuration)));
+        RemainingTime = *remaining;
+        HeaderControl1->setSectionText(StatusTime, QStringLiteral("Zbývající čas: %1 / %2")
+                                                       .arg(DateTime::longTimeText(RemainingTime),
+                                                            DateTime::longTimeText(TestDuration)));
     }
-    showElapsed(*this);
+    ProgressBar1->setValue(elapsedBarPosition(TestDuration, RemainingTime, ProgressBar1->maximum()));
 }
 
 void TForm2::BBUtestClick()
@@ -166,13 +153,13 @@ void TForm2::EndTest()
     // Stopped before the message, so no tick arrives while it or the evaluation is shown.
     TimerTest->stop();
     BBVytest->setEnabled(true);
-    setAnswerButtonsEnabled(*this, false);
+    setAnswerButtonsEnabled(false);
     BBUtest->setEnabled(false);
     BBKtest->setEnabled(true);
     BtnTisk->setEnabled(true);
     BtnTiskKlic->setEnabled(true);
     for (int i = 0; i < TestCapacity; ++i)
-        setIndicatorChecked(*this, i + 1, false);
+        setIndicatorChecked(i + 1, false);
     Messages::show(EndMessage);
     EvaluateTest();
 }

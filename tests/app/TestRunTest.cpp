@@ -1,12 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Test znalostí contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "ModalDriver.h"
 #include "RunFixture.h"
 
 #include "app/Unit2.h"
 #include "platform/DateTime.h"
+#include "settings/Konfigurace.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -292,4 +295,25 @@ TEST_F(Countdown, ZeroMinuteTestStartsAndEndsAtTheFirstTick)
     tickAt(now + seconds(1));
     EXPECT_EQ(messages, QStringList{EndMessage});
     expectEmptyBar("ended");
+}
+
+// What an earlier test's countdown left must not show as time elapsed of a 0-minute test.
+TEST_F(Countdown, ZeroMinuteTestAfterAnEarlierTestEndsWithAnEmptyBar)
+{
+    openWindow(50, 40, 30);
+    generateAndStart();
+    tickAt(now + seconds(10));
+    click(window->BBUtest);
+    whenShown(FrmKonfig, [] {
+        FrmKonfig->Edit1->setText(QStringLiteral("0"));
+        FrmKonfig->BitBtn1->click();
+    });
+    click(window->BBKtest);
+    ASSERT_EQ(TimeToSeconds(TestDuration), 0);
+    messages.clear();
+
+    generateAndStart();
+    tickAt(now + seconds(1));
+    EXPECT_EQ(messages, QStringList{EndMessage});
+    EXPECT_EQ(window->ProgressBar1->value(), window->ProgressBar1->minimum());
 }
