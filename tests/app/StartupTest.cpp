@@ -259,32 +259,18 @@ TEST_F(StartupTest, WindowSmallerThanTheDesignScrollsItsContent)
     EXPECT_LE(statusLine.y() + form->HeaderControl1->height(), area->viewport()->height());
 }
 
-struct Maximising
-{
-    const char *where;
-    bool systemMaximises;
-    QRect frame;
-    std::optional<QRect> own;
-};
-
-class MaximisedGeometryTest : public ::testing::TestWithParam<Maximising>
-{
-};
-
-TEST_P(MaximisedGeometryTest, OnlyABareXServerLeavesTheScreenToTheProgram)
+TEST(MaximisedGeometry, OnlyABareXServerLeavesTheScreenToTheProgram)
 {
     const QRect available(0, 0, 1366, 768);
-    EXPECT_EQ(ownMaximisedGeometry(GetParam().systemMaximises, GetParam().frame, available), GetParam().own)
-        << GetParam().where;
+    const std::tuple<const char *, bool, QRect, std::optional<QRect>> cases[] = {
+        {"bare X, design size", false, QRect(0, 0, 861, 702), available},
+        {"bare X, short of the height", false, QRect(0, 0, 1366, 702), available},
+        {"bare X, covering the screen", false, available, std::nullopt},
+        {"window manager or compositor, not yet maximised", true, QRect(0, 0, 861, 702), std::nullopt},
+    };
+    for (const auto &[where, systemMaximises, frame, own] : cases)
+        EXPECT_EQ(ownMaximisedGeometry(systemMaximises, frame, available), own) << where;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    WindowSystems, MaximisedGeometryTest,
-    ::testing::Values(Maximising{"bare X, design size", false, QRect(0, 0, 861, 702), QRect(0, 0, 1366, 768)},
-                      Maximising{"bare X, short of the height", false, QRect(0, 0, 1366, 702), QRect(0, 0, 1366, 768)},
-                      Maximising{"bare X, covering the screen", false, QRect(0, 0, 1366, 768), std::nullopt},
-                      Maximising{"window manager or compositor, not yet maximised", true, QRect(0, 0, 861, 702),
-                                 std::nullopt}));
 
 TEST_F(StartupTest, InformationButtonOpensTheHelpBesideTheProgram)
 {

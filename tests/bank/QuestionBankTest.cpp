@@ -93,23 +93,19 @@ TEST_F(QuestionBankTest, NoticesEveryChangeOfEitherFile)
     }
 }
 
-TEST(QuestionBank, ABankThatFailedToOpenIsTriedAgainOnlyOnceItChanges)
+TEST_F(QuestionBankTest, ABankThatFailedToOpenIsTriedAgainOnlyOnceItChanges)
 {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("test.db"));
-    QFile file(path);
+    QFile file(dbPath());
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("no table");
     file.close();
-    QuestionBank bank;
-    EXPECT_ANY_THROW(bank.open(path));
+    EXPECT_ANY_THROW(bank.open(dbPath()));
     EXPECT_FALSE(bank.isOpen());
     EXPECT_FALSE(bank.changedOnDisk());
 
-    writeBank(path, makeBankRecords(12, 12, 12));
+    writeBank(dbPath(), makeBankRecords(12, 12, 12));
     ASSERT_TRUE(bank.changedOnDisk());
-    bank.open(path);
+    bank.open(dbPath());
     EXPECT_EQ(bank.recordCount(), 36);
 }
 
