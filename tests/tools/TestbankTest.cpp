@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QStringEncoder>
 #include <QTemporaryDir>
@@ -520,11 +521,20 @@ TEST_F(TestbankTest, HelpAndVersionGoToStandardOutput)
     }
 }
 
-TEST_F(TestbankTest, CheckCountsInCzechForms)
+// Counts take their Czech plural form; a bank too small for a question prints no negative count.
+TEST_F(TestbankTest, CheckCountsInCzechFormsAndNeverBelowZero)
 {
-    const Outcome result = check(makeBankRecords(1, 4, 22));
-    for (const char *line : {"Skupina 1: 1 záznam, ", "Skupina 2: 4 záznamy, ", "Skupina 3: 22 záznamů, "})
-        EXPECT_TRUE(result.out.contains(QString::fromUtf8(line))) << line << " in " << qPrintable(result.out);
+    const std::tuple<QList<BankRecord>, int, QStringList> cases[] = {
+        {makeBankRecords(1, 4, 22), 0, {"Skupina 1: 1 záznam, ", "Skupina 2: 4 záznamy, ", "Skupina 3: 22 záznamů, "}},
+        {makeBankRecords(1, 1, 1), 1, {"Otázek v testu: 0"}},
+    };
+    for (const auto &[records, exitCode, lines] : cases) {
+        const Outcome result = check(records);
+        EXPECT_EQ(result.exitCode, exitCode) << qPrintable(result.out);
+        for (const QString &line : lines)
+            EXPECT_TRUE(result.out.contains(line)) << qPrintable(line + " in " + result.out);
+        EXPECT_FALSE(result.out.contains(QRegularExpression(QStringLiteral("-\\d")))) << qPrintable(result.out);
+    }
 }
 
 // Binary data is refused on its first bytes; the size limit, lowered here, before reading more.
