@@ -4,38 +4,26 @@
 #include "platform/core/ProgramLocation.h"
 
 #include <QDir>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <optional>
 
 namespace {
 
-// Restores an environment variable however the test ends.
-class SavedVariable
-{
-public:
-    explicit SavedVariable(const char *name) : m_name(name), m_value(qgetenv(name)), m_wasSet(qEnvironmentVariableIsSet(name)) {}
-    ~SavedVariable()
-    {
-        if (m_wasSet)
-            qputenv(m_name, m_value);
-        else
-            qunsetenv(m_name);
-    }
-    SavedVariable(const SavedVariable &) = delete;
-    SavedVariable &operator=(const SavedVariable &) = delete;
-
-private:
-    const char *m_name;
-    QByteArray m_value;
-    bool m_wasSet;
-};
-
 // A relative XDG_DATA_HOME would mean another folder in every current folder: it is ignored.
 TEST(ProgramLocationTest, UserDataFolderTakesOnlyAnAbsoluteXdgDataHome)
 {
-    const SavedVariable home("HOME");
-    const SavedVariable dataHome("XDG_DATA_HOME");
+    const QByteArray home = qgetenv("HOME");
+    const std::optional<QByteArray> dataHome =
+        qEnvironmentVariableIsSet("XDG_DATA_HOME") ? std::optional(qgetenv("XDG_DATA_HOME")) : std::nullopt;
+    const auto setDataHome = [](const std::optional<QByteArray> &value) {
+        value ? qputenv("XDG_DATA_HOME", *value) : qunsetenv("XDG_DATA_HOME");
+    };
+    const auto restore = qScopeGuard([&] {
+        qputenv("HOME", home);
+        setDataHome(dataHome);
+    });
     QTemporaryDir homeDir;
     qputenv("HOME", QFile::encodeName(homeDir.path()));
     const QString standard = homeDir.path() + QStringLiteral("/.local/share/test-znalosti/");
@@ -47,10 +35,7 @@ TEST(ProgramLocationTest, UserDataFolderTakesOnlyAnAbsoluteXdgDataHome)
         {QByteArray("/srv/data/"), QStringLiteral("/srv/data/test-znalosti/")},
     };
     for (const auto &[value, expected] : cases) {
-        if (value)
-            qputenv("XDG_DATA_HOME", *value);
-        else
-            qunsetenv("XDG_DATA_HOME");
+        setDataHome(value);
         EXPECT_EQ(ProgramLocation::userDataDirectory(), expected) << value.value_or("(unset)").constData();
     }
 }
