@@ -61,7 +61,7 @@ run: build-program
 	cd $(BUILD) && ./Test
 
 build: deps-check
-	cmake -S . -B $(BUILD) -DTZ_TESTS=ON $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) -DTZ_TESTS=ON -DTZ_BENCHMARKS=OFF $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
 
 check: build

@@ -5,6 +5,7 @@
 
 #include "bank/BankTable.h"
 #include "bank/DrawAnalysis.h"
+#include "paradox/Memo.h"
 #include "paradox/Table.h"
 
 #include <QDir>
@@ -19,8 +20,12 @@ QuestionBank::~QuestionBank() = default;
 
 QuestionBank::Identities QuestionBank::identities() const
 {
-    const QFileInfo table(m_path);
-    const QString memo = table.absoluteDir().filePath(table.completeBaseName() + QStringLiteral(".mb"));
+    QString memo = paradox::Memo::findFor(m_path);
+    // Where a memo file would appear, when there is none yet.
+    if (memo.isEmpty()) {
+        const QFileInfo table(m_path);
+        memo = table.absoluteDir().filePath(table.completeBaseName() + QStringLiteral(".mb"));
+    }
     return {paradox::FileSnapshot::identityOf(m_path), paradox::FileSnapshot::identityOf(memo)};
 }
 
@@ -33,11 +38,6 @@ void QuestionBank::open(const QString &path)
     m_identities = identities();
     m_table->setTableName(path);
     m_table->open();
-}
-
-bool QuestionBank::isOpen() const
-{
-    return m_table->isOpen();
 }
 
 bool QuestionBank::changedOnDisk() const

@@ -36,7 +36,6 @@ public:
     // Closes any bank first. Raises TableError for a missing, unreadable or damaged table; the
     // files are noted all the same, so only a change on disk makes opening them worth another try.
     void open(const QString &path);
-    bool isOpen() const;
     // Whether the table or its memo file differs on disk (size, modification time, device or
     // inode) from what the last open met; false before any open.
     bool changedOnDisk() const;

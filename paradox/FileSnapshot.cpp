@@ -3,6 +3,8 @@
 
 #include "paradox/FileSnapshot.h"
 
+#include "paradox/FileDescriptor.h"
+
 #include "paradox/Table.h"
 #include "platform/core/SystemError.h"
 
@@ -29,29 +31,12 @@ FileIdentity identityFrom(const struct stat &status)
     throw TableError(QStringLiteral("Soubor %1 nelze otevřít: %2").arg(QDir::toNativeSeparators(path), reason));
 }
 
-// Closes the descriptor however the read ends.
-class Descriptor
-{
-public:
-    explicit Descriptor(int fd) : m_fd(fd) {}
-    ~Descriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    Descriptor(const Descriptor &) = delete;
-    Descriptor &operator=(const Descriptor &) = delete;
-    int get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 }
 
 FileSnapshot FileSnapshot::read(const QString &path, qint64 maxSize, const QString &tooLarge)
 {
-    const Descriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC));
+    const FileDescriptor file(::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC));
     if (file.get() < 0)
         fail(path, SystemError::text(errno));
     struct stat status;

@@ -36,6 +36,13 @@ void Memo::clear()
     m_bytes.reset();
 }
 
+QString Memo::findFor(const QString &tablePath)
+{
+    const QString target = QFileInfo(tablePath).canonicalFilePath();
+    const QString memo = target.isEmpty() ? QString() : findBeside(target);
+    return memo.isEmpty() ? findBeside(tablePath) : memo;
+}
+
 QString Memo::findBeside(const QString &tablePath)
 {
     const QFileInfo table(tablePath);

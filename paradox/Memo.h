@@ -23,6 +23,9 @@ public:
 
     // The path of the memo file beside `tablePath`, any letter case; empty when there is none.
     static QString findBeside(const QString &tablePath);
+    // The memo file of the table at `tablePath`: a link's table has it beside the table the link
+    // points to, else beside the link; empty when there is none.
+    static QString findFor(const QString &tablePath);
 
 private:
     [[noreturn]] void fail(const QString &reason) const;

@@ -71,7 +71,7 @@ void MemoSpace::markUsedBy(const QByteArray &table)
     }
     for (qsizetype f = 0; f < layout.fields.size(); ++f) {
         const FieldDef &field = layout.fields[f];
-        if (!isBlobType(field.type) || field.size <= BlobLeaderSize)
+        if (!isBlobType(field.type) || field.size < BlobLeaderSize)
             continue;
         const int leader = layout.fieldOffsets[f] + field.size - BlobLeaderSize;
         for (const Layout::BlockRecords &block : layout.blocks) {

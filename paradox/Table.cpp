@@ -32,14 +32,6 @@ constexpr qint64 PrefetchDistance = 32768;
 // Enough for every spelling of every field a program asks for.
 constexpr qsizetype NameCacheSize = 64;
 
-QString memoBeside(const QString &tablePath)
-{
-    // A link's table has its memo file beside the table it points to.
-    const QString target = QFileInfo(tablePath).canonicalFilePath();
-    const QString memo = target.isEmpty() ? QString() : Memo::findBeside(target);
-    return memo.isEmpty() ? Memo::findBeside(tablePath) : memo;
-}
-
 }
 
 struct Table::Data
@@ -137,7 +129,7 @@ void Table::Data::readFiles()
 {
     const FileSnapshot table = FileSnapshot::read(
         tableName, MaxTableFileSize, QStringLiteral("soubor je příliš velký pro tabulku Paradox"));
-    memoPath = memoBeside(tableName);
+    memoPath = Memo::findFor(tableName);
     FileSnapshot memoFile;
     QString memoProblem;
     if (memoPath.isEmpty()) {
@@ -153,10 +145,12 @@ void Table::Data::readFiles()
         }
     }
     nameForMessages = tableName;
-    load(table.bytes);
+    // Noted before the bytes are checked, so that a file cut while it was read can be told from
+    // a damaged one. A memo file that is there but does not read is still the one to compare
+    // against later.
     dbIdentity = table.identity;
-    // A memo file that is there but does not read is still the one to compare against later.
     memoIdentity = memoProblem.isEmpty() ? std::optional(memoFile.identity) : FileSnapshot::identityOf(memoPath);
+    load(table.bytes);
     if (memoProblem.isEmpty())
         memo.setBytes(memoFile.bytes, memoPath);
     else
@@ -167,7 +161,7 @@ bool Table::Data::filesAsRead() const
 {
     if (!dbIdentity || FileSnapshot::identityOf(tableName) != dbIdentity)
         return false;
-    const QString memoNow = memoBeside(tableName);
+    const QString memoNow = Memo::findFor(tableName);
     if (memoNow != memoPath)
         return false;
     return memoNow.isEmpty() || FileSnapshot::identityOf(memoNow) == memoIdentity;
@@ -247,7 +241,16 @@ void Table::open()
 {
     close();
     for (int attempt = 0; attempt < SnapshotAttempts; ++attempt) {
-        d->readFiles();
+        try {
+            d->readFiles();
+        } catch (const TableError &) {
+            // Bytes that do not read because another program was rewriting them are read again;
+            // a file that is damaged as it stands is reported.
+            if (!d->dbIdentity || d->filesAsRead())
+                throw;
+            close();
+            continue;
+        }
         if (d->filesAsRead())
             return;
         close();

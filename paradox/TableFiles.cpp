@@ -44,6 +44,8 @@ bool writeAll(int fd, const char *data, qint64 size, qint64 offset)
         const ssize_t done = ::pwrite(fd, data, std::size_t(size), offset);
         if (done < 0 && errno == EINTR)
             continue;
+        if (done == 0)
+            errno = ENOSPC; // nothing written and no reason given: the only one a file has
         if (done <= 0)
             return false;
         data += done;
@@ -82,11 +84,7 @@ TableFiles::TableFiles(const QString &dbPath)
     reachStep(1);
 }
 
-TableFiles::~TableFiles()
-{
-    if (m_folder >= 0)
-        ::close(m_folder); // also releases the lock
-}
+TableFiles::~TableFiles() = default;
 
 void TableFiles::fail(const QString &path, int errorNumber) const
 {
@@ -94,19 +92,25 @@ void TableFiles::fail(const QString &path, int errorNumber) const
                          .arg(QDir::toNativeSeparators(path), SystemError::text(errorNumber)));
 }
 
+void TableFiles::failFolder(const QString &folder, int errorNumber) const
+{
+    throw TableError(QStringLiteral("Do složky %1 nelze zapisovat: %2")
+                         .arg(QDir::toNativeSeparators(folder), SystemError::text(errorNumber)));
+}
+
 void TableFiles::lockFolder(const QString &folder)
 {
-    m_folder = ::open(encoded(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (m_folder < 0)
-        fail(folder, errno);
-    if (::flock(m_folder, LOCK_EX | LOCK_NB) == 0)
+    m_folder.reset(::open(encoded(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (m_folder.get() < 0)
+        failFolder(folder, errno);
+    if (::flock(m_folder.get(), LOCK_EX | LOCK_NB) == 0)
         return;
     const int reason = errno;
     if (reason == EWOULDBLOCK)
         throw TableError(QStringLiteral("Do složky %1 právě zapisuje banku jiné spuštění nástroje; "
                                         "zkuste to znovu, až skončí. Nic se nezapsalo.")
                              .arg(QDir::toNativeSeparators(folder)));
-    fail(folder, reason);
+    failFolder(folder, reason);
 }
 
 std::optional<QByteArray> TableFiles::readIfThere(const QString &path) const
@@ -118,24 +122,24 @@ std::optional<QByteArray> TableFiles::readIfThere(const QString &path) const
 
 void TableFiles::syncFolder() const
 {
-    if (::fsync(m_folder) != 0 && errno != EINVAL)
-        fail(QFileInfo(m_tablePath).absolutePath(), errno);
+    if (::fsync(m_folder.get()) != 0 && errno != EINVAL)
+        failFolder(QFileInfo(m_tablePath).absolutePath(), errno);
 }
 
 void TableFiles::writeMemo(const QByteArray &image, const QList<std::pair<qint64, qint64>> &chunks)
 {
-    const int fd = ::open(encoded(m_memoPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0)
+    FileDescriptor fd(::open(encoded(m_memoPath).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0666));
+    if (fd.get() < 0)
         fail(m_memoPath, errno);
     bool written = true;
     for (const auto &[first, count] : chunks) {
         constexpr qint64 Chunk = 4096;
-        written = written && writeAll(fd, image.constData() + first * Chunk, count * Chunk, first * Chunk);
+        written = written && writeAll(fd.get(), image.constData() + first * Chunk, count * Chunk, first * Chunk);
     }
     reachStep(2);
-    written = written && ::fsync(fd) == 0;
+    written = written && ::fsync(fd.get()) == 0;
     const int reason = errno;
-    ::close(fd);
+    fd.reset();
     if (!written)
         fail(m_memoPath, reason);
     if (!m_previousMemo)
@@ -147,12 +151,12 @@ void TableFiles::replaceTable(const QByteArray &bytes)
 {
     struct stat old;
     const mode_t mode = ::stat(encoded(m_tablePath).constData(), &old) == 0 ? (old.st_mode & 07777) : 0666;
-    const int fd = ::open(encoded(m_temporaryPath).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-    if (fd < 0)
+    FileDescriptor fd(::open(encoded(m_temporaryPath).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
+    if (fd.get() < 0)
         fail(m_temporaryPath, errno);
-    const bool written = writeAll(fd, bytes.constData(), bytes.size(), 0) && ::fsync(fd) == 0;
+    const bool written = writeAll(fd.get(), bytes.constData(), bytes.size(), 0) && ::fsync(fd.get()) == 0;
     const int reason = errno;
-    ::close(fd);
+    fd.reset();
     if (!written) {
         ::unlink(encoded(m_temporaryPath).constData());
         fail(m_tablePath, reason);

@@ -3,6 +3,8 @@
 
 #pragma once
 
+#include "paradox/FileDescriptor.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
@@ -27,7 +29,6 @@ public:
     TableFiles &operator=(const TableFiles &) = delete;
 
     QString tablePath() const { return m_tablePath; }
-    QString memoPath() const { return m_memoPath; }
     // The files as they were before anything was written; nothing when there was none.
     const std::optional<QByteArray> &previousTable() const { return m_previousTable; }
     const std::optional<QByteArray> &previousMemo() const { return m_previousMemo; }
@@ -47,6 +48,7 @@ public:
 
 private:
     [[noreturn]] void fail(const QString &path, int errorNumber) const;
+    [[noreturn]] void failFolder(const QString &folder, int errorNumber) const;
     void lockFolder(const QString &folder);
     std::optional<QByteArray> readIfThere(const QString &path) const;
     void syncFolder() const;
@@ -54,7 +56,7 @@ private:
     QString m_tablePath;
     QString m_memoPath;
     QString m_temporaryPath;
-    int m_folder = -1;
+    FileDescriptor m_folder;
     std::optional<QByteArray> m_previousTable;
     std::optional<QByteArray> m_previousMemo;
 };

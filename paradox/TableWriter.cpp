@@ -275,7 +275,7 @@ QByteArray TableWriter::header(const QString &tableName) const
 QByteArray TableWriter::dataBlocks(const QList<QByteArray> &records) const
 {
     const int perBlock = (m_blockSize - BlockHeaderSize) / m_recordSize;
-    const qsizetype blocks = (m_records.size() + perBlock - 1) / perBlock;
+    const qsizetype blocks = (records.size() + perBlock - 1) / perBlock;
     QByteArray data(blocks * m_blockSize, '\0');
     for (qsizetype b = 0; b < blocks; ++b) {
         char *block = data.data() + b * m_blockSize;

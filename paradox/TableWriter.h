@@ -32,7 +32,8 @@ public:
     int recordCount() const { return static_cast<int>(m_records.size()); }
 
     // Writes the table and, when it has memo fields, the memo file beside it (same name,
-    // extension .mb; beside the target when dbPath is a link), as TableFiles describes: a kill
+    // extension .mb, or the memo file of that name already there in another letter case; beside
+    // the target when dbPath is a link), as TableFiles describes: a kill
     // or a failure at any moment leaves the old table or the new one. `afterReplacing` runs once
     // the new table is in place, still under the folder's lock, with the files as they were
     // before. Raises TableError when a file cannot be written or another writer is at work.

@@ -76,9 +76,16 @@ void keepCopy(const QString &path, const std::optional<QByteArray> &bytes)
         return;
     QFile file(path);
     errno = 0;
-    if (file.open(QIODevice::WriteOnly | QIODevice::NewOnly) && file.write(*bytes) == bytes->size() && file.flush())
-        return;
+    const bool created = file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+    if (created && file.write(*bytes) == bytes->size() && file.flush()) {
+        file.close();
+        if (file.error() == QFileDevice::NoError)
+            return;
+    }
     const QString reason = SystemError::text(file.error(), errno);
+    // A cut copy would pass for a backup.
+    if (created)
+        file.remove();
     throw AppError(QStringLiteral("Nová banka je uložena, ale zálohu %1 dosavadní banky nelze vytvořit: %2")
                        .arg(QDir::toNativeSeparators(path), reason));
 }
@@ -91,7 +98,13 @@ QString keepBackup(const paradox::TableFiles &files)
         return QString();
     const QString backup = freeBackupPath(files.tablePath());
     keepCopy(backup, files.previousTable());
-    keepCopy(memoPath(backup), files.previousMemo());
+    try {
+        keepCopy(memoPath(backup), files.previousMemo());
+    } catch (const AppError &) {
+        // A table without its memo file is no backup.
+        QFile::remove(backup);
+        throw;
+    }
     return files.previousTable() ? backup : memoPath(backup);
 }
 

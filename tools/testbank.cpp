@@ -123,7 +123,8 @@ int main(int argc, char **argv)
         return Failure;
     } catch (const std::bad_alloc &) {
         // Inputs are limited in size, but the machine may still have less memory than a build needs.
-        print(stderr, QStringLiteral("Nedostatek paměti; nic se nezapsalo.\n"));
+        print(stderr, QStringLiteral("Nedostatek paměti; příkaz nedoběhl. Soubory se zapisují celé, nebo "
+                                     "vůbec: cíl je dosavadní, nebo už nový.\n"));
         return Failure;
     }
 }

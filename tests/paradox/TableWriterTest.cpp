@@ -289,6 +289,17 @@ TEST_F(TableWriterTest, FailedWriteLeavesTheOldFileWhole)
     EXPECT_EQ(readFile(path()), before);
 }
 
+// A write that fails before it writes anything leaves the folder to the next write.
+TEST_F(TableWriterTest, AWriteRefusedAtTheStartReleasesTheFolder)
+{
+    ASSERT_TRUE(QDir(m_dir.path()).mkpath(QStringLiteral("t.db.tmp/obsah")));
+    paradox::TableWriter writer({{QStringLiteral("N"), FieldType::Long, 4}});
+    writer.addRecord({qint64(1)});
+    EXPECT_THROW(writer.write(path()), paradox::TableError);
+    ASSERT_TRUE(QDir(path(QStringLiteral("t.db.tmp"))).removeRecursively());
+    EXPECT_NO_THROW(writer.write(path()));
+}
+
 TEST_F(TableWriterTest, EmptyTableHasFieldsAndNoRecords)
 {
     paradox::TableWriter writer(allTypes());
