@@ -10,7 +10,7 @@
 #include "bank/QuestionBank.h"
 #include "bank/RandomGenerator.h"
 #include "indicators/AbLED.h"
-#include "platform/DateTime.h"
+#include "platform/core/DateTime.h"
 #include "platform/Messages.h"
 #include "platform/core/ProgramLocation.h"
 

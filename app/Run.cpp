@@ -5,8 +5,8 @@
 
 #include "app/HeaderControl.h"
 #include "indicators/AbLED.h"
-#include "platform/Clock.h"
-#include "platform/DateTime.h"
+#include "platform/core/Clock.h"
+#include "platform/core/DateTime.h"
 #include "platform/Messages.h"
 #include "testrun/RunStep.h"
 

@@ -4,8 +4,8 @@
 #include "app/Unit2.h"
 
 #include "app/Dialogs.h"
-#include "platform/DateTime.h"
-#include "platform/ProfileFile.h"
+#include "platform/core/DateTime.h"
+#include "platform/core/ProfileFile.h"
 #include "platform/core/ProgramLocation.h"
 #include "settings/HesloT.h"
 #include "settings/Konfigurace.h"

@@ -3,7 +3,7 @@
 
 #include "app/TestState.h"
 
-#include "platform/ProfileFile.h"
+#include "platform/core/ProfileFile.h"
 
 qint32 QuestionCount = 0;
 std::array<qint32, SelectedNumberSlots> SelectedNumbers{};

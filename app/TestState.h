@@ -6,7 +6,7 @@
 #include "bank/TestSize.h"
 #include "bank/Totazka.h"
 #include "platform/Canvas.h"
-#include "platform/DateTime.h"
+#include "platform/core/DateTime.h"
 
 #include <QString>
 #include <array>

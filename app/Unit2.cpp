@@ -8,7 +8,7 @@
 #include "app/ScrollingContent.h"
 #include "bank/QuestionBank.h"
 #include "indicators/AbLED.h"
-#include "platform/DateTime.h"
+#include "platform/core/DateTime.h"
 #include "platform/Guarded.h"
 #include "platform/core/ProgramLocation.h"
 #include "platform/UrlOpener.h"

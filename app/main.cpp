@@ -4,7 +4,7 @@
 #include "app/CommandLine.h"
 #include "app/Unit2.h"
 #include "bank/RandomGenerator.h"
-#include "platform/Clock.h"
+#include "platform/core/Clock.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

@@ -3,7 +3,7 @@
 
 // A settings file of any content: reading never fails, and a write keeps it a readable file.
 #include "platform/core/AppError.h"
-#include "platform/ProfileFile.h"
+#include "platform/core/ProfileFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 
 #include "indicators/AbFlashT.h"
 
-#include "platform/Clock.h"
+#include "platform/core/Clock.h"
 #include "platform/Messages.h"
 
 #include <QCoreApplication>

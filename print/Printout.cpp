@@ -4,8 +4,8 @@
 #include "print/Printout.h"
 
 #include "bank/TestSize.h"
-#include "platform/Clock.h"
-#include "platform/DateTime.h"
+#include "platform/core/Clock.h"
+#include "platform/core/DateTime.h"
 #include "print/PrintJob.h"
 #include "print/PrintLayout.h"
 

@@ -7,7 +7,7 @@
 #include "platform/core/AppError.h"
 #include "platform/core/Conversions.h"
 #include "platform/Guarded.h"
-#include "platform/ProfileFile.h"
+#include "platform/core/ProfileFile.h"
 #include "settings/RaisedPanel.h"
 #include "settings/KeyPressFilter.h"
 #include "settings/Settings.h"

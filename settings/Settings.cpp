@@ -3,7 +3,7 @@
 
 #include "settings/Settings.h"
 
-#include "platform/ProfileFile.h"
+#include "platform/core/ProfileFile.h"
 #include "settings/SettingsTable.h"
 
 #include <QDir>

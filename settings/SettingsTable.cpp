@@ -3,7 +3,7 @@
 
 #include "settings/SettingsTable.h"
 
-#include "platform/ProfileFile.h"
+#include "platform/core/ProfileFile.h"
 
 qint32 IntegerSetting::read(const ProfileFile &file) const
 {

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "bank/Totazka.h"
-#include "platform/DateTime.h"
+#include "platform/core/DateTime.h"
 
 #include <optional>
 

@@ -6,7 +6,7 @@
 #include "SettingsTestFixture.h"
 
 #include "app/Unit2.h"
-#include "platform/ProfileFile.h"
+#include "platform/core/ProfileFile.h"
 #include "settings/Konfigurace.h"
 
 #include <QDir>

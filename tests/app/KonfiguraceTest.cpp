@@ -7,7 +7,7 @@
 
 #include "app/HeaderControl.h"
 #include "app/Unit2.h"
-#include "platform/DateTime.h"
+#include "platform/core/DateTime.h"
 #include "settings/HesloT.h"
 #include "settings/Konfigurace.h"
 

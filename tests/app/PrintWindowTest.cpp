@@ -6,7 +6,7 @@
 #include "app/Unit2.h"
 #include "common/RequiredTool.h"
 #include "common/WindowFixture.h"
-#include "platform/DateTime.h"
+#include "platform/core/DateTime.h"
 #include "platform/PrintDialog.h"
 
 #include <QPageSize>

@@ -7,8 +7,8 @@
 #include "app/MaximisedGeometry.h"
 #include "app/Unit2.h"
 #include "indicators/AbLED.h"
-#include "platform/DateTime.h"
-#include "platform/ProfileFile.h"
+#include "platform/core/DateTime.h"
+#include "platform/core/ProfileFile.h"
 
 #include <QApplication>
 #include <QFile>

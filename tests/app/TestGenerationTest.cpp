@@ -7,7 +7,7 @@
 #include "app/Unit2.h"
 #include "bank/RandomGenerator.h"
 #include "indicators/AbLED.h"
-#include "platform/DateTime.h"
+#include "platform/core/DateTime.h"
 
 #include <QFile>
 #include <QLabel>

@@ -5,7 +5,7 @@
 #include "RunFixture.h"
 
 #include "app/Unit2.h"
-#include "platform/DateTime.h"
+#include "platform/core/DateTime.h"
 #include "settings/Konfigurace.h"
 
 #include <QLabel>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "indicators/AbFlashT.h"
-#include "platform/Clock.h"
+#include "platform/core/Clock.h"
 #include "platform/Messages.h"
 
 #include <QList>

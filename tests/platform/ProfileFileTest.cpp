@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "platform/core/AppError.h"
-#include "platform/ProfileFile.h"
+#include "platform/core/ProfileFile.h"
 #include "settings/EnforcedPermissions.h"
 
 #include <QDir>

@@ -6,8 +6,8 @@
 
 #include "bank/Totazka.h"
 #include "platform/core/AppError.h"
-#include "platform/Clock.h"
-#include "platform/DateTime.h"
+#include "platform/core/Clock.h"
+#include "platform/core/DateTime.h"
 #include "platform/Guarded.h"
 #include "platform/Messages.h"
 #include "platform/PrintDialog.h"

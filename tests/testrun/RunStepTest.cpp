@@ -3,7 +3,7 @@
 
 #include "testrun/RunStep.h"
 
-#include "platform/DateTime.h"
+#include "platform/core/DateTime.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Test znalostí contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "platform/Clock.h"
+#include "platform/core/Clock.h"
 
-#include "platform/DateTime.h"
+#include "platform/core/DateTime.h"
 
 #include <QDateTime>
 #include <chrono>
