@@ -13,10 +13,81 @@
 
 namespace {
 
+QList<BankEntry> entriesOf(const BankContent &content)
+{
+    QList<BankEntry> entries;
+    entries.reserve(content.records.size());
+    for (const BankRecord &record : content.records)
+        entries.append({record.cis, record.skupina});
+    return entries;
+}
+
+// What `build` and `check` find alike, in their words.
+class RecordFindings
+{
+public:
+    RecordFindings(const BankContent &content, FindingSource source, QList<Finding> &findings)
+        : m_content(content), m_source(source), m_findings(findings)
+    {
+    }
+
+    void add(FindingKind kind, int record, const QString &field = QString(), const QStringList &values = {})
+    {
+        Finding finding = m_content.findingAbout(m_source, kind, record);
+        finding.field = field;
+        finding.values = values;
+        m_findings.append(finding);
+    }
+
+    // Records no draw number leads to (but those in `known`, already named), and the numbers
+    // that no record has, which draw the last record.
+    void addNumbering(const DrawAnalysis &analysis, const QList<int> &known = {})
+    {
+        const QString count = QString::number(m_content.records.size());
+        for (const int position : analysis.unreachableRecords()) {
+            if (!known.contains(position))
+                add(FindingKind::UnreachableRecord, position, BankTable::Cis, {count});
+        }
+        QStringList numbers;
+        for (const qint32 number : analysis.numbersLeadingToLast())
+            numbers.append(QString::number(number));
+        if (!numbers.isEmpty()) {
+            add(FindingKind::NumberLeadsToLast, static_cast<int>(m_content.records.size()) - 1, BankTable::Cis, numbers);
+            m_findings.last().cis.reset();
+        }
+    }
+
+    void addAnswer(int r)
+    {
+        const qint32 answer = m_content.records[r].cspravOdp;
+        if (!BankRules::isAnswerIndex(answer))
+            add(FindingKind::AnswerOutOfRange, r, BankTable::CspravOdp, {QString::number(answer)});
+    }
+
+    void addEmptyTexts(int r)
+    {
+        const BankRecord &record = m_content.records[r];
+        const std::pair<QString, const QString &> texts[] = {{BankTable::Dotaz, record.dotaz}, {BankTable::Odp1, record.odp1},
+                                                             {BankTable::Odp2, record.odp2}, {BankTable::Odp3, record.odp3}};
+        for (const auto &[field, text] : texts) {
+            if (BankRules::isBlankText(text))
+                add(FindingKind::EmptyText, r, field);
+        }
+    }
+
+private:
+    const BankContent &m_content;
+    const FindingSource m_source;
+    QList<Finding> &m_findings;
+};
+
 class BankChecker
 {
 public:
-    explicit BankChecker(const BankContent &content) : m_content(content) {}
+    explicit BankChecker(const BankContent &content)
+        : m_content(content), m_found(content, FindingSource::Check, m_check.findings)
+    {
+    }
 
     BankCheck run()
     {
@@ -29,24 +100,18 @@ public:
             return m_check;
         m_check.complete = true;
         countGroups();
-        findUnreachable();
-        findContentProblems();
+        findDrawProblems();
+        for (int r = 0; r < m_check.recordCount; ++r)
+            m_found.addAnswer(r);
+        for (int r = 0; r < m_check.recordCount; ++r)
+            m_found.addEmptyTexts(r);
         return m_check;
     }
 
 private:
-    void add(FindingKind kind, int record, const QString &field = QString(), const QStringList &values = {})
-    {
-        Finding finding = m_content.findingAbout(FindingSource::Check, kind, record);
-        finding.field = field;
-        finding.values = values;
-        m_check.findings.append(finding);
-    }
-
     void countGroups()
     {
         for (const BankRecord &record : m_content.records) {
-            m_entries.append({record.cis, record.skupina});
             if (BankRules::isDrawableGroup(record.skupina))
                 ++m_check.groupCount[record.skupina];
             else
@@ -54,46 +119,24 @@ private:
         }
         m_check.quotas = computeGroupQuotas(m_check.recordCount, m_check.groupCount, TestCapacity);
         if (m_check.quotas.questionCount < 1)
-            add(FindingKind::TooFewRecords, -1);
+            m_found.add(FindingKind::TooFewRecords, -1);
     }
 
-    void findUnreachable()
+    void findDrawProblems()
     {
-        const DrawAnalysis analysis(m_entries);
-        for (const int position : analysis.unreachableRecords())
-            add(FindingKind::UnreachableRecord, position, BankTable::Cis);
-        for (const qint32 number : analysis.numbersLeadingToLast()) {
-            add(FindingKind::NumberLeadsToLast, m_check.recordCount - 1, BankTable::Cis, {QString::number(number)});
-            m_check.findings.last().cis.reset();
-        }
+        const DrawAnalysis analysis(entriesOf(m_content));
+        m_found.addNumbering(analysis);
         const GroupQuotas &quotas = m_check.quotas;
         for (const DrawShortfall &shortfall : drawShortfalls(quotas.quota, analysis.drawableNumbers()))
-            add(FindingKind::QuotaShortfall, -1, BankTable::Skupina,
-                {QString::number(shortfall.group), QString::number(shortfall.needed), QString::number(shortfall.available)});
+            m_found.add(FindingKind::QuotaShortfall, -1, BankTable::Skupina,
+                        {QString::number(shortfall.group), QString::number(shortfall.needed),
+                         QString::number(shortfall.available)});
         m_check.testCanBeDrawn = drawCanEnd(quotas.questionCount, quotas.quota, analysis.drawableNumbers());
-    }
-
-    void findContentProblems()
-    {
-        for (int r = 0; r < m_check.recordCount; ++r) {
-            const qint32 answer = m_content.records[r].cspravOdp;
-            if (!BankRules::isAnswerIndex(answer))
-                add(FindingKind::AnswerOutOfRange, r, BankTable::CspravOdp, {QString::number(answer)});
-        }
-        const QStringList required = {BankTable::Dotaz, BankTable::Odp1, BankTable::Odp2, BankTable::Odp3};
-        for (int r = 0; r < m_check.recordCount; ++r) {
-            const BankRecord &record = m_content.records[r];
-            const QStringList texts = {record.dotaz, record.odp1, record.odp2, record.odp3};
-            for (qsizetype f = 0; f < texts.size(); ++f) {
-                if (BankRules::isBlankText(texts[f]))
-                    add(FindingKind::EmptyText, r, required[f]);
-            }
-        }
     }
 
     const BankContent &m_content;
     BankCheck m_check;
-    QList<BankEntry> m_entries;
+    RecordFindings m_found;
 };
 
 }
@@ -106,26 +149,24 @@ BankCheck checkBank(const BankContent &content)
 QList<Finding> valueWarnings(const BankContent &content)
 {
     QList<Finding> warnings;
+    RecordFindings found(content, FindingSource::Build, warnings);
     QHash<qint32, int> firstWithNumber;
+    QList<int> repeated;
     for (int r = 0; r < content.records.size(); ++r) {
         const BankRecord &record = content.records[r];
-        const auto warn = [&](FindingKind kind, const QString &field, const QStringList &values) {
-            Finding finding = content.findingAbout(FindingSource::Build, kind, r);
-            finding.field = field;
-            finding.values = values;
-            warnings.append(finding);
-        };
-        if (!BankRules::isAnswerIndex(record.cspravOdp))
-            warn(FindingKind::AnswerOutOfRange, BankTable::CspravOdp, {QString::number(record.cspravOdp)});
+        found.addAnswer(r);
         if (!BankRules::isDrawableGroup(record.skupina))
-            warn(FindingKind::GroupOutOfRange, BankTable::Skupina, {QString::number(record.skupina)});
+            found.add(FindingKind::GroupOutOfRange, r, BankTable::Skupina, {QString::number(record.skupina)});
+        found.addEmptyTexts(r);
         const auto first = firstWithNumber.constFind(record.cis);
         if (first == firstWithNumber.cend()) {
             firstWithNumber.insert(record.cis, r);
             continue;
         }
         const int firstLine = *first < content.origins.size() ? content.origins[*first].line : *first + 1;
-        warn(FindingKind::RepeatedNumber, BankTable::Cis, {QString::number(record.cis), QString::number(firstLine)});
+        found.add(FindingKind::RepeatedNumber, r, BankTable::Cis, {QString::number(record.cis), QString::number(firstLine)});
+        repeated.append(r);
     }
+    found.addNumbering(DrawAnalysis(entriesOf(content)), repeated);
     return warnings;
 }

@@ -21,8 +21,8 @@ struct BankCheck
     GroupQuotas quotas;                 // as the program computes them; questionCount may be below 0
     bool testCanBeDrawn = false;
     // Source Check, in the order the report names them: MissingField, UnreadableValue,
-    // TooFewRecords, UnreachableRecord, NumberLeadsToLast, QuotaShortfall, AnswerOutOfRange,
-    // EmptyText (one per field).
+    // TooFewRecords, UnreachableRecord, NumberLeadsToLast (one for all such numbers),
+    // QuotaShortfall, AnswerOutOfRange, EmptyText (one per field).
     QList<Finding> findings;
 };
 
@@ -30,6 +30,7 @@ struct BankCheck
 BankCheck checkBank(const BankContent &content);
 
 // Values the bank stores but the program cannot use as meant, as `build` warns of them (source
-// Build), in record order: a CspravOdp outside 0..2, a Skupina outside 1..3, a Cis that an earlier
-// record already has. Places come from the content's origins when it has them.
+// Build), in record order: a CspravOdp outside 0..2, a Skupina outside 1..3, an empty question
+// or answer, a Cis that an earlier record already has; then the records no draw reaches and
+// the numbers no record has. Places come from the content's origins when it has them.
 QList<Finding> valueWarnings(const BankContent &content);

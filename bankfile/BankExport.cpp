@@ -9,13 +9,9 @@
 #include "bankfile/CsvBank.h"
 #include "bankfile/GiftWriter.h"
 #include "bankfile/MoodleXmlWriter.h"
-#include "platform/core/AppError.h"
-#include "platform/core/SystemError.h"
+#include "bankfile/SaveFile.h"
 
-#include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
-#include <cerrno>
 
 namespace {
 
@@ -170,14 +166,7 @@ ExportResult exportBankFile(const BankContent &content, const ExportOptions &opt
     const ExportResult result{static_cast<int>(records.size()), exporter.findings()};
     if (records.isEmpty())
         return result;
-    // The file is replaced whole or not at all; written as it goes, not first built in memory.
-    QSaveFile file(path);
-    errno = 0;
-    if (file.open(QIODevice::WriteOnly))
-        write(file, records, options, progress);
-    if (!file.commit())
-        throw AppError(QStringLiteral("Soubor %1 nelze zapsat: %2")
-                           .arg(QDir::toNativeSeparators(path), SystemError::text(file.error(), errno)));
+    saveFile(path, [&](QIODevice &file) { write(file, records, options, progress); });
     return result;
 }
 

@@ -19,6 +19,7 @@ public:
         while (m_position < m_text.size()) {
             if (atLineEnd()) {
                 skipLineEnd();
+                ++m_row;
                 continue;
             }
             rows.append(row());
@@ -39,13 +40,12 @@ private:
             && m_text[m_position + 1] == QLatin1Char('\n'))
             ++m_position;
         ++m_position;
-        ++m_line;
     }
 
     CsvRow row()
     {
         CsvRow row;
-        row.line = m_line;
+        row.row = ++m_row;
         for (;;) {
             row.cells.append(cell());
             if (m_position >= m_text.size())
@@ -71,12 +71,11 @@ private:
 
     QString quotedCell()
     {
-        const int startLine = m_line;
         QString value;
         ++m_position;
         for (;;) {
             if (m_position >= m_text.size())
-                throw CsvError(startLine, QStringLiteral("neukončené uvozovky"));
+                throw CsvError(m_row, QStringLiteral("neukončené uvozovky"));
             const QChar c = m_text[m_position++];
             if (c == QLatin1Char('"')) {
                 if (m_position < m_text.size() && m_text[m_position] == QLatin1Char('"')) {
@@ -86,19 +85,17 @@ private:
                 }
                 break;
             }
-            if (c == QLatin1Char('\n'))
-                ++m_line;
             value.append(c);
         }
         if (m_position < m_text.size() && m_text[m_position] != m_separator && !atLineEnd())
-            throw CsvError(m_line, QStringLiteral("text za uzavírací uvozovkou"));
+            throw CsvError(m_row, QStringLiteral("text za uzavírací uvozovkou"));
         return value;
     }
 
     const QString &m_text;
     const QChar m_separator;
     qsizetype m_position = 0;
-    int m_line = 1;
+    int m_row = 0;
 };
 
 QString formatCell(const QString &cell, QChar separator)

@@ -7,15 +7,16 @@
 #include <QString>
 #include <QStringList>
 
-// One CSV row and the line of the file it starts on.
+// One CSV row and its number as a spreadsheet shows it: rows count from 1, an empty line is a
+// row too, and a line break inside a cell starts none.
 struct CsvRow
 {
-    int line = 0;
+    int row = 0;
     QStringList cells;
 };
 
 // RFC 4180 CSV: fields with the separator, a quote or a line break in double quotes, a quote
-// inside doubled. Lines end with LF or CRLF; empty lines are skipped. Spreadsheets in Czech
+// inside doubled. Lines end with LF or CRLF; empty lines give no row. Spreadsheets in Czech
 // save with a semicolon, some with a tab, so the separator may be chosen.
 class Csv
 {
@@ -39,10 +40,11 @@ struct CsvStyle
     static CsvStyle spreadsheet() { return {QLatin1Char(';'), true}; }
 };
 
+// A text that is no CSV, at the row where that shows.
 class CsvError
 {
 public:
-    CsvError(int line, QString reason) : line(line), reason(std::move(reason)) {}
-    int line;
+    CsvError(int row, QString reason) : row(row), reason(std::move(reason)) {}
+    int row;
     QString reason;
 };

@@ -9,7 +9,9 @@
 #include "platform/core/Conversions.h"
 
 #include <QStringDecoder>
+#include <algorithm>
 #include <array>
+#include <optional>
 
 namespace {
 
@@ -27,6 +29,30 @@ QString decoded(const QByteArray &bytes)
     return windows1250.decode(bytes.constData(), bytes.size());
 }
 
+// Excel's first line "sep=;" names the separator and is no row of the sheet.
+std::optional<QChar> excelSeparator(const QString &text)
+{
+    if (text.size() >= 5 && text.startsWith(QLatin1String("sep="), Qt::CaseInsensitive)
+        && (text.size() == 5 || text[5] == QLatin1Char('\n')))
+        return text[4];
+    return std::nullopt;
+}
+
+// CspravOdp as spreadsheets hold it: A, B, C in any case, or the number.
+std::optional<qint32> answerIndex(const QString &cell)
+{
+    const QString text = trimControl(cell);
+    if (text.size() == 1 && QStringLiteral("ABC").contains(text[0].toUpper()))
+        return static_cast<qint32>(QStringLiteral("ABC").indexOf(text[0].toUpper()));
+    return tryStrToInt(text);
+}
+
+bool isEmptyRow(const CsvRow &row)
+{
+    return std::all_of(row.cells.cbegin(), row.cells.cend(), [](const QString &cell) { return trimControl(cell).isEmpty(); });
+}
+
+// Reads every row it can and notes every fault with its row, so that one run names them all.
 class CsvBankReader
 {
 public:
@@ -34,88 +60,121 @@ public:
 
     BankContent read(const QByteArray &bytes)
     {
-        const QString text = decoded(bytes);
+        QString text = decoded(bytes);
+        const std::optional<QChar> separator = excelSeparator(text);
+        if (separator)
+            text.remove(0, std::min<qsizetype>(6, text.size()));
         QList<CsvRow> rows;
         try {
-            rows = Csv::parse(text, Csv::detectSeparator(text));
+            rows = Csv::parse(text, separator.value_or(Csv::detectSeparator(text)));
         } catch (const CsvError &error) {
-            fail(error.line, error.reason);
+            throw ImportError(m_file, error.row, error.reason + QStringLiteral("; uvozovky uvnitř textu zdvojte"));
         }
+        m_separator = separator.value_or(Csv::detectSeparator(text));
         if (rows.isEmpty())
-            fail(1, QStringLiteral("chybí řádek se jmény polí"));
-        mapHeader(rows.first());
-        BankContent content;
-        for (qsizetype r = 1; r < rows.size(); ++r) {
-            content.records.append(record(rows[r], rows.first().cells.size()));
-            content.origins.append(origin(rows[r]));
+            throw ImportError(m_file, 1, QStringLiteral("chybí řádek se jmény sloupců"));
+        if (mapHeader(rows.first())) {
+            for (qsizetype r = 1; r < rows.size(); ++r) {
+                if (!isEmptyRow(rows[r]))
+                    addRow(rows[r], rows.first().cells.size());
+            }
         }
-        return content;
+        return m_content;
     }
 
 private:
-    [[noreturn]] void fail(int line, const QString &reason) const { throw ImportError(m_file, line, reason); }
-
-    void mapHeader(const CsvRow &header)
+    void note(FindingKind kind, int row, const QString &field, const QStringList &values)
     {
-        m_columnOf.fill(-1);
-        for (qsizetype c = 0; c < header.cells.size(); ++c) {
-            const QString name = trimControl(header.cells[c]);
-            const auto known = std::find_if(m_names.cbegin(), m_names.cend(), [&name](const QString &field) {
-                return name.compare(field, Qt::CaseInsensitive) == 0;
-            });
-            if (known == m_names.cend())
-                fail(header.line, QStringLiteral("neznámé pole „%1“").arg(name));
-            const auto field = known - m_names.cbegin();
-            if (m_columnOf[field] >= 0)
-                fail(header.line, QStringLiteral("pole %1 je uvedeno dvakrát").arg(name));
-            m_columnOf[field] = static_cast<int>(c);
-        }
-        for (int f = Skupina; f < FieldCount; ++f) {
-            if (m_columnOf[f] < 0)
-                fail(header.line, QStringLiteral("chybí pole %1").arg(m_names[f]));
-        }
+        Finding finding;
+        finding.source = FindingSource::Build;
+        finding.kind = kind;
+        finding.file = m_file;
+        finding.line = row;
+        finding.field = field;
+        finding.values = values;
+        if (kind != FindingKind::UnknownColumns && kind != FindingKind::MissingColumns && kind != FindingKind::DuplicateColumn)
+            finding.record = static_cast<int>(m_content.records.size());
+        m_content.findings.append(finding);
     }
 
-    BankRecord record(const CsvRow &row, qsizetype columns) const
+    // Whether the rows can be read: the header names every field the bank needs.
+    bool mapHeader(const CsvRow &header)
     {
-        if (row.cells.size() != columns)
-            fail(row.line, QStringLiteral("řádek má %1 hodnot místo %2").arg(row.cells.size()).arg(columns));
+        m_columnOf.fill(-1);
+        QStringList unknown;
+        for (qsizetype c = 0; c < header.cells.size(); ++c) {
+            const QString name = trimControl(header.cells[c]);
+            const qsizetype field = std::find_if(m_names.cbegin(), m_names.cend(), [&name](const QString &known) {
+                                        return name.compare(known, Qt::CaseInsensitive) == 0;
+                                    }) - m_names.cbegin();
+            if (field == m_names.size() && !name.isEmpty())
+                unknown.append(name);
+            else if (field == m_names.size())
+                continue;
+            else if (m_columnOf[field] >= 0)
+                note(FindingKind::DuplicateColumn, header.row, m_names[field], {});
+            else
+                m_columnOf[field] = static_cast<int>(c);
+        }
+        if (!unknown.isEmpty())
+            note(FindingKind::UnknownColumns, header.row, QString(), unknown);
+        QStringList missing;
+        for (int f = Skupina; f < FieldCount; ++f) {
+            if (m_columnOf[f] < 0 && f != Komentar)
+                missing.append(m_names[f]);
+        }
+        if (!missing.isEmpty())
+            note(FindingKind::MissingColumns, header.row, QString(), missing);
+        return missing.isEmpty();
+    }
+
+    void addRow(const CsvRow &row, qsizetype columns)
+    {
+        // Cells of a row of another length may lie in the wrong columns; only the length is named.
+        m_checkCells = row.cells.size() == columns;
+        if (!m_checkCells)
+            note(FindingKind::WrongCellCount, row.row, QString(),
+                 {QString::number(row.cells.size()), QString::number(columns), QString(m_separator)});
         BankRecord record;
-        if (m_columnOf[Cis] >= 0)
-            record.cis = number(row, Cis);
-        record.skupina = number(row, Skupina);
+        record.cis = number(row, Cis, tryStrToInt);
+        record.skupina = number(row, Skupina, tryStrToInt);
         record.dotaz = cell(row, Dotaz);
         record.odp1 = cell(row, Odp1);
         record.odp2 = cell(row, Odp2);
         record.odp3 = cell(row, Odp3);
         record.komentar = cell(row, Komentar);
-        record.cspravOdp = number(row, CspravOdp);
-        return record;
-    }
-
-    RecordOrigin origin(const CsvRow &row) const
-    {
+        record.cspravOdp = number(row, CspravOdp, answerIndex);
         RecordOrigin origin;
         origin.file = m_file;
-        origin.line = row.line;
+        origin.line = row.row;
         origin.ownNumber = m_columnOf[Cis] >= 0;
         origin.ownGroup = true;
-        return origin;
+        m_content.records.append(record);
+        m_content.origins.append(origin);
     }
 
-    QString cell(const CsvRow &row, Field field) const { return row.cells[m_columnOf[field]]; }
-
-    qint32 number(const CsvRow &row, Field field) const
+    QString cell(const CsvRow &row, Field field) const
     {
-        const auto value = tryStrToInt(trimControl(cell(row, field)));
-        if (!value)
-            fail(row.line, QStringLiteral("pole %1: „%2“ není celé číslo").arg(m_names[field], cell(row, field)));
-        return *value;
+        return m_columnOf[field] >= 0 ? row.cells.value(m_columnOf[field]) : QString();
+    }
+
+    qint32 number(const CsvRow &row, Field field, std::optional<qint32> (*read)(const QString &))
+    {
+        if (m_columnOf[field] < 0)
+            return 0;
+        const std::optional<qint32> value = read(trimControl(cell(row, field)));
+        if (!value && m_checkCells)
+            note(field == CspravOdp ? FindingKind::NotAnAnswer : FindingKind::NotANumber, row.row, m_names[field],
+                 {cell(row, field)});
+        return value.value_or(0);
     }
 
     QString m_file;
     const QStringList m_names;
     std::array<int, FieldCount> m_columnOf{};
+    QChar m_separator;
+    bool m_checkCells = true;
+    BankContent m_content;
 };
 
 }

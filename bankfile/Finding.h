@@ -19,6 +19,13 @@ enum class FindingKind {
     NumberedInOrder,     // several inputs: their Cis numbers are replaced by the order
     UnstorableCharacter, // {character, code point as hex, 1-based position}: not in code page 1250
     RepeatedNumber,      // {cis, line of the first record with it}
+    // Build: a CSV file's columns and cells, each found in one run
+    UnknownColumns,      // {names}: columns of no bank field, left unused
+    MissingColumns,      // {names}: bank fields the header lacks (Cis and Komentar may be left out)
+    DuplicateColumn,     // field: named twice in the header
+    NotANumber,          // field, {value}: a Cis or Skupina that is no whole number
+    NotAnAnswer,         // field CspravOdp, {value}: names no answer (A, B, C or a number)
+    WrongCellCount,      // {cells, cells of the header, separator}
     // Build, Check and Export: a record's values
     AnswerOutOfRange,    // {CspravOdp}
     GroupOutOfRange,     // {Skupina}
@@ -27,8 +34,8 @@ enum class FindingKind {
     // Check: the bank as the draw sees it
     MissingField,        // field: the table lacks it
     TooFewRecords,       // fewer than 6 records: no test has a question
-    UnreachableRecord,   // no draw number leads to the record
-    NumberLeadsToLast,   // {number}: no record has it, so it draws the last record
+    UnreachableRecord,   // {record count}: no draw number leads to the record
+    NumberLeadsToLast,   // {numbers}: no record has them, so each draws the last record
     QuotaShortfall,      // {group, needed, available}: the draw cannot fill the group's quota
     // Export: what Moodle's import cannot take or changes
     ControlCharacter,    // field: a control character XML cannot carry

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -51,6 +52,83 @@ QString buildPlace(const Finding &finding)
     return QStringLiteral("%1, otázka „%2“").arg(inputPlace(finding), finding.question);
 }
 
+// What to do about numbers that do not run from 0 to the count − 1.
+const QString NumberingRemedy = QStringLiteral("otázky číslujte od 0, nebo sloupec Cis vynechte a nástroj je očísluje");
+
+QString quotedList(const QStringList &names)
+{
+    return QStringLiteral("„%1“").arg(names.join(QStringLiteral("“, „")));
+}
+
+// Long lists are cut: "0, 5, 7 … a dalších 3".
+QString listed(const QStringList &items, qsizetype limit = ListedItems)
+{
+    QString text = items.mid(0, limit).join(QStringLiteral(", "));
+    if (items.size() > limit)
+        text += QStringLiteral(" … a dalších %1").arg(items.size() - limit);
+    return text;
+}
+
+// What a record's value means for the test and what to do, the same for `build` and `check`.
+QString recordSentence(const Finding &finding)
+{
+    switch (finding.kind) {
+    case FindingKind::AnswerOutOfRange:
+        return QStringLiteral("CspravOdp %1 není 0, 1 ani 2, žádná odpověď nebude správná").arg(value(finding, 0));
+    case FindingKind::GroupOutOfRange:
+        return QStringLiteral("Skupina %1 není 1, 2 ani 3, otázka se do testu nedostane").arg(value(finding, 0));
+    case FindingKind::EmptyText:
+        if (finding.field == QLatin1String("Dotaz"))
+            return QStringLiteral("pole Dotaz je prázdné, test ukáže otázku bez textu; text doplňte");
+        return QStringLiteral("pole %1 je prázdné, test ukáže prázdnou odpověď %2; text doplňte")
+            .arg(finding.field, QChar(u'A' + finding.field.right(1).toInt() - 1));
+    case FindingKind::UnreachableRecord:
+        return QStringLiteral("otázka se do testu nikdy nedostane, čísla Cis mají jít od 0 do %1; %2")
+            .arg(value(finding, 0).toInt() - 1).arg(NumberingRemedy);
+    case FindingKind::RepeatedNumber:
+        return QStringLiteral("Cis %1 se opakuje (poprvé %2 %3), otázka se do testu nedostane; %4")
+            .arg(value(finding, 0), finding.file.isEmpty() ? QStringLiteral("v záznamu") : QStringLiteral("na řádku"),
+                 value(finding, 1), NumberingRemedy);
+    default:
+        return QString();
+    }
+}
+
+QString numbersLeadingToLast(const Finding &finding)
+{
+    const bool one = finding.values.size() == 1;
+    return QStringLiteral("Žádná otázka nemá Cis %1; místo %2 se losuje poslední otázka, která tak může být v testu "
+                          "vícekrát; %3")
+        .arg(listed(finding.values), one ? QStringLiteral("něj") : QStringLiteral("každého z nich"), NumberingRemedy);
+}
+
+QString csvText(const Finding &finding)
+{
+    const QString where = inputPlace(finding);
+    switch (finding.kind) {
+    case FindingKind::UnknownColumns:
+        return finding.values.size() == 1
+            ? QStringLiteral("%1: sloupec %2 není pole banky, nástroj ho vynechá").arg(where, quotedList(finding.values))
+            : QStringLiteral("%1: sloupce %2 nejsou pole banky, nástroj je vynechá").arg(where, quotedList(finding.values));
+    case FindingKind::MissingColumns:
+        return QStringLiteral("%1: %2 %3; první řádek jmenuje sloupce Skupina, Dotaz, Odp1, Odp2, Odp3 a CspravOdp "
+                              "(Cis a Komentar smějí chybět)")
+            .arg(where, finding.values.size() == 1 ? QStringLiteral("chybí sloupec") : QStringLiteral("chybějí sloupce"),
+                 finding.values.join(QStringLiteral(", ")));
+    case FindingKind::DuplicateColumn:
+        return QStringLiteral("%1: sloupec %2 je uveden dvakrát; jeden z nich smažte nebo přejmenujte").arg(where, finding.field);
+    case FindingKind::NotANumber:
+        return QStringLiteral("%1: %2 „%3“ není celé číslo; %4")
+            .arg(where, finding.field, value(finding, 0),
+                 finding.field == QLatin1String("Cis") ? NumberingRemedy : QStringLiteral("napište skupinu 1, 2 nebo 3"));
+    case FindingKind::NotAnAnswer:
+        return QStringLiteral("%1: CspravOdp „%2“ neoznačuje odpověď; napište A, B nebo C (nebo 0, 1, 2)").arg(where, value(finding, 0));
+    default:
+        return QStringLiteral("%1: řádek má %2 hodnot místo %3; text, ve kterém je oddělovač „%4“, dejte do uvozovek")
+            .arg(where, value(finding, 0), value(finding, 1), value(finding, 2));
+    }
+}
+
 QString buildText(const Finding &finding)
 {
     switch (finding.kind) {
@@ -63,16 +141,19 @@ QString buildText(const Finding &finding)
     case FindingKind::UnstorableCharacter:
         return QStringLiteral("%1, pole %2: znak „%3“ (U+%4) na %5. místě textu nelze uložit v kódování Windows-1250")
             .arg(buildPlace(finding), finding.field, value(finding, 0), value(finding, 1), value(finding, 2));
-    case FindingKind::RepeatedNumber:
-        return QStringLiteral("%1: Cis %2 se opakuje (poprvé %3 %4)")
-            .arg(place(finding), value(finding, 0),
-                 finding.file.isEmpty() ? QStringLiteral("v záznamu") : QStringLiteral("na řádku"), value(finding, 1));
-    case FindingKind::AnswerOutOfRange:
-        return QStringLiteral("%1: CspravOdp %2 není 0, 1 ani 2, žádná odpověď nebude správná").arg(place(finding), value(finding, 0));
-    case FindingKind::GroupOutOfRange:
-        return QStringLiteral("%1: Skupina %2 není 1, 2 ani 3, otázka se do testu nedostane").arg(place(finding), value(finding, 0));
-    default:
+    case FindingKind::UnknownColumns:
+    case FindingKind::MissingColumns:
+    case FindingKind::DuplicateColumn:
+    case FindingKind::NotANumber:
+    case FindingKind::NotAnAnswer:
+    case FindingKind::WrongCellCount:
+        return csvText(finding);
+    case FindingKind::NumberLeadsToLast:
+        return numbersLeadingToLast(finding);
+    case FindingKind::UnreadableValue:
         return QStringLiteral("%1: %2").arg(buildPlace(finding), value(finding, 0));
+    default:
+        return QStringLiteral("%1: %2").arg(place(finding), recordSentence(finding));
     }
 }
 
@@ -99,57 +180,38 @@ QString exportText(const Finding &finding)
     }
 }
 
-// The heading of a kind's line in the check's report; the findings of a kind are listed after it.
+// The heading of the check's line that lists the findings of a kind; empty for the kinds whose
+// findings are sentences of their own.
 QString checkHeading(FindingKind kind)
 {
-    switch (kind) {
-    case FindingKind::MissingField:
+    if (kind == FindingKind::MissingField)
         return QStringLiteral("Chybějící pole");
-    case FindingKind::UnreadableValue:
-        return QStringLiteral("Nečitelné hodnoty (program ohlásí chybu)");
-    case FindingKind::UnreachableRecord:
-        return QStringLiteral("Záznamy, které nelze nikdy vylosovat");
-    case FindingKind::NumberLeadsToLast:
-        return QStringLiteral("Čísla, která vedou na poslední záznam (může být v testu vícekrát)");
-    case FindingKind::AnswerOutOfRange:
-        return QStringLiteral("CspravOdp mimo 0..2");
-    case FindingKind::EmptyText:
-        return QStringLiteral("Prázdný text otázky nebo odpovědi");
-    default:
-        return QString();
-    }
+    return kind == FindingKind::UnreadableValue ? QStringLiteral("Nečitelné hodnoty (program ohlásí chybu)") : QString();
 }
 
-// A finding as an entry of its kind's list.
 QString checkItem(const Finding &finding)
 {
-    switch (finding.kind) {
-    case FindingKind::MissingField:
+    if (finding.kind == FindingKind::MissingField)
         return finding.field;
-    case FindingKind::UnreadableValue:
-        return QStringLiteral("záznam %1: %2").arg(finding.record + 1).arg(value(finding, 0));
-    case FindingKind::UnreachableRecord:
-        return recordPlace(finding);
-    case FindingKind::NumberLeadsToLast:
-        return value(finding, 0);
-    case FindingKind::AnswerOutOfRange:
-        return QStringLiteral("%1: %2").arg(recordPlace(finding), value(finding, 0));
-    case FindingKind::EmptyText:
-        return QStringLiteral("%1: %2").arg(recordPlace(finding), finding.field);
-    default:
-        return QString();
-    }
+    return QStringLiteral("záznam %1: %2").arg(finding.record + 1).arg(value(finding, 0));
 }
 
-// A sentence of its own, for the kinds that make no list.
+// A finding of the check as a sentence of its own.
 QString checkSentence(const Finding &finding)
 {
-    if (finding.kind == FindingKind::TooFewRecords)
+    switch (finding.kind) {
+    case FindingKind::TooFewRecords:
         return QStringLiteral("Banka potřebuje aspoň 6 záznamů, aby test měl aspoň jednu otázku.");
-    return QStringLiteral("Skupina %1 nenaplní kvótu: potřebuje %2, vylosovat lze %3 (program test nevygeneruje).")
-        .arg(value(finding, 0))
-        .arg(czechCount(value(finding, 1).toLongLong(), {"otázku", "otázky", "otázek"}))
-        .arg(value(finding, 2));
+    case FindingKind::QuotaShortfall:
+        return QStringLiteral("Skupina %1 nenaplní kvótu: potřebuje %2, vylosovat lze %3 (program test nevygeneruje).")
+            .arg(value(finding, 0))
+            .arg(czechCount(value(finding, 1).toLongLong(), {"otázku", "otázky", "otázek"}))
+            .arg(value(finding, 2));
+    case FindingKind::NumberLeadsToLast:
+        return numbersLeadingToLast(finding);
+    default:
+        return QStringLiteral("%1: %2").arg(recordPlace(finding), recordSentence(finding));
+    }
 }
 
 QString checkText(const Finding &finding)
@@ -158,45 +220,44 @@ QString checkText(const Finding &finding)
     return heading.isEmpty() ? checkSentence(finding) : QStringLiteral("%1: %2").arg(heading, checkItem(finding));
 }
 
-QString listed(const QStringList &items, qsizetype limit)
-{
-    QString text = items.mid(0, limit).join(QStringLiteral(", "));
-    if (items.size() > limit)
-        text += QStringLiteral(" … a dalších %1").arg(items.size() - limit);
-    return text;
-}
-
-// The report's line for the findings of one kind, those of one record's texts joined.
-QString checkLine(const QList<Finding> &findings)
+// The report's lines for the findings of one kind: a listing line, or a sentence each, cut
+// after ListedItems.
+QStringList checkLines(const QList<Finding> &findings)
 {
     const FindingKind kind = findings.first().kind;
     const QString heading = checkHeading(kind);
-    if (heading.isEmpty())
-        return checkSentence(findings.first());
     QStringList items;
-    for (qsizetype i = 0; i < findings.size(); ++i) {
-        if (kind == FindingKind::EmptyText && i > 0 && findings[i].record == findings[i - 1].record)
-            items.last() += QLatin1Char('/') + findings[i].field;
-        else
-            items.append(checkItem(findings[i]));
-    }
-    return QStringLiteral("%1: %2").arg(heading, listed(items, kind == FindingKind::MissingField ? items.size() : ListedItems));
+    for (const Finding &finding : findings)
+        items.append(heading.isEmpty() ? checkSentence(finding) : checkItem(finding));
+    if (!heading.isEmpty())
+        return {QStringLiteral("%1: %2").arg(heading, listed(items, kind == FindingKind::MissingField ? items.size() : ListedItems))};
+    if (items.size() > ListedItems)
+        return items.mid(0, ListedItems) << QStringLiteral("… a dalších %1 takových záznamů").arg(items.size() - ListedItems);
+    return items;
 }
 
-// The check's findings, those of a kind together in their order; kinds without a list alone.
-QStringList checkLines(const QList<Finding> &findings)
+// The check's findings, those of a kind together in their order.
+QStringList checkFindingLines(const QList<Finding> &findings)
 {
     QStringList lines;
     for (qsizetype start = 0; start < findings.size();) {
         qsizetype end = start + 1;
-        if (!checkHeading(findings[start].kind).isEmpty()) {
-            while (end < findings.size() && findings[end].kind == findings[start].kind)
-                ++end;
-        }
-        lines.append(checkLine(findings.mid(start, end - start)));
+        while (end < findings.size() && findings[end].kind == findings[start].kind)
+            ++end;
+        lines += checkLines(findings.mid(start, end - start));
         start = end;
     }
     return lines;
+}
+
+// Whether group 1 took up what the rounding of the percentages or the quotas left over, so
+// that equal groups show unequal figures.
+bool roundedIntoGroupOne(const BankCheck &check)
+{
+    const GroupQuotas &quotas = check.quotas;
+    const double quota = static_cast<double>(quotas.questionCount) * quotas.percent[1] / 100.0;
+    return quotas.percent[1] != groupPercentOf(check.groupCount[1], check.recordCount)
+        || (quotas.questionCount > 0 && quotas.quota[1] != static_cast<qint32>(std::nearbyint(quota)));
 }
 
 QStringList checkFigures(const BankCheck &check)
@@ -213,6 +274,11 @@ QStringList checkFigures(const BankCheck &check)
                          .arg(count(check.quotas.quota[g])));
     if (check.outsideGroups > 0)
         lines.append(QStringLiteral("Záznamů mimo skupiny 1–3 (nikdy v testu): %1").arg(check.outsideGroups));
+    if (roundedIntoGroupOne(check))
+        lines.append(QStringLiteral("Procenta jsou podíly skupin ze všech %1 zaokrouhlené na celá čísla; co do 100 % "
+                                    "chybí nebo přebývá, připadne skupině 1. Kvóta je týž podíl z otázek testu, "
+                                    "zaokrouhlený rozdíl nese opět skupina 1.")
+                         .arg(czechCount(check.recordCount, {"záznamu", "záznamů", "záznamů"})));
     lines.append(QStringLiteral("Otázek v testu: %1").arg(count(check.quotas.questionCount)));
     return lines;
 }
@@ -226,8 +292,11 @@ FindingEffect findingEffect(const Finding &finding)
     case FindingSource::Build:
         if (kind == FindingKind::SkippedQuestion)
             return FindingEffect::LeftOut;
-        return kind == FindingKind::UnstorableCharacter || kind == FindingKind::UnreadableValue ? FindingEffect::Blocks
-                                                                                                : FindingEffect::Warning;
+        return kind == FindingKind::UnstorableCharacter || kind == FindingKind::UnreadableValue
+                || kind == FindingKind::MissingColumns || kind == FindingKind::DuplicateColumn
+                || kind == FindingKind::NotANumber || kind == FindingKind::NotAnAnswer || kind == FindingKind::WrongCellCount
+            ? FindingEffect::Blocks
+            : FindingEffect::Warning;
     case FindingSource::Export:
         return kind == FindingKind::SurroundingSpace || kind == FindingKind::MoodlePlaceholder ? FindingEffect::Warning
                                                                                               : FindingEffect::LeftOut;
@@ -272,7 +341,7 @@ QString checkReportText(const BankCheck &check)
     QStringList lines = {QStringLiteral("Záznamů: %1").arg(check.recordCount)};
     if (check.complete)
         lines += checkFigures(check);
-    lines += checkLines(check.findings);
+    lines += checkFindingLines(check.findings);
     lines.append(check.testCanBeDrawn ? QStringLiteral("Výsledek: test lze vylosovat.")
                                       : QStringLiteral("Výsledek: test nelze vylosovat."));
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');

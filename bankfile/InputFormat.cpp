@@ -13,10 +13,12 @@ bool hasLine(const QString &text, const QString &pattern)
     return QRegularExpression(pattern, QRegularExpression::MultilineOption).match(text).hasMatch();
 }
 
-// A CSV bank names the question and answer fields on its first line.
+// A CSV bank names the question and answer fields on its first line, or on the line after
+// Excel's "sep=;".
 bool isCsvHeader(const QString &text)
 {
-    const QString header = text.section(QLatin1Char('\n'), 0, 0).toLower();
+    const int line = text.startsWith(QLatin1String("sep="), Qt::CaseInsensitive) ? 1 : 0;
+    const QString header = text.section(QLatin1Char('\n'), line, line).toLower();
     return header.contains(QLatin1String("dotaz")) && header.contains(QLatin1String("odp1"));
 }
 

@@ -17,16 +17,25 @@ const char Usage[] =
     "  test-znalosti-banka build [--skupina JMÉNO=SKUPINA]... VSTUP... [TABULKA.db]\n"
     "      vytvoří banku otázek ze vstupů (CSV, Moodle XML, GIFT, Aiken) do TABULKA.db, bez ní\n"
     "      tam, kde ji program čte, a vypíše její cestu\n"
-    "  test-znalosti-banka dump TABULKA.db    vypíše všechny záznamy tabulky jako CSV\n"
+    "  test-znalosti-banka dump [--tabulkovy] TABULKA.db [VÝSTUP.csv]\n"
+    "      vypíše všechny záznamy tabulky jako CSV, nebo je zapíše do VÝSTUP.csv; pro tabulkový\n"
+    "      procesor (--tabulkovy nebo výstup .csv) v UTF-8 s BOM a s oddělovačem středník\n"
     "  test-znalosti-banka check TABULKA.db   ověří, co program z banky otázek vylosuje\n"
     "  test-znalosti-banka export [--format xml|gift] [--skupina JMÉNO=SKUPINA]... TABULKA.db VÝSTUP\n"
     "      zapíše banku pro Moodle: Moodle XML (.xml) nebo GIFT (.gift, .txt); skupina N je\n"
     "      kategorie „Skupina N“, nebo JMÉNO, když je tak --skupina pojmenuje\n"
     "  test-znalosti-banka --help | --version\n"
-    "Formát vstupu se pozná z obsahu. CSV: oddělovač čárka, středník nebo tabulátor; kódování\n"
-    "UTF-8, UTF-16 se značkou BOM nebo Windows-1250; skupiny nese CSV samo. Z exportů Moodle se\n"
-    "převedou otázky s výběrem jedné ze tří odpovědí, ostatní se vypíšou jako vynechané; kategorie\n"
-    "dostanou skupiny 1, 2, 3 v pořadí, v jakém se objeví (kategorie „Skupina N“ skupinu N).\n"
+    "Formát vstupu se pozná z obsahu. CSV: oddělovač čárka, středník nebo tabulátor (nebo jak\n"
+    "ho určí první řádek sep=;); kódování UTF-8, UTF-16 se značkou BOM nebo Windows-1250;\n"
+    "první řádek jmenuje sloupce, každý další je jedna otázka, třeba (zkopírujte si):\n"
+    "  Cis;Skupina;Dotaz;Odp1;Odp2;Odp3;Komentar;CspravOdp\n"
+    "  0;1;Jaké je hlavní město Slovenska?;Bratislava;Košice;Žilina;Leží na Dunaji.;A\n"
+    "  Cis je číslo otázky od 0 (sloupec smí chybět, nástroj otázky očísluje), Skupina 1, 2\n"
+    "  nebo 3, CspravOdp správná odpověď A, B nebo C (také 0, 1, 2), Komentar smí chybět.\n"
+    "Test má 30 otázek; banka s méně než 35 otázkami dá test o 5 otázek menší, než kolik jich má.\n"
+    "Z exportů Moodle se převedou otázky s výběrem jedné ze tří odpovědí, ostatní se vypíšou jako\n"
+    "vynechané; kategorie dostanou skupiny 1, 2, 3 v pořadí, v jakém se objeví (kategorie\n"
+    "„Skupina N“ skupinu N).\n"
     "  --skupina JMÉNO=SKUPINA   kategorie Moodle nebo celý vstupní soubor JMÉNO patří do skupiny\n"
     "                            1, 2 nebo 3; lze opakovat\n"
     "Banka, která už v cíli je, se zachová jako záloha vedle nové. build skončí kódem 1 a nic\n"
@@ -63,9 +72,11 @@ int run(const QStringList &arguments)
             continue;
         if (const std::optional<int> exitCode = handler(arguments.mid(2)))
             return *exitCode;
+        throw UsageError{QStringLiteral("Příkaz %1 takto použít nelze.").arg(name)};
     }
-    print(stderr, QString::fromUtf8(Usage));
-    return Failure;
+    if (name.isEmpty())
+        throw UsageError{QStringLiteral("Chybí příkaz: build, check, dump nebo export.")};
+    throw UsageError{QStringLiteral("Neznámý příkaz „%1“; příkazy jsou build, check, dump a export.").arg(name)};
 }
 
 }
@@ -75,6 +86,9 @@ int main(int argc, char **argv)
     QCoreApplication application(argc, argv);
     try {
         return run(QCoreApplication::arguments());
+    } catch (const UsageError &error) {
+        print(stderr, error.message + QStringLiteral("\nNávod k použití: test-znalosti-banka --help\n"));
+        return Failure;
     } catch (const AppError &error) {
         print(stderr, error.message() + QLatin1Char('\n'));
         return Failure;

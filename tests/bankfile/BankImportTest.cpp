@@ -98,15 +98,67 @@ TEST(BankImport, InputsOfEveryFormatJoinInOrderNumberedFromZero)
                             "souborů CSV se nepoužije");
 }
 
-TEST(BankImport, BuildWarnsOfValuesTheProgramCannotUseWithTheirLine)
+// Excel's "sep=" line, columns that are no field, no Komentar, answers as letters, empty rows:
+// rows numbered as the spreadsheet shows them.
+TEST(BankImport, CsvIsReadAsSpreadsheetsSaveIt)
 {
-    const BankContent content = imported("Cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n0,1,Q0,A,B,C,,3\n"
-                                         "1,7,Q1,A,B,C,,0\n0,2,Q2,A,B,C,,-1\n3,3,Q3,A,B,C,,2\n");
+    const BankContent content = imported("sep=,\nSkupina,Poznámka,Dotaz,Odp1,Odp2,Odp3,CspravOdp,Body\n"
+                                         "1,x,\"Dva\nřádky\",A,B,C,b,1\n,,,,,,,\n,,\n2,,Další,A,B,C, C ,\n");
+    ASSERT_EQ(content.records.size(), 2);
+    EXPECT_EQ(content.records[0], (BankRecord{0, 1, "Dva\nřádky", "A", "B", "C", QString(), 1}));
+    EXPECT_EQ(content.records[1], (BankRecord{1, 2, "Další", "A", "B", "C", QString(), 2}));
+    EXPECT_EQ(content.origins[1].line, 5);
+    EXPECT_EQ(texts(content.findings),
+              QStringList{"Upozornění: Soubor banka.csv, řádek 1: sloupce „Poznámka“, „Body“ nejsou pole banky, nástroj je vynechá"});
+}
+
+// Every fault of a file at once, each with its spreadsheet row and what to do.
+TEST(BankImport, EveryProblemOfACsvIsFoundWithItsRowAndRemedy)
+{
+    const std::pair<QByteArray, QStringList> cases[] = {
+        {"Cis;Skupina;Dotaz;Odp1;Odp2;Odp3;CspravOdp\n0;1;Q;A;B;C;A\nx;y;Q;A;B;C;D\n2;1;Q;A;B;C;1.5\n3;1;Q;A;B;C\n",
+         {"Soubor banka.csv, řádek 3: Cis „x“ není celé číslo; otázky číslujte od 0, nebo sloupec Cis vynechte a nástroj je očísluje",
+          "Soubor banka.csv, řádek 3: Skupina „y“ není celé číslo; napište skupinu 1, 2 nebo 3",
+          "Soubor banka.csv, řádek 3: CspravOdp „D“ neoznačuje odpověď; napište A, B nebo C (nebo 0, 1, 2)",
+          "Soubor banka.csv, řádek 4: CspravOdp „1.5“ neoznačuje odpověď; napište A, B nebo C (nebo 0, 1, 2)",
+          "Soubor banka.csv, řádek 5: řádek má 6 hodnot místo 7; text, ve kterém je oddělovač „;“, dejte do uvozovek"}},
+        {"Cis,cis,Dotaz,Odp1\n",
+         {"Soubor banka.csv, řádek 1: sloupec Cis je uveden dvakrát; jeden z nich smažte nebo přejmenujte",
+          "Soubor banka.csv, řádek 1: chybějí sloupce Skupina, Odp2, Odp3, CspravOdp; první řádek jmenuje sloupce Skupina, "
+          "Dotaz, Odp1, Odp2, Odp3 a CspravOdp (Cis a Komentar smějí chybět)"}},
+    };
+    for (const auto &[csv, problems] : cases) {
+        const BankContent content = imported(csv);
+        EXPECT_EQ(texts(content.findings), problems);
+        for (const Finding &finding : content.findings)
+            EXPECT_EQ(findingEffect(finding), FindingEffect::Blocks);
+    }
+    EXPECT_EQ(imported(cases[0].first).findings[2].record, 1) << "a window marks the row's record";
+}
+
+// Values the program cannot use as meant, each with its row and in plain words; numbers with
+// gaps leave questions never drawn and draw the last one instead.
+TEST(BankImport, BuildWarnsOfValuesTheProgramCannotUseWithTheirRow)
+{
+    const BankContent content = imported("Cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n1,1,Q0,A,B,C,,3\n"
+                                         "2,7,Q1,A, ,C,,0\n1,2,Q2,A,B,C,,-1\n3,3,,A,B,C,,2\n");
+    const QString remedy = "otázky číslujte od 0, nebo sloupec Cis vynechte a nástroj je očísluje";
     EXPECT_EQ(texts(valueWarnings(content)),
               (QStringList{"Upozornění: Soubor banka.csv, řádek 2: CspravOdp 3 není 0, 1 ani 2, žádná odpověď nebude správná",
                            "Upozornění: Soubor banka.csv, řádek 3: Skupina 7 není 1, 2 ani 3, otázka se do testu nedostane",
+                           "Upozornění: Soubor banka.csv, řádek 3: pole Odp2 je prázdné, test ukáže prázdnou odpověď B; text doplňte",
                            "Upozornění: Soubor banka.csv, řádek 4: CspravOdp -1 není 0, 1 ani 2, žádná odpověď nebude správná",
-                           "Upozornění: Soubor banka.csv, řádek 4: Cis 0 se opakuje (poprvé na řádku 2)"}));
+                           "Upozornění: Soubor banka.csv, řádek 4: Cis 1 se opakuje (poprvé na řádku 2), otázka se do testu "
+                           "nedostane; " + remedy,
+                           "Upozornění: Soubor banka.csv, řádek 5: pole Dotaz je prázdné, test ukáže otázku bez textu; text doplňte",
+                           "Upozornění: Žádná otázka nemá Cis 0; místo něj se losuje poslední otázka, která tak může být v testu "
+                           "vícekrát; " + remedy}));
+    const BankContent gap = imported("Cis,Skupina,Dotaz,Odp1,Odp2,Odp3,CspravOdp\n5,1,Q,A,B,C,0\n0,1,Q,A,B,C,0\n");
+    EXPECT_EQ(texts(valueWarnings(gap)),
+              (QStringList{"Upozornění: Soubor banka.csv, řádek 2: otázka se do testu nikdy nedostane, čísla Cis mají "
+                           "jít od 0 do 1; " + remedy,
+                           "Upozornění: Žádná otázka nemá Cis 1; místo něj se losuje poslední otázka, která tak může být v "
+                           "testu vícekrát; " + remedy}));
 }
 
 // A CSV cell is named by its line and field, a GIFT answer also by its question.

@@ -92,6 +92,8 @@ TEST_F(TestbankTest, BuildPrintsWhatItDidAndEndsWithItsCode)
     writeFile(path("kategorie.gift"), "$CATEGORY: a\n\nX{=a ~b ~c}\n\n$CATEGORY: b\n\nY{=a ~b ~c}\n\n$CATEGORY: c\n\n"
                                       "Z{=a ~b ~c}\n\n$CATEGORY: d\n\nW{=a ~b ~c}\n");
     writeFile(path("hodnoty.csv"), "Cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n0,1,Q0,A,B,C,,3\n0,7,Q1,A,B,C,,0\n");
+    writeFile(path("problemy.csv"), "Skupina;Dotaz;Odp1;Odp2;Odp3;CspravOdp;Poznámka\nx;Q;A;B;C;A;\n1;\"a\nb\";A;B;C;B;\n"
+                                    "1;Q;A;B;C;D;\n");
     writeFile(path("sipka.csv"), "Skupina;Dotaz;Odp1;Odp2;Odp3;Komentar;CspravOdp\n1;Šipka → vpravo;A;B;C;;0\n");
     const std::tuple<QStringList, QString, int, QStringList, QStringList> cases[] = {
         {{"--skupina", "export.xml=3", "--skupina=Chemie=3", "-s", "biologie=2", importData("export.xml"),
@@ -101,8 +103,12 @@ TEST_F(TestbankTest, BuildPrintsWhatItDidAndEndsWithItsCode)
           QString("Upozornění: Soubor %1, řádek 9: otázka „Hlavní město“: vložený obrázek nebo soubor vynechán\n").arg(importData("export.xml")),
           "Upozornění: Vstupů je víc, otázky jsou proto očíslovány v pořadí od 0; pole Cis ze souborů CSV se nepoužije\n"}},
         {{path("hodnoty.csv")}, QString(), 0, {"Převedeno otázek: 2, vynecháno: 0\n"},
-         {QString("Upozornění: Soubor %1, řádek 3: Cis 0 se opakuje (poprvé na řádku 2)\n").arg(path("hodnoty.csv")),
-          "Upozornění k hodnotám otázek: 3\n"}},
+         {QString("Upozornění: Soubor %1, řádek 3: Cis 0 se opakuje (poprvé na řádku 2)").arg(path("hodnoty.csv")),
+          "Upozornění k hodnotám otázek: 4\n"}},
+        {{path("problemy.csv")}, QString(), 2, {},
+         {QString("Upozornění: Soubor %1, řádek 1: sloupec „Poznámka“ není pole banky").arg(path("problemy.csv")),
+          QString("Soubor %1, řádek 2: Skupina „x“ není celé číslo").arg(path("problemy.csv")),
+          QString("Soubor %1, řádek 4: CspravOdp „D“ neoznačuje odpověď").arg(path("problemy.csv")), "\nBanka se nezapsala.\n"}},
         {{path("pravda.gift")}, QString(), 1, {"Převedeno otázek: 0, vynecháno: 1\n"},
          {"otázka „Pravda“: pravda/nepravda\n", "Žádnou otázku nelze převést, banka se nezapsala.\n"}},
         {{importData("biologie"), path("zla.gift")}, QString(), 2, {}, {QString("Soubor %1, řádek 3: ").arg(path("zla.gift"))}},
@@ -158,8 +164,8 @@ TEST_F(TestbankTest, ExportPrintsWhatItWroteAndEndsWithItsCode)
         {{"--format", "gift", path("b.db"), path("b.out")}, 0, QString("(GIFT)\n"), "CspravOdp 3 mimo 0..2"},
         {{path("spatna.db"), path("nic.gift")}, 1, "Vyvezeno otázek: 0, vynecháno: 1\n",
          "Žádný záznam nelze vyvézt, soubor se nezapsal.\n"},
-        {{path("b.db"), path("b.pdf")}, 2, QString(), "Použití:"},
-        {{"-f", "csv", path("b.db"), path("x")}, 2, QString(), "Použití:"},
+        {{path("b.db"), path("b.pdf")}, 2, QString(), "Export nezná formát výstupu „.pdf“; zvolte výstup .xml"},
+        {{"-f", "csv", path("b.db"), path("x")}, 2, QString(), "; CSV zapíše příkaz dump.\n"},
         {{path("none.db"), path("x.xml")}, 2, QString(), "none.db"},
         {{"--skupina", "X=4", path("b.db"), path("x.xml")}, 2, QString(), "JMÉNO=SKUPINA se skupinou 1 až 3"},
     };
@@ -188,21 +194,45 @@ TEST_F(TestbankTest, DumpPrintsTheTableAndEndsWithItsCode)
     EXPECT_EQ(dumped(dump).value(3).value("Dotaz"), records[3].dotaz);
     writeFile(path("garbage.db"), QByteArray(100, 'x'));
     EXPECT_EQ(run({"dump", path("garbage.db")}).exitCode, 2);
+    for (const QStringList &arguments : {QStringList{"dump", path("memo.db"), path("tabulka.csv")},
+                                         QStringList{"dump", "--tabulkovy", path("memo.db")}}) {
+        const Outcome spreadsheet = run(arguments);
+        EXPECT_EQ(spreadsheet.exitCode, 1);
+        const QByteArray csv = arguments.size() == 3 ? readFile(path("tabulka.csv")) : spreadsheet.out.toUtf8();
+        EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBF" "Cis;Skupina;Dotaz;Odp1;Odp2;Odp3;Komentar;CspravOdp\n")) << csv.left(60).constData();
+    }
+    EXPECT_TRUE(run({"dump", path("memo.db"), path("tabulka.csv")}).out.contains("(pro tabulkový procesor: UTF-8 s BOM"));
 }
 
-TEST_F(TestbankTest, HelpVersionAndBadUsage)
+TEST_F(TestbankTest, HelpAndVersionGoToStandardOutput)
 {
-    for (const auto &[option, expected] : {std::pair{"--help", "Použití:"}, {"-h", "banka export"}, {"--version", "banka 1."}}) {
+    for (const auto &[option, expected] : {std::pair{"--help", "Použití:"}, {"-h", "0;1;Jaké je hlavní město"}, {"--version", "banka 1."}}) {
         const Outcome outcome = run({option});
         EXPECT_EQ(outcome.exitCode, 0) << option;
         EXPECT_TRUE(outcome.out.contains(QString::fromUtf8(expected)) && outcome.err.isEmpty()) << qPrintable(outcome.out);
     }
-    for (const QStringList &arguments : {QStringList(), QStringList{"verify", "x.db"}, QStringList{"build"},
-                                          QStringList{"build", "--skupina"}, QStringList{"build", "--jine", "a.csv"},
-                                          QStringList{"dump"}, QStringList{"--help", "x"}}) {
-        const Outcome usage = run(arguments);
-        EXPECT_EQ(usage.exitCode, 2);
-        EXPECT_TRUE(usage.err.startsWith("Použití:")) << qPrintable(usage.err);
+}
+
+// A wrong command line is said in one line, then where the usage is.
+TEST_F(TestbankTest, AWrongCommandLineSaysWhatIsWrongInOneLine)
+{
+    writeFile(path("otazky.csv"), "Skupina;Dotaz;Odp1;Odp2;Odp3;CspravOdp\n1;Q;A;B;C;A\n");
+    const std::pair<QStringList, QString> cases[] = {
+        {{}, "Chybí příkaz: build, check, dump nebo export."},
+        {{"biuld", "x.csv"}, "Neznámý příkaz „biuld“; příkazy jsou build, check, dump a export."},
+        {{"build"}, "Příkazu build chybí vstupní soubor (CSV, Moodle XML, GIFT nebo Aiken)."},
+        {{"build", "--jine", "a.csv"}, "Příkaz build nezná volbu --jine."},
+        {{"build", "a.csv", "--skupina"}, "Volbě --skupina příkazu build chybí hodnota."},
+        {{"build", path("otazky.csv"), "moje"}, "Cíl „moje“ nemá příponu .db; banku zapište do souboru .db, třeba moje.db."},
+        {{"check", path("otazky.csv")}, QString("Soubor %1 je banka CSV, ne tabulka .db pro příkaz check; tabulku z něj "
+                                                "vytvoří test-znalosti-banka build %1").arg(path("otazky.csv"))},
+        {{"dump"}, "Příkaz dump potřebuje tabulku .db, případně výstupní soubor CSV."},
+        {{"--help", "x"}, "Příkaz --help takto použít nelze."},
+    };
+    for (const auto &[arguments, message] : cases) {
+        const Outcome wrong = run(arguments);
+        EXPECT_EQ(wrong.exitCode, 2);
+        EXPECT_EQ(wrong.err, message + "\nNávod k použití: test-znalosti-banka --help\n");
     }
 }
 
