@@ -85,11 +85,7 @@ public:
 private:
     void note(FindingKind kind, int row, const QString &field, const QStringList &values)
     {
-        Finding finding;
-        finding.source = FindingSource::Build;
-        finding.kind = kind;
-        finding.file = m_file;
-        finding.line = row;
+        Finding finding = inputFinding(kind, m_file, row);
         finding.field = field;
         finding.values = values;
         if (kind != FindingKind::UnknownColumns && kind != FindingKind::MissingColumns && kind != FindingKind::DuplicateColumn)

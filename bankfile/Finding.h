@@ -60,3 +60,15 @@ struct Finding
     QString field; // a field of the bank (BankTable's names); empty for the whole record
     QStringList values;
 };
+
+// A finding of `build` about a place in an input.
+inline Finding inputFinding(FindingKind kind, const QString &file, int line, const QString &question = QString())
+{
+    Finding finding;
+    finding.source = FindingSource::Build;
+    finding.kind = kind;
+    finding.file = file;
+    finding.line = line;
+    finding.question = question;
+    return finding;
+}

@@ -57,17 +57,6 @@ BankRecord record(const QuestionDraft &draft)
     return record;
 }
 
-Finding found(FindingKind kind, const QString &name, const QString &file, int line)
-{
-    Finding finding;
-    finding.source = FindingSource::Build;
-    finding.kind = kind;
-    finding.file = file;
-    finding.line = line;
-    finding.question = name;
-    return finding;
-}
-
 }
 
 void addDraft(BankContent &content, const QuestionDraft &draft)
@@ -78,7 +67,7 @@ void addDraft(BankContent &content, const QuestionDraft &draft)
         return;
     }
     if (draft.droppedImage) {
-        Finding image = found(FindingKind::DroppedImage, draft.name, draft.file, draft.line);
+        Finding image = inputFinding(FindingKind::DroppedImage, draft.file, draft.line, draft.name);
         image.record = static_cast<int>(content.records.size());
         content.findings.append(image);
     }
@@ -93,7 +82,7 @@ void addDraft(BankContent &content, const QuestionDraft &draft)
 
 void addSkipped(BankContent &content, const QString &name, const QString &file, int line, const QString &reason)
 {
-    Finding skipped = found(FindingKind::SkippedQuestion, name, file, line);
+    Finding skipped = inputFinding(FindingKind::SkippedQuestion, file, line, name);
     skipped.values = {reason};
     content.findings.append(skipped);
 }
