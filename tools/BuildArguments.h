@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <optional>
 
 // What `build` was asked for.
 struct BuildArguments
@@ -15,6 +14,7 @@ struct BuildArguments
 };
 
 // The arguments after `build`: `--skupina NAME=GROUP` (repeatable), one or more inputs, and a
-// last argument ending in .db as the output when inputs come before it. Empty when they do
-// not make a build.
-std::optional<BuildArguments> parseBuildArguments(const QStringList &arguments);
+// last argument ending in .db as the output when inputs come before it. Raises UsageError when
+// they make no build: no input, an unknown option, or a last argument that is neither a file
+// nor a name ending in .db (a target without .db).
+BuildArguments parseBuildArguments(const QStringList &arguments);

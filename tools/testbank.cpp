@@ -1,108 +1,82 @@
 // SPDX-FileCopyrightText: 2026 Test znalostí contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "BankCheck.h"
-#include "BankExport.h"
-#include "BankImport.h"
-#include "BuildArguments.h"
-#include "TableDump.h"
-#include "paradox/Table.h"
+#include "BankCommands.h"
+#include "ToolCommand.h"
+#include "bankfile/ImportError.h"
 #include "platform/core/AppError.h"
-#include "tools/import/ImportError.h"
 
 #include <QCoreApplication>
 #include <QStringList>
-#include <cstdio>
 #include <new>
 
 namespace {
-
-// Incomplete: no test can be drawn from the bank, a value of the table could not be read, or no
-// question could be imported.
-enum ExitCode { Success = 0, Incomplete = 1, Failure = 2 };
 
 const char Usage[] =
     "Použití:\n"
     "  test-znalosti-banka build [--skupina JMÉNO=SKUPINA]... VSTUP... [TABULKA.db]\n"
     "      vytvoří banku otázek ze vstupů (CSV, Moodle XML, GIFT, Aiken) do TABULKA.db, bez ní\n"
     "      tam, kde ji program čte, a vypíše její cestu\n"
-    "  test-znalosti-banka dump TABULKA.db    vypíše všechny záznamy tabulky jako CSV\n"
+    "  test-znalosti-banka dump [--tabulkovy] TABULKA.db [VÝSTUP.csv]\n"
+    "      vypíše všechny záznamy tabulky jako CSV, nebo je zapíše do VÝSTUP.csv; pro tabulkový\n"
+    "      procesor (--tabulkovy nebo výstup .csv) v UTF-8 s BOM a s oddělovačem středník\n"
     "  test-znalosti-banka check TABULKA.db   ověří, co program z banky otázek vylosuje\n"
     "  test-znalosti-banka export [--format xml|gift] [--skupina JMÉNO=SKUPINA]... TABULKA.db VÝSTUP\n"
     "      zapíše banku pro Moodle: Moodle XML (.xml) nebo GIFT (.gift, .txt); skupina N je\n"
     "      kategorie „Skupina N“, nebo JMÉNO, když je tak --skupina pojmenuje\n"
     "  test-znalosti-banka --help | --version\n"
-    "Formát vstupu se pozná z obsahu. CSV: oddělovač čárka, středník nebo tabulátor; kódování\n"
-    "UTF-8, UTF-16 se značkou BOM nebo Windows-1250; skupiny nese CSV samo. Z exportů Moodle se\n"
-    "převedou otázky s výběrem jedné ze tří odpovědí, ostatní se vypíšou jako vynechané; kategorie\n"
-    "dostanou skupiny 1, 2, 3 v pořadí, v jakém se objeví (kategorie „Skupina N“ skupinu N).\n"
+    "Formát vstupu se pozná z obsahu. CSV: oddělovač čárka, středník nebo tabulátor (nebo jak\n"
+    "ho určí první řádek sep=;); kódování UTF-8, UTF-16 se značkou BOM nebo Windows-1250;\n"
+    "první řádek jmenuje sloupce, každý další je jedna otázka, třeba (zkopírujte si):\n"
+    "  Cis;Skupina;Dotaz;Odp1;Odp2;Odp3;Komentar;CspravOdp\n"
+    "  0;1;Jaké je hlavní město Slovenska?;Bratislava;Košice;Žilina;Leží na Dunaji.;A\n"
+    "  Cis je číslo otázky od 0 (sloupec smí chybět, nástroj otázky očísluje), Skupina 1, 2\n"
+    "  nebo 3, CspravOdp správná odpověď A, B nebo C (také 0, 1, 2), Komentar smí chybět.\n"
+    "Test má 30 otázek; banka s méně než 35 otázkami dá test o 5 otázek menší, než kolik jich má.\n"
+    "Z exportů Moodle se převedou otázky s výběrem jedné ze tří odpovědí, ostatní se vypíšou jako\n"
+    "vynechané; kategorie dostanou skupiny 1, 2, 3 v pořadí, v jakém se objeví (kategorie\n"
+    "„Skupina N“ skupinu N).\n"
     "  --skupina JMÉNO=SKUPINA   kategorie Moodle nebo celý vstupní soubor JMÉNO patří do skupiny\n"
     "                            1, 2 nebo 3; lze opakovat\n"
     "Banka, která už v cíli je, se zachová jako záloha vedle nové. build skončí kódem 1 a nic\n"
     "nezapíše, když nelze převést žádnou otázku; export stejně, když nelze vyvézt žádný záznam.\n"
     "Vstup větší než 64 MiB nebo s binárními daty se odmítne.\n";
 
-void print(FILE *stream, const QString &text)
+std::optional<int> help(const QStringList &arguments)
 {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+    if (!arguments.isEmpty())
+        return std::nullopt;
+    print(stdout, QString::fromUtf8(Usage));
+    return Success;
 }
 
-void openTable(paradox::Table &table, const QString &path)
+std::optional<int> version(const QStringList &arguments)
 {
-    table.setTableName(path);
-    table.open();
+    if (!arguments.isEmpty())
+        return std::nullopt;
+    print(stdout, QStringLiteral("test-znalosti-banka " TZ_VERSION "\n"));
+    return Success;
 }
+
+// The commands by name; each takes the arguments after its name.
+const std::pair<const char *, Command> Commands[] = {
+    {"build", runBuild},   {"export", runExport}, {"dump", runDump},         {"check", runCheck},
+    {"--help", help},      {"-h", help},          {"--version", version},
+};
 
 int run(const QStringList &arguments)
 {
-    const QString command = arguments.value(1);
-    const std::optional<BuildArguments> build = command == QLatin1String("build")
-        ? parseBuildArguments(arguments.mid(2))
-        : std::nullopt;
-    if (build) {
-        const BuildReport report = importBank(build->inputs, parseGroupChoices(build->groupChoices), build->output);
-        print(stderr, report.err);
-        print(stdout, report.out);
-        return report.written ? Success : Incomplete;
+    const QString name = arguments.value(1);
+    for (const auto &[command, handler] : Commands) {
+        if (name != QLatin1String(command))
+            continue;
+        if (const std::optional<int> exitCode = handler(arguments.mid(2)))
+            return *exitCode;
+        throw UsageError{QStringLiteral("Příkaz %1 takto použít nelze.").arg(name)};
     }
-    const std::optional<ExportArguments> exported = command == QLatin1String("export")
-        ? parseExportArguments(arguments.mid(2))
-        : std::nullopt;
-    if (exported) {
-        const ExportReport report = exportBank(*exported);
-        print(stderr, report.err);
-        print(stdout, report.out);
-        return report.written ? Success : Incomplete;
-    }
-    if (arguments.size() == 2 && (command == QLatin1String("--help") || command == QLatin1String("-h"))) {
-        print(stdout, QString::fromUtf8(Usage));
-        return Success;
-    }
-    if (arguments.size() == 2 && command == QLatin1String("--version")) {
-        print(stdout, QStringLiteral("test-znalosti-banka " TZ_VERSION "\n"));
-        return Success;
-    }
-    if (command == QLatin1String("dump") && arguments.size() == 3) {
-        paradox::Table table;
-        openTable(table, arguments[2]);
-        const TableDump dump = dumpTable(table);
-        print(stdout, dump.csv);
-        for (const QString &problem : dump.problems)
-            print(stderr, problem + QLatin1Char('\n'));
-        return dump.problems.isEmpty() ? Success : Incomplete;
-    }
-    if (command == QLatin1String("check") && arguments.size() == 3) {
-        paradox::Table table;
-        openTable(table, arguments[2]);
-        const BankCheckResult result = checkBank(table);
-        print(stdout, result.report);
-        if (!result.testCanBeDrawn)
-            print(stderr, QStringLiteral("Z banky %1 nelze vylosovat test.\n").arg(arguments[2]));
-        return result.testCanBeDrawn ? Success : Incomplete;
-    }
-    print(stderr, QString::fromUtf8(Usage));
-    return Failure;
+    if (name.isEmpty())
+        throw UsageError{QStringLiteral("Chybí příkaz: build, check, dump nebo export.")};
+    throw UsageError{QStringLiteral("Neznámý příkaz „%1“; příkazy jsou build, check, dump a export.").arg(name)};
 }
 
 }
@@ -112,6 +86,9 @@ int main(int argc, char **argv)
     QCoreApplication application(argc, argv);
     try {
         return run(QCoreApplication::arguments());
+    } catch (const UsageError &error) {
+        print(stderr, error.message + QStringLiteral("\nNávod k použití: test-znalosti-banka --help\n"));
+        return Failure;
     } catch (const AppError &error) {
         print(stderr, error.message() + QLatin1Char('\n'));
         return Failure;
