@@ -85,7 +85,7 @@ QString attemptsText(const QList<AttemptRecord> &attempts)
         rows.append(attemptRow(attempt));
     return counted(static_cast<int>(attempts.size()), QStringLiteral("pokus"), QStringLiteral("pokusy"),
                    QStringLiteral("pokusů"))
-        + QStringLiteral(":\n") + alignedTable(rows, {1, 2, 3, 8});
+        + QStringLiteral(":\n") + alignedTable(rows, {0, 1, 2, 3, 8});
 }
 
 QString percentText(double share)
