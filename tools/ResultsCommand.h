@@ -3,12 +3,21 @@
 
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
-// `test-znalosti-banka vysledky`: the usage lines it adds to the tool's help.
-extern const char ResultsUsage[];
+// `test-znalosti-banka vysledky`: what it prints and how it ends. Exit codes: 0 attempts found,
+// 1 none, 2 wrong use or an unreadable folder or file.
+struct ResultsCommandOutput
+{
+    int exitCode = 0;
+    QString out;
+    QString err;
+};
 
-// Runs `vysledky` with the arguments after the command's name; prints the report or writes the
-// CSV and returns the exit code: 0 attempts found, 1 none, 2 wrong use or an unreadable folder
-// or file. `programDirectory` is where the default results folder is looked for.
-int runResultsCommand(const QStringList &arguments, const QString &programDirectory);
+// The arguments after the command's name. Without folders it reads the results folder that
+// Test.ini sets for the program in `programDirectory`.
+ResultsCommandOutput resultsCommand(const QStringList &arguments, const QString &programDirectory);
+
+// Runs it for the program beside the tool, prints its texts and returns its exit code.
+int runResultsCommand(const QStringList &arguments);

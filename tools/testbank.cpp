@@ -5,6 +5,7 @@
 #include "BankExport.h"
 #include "BankImport.h"
 #include "BuildArguments.h"
+#include "ResultsCommand.h"
 #include "TableDump.h"
 #include "paradox/Table.h"
 #include "platform/core/AppError.h"
@@ -31,6 +32,10 @@ const char Usage[] =
     "  test-znalosti-banka export [--format xml|gift] [--skupina JMÉNO=SKUPINA]... TABULKA.db VÝSTUP\n"
     "      zapíše banku pro Moodle: Moodle XML (.xml) nebo GIFT (.gift, .txt); skupina N je\n"
     "      kategorie „Skupina N“, nebo JMÉNO, když je tak --skupina pojmenuje\n"
+    "  test-znalosti-banka vysledky [--csv SOUBOR] [--carka] [--od DATUM] [--do DATUM] [--banka TEXT]\n"
+    "                               [SLOŽKA]...\n"
+    "      vypíše pokusy ze záznamů ve složkách a statistiku otázek a osob, s --csv je zapíše pro\n"
+    "      tabulkový procesor (podrobnosti: test-znalosti-banka vysledky --help)\n"
     "  test-znalosti-banka --help | --version\n"
     "Formát vstupu se pozná z obsahu. CSV: oddělovač čárka, středník nebo tabulátor; kódování\n"
     "UTF-8, UTF-16 se značkou BOM nebo Windows-1250; skupiny nese CSV samo. Z exportů Moodle se\n"
@@ -57,6 +62,8 @@ void openTable(paradox::Table &table, const QString &path)
 int run(const QStringList &arguments)
 {
     const QString command = arguments.value(1);
+    if (command == QLatin1String("vysledky"))
+        return runResultsCommand(arguments.mid(2));
     const std::optional<BuildArguments> build = command == QLatin1String("build")
         ? parseBuildArguments(arguments.mid(2))
         : std::nullopt;
