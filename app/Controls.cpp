@@ -8,6 +8,7 @@
 #include "app/AttemptRecording.h"
 #include "app/HeaderControl.h"
 #include "app/PngIconEngine.h"
+#include "app/ScrollingPart.h"
 #include "bank/QuestionBank.h"
 #include "indicators/AbLED.h"
 #include "platform/FormFont.h"
@@ -114,8 +115,11 @@ TForm2::TForm2(QWidget *parent)
     buildIndicatorPanel();
     buildStatusLine();
     layout->addWidget(Panel8);
-    layout->addWidget(Panel2);
-    layout->addWidget(Panel11);
+    // On a screen lower than the design only the question, the answers and the comment scroll;
+    // the toolbar, the indicators and the status line stay in view.
+    auto *questionPart = new ScrollingPart(Panel1, {Panel2, Panel11});
+    questionPart->setObjectName(QStringLiteral("QuestionScroll"));
+    layout->addWidget(questionPart);
     layout->addWidget(Panel10);
     layout->addStretch(1);
     layout->addWidget(HeaderControl1);
