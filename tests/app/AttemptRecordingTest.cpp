@@ -209,6 +209,10 @@ TEST_F(AttemptRecordingTest, ProgramKilledAfterFiveAnswersLeavesAnUnfinishedReco
         qputenv(SharedFolder, resultsFolder().toUtf8());
     const QString folder = qEnvironmentVariable(SharedFolder);
     const QByteArray ini = "[Vysledky]\nSlozka=" + folder.toUtf8() + '\n';
+    // The killed process cannot remove its program folder: it makes it inside this test's.
+    const QByteArray savedTemporary = qgetenv("TMPDIR");
+    ASSERT_TRUE(QDir().mkpath(programDir() + QStringLiteral("tmp")));
+    qputenv("TMPDIR", QFile::encodeName(programDir() + QStringLiteral("tmp")));
     const std::string style = GTEST_FLAG_GET(death_test_style);
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
@@ -231,6 +235,10 @@ TEST_F(AttemptRecordingTest, ProgramKilledAfterFiveAnswersLeavesAnUnfinishedReco
         ::testing::KilledBySignal(SIGKILL), "");
     GTEST_FLAG_SET(death_test_style, style);
     qunsetenv(SharedFolder);
+    if (savedTemporary.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", savedTemporary);
 
     const results::RecordSet set = records();
     ASSERT_EQ(set.attempts.size(), 1);
