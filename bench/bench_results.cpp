@@ -5,7 +5,7 @@
 // folder and summarised, against the floor of reading their files' bytes; the process's peak
 // memory is reported with it. Then an answer's handler on the window with the sample bank, while
 // its record is kept, against the same handler with Ukladat=0; and the record's write itself,
-// which a thread of its own does beside the handler.
+// which a thread of its own does beside the handler, against writing its bytes plainly.
 #include "BenchCommon.h"
 
 #include "app/Unit2.h"
@@ -177,15 +177,33 @@ void BM_AnswerKeepingRecord(benchmark::State &state)
     state.SetLabel("floor:BM_AnswerWithoutRecord");
 }
 
-// What the record's thread does after an answer: the whole file written, synced and renamed.
+results::AttemptRecord oneRecord()
+{
+    QRandomGenerator random(7);
+    return madeUpAttempt(0, random);
+}
+
+// Writing the record's bytes over the file in place, neither synced nor renamed.
+void BM_PlainWrite(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    const results::AttemptRecord record = oneRecord();
+    for (auto _ : state) {
+        QFile file(folder.filePath(results::recordFileName(record)));
+        file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+        file.write(results::toJson(record));
+    }
+}
+
+// What the record's thread does after an answer, beside the handler: the whole file written to
+// a temporary one, synced and renamed over the record.
 void BM_RecordWrite(benchmark::State &state)
 {
     QTemporaryDir folder;
-    QRandomGenerator random(7);
-    const results::AttemptRecord record = madeUpAttempt(0, random);
+    const results::AttemptRecord record = oneRecord();
     for (auto _ : state)
         results::writeRecord(folder.path(), record);
-    state.SetLabel("floor:BM_AnswerWithoutRecord");
+    state.SetLabel("floor:BM_PlainWrite");
 }
 
 }
@@ -194,6 +212,7 @@ BENCHMARK(BM_ReadRecordBytes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SummariseRecords)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnswerWithoutRecord)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_AnswerKeepingRecord)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PlainWrite)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_RecordWrite)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
