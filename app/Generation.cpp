@@ -21,7 +21,14 @@
 
 void TForm2::OpenQuestionBank()
 {
-    m_bankCounted = false;
+    openBank();
+    if (m_openBank)
+        takeOverBankCounts(*m_openBank);
+}
+
+void TForm2::openBank()
+{
+    m_openBank.reset();
     BankPath = ProgramLocation::bankPath(ProgramDir);
     // A folder of that name is no bank either.
     if (!QFileInfo(BankPath).isFile()) {
@@ -30,21 +37,34 @@ void TForm2::OpenQuestionBank()
         return;
     }
     Table1->open(BankPath);
-    const qint32 recordCount = Table1->recordCount();
+    BankCounts counts;
+    counts.recordCount = Table1->recordCount();
     // Only the groups: the numbers are the draw's business, and a bank whose numbers do not
     // read still opens and gets its quotas.
-    const std::array<qint32, 4> groupCount = Table1->groupCounts();
-
+    counts.groupCount = Table1->groupCounts();
     // From the full test size, so a bank opened again is measured as at start-up.
-    const GroupQuotas quotas = computeGroupQuotas(recordCount, groupCount, TestCapacity);
-    BankRecordCount = recordCount;
-    GroupCount = groupCount;
-    QuestionCount = quotas.questionCount;
-    GroupPercent = quotas.percent;
-    GroupQuota = quotas.quota;
-    m_bankCounted = true;
+    counts.quotas = computeGroupQuotas(counts.recordCount, counts.groupCount, TestCapacity);
+    m_openBank = counts;
 
     setWindowTitle(QStringLiteral("Test - ") + ProductTitle);
+}
+
+void TForm2::takeOverBankCounts(const BankCounts &counts)
+{
+    BankRecordCount = counts.recordCount;
+    GroupCount = counts.groupCount;
+    QuestionCount = counts.quotas.questionCount;
+    GroupPercent = counts.quotas.percent;
+    GroupQuota = counts.quotas.quota;
+}
+
+// A bank that changed on disk, or one that was missing and has appeared since, is opened
+// before the draw. A bank that did not open is tried again only once it changes.
+bool TForm2::bankWantsOpening() const
+{
+    if (Table1->changedOnDisk())
+        return true;
+    return !Table1->everOpened() && QFileInfo(ProgramLocation::bankPath(ProgramDir)).isFile();
 }
 
 // The draw only ends once every group has given what it can; say why it never would instead
@@ -52,13 +72,14 @@ void TForm2::OpenQuestionBank()
 QString TForm2::drawRefusal()
 {
     const QString prefix = QStringLiteral("Z tohoto souboru otázek nelze vylosovat test: ");
-    if (!m_bankCounted)
+    if (!m_openBank)
         return prefix + QStringLiteral("soubor otázek není otevřen.");
+    const BankCounts &counts = *m_openBank;
     // An engine error here (no Cis field, a Cis that does not convert) ends the click.
     const DrawAnalysis &analysis = Table1->drawAnalysis();
-    if (QuestionCount < 1)
-        return prefix + QStringLiteral("počet otázek v souboru (%1) je menší než 6.").arg(BankRecordCount);
-    const QList<DrawShortfall> shortfalls = drawShortfalls(GroupQuota, analysis.drawableNumbers());
+    if (counts.quotas.questionCount < 1)
+        return prefix + QStringLiteral("počet otázek v souboru (%1) je menší než 6.").arg(counts.recordCount);
+    const QList<DrawShortfall> shortfalls = drawShortfalls(counts.quotas.quota, analysis.drawableNumbers());
     if (!shortfalls.isEmpty())
         return prefix
             + QStringLiteral("počet otázek potřebných ze skupiny %1 (%2) převyšuje počet otázek, "
@@ -69,16 +90,14 @@ QString TForm2::drawRefusal()
     return QString();
 }
 
-// A bank changed on disk since it was opened is opened again first; when that or the draw
-// fails, the test drawn before stays as it was, unless the bank it came from is gone.
+// The bank's counts become the test's only together with a test drawn from them: when opening,
+// the refusal or the draw fails, the test drawn before stays whole, its count included.
 void TForm2::BBGtestClick()
 {
-    if (Table1->changedOnDisk()) {
-        // The test drawn before no longer matches the bank's counts, so it cannot start either.
-        setTestActionsEnabled(false);
-        OpenQuestionBank();
+    if (bankWantsOpening()) {
+        openBank();
         // Opening has said why it could not.
-        if (!m_bankCounted)
+        if (!m_openBank)
             return;
     }
     const QString refusal = drawRefusal();
@@ -86,7 +105,9 @@ void TForm2::BBGtestClick()
         Messages::show(refusal);
         return;
     }
-    const DrawnTest fresh = Table1->drawTest(GroupQuota, QuestionCount, randomBelow);
+    const BankCounts counts = *m_openBank;
+    const DrawnTest fresh = Table1->drawTest(counts.quotas.quota, counts.quotas.questionCount, randomBelow);
+    takeOverBankCounts(counts);
 
     setProgressMaximum(TimeToSeconds(TestDuration));
     Label2->setText(QStringLiteral("Otázka číslo "));

@@ -64,8 +64,7 @@ void TForm2::IndicatorClick(int n)
         break;
     case PhaseEvaluated:
         ShowQuestion(n);
-        Memo5->clear();
-        Memo5->appendPlainText(TestQuestions.at(n).wkomentar);
+        showText(Memo5, TestQuestions.at(n).wkomentar);
         ShowReviewMarkers(n);
         break;
     default:

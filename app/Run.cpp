@@ -19,16 +19,17 @@
 
 namespace {
 
-void setBoxLine(QPlainTextEdit *box, const QString &text)
-{
-    box->clear();
-    box->appendPlainText(text);
-}
-
 const QString EndMessage = QStringLiteral(
     "Test znalostí byl ukončen, bude provedeno vyhodnocení vašich odpovědí. "
     "Poklepem na barevnou značku zobrazíte správnou odpověď. ");
 
+}
+
+// Set whole, not appended as a line, which would scroll to the text's end: the reader starts
+// at the first line.
+void TForm2::showText(QPlainTextEdit *box, const QString &text)
+{
+    box->setPlainText(text);
 }
 
 void TForm2::setAnswerButtonsEnabled(bool enabled)
@@ -77,10 +78,10 @@ void TForm2::ShowQuestion(int n)
 {
     const Totazka &question = TestQuestions.at(n);
     Label2->setText(QStringLiteral("Otázka číslo %1 / %2").arg(n).arg(QuestionCount));
-    setBoxLine(Memo2, question.wdotaz);
-    setBoxLine(Memo1, question.wodp1);
-    setBoxLine(Memo3, question.wodp2);
-    setBoxLine(Memo4, question.wodp3);
+    showText(Memo2, question.wdotaz);
+    showText(Memo1, question.wodp1);
+    showText(Memo3, question.wodp2);
+    showText(Memo4, question.wodp3);
 }
 
 void TForm2::answer(qint32 answerIndex)

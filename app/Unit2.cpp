@@ -11,6 +11,7 @@
 #include "indicators/AbLED.h"
 #include "platform/core/DateTime.h"
 #include "platform/Guarded.h"
+#include "platform/Messages.h"
 #include "platform/core/ProgramLocation.h"
 #include "platform/UrlOpener.h"
 #include "platform/WindowManager.h"
@@ -103,7 +104,13 @@ void TForm2::ArrangeToolbar()
 
 void TForm2::BtnInfoClick()
 {
-    UrlOpener::open(QUrl::fromLocalFile(ProgramDir + QStringLiteral("napoveda.html")));
+    const QUrl page = QUrl::fromLocalFile(ProgramDir + QStringLiteral("napoveda.html"));
+    // Without a browser the click would show nothing; the address lets the user open it elsewhere.
+    if (!UrlOpener::open(page))
+        Messages::show(QStringLiteral("Stránku s informacemi se nepodařilo otevřít: v počítači není "
+                                      "program, který by ji zobrazil. Otevřete ji v prohlížeči, "
+                                      "její adresa je\n")
+                       + page.toDisplayString(QUrl::PreferLocalFile));
 }
 
 std::array<QPlainTextEdit *, 5> TForm2::memos() const

@@ -4,12 +4,14 @@
 #pragma once
 
 #include "app/TestState.h"
+#include "bank/GroupQuotas.h"
 
 #include <QList>
 #include <QMainWindow>
 #include <QString>
 #include <array>
 #include <memory>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -160,11 +162,25 @@ private:
     // A click reaches the handler through guarded: an error ends the handler with a message.
     void connectClick(QPushButton *button, void (TForm2::*handler)());
     void fillScreenUnlessMaximised();
+
+    // What the open bank gives a test: its records, its groups and how they share a test.
+    struct BankCounts
+    {
+        qint32 recordCount = 0;
+        std::array<qint32, 4> groupCount{};
+        GroupQuotas quotas;
+    };
+    // Opens the bank and works its counts out into m_openBank, leaving the test's own alone.
+    void openBank();
+    void takeOverBankCounts(const BankCounts &counts);
+    bool bankWantsOpening() const;
     // The draw's refusal reason for the open bank; empty when a test can be drawn.
     QString drawRefusal();
 
     // The five text boxes: answers A, B, C, the question and the comment.
     std::array<QPlainTextEdit *, 5> memos() const;
+    // Fills a text box with a text, shown from its first line.
+    static void showText(QPlainTextEdit *box, const QString &text);
     // "Start testu" and the two print buttons go together: a test is there to start and print.
     void setTestActionsEnabled(bool enabled);
     void setAnswerButtonsEnabled(bool enabled);
@@ -185,8 +201,8 @@ private:
     void colourIndicator(int question, TColor color, const QString &meaning);
 
     QList<TAbLED *> FAbLedList;
-    // The bank's groups are counted; the draw reads the numbers itself.
-    bool m_bankCounted = false;
+    // The open bank's counts; nothing while no bank is open. The draw reads the numbers itself.
+    std::optional<BankCounts> m_openBank;
     // The record of the attempt on screen, in the results folder.
     std::unique_ptr<AttemptRecording> m_recording;
 };

@@ -39,6 +39,8 @@ public:
     // Whether the table or its memo file differs on disk (size, modification time, device or
     // inode) from what the last open met; false before any open.
     bool changedOnDisk() const;
+    // Whether open has been called, whatever came of it.
+    bool everOpened() const { return !m_path.isEmpty(); }
 
     int recordCount() const;
     // The records of each group 1..3; the numbers are not read, so a bank whose numbers do not

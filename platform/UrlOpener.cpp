@@ -6,22 +6,21 @@
 #include <QDesktopServices>
 
 namespace {
-std::function<void(const QUrl &)> &replacement()
+std::function<bool(const QUrl &)> &replacement()
 {
-    static std::function<void(const QUrl &)> handler;
+    static std::function<bool(const QUrl &)> handler;
     return handler;
 }
 }
 
-void UrlOpener::open(const QUrl &url)
+bool UrlOpener::open(const QUrl &url)
 {
     if (replacement())
-        replacement()(url);
-    else
-        QDesktopServices::openUrl(url);
+        return replacement()(url);
+    return QDesktopServices::openUrl(url);
 }
 
-void UrlOpener::setHandler(std::function<void(const QUrl &)> handler)
+void UrlOpener::setHandler(std::function<bool(const QUrl &)> handler)
 {
     replacement() = std::move(handler);
 }

@@ -10,6 +10,8 @@
 class UrlOpener
 {
 public:
-    static void open(const QUrl &url);
-    static void setHandler(std::function<void(const QUrl &)> handler);
+    // False when no handler took the address (no browser or launcher found); a handler that
+    // starts and fails later is not seen.
+    static bool open(const QUrl &url);
+    static void setHandler(std::function<bool(const QUrl &)> handler);
 };

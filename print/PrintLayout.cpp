@@ -92,18 +92,44 @@ void PrintLayout::applyWindowFontStyle()
     m_canvas.setFont(font);
 }
 
+namespace {
+// The bank's texts break lines as Windows, Unix or old Macs do.
+bool isLineBreak(char32_t character)
+{
+    return character == U'\n' || character == U'\r';
+}
+}
+
 void PrintLayout::PrintWrapped(const QString &text, int width)
 {
     // Lines are cut by characters, so a character outside the basic plane is never split.
     const QList<uint> characters = text.toUcs4();
     const auto *data = reinterpret_cast<const char32_t *>(characters.constData());
     const qsizetype count = characters.size();
-    // A width below one would never advance; such a text goes on one line.
+    // A line break ends the printed line; a break that ends the text adds no line.
+    for (qsizetype start = 0; start < count;) {
+        qsizetype end = start;
+        while (end < count && !isLineBreak(data[end]))
+            ++end;
+        printPiece(data + start, end - start, width);
+        const bool crlf = end + 1 < count && data[end] == U'\r' && data[end + 1] == U'\n';
+        start = end + (crlf ? 2 : 1);
+    }
+}
+
+void PrintLayout::printPiece(const char32_t *characters, qsizetype count, int width)
+{
+    // An empty piece between two breaks is an empty line.
+    if (count == 0) {
+        PrintNextLine();
+        return;
+    }
+    // A width below one would never advance; such a piece goes on one line.
     const qsizetype lineLength = width > 0 ? width : count;
     const int indent = 8 * letterWidth(QLatin1Char('M'));
     for (qsizetype start = 0; start < count; start += lineLength) {
         const qsizetype length = qMin(lineLength, count - start);
-        m_canvas.TextOut(m_area.Left + indent, m_area.Top, QString::fromUcs4(data + start, length));
+        m_canvas.TextOut(m_area.Left + indent, m_area.Top, QString::fromUcs4(characters + start, length));
         PrintNextLine();
     }
 }

@@ -61,11 +61,14 @@ public:
     void printTextAt(int x, const QString &text);
     void PrintPageHead(const QString &title);
     // Cuts the text into lines of width characters, printed indented, each followed by
-    // PrintNextLine. An empty text prints nothing and leaves the cursor where it was.
+    // PrintNextLine; a line break in the text ends a line. An empty text prints nothing and
+    // leaves the cursor where it was.
     void PrintWrapped(const QString &text, int width);
 
 private:
     void applyWindowFontStyle();
+    // One piece of a text between line breaks, cut into lines of width characters.
+    void printPiece(const char32_t *characters, qsizetype count, int width);
 
     TCanvas &m_canvas;
     int m_dotsPerInch;

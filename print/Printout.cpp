@@ -66,6 +66,9 @@ void PrintTest(const std::array<Totazka, QuestionSlots> &questions, qint32 quest
     const int lastSlot = printedQuestionCount(questionCount);
     int slot = 1;
     while (slot <= lastSlot) {
+        // A page is begun only for questions still to come, so no empty sheet ends the printout.
+        if (slot > 1)
+            job.NewPage();
         layout.PrintPageSetup();
         layout.PrintPageHead(testTitle());
         // Every page takes at least one block, so a head reaching below the limit cannot
@@ -78,7 +81,6 @@ void PrintTest(const std::array<Totazka, QuestionSlots> &questions, qint32 quest
         layout.PrintNextLine();
         layout.printTextAt(layout.PrintArea().Left + 60 * layout.letterWidth(QLatin1Char('M')),
                            QStringLiteral("Strana %1").arg(job.pageNumber()));
-        job.NewPage();
     }
     job.End();
 }
@@ -101,7 +103,5 @@ void PrintKey(const std::array<Totazka, QuestionSlots> &questions, qint32 questi
         layout.PrintNextLine();
         layout.PrintNextLine();
     }
-    layout.PrintNextLine();
-    job.NewPage();
     job.End();
 }

@@ -37,9 +37,9 @@ protected:
     }
 
     // A window over a bank of 40 questions with a test generated.
-    void generateTest()
+    void generateTest(const QList<BankRecord> &bank = makeBankRecords(20, 12, 8))
     {
-        CreateWindow(makeBankRecords(20, 12, 8));
+        CreateWindow(bank);
         QTest::mouseClick(window->BBGtest, Qt::LeftButton);
         ASSERT_TRUE(window->BtnTisk->isEnabled());
     }
@@ -64,6 +64,28 @@ TEST_F(PrintWindowTest, PrintButtonPrintsTheGeneratedTest)
         EXPECT_TRUE(flat.contains(QStringLiteral("otázka č. %1 ").arg(n))) << n;
         EXPECT_TRUE(flat.contains(TestQuestions[n].wdotaz)) << n;
     }
+}
+
+// An ordering question as a teacher types it, over several lines.
+TEST_F(PrintWindowTest, LineBreaksInAQuestionEndPrintedLinesAndNoEmptySheetFollows)
+{
+    TZ_REQUIRE_TOOL(PdfText::available(), "pdftotext (poppler-utils)");
+    QList<BankRecord> bank = makeBankRecords(20, 12, 8);
+    for (BankRecord &record : bank)
+        record.dotaz = QStringLiteral("Uveďte správné pořadí:\r\n1. Máj\r\n2. Kytice");
+    generateTest(bank);
+    QTest::mouseClick(window->BtnTisk, Qt::LeftButton);
+    ASSERT_TRUE(messages.isEmpty()) << messages.join(QLatin1Char('\n')).toStdString();
+
+    const QStringList pages = PdfText::pageTexts(outputPath);
+    ASSERT_FALSE(pages.isEmpty());
+    EXPECT_TRUE(pages.last().contains(QStringLiteral("Strana %1").arg(pages.size()))) << "the last sheet is printed on";
+    QStringList lines;
+    for (const QString &line : pages.join(QLatin1Char('\n')).split(QLatin1Char('\n')))
+        lines.append(line.simplified());
+    EXPECT_EQ(lines.count(QStringLiteral("1. Máj")), QuestionCount);
+    EXPECT_EQ(lines.count(QStringLiteral("2. Kytice")), QuestionCount);
+    EXPECT_EQ(lines.filter(QRegularExpression(QStringLiteral("pořadí:$"))).size(), QuestionCount);
 }
 
 TEST_F(PrintWindowTest, PrinterFailureIsShownAndTheProgramGoesOn)

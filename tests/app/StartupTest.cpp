@@ -310,10 +310,23 @@ TEST_F(StartupTest, InformationButtonOpensTheHelpBesideTheProgram)
     TForm2 *form = CreateWindow(makeBankRecords(50, 40, 30));
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
-    QTest::mouseClick(form->BtnInfo, Qt::LeftButton);
-    ASSERT_EQ(openedUrls.size(), 1);
-    EXPECT_EQ(openedUrls.first(), QUrl::fromLocalFile(programDir() + QStringLiteral("napoveda.html")));
-    EXPECT_TRUE(messages.isEmpty());
+    const QString page = programDir() + QStringLiteral("napoveda.html");
+    for (const bool opens : {true, false}) {
+        SCOPED_TRACE(opens);
+        urlOpens = opens;
+        openedUrls.clear();
+        messages.clear();
+        QTest::mouseClick(form->BtnInfo, Qt::LeftButton);
+        ASSERT_EQ(openedUrls.size(), 1);
+        EXPECT_EQ(openedUrls.first(), QUrl::fromLocalFile(page));
+        if (opens) {
+            EXPECT_TRUE(messages.isEmpty());
+        } else {
+            // Nothing opened it: the user is told where the page is.
+            ASSERT_EQ(messages.size(), 1);
+            EXPECT_TRUE(messages.first().endsWith(u'\n' + page)) << messages.first().toStdString();
+        }
+    }
 }
 
 TEST(HelpPage, IsCzechAndExplainsTestsAndBanks)

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Test znalostí contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "common/WindowFixture.h"
+#include "RunFixture.h"
 
 #include "app/HeaderControl.h"
 #include "app/Unit2.h"
@@ -353,6 +353,7 @@ TEST_P(ChangedBankTest, NextDrawOpensTheBankAgain)
     CreateWindow(makeBankRecords(50, 40, 30));
     window->BBGtest->click();
     ASSERT_TRUE(window->BBStest->isEnabled());
+    const QString code = TestCode;
     const QString path = programDir() + QStringLiteral("test.db");
     if (change == BankChange::CutToNothing) {
         ASSERT_TRUE(QFile::resize(path, 0));
@@ -374,7 +375,8 @@ TEST_P(ChangedBankTest, NextDrawOpensTheBankAgain)
     if (change != BankChange::AnotherBankCopiedOver) {
         ASSERT_EQ(messages.size(), 1) << messages.join(u'\n').toStdString();
         EXPECT_TRUE(messages.first().contains(path)) << messages.first().toStdString();
-        EXPECT_FALSE(window->BBStest->isEnabled()) << "the test drawn from the old bank no longer starts";
+        EXPECT_EQ(TestCode, code) << "nothing is drawn from the bank held in memory";
+        EXPECT_TRUE(window->BBStest->isEnabled()) << "the test drawn before still starts";
         return;
     }
     EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
@@ -389,6 +391,64 @@ TEST_P(ChangedBankTest, NextDrawOpensTheBankAgain)
 INSTANTIATE_TEST_SUITE_P(Change, ChangedBankTest,
                          ::testing::Values(BankChange::CutToNothing, BankChange::Removed,
                                            BankChange::AnotherBankCopiedOver));
+
+// The bank changes under a test whose questions are all answered, and the draw from the new
+// bank is refused or fails: the test goes on to its evaluation and review as it was drawn.
+enum class NewBankDraw { Refused, Fails };
+
+class DrawFromAChangedBankTest : public RunFixture, public ::testing::WithParamInterface<NewBankDraw>
+{
+};
+
+TEST_P(DrawFromAChangedBankTest, UnsuccessfulDrawLeavesTheTestBeforeWhole)
+{
+    openWindow(50, 40, 30);
+    generateAndStart();
+    for (int n = 1; n <= 30; ++n)
+        answerCurrent(true);
+    ASSERT_EQ(TestPhase, PhaseRevisiting);
+    const QString code = TestCode;
+    const QString overview = window->Label5->text();
+    if (GetParam() == NewBankDraw::Refused) {
+        // Ten records give a test of five, one of them from the empty group 1.
+        writeBank(programDir() + QStringLiteral("test.db"), makeBankRecords(0, 5, 5));
+    } else {
+        // Thirty records give a test of 25, but no question text reads.
+        QList<BankRecord> bank = makeBankRecords(10, 10, 10);
+        for (BankRecord &record : bank)
+            record.dotaz = QString(3000, u'x');
+        writeBank(programDir() + QStringLiteral("test.db"), bank);
+        ASSERT_TRUE(QFile::resize(programDir() + QStringLiteral("test.mb"), 4096));
+    }
+    messages.clear();
+    click(window->BBGtest);
+
+    ASSERT_EQ(messages.size(), 1);
+    const QString reason = GetParam() == NewBankDraw::Refused ? QStringLiteral("nelze vylosovat test")
+                                                              : QStringLiteral("test.mb");
+    EXPECT_TRUE(messages.first().contains(reason)) << messages.first().toStdString();
+    EXPECT_EQ(QuestionCount, 30);
+    EXPECT_EQ(BankRecordCount, 120);
+    EXPECT_EQ(GroupCount, (std::array<qint32, 4>{0, 50, 40, 30}));
+    EXPECT_EQ(GroupPercent, (std::array<qint32, 4>{0, 42, 33, 25}));
+    EXPECT_EQ(GroupQuota, (std::array<qint32, 4>{0, 12, 10, 8}));
+    EXPECT_EQ(TestCode, code);
+    EXPECT_EQ(window->Label5->text(), overview);
+    EXPECT_EQ(TestPhase, PhaseRevisiting);
+    for (int i = 0; i < 30; ++i)
+        EXPECT_TRUE(window->IndicatorAt(i)->isVisibleTo(window.get())) << i;
+
+    messages.clear();
+    click(window->BBUtest);
+    EXPECT_EQ(messages, QStringList{EndMessage});
+    EXPECT_EQ(section(StatusCounts), QStringLiteral("správně: 30   špatně: 0"));
+    EXPECT_EQ(section(StatusSuccessRate), QStringLiteral("úspěšnost: 100%"));
+    clickIndicator(30);
+    EXPECT_EQ(window->Label2->text(), QStringLiteral("Otázka číslo 30 / 30"));
+}
+
+INSTANTIATE_TEST_SUITE_P(NewBank, DrawFromAChangedBankTest,
+                         ::testing::Values(NewBankDraw::Refused, NewBankDraw::Fails));
 
 // A memo block that does not read fails some draws: the test drawn before stays whole.
 TEST_F(TestGenerationTest, FailedDrawLeavesThePreviousTestWholeAndStartable)
@@ -430,15 +490,27 @@ TEST_F(TestGenerationTest, FailedDrawLeavesThePreviousTestWholeAndStartable)
     }
 }
 
-TEST_F(TestGenerationTest, MissingBankRefusesToDraw)
+TEST_F(TestGenerationTest, BankMissingAtStartUpIsOpenedOnceItIsThere)
 {
     TForm2 *form = CreateWindow({});
     messages.clear();
     form->BBGtestClick();
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages.first().contains(QStringLiteral("není otevřen")));
+    EXPECT_EQ(messages.first(), QStringLiteral("Z tohoto souboru otázek nelze vylosovat test: soubor otázek není otevřen."));
     EXPECT_TRUE(TestCode.isEmpty());
     EXPECT_FALSE(form->BBStest->isEnabled());
+    EXPECT_EQ(QuestionCount, 30);
+
+    writeBank(programDir() + QStringLiteral("test.db"), makeBankRecords(10, 10, 10));
+    messages.clear();
+    form->BBGtestClick();
+    EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
+    EXPECT_EQ(BankRecordCount, 30);
+    EXPECT_EQ(QuestionCount, 25);
+    EXPECT_EQ(GroupQuota, (std::array<qint32, 4>{0, 9, 8, 8}));
+    EXPECT_EQ(drawnPairs().size(), 25);
+    EXPECT_TRUE(form->BBStest->isEnabled());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Test - Test znalostí"));
 }
 
 TEST_F(TestGenerationTest, ButtonRunsTheDraw)

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTimer>
 
 namespace {
@@ -220,6 +221,40 @@ TEST_F(TestRun, RestartAfterGeneratingKeepsTheInterruptedChecks)
     EXPECT_EQ(window->Label2->text(), QStringLiteral("Otázka číslo 1 / 30"));
     EXPECT_TRUE(indicatorChecked(3));
     EXPECT_DOUBLE_EQ(TestStart, now);
+}
+
+// A reading passage longer than its box: the reader starts at its first line, in the run and
+// in the review, also after scrolling the previous text to its end.
+TEST_F(TestRun, LongTextsShowFromTheirFirstLine)
+{
+    QList<BankRecord> bank = makeBankRecords(50, 40, 30);
+    for (BankRecord &record : bank) {
+        QStringList lines;
+        for (int line = 1; line <= 40; ++line)
+            lines.append(QStringLiteral("Řádek %1 záznamu %2").arg(line).arg(record.cis));
+        const QString text = lines.join(u'\n');
+        record.dotaz = record.odp1 = record.odp2 = record.odp3 = record.komentar = text;
+    }
+    openWindow(bank);
+    const auto expectFromFirstLine = [this](const char *where) {
+        for (QPlainTextEdit *box : {window->Memo2, window->Memo1, window->Memo3, window->Memo4}) {
+            SCOPED_TRACE(where + box->objectName().toStdString());
+            ASSERT_GT(box->verticalScrollBar()->maximum(), 0) << "the text is longer than its box";
+            EXPECT_EQ(box->verticalScrollBar()->value(), 0);
+            box->verticalScrollBar()->setValue(box->verticalScrollBar()->maximum());
+        }
+    };
+    generateAndStart();
+    expectFromFirstLine("question 1: ");
+    answerCurrent(true);
+    expectFromFirstLine("question 2: ");
+
+    click(window->BBUtest);
+    clickIndicator(1);
+    expectFromFirstLine("review: ");
+    ASSERT_GT(window->Memo5->verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(window->Memo5->verticalScrollBar()->value(), 0);
+    EXPECT_EQ(window->Memo5->toPlainText(), TestQuestions[1].wkomentar);
 }
 
 using Countdown = RunFixture;

@@ -73,7 +73,10 @@ void WindowFixture::SetUp()
         messages.append(text);
     });
     Beep::setHandler([this] { ++beeps; });
-    UrlOpener::setHandler([this](const QUrl &url) { openedUrls.append(url); });
+    UrlOpener::setHandler([this](const QUrl &url) {
+        openedUrls.append(url);
+        return urlOpens;
+    });
     Clock::setNowForTests([this] { return now; });
     Computer::setNamesForTests(QStringLiteral("pc-test"), QStringLiteral("zak"));
 }

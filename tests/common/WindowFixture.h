@@ -37,6 +37,8 @@ protected:
     QStringList messages;
     int beeps = 0;
     QList<QUrl> openedUrls;
+    // Whether the desktop has a handler that opens an address.
+    bool urlOpens = true;
     double now = 45000.5;
     std::unique_ptr<TForm2> window;
 

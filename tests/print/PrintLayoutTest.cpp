@@ -79,6 +79,51 @@ TEST_F(PrintLayoutTest, WrappedTextIsCutByCharacterCount)
     }
 }
 
+// A line break ends the printed line and starts the count of characters afresh; an empty line
+// between two breaks stays empty, a break at the end adds nothing.
+TEST_F(PrintLayoutTest, LineBreakEndsThePrintedLine)
+{
+    struct Case
+    {
+        QString text;
+        QStringList lines; // an empty entry: a line left empty
+    };
+    const QString long115 = numberedText(115);
+    const Case cases[] = {
+        {QStringLiteral("Uveďte správné pořadí:\n1. Máj\n2. Kytice"),
+         {QStringLiteral("Uveďte správné pořadí:"), QStringLiteral("1. Máj"), QStringLiteral("2. Kytice")}},
+        {QStringLiteral("Windows\r\nMac\rkonec\n"), {QStringLiteral("Windows"), QStringLiteral("Mac"), QStringLiteral("konec")}},
+        {QStringLiteral("nad\n\npod"), {QStringLiteral("nad"), QString(), QStringLiteral("pod")}},
+        {long115 + QStringLiteral("\nxy"), {long115.left(110), long115.mid(110), QStringLiteral("xy")}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        canvas.texts.clear();
+        layout.PrintPageSetup();
+        layout.PrintNextLine();
+        const int top = layout.PrintArea().Top;
+        layout.PrintWrapped(c.text, 110);
+
+        QStringList printed;
+        QList<int> lineOf;
+        for (const RecordingCanvas::Text &text : std::as_const(canvas.texts)) {
+            printed.append(text.text);
+            lineOf.append((text.at.y() - top) / pitch());
+        }
+        QStringList expected;
+        QList<int> expectedLines;
+        for (int k = 0; k < c.lines.size(); ++k) {
+            if (c.lines[k].isEmpty())
+                continue;
+            expected.append(c.lines[k]);
+            expectedLines.append(k);
+        }
+        EXPECT_EQ(printed, expected);
+        EXPECT_EQ(lineOf, expectedLines);
+        EXPECT_EQ(layout.PrintArea().Top, top + int(c.lines.size()) * pitch());
+    }
+}
+
 TEST_F(PrintLayoutTest, EmptyTextPrintsNothingAndKeepsTheCursor)
 {
     layout.PrintPageSetup();
