@@ -237,15 +237,16 @@ std::optional<qint32> readAnswer(RecordParse &parse, const Field &field)
     return std::nullopt;
 }
 
-FileFacts readFileFacts(RecordParse &parse, const char *object)
+// bank.table or bank.memo.
+FileFacts readFileObject(RecordParse &parse, const char *key, const char *object)
 {
     FileFacts file;
-    readObject(parse, {"bank", -1, object}, [&](QByteArrayView key) {
-        if (key == "size")
+    readObject(parse, {"bank", -1, key}, [&](QByteArrayView member) {
+        if (member == "size")
             file.size = readInteger(parse, {object, -1, "size"}, 0, std::numeric_limits<qint64>::max() / 2);
-        else if (key == "modified")
+        else if (member == "modified")
             file.modified = readTime(parse, {object, -1, "modified"});
-        else if (key == "sha256")
+        else if (member == "sha256")
             file.sha256 = readText(parse, {object, -1, "sha256"});
         else
             return false;
@@ -277,9 +278,9 @@ BankFacts readBank(RecordParse &parse)
         else if (key == "quotas")
             readQuotas(parse, bank);
         else if (key == "table")
-            bank.table = readFileFacts(parse, "bank.table");
+            bank.table = readFileObject(parse, "table", "bank.table");
         else if (key == "memo" && !parse.json.readNull())
-            bank.memo = readFileFacts(parse, "bank.memo");
+            bank.memo = readFileObject(parse, "memo", "bank.memo");
         else if (key != "memo")
             return false;
         return true;

@@ -85,6 +85,8 @@ TEST(RecordJson, WhatIsNoRecordSaysWhy)
         {QByteArray(valid).replace("\"cis\":3", "\"cis\":3.5"), QStringLiteral("„questions[3].cis“")},
         {QByteArray(valid).replace("\"percent\":60", "\"percent\":160"), QStringLiteral("„counts.percent“")},
         {QByteArray(valid).replace("\"quotas\":[", "\"quotas\":[1, "), QStringLiteral("„bank.quotas“")},
+        {QByteArray(valid).replace("\"size\":1234", "\"size\":-1"), QStringLiteral("„bank.table.size“")},
+        {QByteArray(valid).replace("\"table\":{", "\"table\":\"x\",\"jine\":{"), QStringLiteral("„bank.table“")},
     };
     for (const auto &[bytes, problem] : cases) {
         const results::ParsedRecord parsed = results::parseRecord(bytes);
