@@ -71,7 +71,7 @@ check: build
 bench: deps-check
 	cmake -S . -B $(BUILD) -DTZ_TESTS=ON -DTZ_BENCHMARKS=ON $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./bench_bank && ./bench_import && QT_QPA_PLATFORM=offscreen ./bench_generation && QT_QPA_PLATFORM=offscreen ./bench_startup
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./bench_bank && ./bench_import && QT_QPA_PLATFORM=offscreen ./bench_generation && QT_QPA_PLATFORM=offscreen ./bench_startup && QT_QPA_PLATFORM=offscreen ./bench_results
 
 # make install PREFIX=/opt/test-znalosti
 PREFIX ?= /usr/local

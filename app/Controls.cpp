@@ -5,8 +5,10 @@
 
 #include "app/Unit2.h"
 
+#include "app/AttemptRecording.h"
 #include "app/HeaderControl.h"
 #include "app/PngIconEngine.h"
+#include "app/ScrollingPart.h"
 #include "bank/QuestionBank.h"
 #include "indicators/AbLED.h"
 #include "platform/FormFont.h"
@@ -113,8 +115,11 @@ TForm2::TForm2(QWidget *parent)
     buildIndicatorPanel();
     buildStatusLine();
     layout->addWidget(Panel8);
-    layout->addWidget(Panel2);
-    layout->addWidget(Panel11);
+    // On a screen lower than the design only the question, the answers and the comment scroll;
+    // the toolbar, the indicators and the status line stay in view.
+    auto *questionPart = new ScrollingPart(Panel1, {Panel2, Panel11});
+    questionPart->setObjectName(QStringLiteral("QuestionScroll"));
+    layout->addWidget(questionPart);
     layout->addWidget(Panel10);
     layout->addStretch(1);
     layout->addWidget(HeaderControl1);
@@ -125,6 +130,7 @@ TForm2::TForm2(QWidget *parent)
     connect(TimerTest, &QTimer::timeout, this, [this] { guarded([this] { TimerTestTimer(); }); });
 
     Table1 = std::make_unique<QuestionBank>();
+    m_recording = std::make_unique<AttemptRecording>();
 
     FormCreate();
 }

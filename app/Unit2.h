@@ -19,6 +19,7 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QTimer;
+class AttemptRecording;
 class QuestionBank;
 struct PrintFormat;
 class TAbLED;
@@ -202,4 +203,6 @@ private:
     QList<TAbLED *> FAbLedList;
     // The open bank's counts; nothing while no bank is open. The draw reads the numbers itself.
     std::optional<BankCounts> m_openBank;
+    // The record of the attempt on screen, in the results folder.
+    std::unique_ptr<AttemptRecording> m_recording;
 };

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "BankCommands.h"
+#include "ResultsCommand.h"
 #include "ToolCommand.h"
 #include "bankfile/ImportError.h"
 #include "platform/core/AppError.h"
@@ -24,6 +25,10 @@ const char Usage[] =
     "  test-znalosti-banka export [--format xml|gift] [--skupina JMÉNO=SKUPINA]... TABULKA.db VÝSTUP\n"
     "      zapíše banku pro Moodle: Moodle XML (.xml) nebo GIFT (.gift, .txt); skupina N je\n"
     "      kategorie „Skupina N“, nebo JMÉNO, když je tak --skupina pojmenuje\n"
+    "  test-znalosti-banka vysledky [--csv SOUBOR] [--carka] [--od DATUM] [--do DATUM] [--banka TEXT]\n"
+    "                               [SLOŽKA]...\n"
+    "      vypíše pokusy ze záznamů ve složkách a statistiku otázek a osob, s --csv je zapíše pro\n"
+    "      tabulkový procesor (podrobnosti: test-znalosti-banka vysledky --help)\n"
     "  test-znalosti-banka --help | --version\n"
     "Formát vstupu se pozná z obsahu. CSV: oddělovač čárka, středník nebo tabulátor (nebo jak\n"
     "ho určí první řádek sep=;); kódování UTF-8, UTF-16 se značkou BOM nebo Windows-1250;\n"
@@ -61,6 +66,7 @@ std::optional<int> version(const QStringList &arguments)
 // The commands by name; each takes the arguments after its name.
 const std::pair<const char *, Command> Commands[] = {
     {"build", runBuild},   {"export", runExport}, {"dump", runDump},         {"check", runCheck},
+    {"vysledky", runResultsCommand},
     {"--help", help},      {"-h", help},          {"--version", version},
 };
 
@@ -75,8 +81,8 @@ int run(const QStringList &arguments)
         throw UsageError{QStringLiteral("Příkaz %1 takto použít nelze.").arg(name)};
     }
     if (name.isEmpty())
-        throw UsageError{QStringLiteral("Chybí příkaz: build, check, dump nebo export.")};
-    throw UsageError{QStringLiteral("Neznámý příkaz „%1“; příkazy jsou build, check, dump a export.").arg(name)};
+        throw UsageError{QStringLiteral("Chybí příkaz: build, check, dump, export nebo vysledky.")};
+    throw UsageError{QStringLiteral("Neznámý příkaz „%1“; příkazy jsou build, check, dump, export a vysledky.").arg(name)};
 }
 
 }

@@ -236,27 +236,60 @@ TEST_F(StartupTest, DrawnListNeverWidensTheWindow)
     EXPECT_EQ(form->IndicatorAt(29)->x(), 30 * 27);
 }
 
-// Smaller than the design, the window keeps the size it is given and its content scrolls: the
-// panels keep their heights and the status line stays within reach.
-TEST_F(StartupTest, WindowSmallerThanTheDesignScrollsItsContent)
+// Lower than the design (a netbook's 1024 x 600), the window keeps the size it is given and only
+// the question, the answers and the comment scroll: the toolbar, the indicators, the progress bar
+// and the status line stay in view.
+TEST_F(StartupTest, WindowLowerThanTheDesignScrollsOnlyTheQuestionAndAnswers)
 {
     TForm2 *form = CreateWindow(makeBankRecords(50, 40, 30));
     form->setWindowState(Qt::WindowNoState);
     form->show();
-    EXPECT_TRUE(form->Panel1->isVisible());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
-    form->resize(800, 480);
-    QApplication::processEvents();
-    EXPECT_EQ(form->size(), QSize(800, 480));
-    EXPECT_EQ(form->Panel2->height(), 505);
-    auto *area = qobject_cast<QScrollArea *>(form->centralWidget());
-    ASSERT_NE(area, nullptr);
-    EXPECT_EQ(area->widget(), form->Panel1);
-    EXPECT_FALSE(area->horizontalScrollBar()->isVisible());
-    area->verticalScrollBar()->setValue(area->verticalScrollBar()->maximum());
-    const QPoint statusLine = form->HeaderControl1->mapTo(area->viewport(), QPoint(0, 0));
-    EXPECT_GE(statusLine.y(), 0);
-    EXPECT_LE(statusLine.y() + form->HeaderControl1->height(), area->viewport()->height());
+    for (const QSize size : {QSize(1024, 600), QSize(800, 480)}) {
+        form->resize(size);
+        QApplication::processEvents();
+        EXPECT_EQ(form->size(), size);
+        auto *outer = qobject_cast<QScrollArea *>(form->centralWidget());
+        ASSERT_NE(outer, nullptr);
+        EXPECT_FALSE(outer->verticalScrollBar()->isVisible()) << "the window as a whole does not scroll";
+        for (QWidget *fixed : {static_cast<QWidget *>(form->Panel8), static_cast<QWidget *>(form->GroupBox1),
+                               static_cast<QWidget *>(form->ProgressBar1), static_cast<QWidget *>(form->HeaderControl1)}) {
+            const QRect place(fixed->mapTo(form, QPoint(0, 0)), fixed->size());
+            EXPECT_TRUE(form->rect().contains(place)) << fixed->objectName().toStdString() << " at " << size.height();
+        }
+        auto *questions = form->findChild<QScrollArea *>(QStringLiteral("QuestionScroll"));
+        ASSERT_NE(questions, nullptr);
+        EXPECT_EQ(form->Panel2->height(), 505);
+        EXPECT_TRUE(questions->verticalScrollBar()->isVisible());
+        questions->verticalScrollBar()->setValue(questions->verticalScrollBar()->maximum());
+        const QPoint lastAnswer = form->BitBtn3->mapTo(questions->viewport(), QPoint(0, 0));
+        EXPECT_LE(lastAnswer.y() + form->BitBtn3->height(), questions->viewport()->height());
+    }
+}
+
+// As large as the design or larger, every panel stands where the form puts it, one below the
+// other, and the status line at the bottom.
+TEST_F(StartupTest, WindowOfTheDesignSizeOrLargerScrollsNothing)
+{
+    TForm2 *form = CreateWindow(makeBankRecords(50, 40, 30));
+    form->setWindowState(Qt::WindowNoState);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form));
+    for (const auto &[size, comment] : {std::pair{QSize(861, 702), false}, std::pair{QSize(1920, 1080), true}}) {
+        form->Panel11->setVisible(comment);
+        form->resize(size);
+        // A panel shown asks the panels around it for room, one round of events a level.
+        for (int round = 0; round < 3; ++round)
+            QApplication::processEvents();
+        const auto top = [form](QWidget *panel) { return panel->mapTo(form->Panel1, QPoint(0, 0)).y(); };
+        EXPECT_EQ(top(form->Panel8), 2);
+        EXPECT_EQ(top(form->Panel2), 31);
+        EXPECT_EQ(top(form->Panel10), comment ? 31 + 505 + 66 : 31 + 505);
+        EXPECT_EQ(top(form->HeaderControl1) + 30 + 2, form->Panel1->height());
+        auto *questions = form->findChild<QScrollArea *>(QStringLiteral("QuestionScroll"));
+        EXPECT_FALSE(questions->verticalScrollBar()->isVisible());
+        EXPECT_FALSE(qobject_cast<QScrollArea *>(form->centralWidget())->verticalScrollBar()->isVisible());
+    }
 }
 
 TEST(MaximisedGeometry, OnlyABareXServerLeavesTheScreenToTheProgram)

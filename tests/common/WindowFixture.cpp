@@ -7,6 +7,7 @@
 #include "bank/RandomGenerator.h"
 #include "platform/Beep.h"
 #include "platform/core/Clock.h"
+#include "platform/core/Computer.h"
 #include "platform/Messages.h"
 #include "paradox/Table.h"
 #include "platform/core/ProfileFile.h"
@@ -77,6 +78,7 @@ void WindowFixture::SetUp()
         return urlOpens;
     });
     Clock::setNowForTests([this] { return now; });
+    Computer::setNamesForTests(QStringLiteral("pc-test"), QStringLiteral("zak"));
 }
 
 void WindowFixture::TearDown()
@@ -89,6 +91,7 @@ void WindowFixture::TearDown()
     Beep::setHandler(nullptr);
     UrlOpener::setHandler(nullptr);
     Clock::setNowForTests(nullptr);
+    Computer::setNamesForTests(QString(), QString());
     ProgramLocation::setDirectoryForTests(QString());
     resetProgramState();
 }

@@ -3,15 +3,19 @@
 
 """The real program on a Wayland compositor, its requests read from libwayland's client log:
 the window's geometry is the size of the compositor's last maximised configure, never more, and
-the program stays up while "Generuj test" is pressed through AT-SPI.
+the program stays up while "Generuj test" and "Start testu" are pressed through AT-SPI; during
+the test the toolbar, the indicators, the progress bar and the status line lie within the
+window, on the small output too.
 Arguments: the program's folder, the output's width and height."""
 
 import os
 import re
 import sys
 
-from atspi_driver import (Program, check, enabled, find, press, run_checks, status_sections,
-                          wait_for)
+import pyatspi
+
+from atspi_driver import (Program, check, enabled, find, frame, indicators, press, run_checks,
+                          status_sections, wait_for)
 
 # "xdg_toplevel@14.configure(1920, 1048, array[4])": the states array's size in bytes; weston
 # gives a toplevel a size of its own only for a state (maximised here), else 0 x 0.
@@ -55,6 +59,16 @@ def check_geometry(log_path, output):
     check(asked[-1][0] == maximised, f"the window is {maximised[0]}x{maximised[1]} at last")
 
 
+def check_in_window(app, nodes):
+    """Each node lies within the window's height: it is seen without scrolling."""
+    window = frame(app).queryComponent().getExtents(pyatspi.WINDOW_COORDS)
+    for what, node in nodes:
+        box = node.queryComponent().getExtents(pyatspi.WINDOW_COORDS)
+        check(window.y <= box.y and box.y + box.height <= window.y + window.height,
+              f"{what} lies within the window ({box.y}..{box.y + box.height} of "
+              f"{window.y}..{window.y + window.height})")
+
+
 def main(folder, width, height):
     log_path = os.path.join(os.environ.get("XDG_RUNTIME_DIR", folder), "program.log")
     started = []
@@ -72,6 +86,12 @@ def main(folder, width, height):
         check(status_sections(app)[0].startswith("Čas testu: "),
               "generating a test writes its length into the status line")
         check_geometry(log_path, (width, height))
+        press(find(app, "push button", "Start testu"))
+        wait_for(lambda: enabled(find(app, "push button", "Ukončení testu")), "the test to start")
+        check_in_window(app, [("the toolbar's Ukončení testu", find(app, "push button", "Ukončení testu")),
+                              ("indicator 1", indicators(app)[0]),
+                              ("the progress bar", find(app, "progress bar", None)),
+                              ("the status line", find(app, "status bar", None))])
         check(started[0].process.poll() is None, "the program is still running")
 
     result = run_checks(folder, checks, f"Wayland run at {width}x{height} passed", start)
