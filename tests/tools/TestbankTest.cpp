@@ -218,8 +218,8 @@ TEST_F(TestbankTest, AWrongCommandLineSaysWhatIsWrongInOneLine)
 {
     writeFile(path("otazky.csv"), "Skupina;Dotaz;Odp1;Odp2;Odp3;CspravOdp\n1;Q;A;B;C;A\n");
     const std::pair<QStringList, QString> cases[] = {
-        {{}, "Chybí příkaz: build, check, dump nebo export."},
-        {{"biuld", "x.csv"}, "Neznámý příkaz „biuld“; příkazy jsou build, check, dump a export."},
+        {{}, "Chybí příkaz: build, check, dump, export nebo vysledky."},
+        {{"biuld", "x.csv"}, "Neznámý příkaz „biuld“; příkazy jsou build, check, dump, export a vysledky."},
         {{"build"}, "Příkazu build chybí vstupní soubor (CSV, Moodle XML, GIFT nebo Aiken)."},
         {{"build", "--jine", "a.csv"}, "Příkaz build nezná volbu --jine."},
         {{"build", "a.csv", "--skupina"}, "Volbě --skupina příkazu build chybí hodnota."},
