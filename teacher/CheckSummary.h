@@ -1,0 +1,12 @@
+// SPDX-FileCopyrightText: 2026 Test znalostí contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+
+struct BankCheck;
+
+// The check on one line: records, each group's count, share and quota, the records of no
+// group, the test's size, and whether a test can be drawn.
+QString checkSummary(const BankCheck &check);
