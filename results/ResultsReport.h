@@ -23,6 +23,8 @@ enum class CsvSeparator { Semicolon, Comma };
 // title row, a header row and its rows, separated by an empty row: attempts, questions, persons.
 QByteArray resultsCsv(const ResultsSummary &summary, CsvSeparator separator = CsvSeparator::Semicolon);
 
+// The Czech form for a count: `one` for 1, `few` for 2 to 4, `many` otherwise.
+QString pluralForm(int count, const QString &one, const QString &few, const QString &many);
 // "1 pokus", "2 pokusy", "5 pokusů": the count and the noun's form for it.
 QString counted(int count, const QString &one, const QString &few, const QString &many);
 

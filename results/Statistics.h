@@ -31,8 +31,7 @@ struct QuestionStatistics
     // The classical difficulty index: the share of correct answers, 0 (nobody) to 1 (everybody).
     double difficulty() const { return correctShare(); }
     // The share correct among the upper 27 % of that bank's attempts by rate minus the share among
-    // the lower 27 %, -1..1; none when fewer than two attempts, or the question was drawn in
-    // neither group.
+    // the lower 27 %, -1..1; none below two attempts, or when one of the groups did not draw it.
     std::optional<double> discrimination;
 };
 

@@ -52,5 +52,10 @@ inline const IntegerSetting FontSizeIndex{QStringLiteral("Test"), QStringLiteral
                                           QStringLiteral("IVelPisOt"), 1, 0, 2};
 // The stored key-print password; the default is "0" in its stored form.
 inline const TextSetting KeyPassword{QStringLiteral("Tisk"), QStringLiteral("wht"), QStringLiteral("48")};
+// Whether attempts are recorded, where (empty: the default folder) and whether a name is asked.
+inline const IntegerSetting KeepResults{QStringLiteral("Vysledky"), QStringLiteral("Ukladat"),
+                                        QStringLiteral("Ukladat"), 1};
+inline const TextSetting ResultsFolder{QStringLiteral("Vysledky"), QStringLiteral("Slozka"), QString()};
+inline const IntegerSetting AskName{QStringLiteral("Vysledky"), QStringLiteral("Jmeno"), QStringLiteral("Jmeno"), 0};
 
 }
