@@ -7,6 +7,7 @@
 #include "bankfile/FindingText.h"
 #include "platform/core/AppError.h"
 #include "teacher/AddQuestionCommand.h"
+#include "teacher/CheckSummary.h"
 #include "teacher/QuestionTableModel.h"
 #include "teacher/RemoveQuestionsCommand.h"
 
@@ -35,13 +36,17 @@ constexpr int NamedTexts = 10;
 
 QString unstorableMessage(const QList<Finding> &unstorable)
 {
-    QStringList lines{QStringLiteral("Banku nelze uložit: tyto texty obsahují znaky, které kódová stránka 1250 "
-                                     "(čeština) neumí uložit. Opravte je a uložte znovu.")};
-    for (qsizetype i = 0; i < std::min<qsizetype>(unstorable.size(), NamedTexts); ++i)
-        lines.append(findingText(unstorable.at(i)));
-    if (unstorable.size() > NamedTexts)
-        lines.append(QStringLiteral("… a dalších %1.").arg(unstorable.size() - NamedTexts));
-    return lines.join(QLatin1Char('\n'));
+    return findingLines(QStringLiteral("Banku nelze uložit: tyto texty obsahují znaky, které kódová stránka 1250 "
+                                       "(čeština) neumí uložit. Opravte je a uložte znovu."),
+                        unstorable, NamedTexts);
+}
+
+// An input of no question the program can take opens nothing: the open bank stays.
+QString noQuestionsMessage(const QString &path, const QList<Finding> &findings)
+{
+    return findingLines(QStringLiteral("V souboru %1 není žádná otázka, kterou by program uměl převést.")
+                            .arg(QDir::toNativeSeparators(path)),
+                        findings, NamedTexts);
 }
 
 }
@@ -75,6 +80,8 @@ void BankDocument::open(const QString &path, Progress &progress)
     BankContent content = table ? readBank(path, progress) : importFiles({path}, {}, progress);
     if (table)
         requireBankFields(content);
+    else if (content.records.isEmpty())
+        throw AppError(noQuestionsMessage(path, content.findings));
     m_undoStack->clear();
     m_fileName = QFileInfo(path).absoluteFilePath();
     m_isBankTable = table;

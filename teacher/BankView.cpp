@@ -198,6 +198,9 @@ void BankView::createActions()
     auto *separator = new QAction(this);
     separator->setSeparator(true);
     m_editActions = {undo, redo, separator, add, remove, find};
+    // Their shortcuts work wherever the view stands, in the teacher's window or alone.
+    addActions(m_fileActions);
+    addActions({undo, redo, add, find});
 }
 
 QString BankView::fileName() const
@@ -311,14 +314,8 @@ bool BankView::exportTo(const QString &path)
         return false;
     const QString outcome = QStringLiteral("Vyvezeno otázek: %1 do %2").arg(result.exported).arg(nativePath(path));
     emit status(outcome);
-    if (!result.findings.isEmpty()) {
-        QStringList lines{outcome};
-        for (qsizetype i = 0; i < std::min<qsizetype>(result.findings.size(), NamedExportFindings); ++i)
-            lines.append(findingLine(result.findings.at(i)));
-        if (result.findings.size() > NamedExportFindings)
-            lines.append(QStringLiteral("… a dalších %1.").arg(result.findings.size() - NamedExportFindings));
-        Messages::show(lines.join(QLatin1Char('\n')), QStringLiteral("Export"));
-    }
+    if (!result.findings.isEmpty())
+        Messages::show(findingLines(outcome, result.findings, NamedExportFindings), QStringLiteral("Export"));
     return true;
 }
 

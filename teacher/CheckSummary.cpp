@@ -4,6 +4,7 @@
 #include "teacher/CheckSummary.h"
 
 #include "bankfile/BankCheck.h"
+#include "bankfile/FindingText.h"
 
 #include <QStringList>
 
@@ -25,4 +26,14 @@ QString checkSummary(const BankCheck &check)
     }
     parts.append(check.testCanBeDrawn ? QStringLiteral("test lze vylosovat") : QStringLiteral("test NELZE vylosovat"));
     return parts.join(QStringLiteral(" · "));
+}
+
+QString findingLines(const QString &first, const QList<Finding> &findings, int limit)
+{
+    QStringList lines{first};
+    for (qsizetype i = 0; i < std::min<qsizetype>(findings.size(), limit); ++i)
+        lines.append(findingLine(findings.at(i)));
+    if (findings.size() > limit)
+        lines.append(QStringLiteral("… a dalších %1.").arg(findings.size() - limit));
+    return lines.join(QLatin1Char('\n'));
 }
