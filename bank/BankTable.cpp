@@ -3,6 +3,8 @@
 
 #include "bank/BankTable.h"
 
+#include "paradox/Table.h"
+
 namespace BankTable {
 
 QList<paradox::FieldDef> fields()
@@ -20,6 +22,39 @@ QList<QString> fieldNames()
     for (const paradox::FieldDef &field : fields())
         names.append(field.name);
     return names;
+}
+
+QStringList missingFields(const paradox::Table &table)
+{
+    QStringList missing;
+    for (const QString &name : fieldNames()) {
+        bool found = false;
+        for (int i = 0; i < table.fieldCount() && !found; ++i)
+            found = table.field(i).name.compare(name, Qt::CaseInsensitive) == 0;
+        if (!found)
+            missing.append(name);
+    }
+    return missing;
+}
+
+BankRecord readRecord(const paradox::Table &table)
+{
+    BankRecord record;
+    record.cis = table.fieldAsInteger(Cis);
+    record.skupina = table.fieldAsInteger(Skupina);
+    record.cspravOdp = table.fieldAsInteger(CspravOdp);
+    record.dotaz = table.fieldAsString(Dotaz);
+    record.odp1 = table.fieldAsString(Odp1);
+    record.odp2 = table.fieldAsString(Odp2);
+    record.odp3 = table.fieldAsString(Odp3);
+    record.komentar = table.fieldAsString(Komentar);
+    return record;
+}
+
+QList<paradox::Value> values(const BankRecord &record)
+{
+    return {qint64(record.cis), qint64(record.skupina), record.dotaz, record.odp1,
+            record.odp2, record.odp3, record.komentar, qint64(record.cspravOdp)};
 }
 
 }

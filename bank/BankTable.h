@@ -3,10 +3,14 @@
 
 #pragma once
 
+#include "bank/BankRecord.h"
 #include "paradox/Types.h"
 
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+namespace paradox { class Table; }
 
 // The question bank's table: the fields the program reads by name, and the layout the bank
 // tool writes (the test helpers write the same one).
@@ -30,5 +34,16 @@ QList<paradox::FieldDef> fields();
 
 // The field names in table order.
 QList<QString> fieldNames();
+
+// The bank's fields the open table lacks, in table order; names match in any letter case.
+QStringList missingFields(const paradox::Table &table);
+
+// The record at the table's current position, its fields read in the order Cis, Skupina,
+// CspravOdp, Dotaz, Odp1, Odp2, Odp3, Komentar. Raises TableError or ConvertError for the first
+// value that does not read.
+BankRecord readRecord(const paradox::Table &table);
+
+// The record's values in the order of fields().
+QList<paradox::Value> values(const BankRecord &record);
 
 }

@@ -3,6 +3,8 @@
 
 #include "bank/DrawAnalysis.h"
 
+#include "bank/BankRules.h"
+
 #include <vector>
 
 DrawAnalysis::DrawAnalysis(const QList<BankEntry> &entries)
@@ -25,7 +27,7 @@ DrawAnalysis::DrawAnalysis(const QList<BankEntry> &entries)
         }
         m_target[number] = position;
         const qint32 group = entries[position].skupina;
-        if (group >= 1 && group <= 3)
+        if (BankRules::isDrawableGroup(group))
             ++m_drawable[group];
     }
 }

@@ -4,6 +4,7 @@
 #include "bank/QuestionBank.h"
 
 #include "bank/BankTable.h"
+#include "bank/BankRules.h"
 #include "bank/DrawAnalysis.h"
 #include "paradox/Memo.h"
 #include "paradox/Table.h"
@@ -54,7 +55,7 @@ std::array<qint32, 4> QuestionBank::groupCounts() const
 {
     std::array<qint32, 4> counts{};
     for (const qint32 group : m_table->integerColumn(BankTable::Skupina)) {
-        if (group >= 1 && group <= 3)
+        if (BankRules::isDrawableGroup(group))
             ++counts[group];
     }
     return counts;
@@ -84,13 +85,14 @@ qint32 QuestionBank::groupAt(int record) const
 Totazka QuestionBank::question(int record) const
 {
     m_table->setRecNo(record + 1);
+    const BankRecord read = BankTable::readRecord(*m_table);
     Totazka question;
-    question.wdotaz = m_table->fieldAsString(BankTable::Dotaz);
-    question.wodp1 = m_table->fieldAsString(BankTable::Odp1);
-    question.wodp2 = m_table->fieldAsString(BankTable::Odp2);
-    question.wodp3 = m_table->fieldAsString(BankTable::Odp3);
-    question.wkomentar = m_table->fieldAsString(BankTable::Komentar);
-    question.wcspravOdp = m_table->fieldAsInteger(BankTable::CspravOdp);
+    question.wdotaz = read.dotaz;
+    question.wodp1 = read.odp1;
+    question.wodp2 = read.odp2;
+    question.wodp3 = read.odp3;
+    question.wkomentar = read.komentar;
+    question.wcspravOdp = read.cspravOdp;
     return question;
 }
 

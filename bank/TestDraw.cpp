@@ -3,6 +3,7 @@
 
 #include "bank/TestDraw.h"
 
+#include "bank/BankRules.h"
 #include "bank/DrawAnalysis.h"
 
 #include <algorithm>
@@ -31,7 +32,7 @@ TestDraw drawTestNumbers(const DrawAnalysis &analysis, const std::array<qint32, 
         // so, else the last one.
         const int record = analysis.recordFor(number);
         const qint32 group = groupAt(record);
-        if (group < 1 || group > 3 || draw.groupDrawn[group] >= quota[group])
+        if (!BankRules::isDrawableGroup(group) || draw.groupDrawn[group] >= quota[group])
             continue;
         ++draw.groupDrawn[group];
         draw.questions.append({number, group, record});

@@ -6,19 +6,6 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 
-namespace {
-
-std::optional<ExportFormat> formatNamed(const QString &name)
-{
-    if (name == QLatin1String("xml"))
-        return ExportFormat::MoodleXml;
-    if (name == QLatin1String("gift") || name == QLatin1String("txt"))
-        return ExportFormat::Gift;
-    return std::nullopt;
-}
-
-}
-
 std::optional<ExportArguments> parseExportArguments(const QStringList &arguments)
 {
     QCommandLineParser parser;
@@ -33,10 +20,10 @@ std::optional<ExportArguments> parseExportArguments(const QStringList &arguments
     exported.bank = parser.positionalArguments().at(0);
     exported.output = parser.positionalArguments().at(1);
     exported.groupNames = parser.values(group);
-    const QString formatName = parser.isSet(format) ? parser.value(format).toLower()
-                                                    : QFileInfo(exported.output).suffix().toLower();
-    const std::optional<ExportFormat> chosen = formatNamed(formatName);
-    if (!chosen)
+    const QString formatName = parser.isSet(format) ? parser.value(format) : QFileInfo(exported.output).suffix();
+    const std::optional<ExportFormat> chosen = formatName.isEmpty() ? std::nullopt : exportFormatOf(formatName);
+    // CSV is what `dump` writes.
+    if (!chosen || *chosen == ExportFormat::Csv)
         return std::nullopt;
     exported.format = *chosen;
     return exported;

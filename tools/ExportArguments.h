@@ -3,11 +3,11 @@
 
 #pragma once
 
+#include "bankfile/BankExport.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
-
-enum class ExportFormat { MoodleXml, Gift };
 
 // What `export` was asked for.
 struct ExportArguments
@@ -20,5 +20,5 @@ struct ExportArguments
 
 // The arguments after `export`: `--format xml|gift`, `--skupina NAME=GROUP` (repeatable), the
 // bank and the output file, whose extension (.xml; .gift or .txt) gives the format when the
-// option does not. Empty when they do not make an export.
+// option does not. Empty when they do not make an export to Moodle.
 std::optional<ExportArguments> parseExportArguments(const QStringList &arguments);

@@ -1,25 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Test znalostí contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "BankCheck.h"
-#include "BankExport.h"
-#include "BankImport.h"
-#include "BuildArguments.h"
-#include "TableDump.h"
-#include "paradox/Table.h"
+#include "BankCommands.h"
+#include "CommandLine.h"
+#include "bankfile/ImportError.h"
 #include "platform/core/AppError.h"
-#include "tools/import/ImportError.h"
 
 #include <QCoreApplication>
 #include <QStringList>
-#include <cstdio>
 #include <new>
 
 namespace {
-
-// Incomplete: no test can be drawn from the bank, a value of the table could not be read, or no
-// question could be imported.
-enum ExitCode { Success = 0, Incomplete = 1, Failure = 2 };
 
 const char Usage[] =
     "Použití:\n"
@@ -42,64 +33,36 @@ const char Usage[] =
     "nezapíše, když nelze převést žádnou otázku; export stejně, když nelze vyvézt žádný záznam.\n"
     "Vstup větší než 64 MiB nebo s binárními daty se odmítne.\n";
 
-void print(FILE *stream, const QString &text)
+std::optional<int> help(const QStringList &arguments)
 {
-    const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stream);
+    if (!arguments.isEmpty())
+        return std::nullopt;
+    print(stdout, QString::fromUtf8(Usage));
+    return Success;
 }
 
-void openTable(paradox::Table &table, const QString &path)
+std::optional<int> version(const QStringList &arguments)
 {
-    table.setTableName(path);
-    table.open();
+    if (!arguments.isEmpty())
+        return std::nullopt;
+    print(stdout, QStringLiteral("test-znalosti-banka " TZ_VERSION "\n"));
+    return Success;
 }
+
+// The commands by name; each takes the arguments after its name.
+const std::pair<const char *, Command> Commands[] = {
+    {"build", runBuild},   {"export", runExport}, {"dump", runDump},         {"check", runCheck},
+    {"--help", help},      {"-h", help},          {"--version", version},
+};
 
 int run(const QStringList &arguments)
 {
-    const QString command = arguments.value(1);
-    const std::optional<BuildArguments> build = command == QLatin1String("build")
-        ? parseBuildArguments(arguments.mid(2))
-        : std::nullopt;
-    if (build) {
-        const BuildReport report = importBank(build->inputs, parseGroupChoices(build->groupChoices), build->output);
-        print(stderr, report.err);
-        print(stdout, report.out);
-        return report.written ? Success : Incomplete;
-    }
-    const std::optional<ExportArguments> exported = command == QLatin1String("export")
-        ? parseExportArguments(arguments.mid(2))
-        : std::nullopt;
-    if (exported) {
-        const ExportReport report = exportBank(*exported);
-        print(stderr, report.err);
-        print(stdout, report.out);
-        return report.written ? Success : Incomplete;
-    }
-    if (arguments.size() == 2 && (command == QLatin1String("--help") || command == QLatin1String("-h"))) {
-        print(stdout, QString::fromUtf8(Usage));
-        return Success;
-    }
-    if (arguments.size() == 2 && command == QLatin1String("--version")) {
-        print(stdout, QStringLiteral("test-znalosti-banka " TZ_VERSION "\n"));
-        return Success;
-    }
-    if (command == QLatin1String("dump") && arguments.size() == 3) {
-        paradox::Table table;
-        openTable(table, arguments[2]);
-        const TableDump dump = dumpTable(table);
-        print(stdout, dump.csv);
-        for (const QString &problem : dump.problems)
-            print(stderr, problem + QLatin1Char('\n'));
-        return dump.problems.isEmpty() ? Success : Incomplete;
-    }
-    if (command == QLatin1String("check") && arguments.size() == 3) {
-        paradox::Table table;
-        openTable(table, arguments[2]);
-        const BankCheckResult result = checkBank(table);
-        print(stdout, result.report);
-        if (!result.testCanBeDrawn)
-            print(stderr, QStringLiteral("Z banky %1 nelze vylosovat test.\n").arg(arguments[2]));
-        return result.testCanBeDrawn ? Success : Incomplete;
+    const QString name = arguments.value(1);
+    for (const auto &[command, handler] : Commands) {
+        if (name != QLatin1String(command))
+            continue;
+        if (const std::optional<int> exitCode = handler(arguments.mid(2)))
+            return *exitCode;
     }
     print(stderr, QString::fromUtf8(Usage));
     return Failure;

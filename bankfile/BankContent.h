@@ -1,0 +1,29 @@
+// SPDX-FileCopyrightText: 2026 Test znalostí contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "bank/BankRecord.h"
+#include "bankfile/Finding.h"
+#include "bankfile/RecordOrigin.h"
+
+#include <QList>
+#include <QString>
+
+// Questions as a read gave them: a bank's records in table order, or the questions imported
+// from inputs in order. What a window shows and edits, what check, export and write take.
+struct BankContent
+{
+    QString source; // the table's path for a bank read from it; empty for imported content
+    QList<BankRecord> records;
+    // One per record for imported content, in the same order; empty for a bank read from its
+    // table (the records' places are their positions).
+    QList<RecordOrigin> origins;
+    // What the read found: for a table the fields it lacks (its records are then all empty) and
+    // the records whose values do not read (left empty in records); for inputs the questions
+    // skipped and the warnings of the readers.
+    QList<Finding> findings;
+
+    // Whether every value of the record was read (no UnreadableValue and no MissingField).
+    bool isReadable(int record) const;
+};
