@@ -10,9 +10,10 @@ CMAKE_FLAGS ?=
 CTEST_ARGS ?=
 
 # What building and running the program needs; what the tests need on top; what only CI's
-# stricter passes (fuzzers, package checks) need on top of that.
+# stricter passes (fuzzers, package checks) need on top of that. Qt Charts' CMake files need
+# Qt OpenGL's, which qt6-charts-dev does not bring along.
 RUN_PACKAGES := cmake make g++ pkg-config ccache \
-	qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-wayland qt6-charts-dev libgl-dev libxcb1-dev \
+	qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-wayland qt6-charts-dev libqt6opengl6-dev libgl-dev libxcb1-dev \
 	libsimpleini-dev libboost-dev libicu-dev fonts-dejavu-core
 CHECK_PACKAGES := $(RUN_PACKAGES) libgtest-dev libgmock-dev libbenchmark-dev \
 	xvfb xauth xdotool x11-utils openbox weston poppler-utils fonts-liberation2 \

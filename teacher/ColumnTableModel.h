@@ -17,14 +17,22 @@ template<typename Row>
 class ColumnTableModel : public QAbstractTableModel
 {
 public:
+    using Value = std::function<QVariant(const Row &)>;
     struct Column
     {
+        // Without a sort key a column sorts by the value shown.
+        Column(QString header, Value display, Value sortKey = Value(),
+               Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter, QString toolTip = QString())
+            : header(std::move(header)), display(std::move(display)), sortKey(std::move(sortKey)),
+              alignment(alignment), toolTip(std::move(toolTip))
+        {
+        }
+
         QString header;
-        std::function<QVariant(const Row &)> display;
-        // None: sorted by the shown value.
-        std::function<QVariant(const Row &)> sortKey = {};
-        Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
-        QString toolTip = {};
+        Value display;
+        Value sortKey;
+        Qt::Alignment alignment;
+        QString toolTip;
     };
 
     explicit ColumnTableModel(QList<Column> columns, QObject *parent = nullptr)
