@@ -190,7 +190,7 @@ QString programBankPath()
     return ProgramLocation::userBankPath(programDirectory);
 }
 
-WrittenBank writeBank(const BankContent &content, const QString &dbPath, Progress &progress)
+WrittenBank writeBank(const BankContent &content, const QString &dbPath, Progress &progress, Backup backup)
 {
     paradox::TableWriter writer(BankTable::fields());
     const auto count = static_cast<int>(content.records.size());
@@ -208,6 +208,9 @@ WrittenBank writeBank(const BankContent &content, const QString &dbPath, Progres
     progress.advance(count, count);
     WrittenBank written;
     written.path = QFileInfo(dbPath).absoluteFilePath();
-    writer.write(dbPath, [&written](const paradox::TableFiles &files) { written.backup = keepBackup(files); });
+    writer.write(dbPath, [&](const paradox::TableFiles &files) {
+        if (backup == Backup::Keep)
+            written.backup = keepBackup(files);
+    });
     return written;
 }

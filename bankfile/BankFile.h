@@ -36,11 +36,15 @@ struct WrittenBank
     QString backup; // the earlier bank kept beside it (its .db, or its .mb alone); empty for none
 };
 
+// Whether writeBank keeps the bank it replaces.
+enum class Backup { Keep, Skip };
+
 // Writes the records as the bank's table at dbPath and its memo file beside it, as the program
 // reads it: a failure or a kill at any moment leaves the old bank or the new one whole; a link
 // is followed; a second writer to the same folder is refused. A bank already there (or its
 // memo file alone) is kept beside it as NAME-zaloha.db (NAME-zaloha-2.db, …) once the new one
-// is in place. Raises AppError naming the file and the system's reason, OperationCancelled
+// is in place, unless backup says Skip. Raises AppError naming the file and the system's reason, OperationCancelled
 // (before anything is written) when progress asks (steps: records). The texts must be storable
 // (see unstorableTexts).
-WrittenBank writeBank(const BankContent &content, const QString &dbPath, Progress &progress = noProgress());
+WrittenBank writeBank(const BankContent &content, const QString &dbPath, Progress &progress = noProgress(),
+                      Backup backup = Backup::Keep);

@@ -33,7 +33,7 @@ if [ -d "$shared" ]; then
 fi
 cp "$here"/seeds/*.ini "$corpus/fuzz_profile_file/"
 cp "$here"/seeds/*.wht "$corpus/fuzz_password/" 2>/dev/null || true
-cp "$here"/../tests/import/data/* "$corpus/fuzz_question_import/"
+cp "$here"/../tests/bankfile/data/* "$corpus/fuzz_question_import/"
 
 status=0
 for fuzzer in "$build"/fuzz_*; do

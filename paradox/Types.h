@@ -35,6 +35,8 @@ struct FieldDef
     FieldType type = FieldType::Alpha;
     int size = 0; // bytes inside a record
     int decimals = 0; // BCD: digits after the point
+
+    bool operator==(const FieldDef &) const = default;
 };
 
 // A decoded field value: blank, an integer (Short, Long, AutoInc, Date, Time), a real

@@ -3,11 +3,11 @@
 
 #include "BankBuilder.h"
 
+#include "bankfile/BankFile.h"
 #include "paradox/TableWriter.h"
 
 using paradox::FieldDef;
 using paradox::FieldType;
-using paradox::Value;
 
 QList<FieldDef> shortNumberFields()
 {
@@ -21,12 +21,15 @@ QList<FieldDef> shortNumberFields()
 
 void writeBank(const QString &dbPath, const QList<BankRecord> &records, const QList<FieldDef> &fields)
 {
-    paradox::TableWriter writer(fields);
-    for (const BankRecord &record : records) {
-        writer.addRecord({Value(qint64(record.cis)), Value(qint64(record.skupina)), Value(record.dotaz),
-                          Value(record.odp1), Value(record.odp2), Value(record.odp3),
-                          Value(record.komentar), Value(qint64(record.cspravOdp))});
+    if (fields == BankTable::fields()) {
+        BankContent content;
+        content.records = records;
+        writeBank(content, dbPath, noProgress(), Backup::Skip);
+        return;
     }
+    paradox::TableWriter writer(fields);
+    for (const BankRecord &record : records)
+        writer.addRecord(BankTable::values(record));
     writer.write(dbPath);
 }
 

@@ -3,22 +3,15 @@
 
 #pragma once
 
+#include "bank/BankRecord.h"
 #include "bank/BankTable.h"
 #include "paradox/Types.h"
 
 #include <QList>
 #include <QString>
 
-struct BankRecord
-{
-    qint32 cis = 0;
-    qint32 skupina = 0;
-    QString dotaz, odp1, odp2, odp3, komentar;
-    qint32 cspravOdp = 0;
-};
-
-// Writes a question bank table (texts of any length) through paradox::TableWriter, in the
-// bank's own layout unless a test asks for another on purpose.
+// Writes a question bank table (texts of any length) as the bank tool writes it, without a
+// backup of a bank already there; in another layout when a test asks for one on purpose.
 void writeBank(const QString &dbPath, const QList<BankRecord> &records,
                const QList<paradox::FieldDef> &fields = BankTable::fields());
 

@@ -351,7 +351,7 @@ TEST_F(TestbankTest, ASingleCsvKeepsItsNumbersAndGroupsOrIsNumberedInOrder)
 
 QString importData(const char *name)
 {
-    return QStringLiteral(TZ_SOURCE_DIR "/tests/import/data/") + QString::fromUtf8(name);
+    return QStringLiteral(TZ_SOURCE_DIR "/tests/bankfile/data/") + QString::fromUtf8(name);
 }
 
 // Moodle XML, GIFT, Aiken and CSV into one bank, groups chosen for a category and for files.

@@ -3,8 +3,8 @@
 
 // Groups from Moodle categories and from the user's choices, over several input files.
 #include "QStringPrinter.h"
-#include "tools/import/ImportError.h"
-#include "tools/import/QuestionImport.h"
+#include "bankfile/BankImport.h"
+#include "bankfile/ImportError.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -14,16 +14,21 @@ namespace {
 
 QString data(const char *name)
 {
-    return QStringLiteral(TZ_SOURCE_DIR "/tests/import/data/") + QString::fromUtf8(name);
+    return QStringLiteral(TZ_SOURCE_DIR "/tests/bankfile/data/") + QString::fromUtf8(name);
 }
 
 // Each imported question as "group name".
-QStringList groupsOf(const ImportResult &result)
+QStringList groupsOf(const BankContent &content)
 {
     QStringList groups;
-    for (const ImportedQuestion &question : result.questions)
-        groups.append(QStringLiteral("%1 %2").arg(question.group.value_or(-1)).arg(question.name));
+    for (qsizetype i = 0; i < content.records.size(); ++i)
+        groups.append(QStringLiteral("%1 %2").arg(content.records[i].skupina).arg(content.origins[i].name));
     return groups;
+}
+
+BankContent importQuestions(const QStringList &paths, const QList<GroupChoice> &choices)
+{
+    return importFiles(paths, {choices});
 }
 
 QString importFailure(const QStringList &paths, const QStringList &choices)
@@ -38,11 +43,10 @@ QString importFailure(const QStringList &paths, const QStringList &choices)
 
 TEST(ImportGroups, CategoriesTakeGroupsInOrderOfFirstAppearance)
 {
-    const ImportResult result = importQuestions({data("biologie"), data("export.xml")}, {});
+    const BankContent result = importQuestions({data("biologie"), data("export.xml")}, {});
     EXPECT_EQ(groupsOf(result), (QStringList{QStringLiteral("1 Kolik nohou má pavouk?"), QStringLiteral("1 Hlavní město"),
                                              QStringLiteral("1 Řeky"), QStringLiteral("2 Rok")}));
-    EXPECT_EQ(result.skipped.size(), 7);
-    EXPECT_EQ(result.warnings.size(), 1);
+    EXPECT_EQ(result.findings.size(), 8);
 }
 
 TEST(ImportGroups, MoreThanThreeCategoriesWithoutChoiceAreListed)
@@ -55,7 +59,7 @@ TEST(ImportGroups, MoreThanThreeCategoriesWithoutChoiceAreListed)
 TEST(ImportGroups, ChoicesForFilesAndCategoriesLeaveTheOtherGroupsToTheRest)
 {
     // A category's choice wins over its file's; the unchosen Fyzika takes the one group left.
-    const ImportResult result = importQuestions({data("fyzika.txt"), data("export.xml"), data("biologie")},
+    const BankContent result = importQuestions({data("fyzika.txt"), data("export.xml"), data("biologie")},
                                                 parseGroupChoices({QStringLiteral("export.xml=1"),
                                                                    QStringLiteral("Chemie = 2"),
                                                                    QStringLiteral("$course$/top/Dějepis=2")}));
@@ -135,22 +139,17 @@ TEST(ImportGroups, ChoicesMustNameAGroupFromOneToThree)
 
 TEST(ImportGroups, CsvRowsKeepTheirGroupsUnlessTheirFileIsChosen)
 {
-    const QString csv = data("banka.csv");
-    const CsvQuestionReader readCsv = [](const QString &path) {
-        ImportedQuestion row;
-        row.name = QFileInfo(path).fileName();
-        row.file = path;
-        row.group = 3;
-        ImportedQuestion parked = row;
-        parked.group = 0; // never drawn, and kept so
-        return QList<ImportedQuestion>{row, parked};
-    };
-    const ImportResult kept = importQuestions({csv, data("biologie")}, {}, readCsv);
-    EXPECT_EQ(groupsOf(kept), (QStringList{QStringLiteral("3 banka.csv"), QStringLiteral("0 banka.csv"),
+    QTemporaryDir directory;
+    const QString csv = directory.filePath(QStringLiteral("banka.csv"));
+    QFile file(csv);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n3,Tři,a,b,c,,0\n0,Nikdy,a,b,c,,0\n");
+    file.close();
+    const BankContent kept = importQuestions({csv, data("biologie")}, {});
+    EXPECT_EQ(groupsOf(kept), (QStringList{QStringLiteral("3 "), QStringLiteral("0 "),
                                            QStringLiteral("1 Kolik nohou má pavouk?")}));
-    const ImportResult chosen = importQuestions({csv}, parseGroupChoices({QStringLiteral("banka.csv=2")}), readCsv);
-    EXPECT_EQ(groupsOf(chosen), (QStringList{QStringLiteral("2 banka.csv"), QStringLiteral("2 banka.csv")}));
-    EXPECT_NE(importFailure({csv}, {}), QString()) << "CSV needs its reader";
+    const BankContent chosen = importQuestions({csv}, parseGroupChoices({QStringLiteral("banka.csv=2")}));
+    EXPECT_EQ(groupsOf(chosen), (QStringList{QStringLiteral("2 "), QStringLiteral("2 ")}));
 }
 
 }

@@ -3,15 +3,15 @@
 
 // Moodle XML, GIFT and Aiken files read into bank records, and the inputs refused.
 #include "QStringPrinter.h"
-#include "tools/import/HtmlText.h"
-#include "tools/import/ImportError.h"
-#include "tools/import/InputFormat.h"
-#include "tools/import/QuestionImport.h"
+#include "bankfile/BankImport.h"
+#include "bankfile/FindingText.h"
+#include "bankfile/HtmlText.h"
+#include "bankfile/ImportError.h"
+#include "bankfile/InputFormat.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QFile>
 #include <QStringEncoder>
-#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <string_view>
 
@@ -21,20 +21,35 @@ namespace {
 
 QString data(const char *name)
 {
-    return QStringLiteral(TZ_SOURCE_DIR "/tests/import/data/") + QString::fromUtf8(name);
+    return QStringLiteral(TZ_SOURCE_DIR "/tests/bankfile/data/") + QString::fromUtf8(name);
 }
 
-QStringList answerTexts(const ImportedQuestion &question)
+QStringList answerTexts(const BankRecord &question)
 {
-    return {question.answers[0], question.answers[1], question.answers[2]};
+    return {question.odp1, question.odp2, question.odp3};
 }
 
-QStringList skippedLines(const ImportResult &result)
+QList<Finding> ofKind(const BankContent &content, FindingKind kind)
+{
+    QList<Finding> found;
+    for (const Finding &finding : content.findings) {
+        if (finding.kind == kind)
+            found.append(finding);
+    }
+    return found;
+}
+
+QStringList skippedLines(const BankContent &result)
 {
     QStringList lines;
-    for (const SkippedQuestion &skipped : result.skipped)
-        lines.append(skipped.name + QStringLiteral(": ") + skipped.reason);
+    for (const Finding &skipped : ofKind(result, FindingKind::SkippedQuestion))
+        lines.append(skipped.question + QStringLiteral(": ") + skipped.values.value(0));
     return lines;
+}
+
+BankContent readQuestionFile(const QString &path)
+{
+    return importFiles({path});
 }
 
 struct HtmlCase
@@ -84,32 +99,37 @@ TEST(Import, PlainTextKeepsLinesAndDropsMarkdownImages)
 
 TEST(Import, MoodleXmlGivesTheSingleChoiceQuestionsOfThreeAnswers)
 {
-    const ImportResult result = readQuestionFile(data("export.xml"));
-    ASSERT_EQ(result.questions.size(), 3);
+    const BankContent result = readQuestionFile(data("export.xml"));
+    ASSERT_EQ(result.records.size(), 3);
 
-    const ImportedQuestion &capital = result.questions[0];
-    EXPECT_EQ(capital.name, QStringLiteral("Hlavní město"));
-    EXPECT_EQ(capital.text, QStringLiteral("Které město je hlavním městem České republiky?"));
+    const BankRecord &capital = result.records[0];
+    const RecordOrigin &capitalOrigin = result.origins[0];
+    EXPECT_EQ(capitalOrigin.name, QStringLiteral("Hlavní město"));
+    EXPECT_EQ(capital.dotaz, QStringLiteral("Které město je hlavním městem České republiky?"));
     EXPECT_EQ(answerTexts(capital), (QStringList{QStringLiteral("Brno"), QStringLiteral("Praha"), QStringLiteral("Ostrava")}));
-    EXPECT_EQ(capital.correct, 1);
-    EXPECT_EQ(capital.comment, QStringLiteral("Praha je metropole & sídlo vlády."));
-    EXPECT_EQ(capital.category, QStringLiteral("$course$/top/Zeměpis"));
-    EXPECT_EQ(capital.line, 9);
-    EXPECT_EQ(capital.file, data("export.xml"));
+    EXPECT_EQ(capital.cspravOdp, 1);
+    EXPECT_EQ(capital.komentar, QStringLiteral("Praha je metropole & sídlo vlády."));
+    EXPECT_EQ(capitalOrigin.category, QStringLiteral("$course$/top/Zeměpis"));
+    EXPECT_EQ(capitalOrigin.line, 9);
+    EXPECT_EQ(capitalOrigin.file, data("export.xml"));
 
-    const ImportedQuestion &rivers = result.questions[1];
-    EXPECT_EQ(rivers.text, QStringLiteral("Která řeka teče Prahou?\nVyberte:\njednu"));
-    EXPECT_EQ(rivers.correct, 0);
-    EXPECT_EQ(rivers.comment, QStringLiteral("Správně.")) << "the correct answer's feedback when there is no general one";
+    const BankRecord &rivers = result.records[1];
+    const RecordOrigin &riversOrigin = result.origins[1];
+    EXPECT_EQ(rivers.dotaz, QStringLiteral("Která řeka teče Prahou?\nVyberte:\njednu"));
+    EXPECT_EQ(rivers.cspravOdp, 0);
+    EXPECT_EQ(rivers.komentar, QStringLiteral("Správně.")) << "the correct answer's feedback when there is no general one";
 
-    const ImportedQuestion &year = result.questions[2];
-    EXPECT_EQ(year.category, QStringLiteral("$course$/top/Dějepis"));
-    EXPECT_EQ(year.text, QStringLiteral("V kterém roce byla založena Univerzita Karlova?"));
-    EXPECT_EQ(year.comment, QString());
+    const BankRecord &year = result.records[2];
+    const RecordOrigin &yearOrigin = result.origins[2];
+    EXPECT_EQ(yearOrigin.category, QStringLiteral("$course$/top/Dějepis"));
+    EXPECT_EQ(year.dotaz, QStringLiteral("V kterém roce byla založena Univerzita Karlova?"));
+    EXPECT_EQ(year.komentar, QString());
 
-    ASSERT_EQ(result.warnings.size(), 1);
-    EXPECT_TRUE(result.warnings[0].contains(QStringLiteral("„Hlavní město“"))) << result.warnings[0].toStdString();
-    EXPECT_TRUE(result.warnings[0].contains(QStringLiteral("řádek 9")));
+    const QList<Finding> images = ofKind(result, FindingKind::DroppedImage);
+    ASSERT_EQ(images.size(), 1);
+    EXPECT_EQ(images[0].record, 0);
+    EXPECT_EQ(findingText(images[0]), QStringLiteral("Soubor %1, řádek 9: otázka „Hlavní město“: vložený obrázek nebo "
+                                                     "soubor vynechán").arg(data("export.xml")));
 
     EXPECT_EQ(skippedLines(result),
               (QStringList{QStringLiteral("Karel IV.: typ otázky pravda/nepravda"),
@@ -122,33 +142,36 @@ TEST(Import, MoodleXmlGivesTheSingleChoiceQuestionsOfThreeAnswers)
 
 TEST(Import, GiftHandlesTitlesFormatsEscapesCommentsAndFeedback)
 {
-    const ImportResult result = readQuestionFile(data("fyzika.txt"));
-    ASSERT_EQ(result.questions.size(), 5);
+    const BankContent result = readQuestionFile(data("fyzika.txt"));
+    ASSERT_EQ(result.records.size(), 5);
 
-    const ImportedQuestion &force = result.questions[0];
-    EXPECT_EQ(force.name, QStringLiteral("Jednotka síly"));
-    EXPECT_EQ(force.text, QStringLiteral("Jaká je jednotka síly?"));
+    const BankRecord &force = result.records[0];
+    const RecordOrigin &forceOrigin = result.origins[0];
+    EXPECT_EQ(forceOrigin.name, QStringLiteral("Jednotka síly"));
+    EXPECT_EQ(force.dotaz, QStringLiteral("Jaká je jednotka síly?"));
     EXPECT_EQ(answerTexts(force), (QStringList{QStringLiteral("Joule"), QStringLiteral("Newton"), QStringLiteral("Watt")}));
-    EXPECT_EQ(force.correct, 1);
-    EXPECT_EQ(force.comment, QStringLiteral("Ano."));
-    EXPECT_EQ(force.category, QStringLiteral("$course$/top/Fyzika"));
-    EXPECT_EQ(force.line, 5);
+    EXPECT_EQ(force.cspravOdp, 1);
+    EXPECT_EQ(force.komentar, QStringLiteral("Ano."));
+    EXPECT_EQ(forceOrigin.category, QStringLiteral("$course$/top/Fyzika"));
+    EXPECT_EQ(forceOrigin.line, 5);
 
-    const ImportedQuestion &distance = result.questions[1];
-    EXPECT_EQ(distance.text, QStringLiteral("Těleso jede rychlostí v=2 m/s po dobu 3 s.\nJakou urazí dráhu: {s}?"));
+    const BankRecord &distance = result.records[1];
+    const RecordOrigin &distanceOrigin = result.origins[1];
+    EXPECT_EQ(distance.dotaz, QStringLiteral("Těleso jede rychlostí v=2 m/s po dobu 3 s.\nJakou urazí dráhu: {s}?"));
     EXPECT_EQ(answerTexts(distance), (QStringList{QStringLiteral("6 m"), QStringLiteral("5 m"), QStringLiteral("1,5 m")}));
-    EXPECT_EQ(distance.comment, QStringLiteral("s = v · t")) << "the general feedback wins";
+    EXPECT_EQ(distance.komentar, QStringLiteral("s = v · t")) << "the general feedback wins";
 
-    const ImportedQuestion &tilde = result.questions[2];
-    EXPECT_EQ(tilde.text, QStringLiteral("Který znak zapisuje vlnovku\n(viz http://example.cz)?"));
-    EXPECT_EQ(tilde.name, QStringLiteral("Který znak zapisuje vlnovku (viz http://…")) << "named by the start of the text";
+    const BankRecord &tilde = result.records[2];
+    const RecordOrigin &tildeOrigin = result.origins[2];
+    EXPECT_EQ(tilde.dotaz, QStringLiteral("Který znak zapisuje vlnovku\n(viz http://example.cz)?"));
+    EXPECT_EQ(tildeOrigin.name, QStringLiteral("Který znak zapisuje vlnovku (viz http://…")) << "named by the start of the text";
     EXPECT_EQ(answerTexts(tilde), (QStringList{QStringLiteral("~"), QStringLiteral("#"), QStringLiteral("=")}));
-    EXPECT_EQ(tilde.line, 18);
+    EXPECT_EQ(tildeOrigin.line, 18);
 
-    EXPECT_EQ(result.questions[3].text, QStringLiteral("Voda vře při _____ stupních Celsia."));
-    EXPECT_EQ(result.questions[4].category, QStringLiteral("$course$/top/Chemie"));
-    EXPECT_EQ(result.questions[4].text, QStringLiteral("Chemická značka sodíku je"));
-    EXPECT_TRUE(result.warnings.isEmpty());
+    EXPECT_EQ(result.records[3].dotaz, QStringLiteral("Voda vře při _____ stupních Celsia."));
+    EXPECT_EQ(result.origins[4].category, QStringLiteral("$course$/top/Chemie"));
+    EXPECT_EQ(result.records[4].dotaz, QStringLiteral("Chemická značka sodíku je"));
+    EXPECT_TRUE(ofKind(result, FindingKind::DroppedImage).isEmpty());
 
     EXPECT_EQ(skippedLines(result),
               (QStringList{QStringLiteral("Pravda: pravda/nepravda"), QStringLiteral("Krátká: krátká odpověď"),
@@ -159,14 +182,14 @@ TEST(Import, GiftHandlesTitlesFormatsEscapesCommentsAndFeedback)
 
 TEST(Import, AikenIsRecognisedWithoutAnExtension)
 {
-    const ImportResult result = readQuestionFile(data("biologie"));
-    ASSERT_EQ(result.questions.size(), 1);
-    EXPECT_EQ(result.questions[0].text, QStringLiteral("Kolik nohou\nmá pavouk?"));
-    EXPECT_EQ(answerTexts(result.questions[0]), (QStringList{QStringLiteral("šest"), QStringLiteral("osm"), QStringLiteral("deset")}));
-    EXPECT_EQ(result.questions[0].correct, 1);
-    EXPECT_EQ(result.questions[0].category, QString());
+    const BankContent result = readQuestionFile(data("biologie"));
+    ASSERT_EQ(result.records.size(), 1);
+    EXPECT_EQ(result.records[0].dotaz, QStringLiteral("Kolik nohou\nmá pavouk?"));
+    EXPECT_EQ(answerTexts(result.records[0]), (QStringList{QStringLiteral("šest"), QStringLiteral("osm"), QStringLiteral("deset")}));
+    EXPECT_EQ(result.records[0].cspravOdp, 1);
+    EXPECT_EQ(result.origins[0].category, QString());
     EXPECT_EQ(skippedLines(result), QStringList{QStringLiteral("Které zvíře je savec?: počet odpovědí 4, ne 3")});
-    EXPECT_EQ(result.skipped[0].line, 8);
+    EXPECT_EQ(result.findings[0].line, 8);
 }
 
 TEST(Import, FormatIsTakenFromTheContent)
@@ -181,7 +204,15 @@ TEST(Import, FormatIsTakenFromTheContent)
     EXPECT_EQ(detectInputFormat(""), InputFormat::Unknown);
 }
 
-// A file written for one case of the refused inputs below.
+// The content read from memory as the tool reads a file.
+BankContent readContent(const QByteArray &content)
+{
+    QByteArray bytes = content;
+    QBuffer buffer(&bytes);
+    return importInput(buffer, QStringLiteral("vstup"));
+}
+
+// An input for one case of the refused inputs below.
 struct BadInput
 {
     std::string_view content;
@@ -200,17 +231,11 @@ class RefusedInput : public ::testing::TestWithParam<BadInput>
 
 TEST_P(RefusedInput, NamesFileAndLine)
 {
-    QTemporaryDir directory;
-    const QString path = directory.filePath(QStringLiteral("vstup"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(GetParam().content.data(), static_cast<qint64>(GetParam().content.size()));
-    file.close();
     try {
-        readQuestionFile(path);
+        readContent(QByteArray(GetParam().content.data(), static_cast<qsizetype>(GetParam().content.size())));
         FAIL() << "read without an error";
     } catch (const ImportError &error) {
-        EXPECT_EQ(error.file(), path);
+        EXPECT_EQ(error.file(), QStringLiteral("vstup"));
         EXPECT_EQ(error.line(), GetParam().line);
         EXPECT_TRUE(error.reason().contains(QString::fromUtf8(GetParam().reason))) << error.message().toStdString();
     }
@@ -232,7 +257,7 @@ INSTANTIATE_TEST_SUITE_P(
                       BadInput{"Otázka\nA. a\nB. b\ntext navíc\nANSWER: A\n", 4, "ANSWER:"},
                       BadInput{"První\nA. a\nB. b\nANSWER: A\n\nDruhá\nA. a\n", 6, "chybí"},
                       BadInput{"Otázka {=a ~b ~c}\n\nD\xC3\n", 3, "UTF-8"},
-                      BadInput{"jen prostý text\n", 0, "není Moodle XML, GIFT ani Aiken"},
+                      BadInput{"jen prostý text\n", 0, "není banka CSV, Moodle XML, GIFT ani Aiken"},
                       BadInput{"Otázka {=a ~b ~c}\n\nDruhá =a ~b ~c}\n", 3, "„}“ neuzavírá"},
                       BadInput{"Otázka {=a ~b ~c} a pak }\n", 1, "„}“ neuzavírá"},
                       BadInput{"Otázka {=a ~b ~c}\n\0\0\0"sv, 0, "binární"},
@@ -242,45 +267,34 @@ INSTANTIATE_TEST_SUITE_P(
                                "<quiz>&d;</quiz>", 2, "entita"},
                       BadInput{"\xEF\xBB\xBF \r\n\n", 0, "prázdný"}));
 
-// The content written to a file of its own and read as the tool reads it.
-ImportResult readContent(const QByteArray &content)
-{
-    QTemporaryDir directory;
-    QFile file(directory.filePath(QStringLiteral("vstup")));
-    file.open(QIODevice::WriteOnly);
-    file.write(content);
-    file.close();
-    return readQuestionFile(file.fileName());
-}
-
 TEST(Import, GiftAnswersAndFeedbackTakeTheFormatTheirPrefixNames)
 {
-    const ImportResult result = readContent("Q1?{=[html]<b>tučně</b> ~[plain]<b>doslova</b> ~[markdown]*md*"
+    const BankContent result = readContent("Q1?{=[html]<b>tučně</b> ~[plain]<b>doslova</b> ~[markdown]*md*"
                                             "####[html]<p>obecná <b>vazba</b></p>}\n\n"
                                             "[html]<p>Q2?</p>{=a#[html]<i>dobře</i> ~%0%[plain]<i>b</i> ~c}\n");
-    ASSERT_EQ(result.questions.size(), 2) << skippedLines(result).join('\n').toStdString();
-    EXPECT_EQ(answerTexts(result.questions[0]),
+    ASSERT_EQ(result.records.size(), 2) << skippedLines(result).join('\n').toStdString();
+    EXPECT_EQ(answerTexts(result.records[0]),
               (QStringList{QStringLiteral("tučně"), QStringLiteral("<b>doslova</b>"), QStringLiteral("*md*")}));
-    EXPECT_EQ(result.questions[0].comment, QStringLiteral("obecná vazba"));
-    EXPECT_EQ(result.questions[1].text, QStringLiteral("Q2?"));
-    EXPECT_EQ(answerTexts(result.questions[1]), (QStringList{QStringLiteral("a"), QStringLiteral("<i>b</i>"), QStringLiteral("c")}));
-    EXPECT_EQ(result.questions[1].comment, QStringLiteral("dobře"));
+    EXPECT_EQ(result.records[0].komentar, QStringLiteral("obecná vazba"));
+    EXPECT_EQ(result.records[1].dotaz, QStringLiteral("Q2?"));
+    EXPECT_EQ(answerTexts(result.records[1]), (QStringList{QStringLiteral("a"), QStringLiteral("<i>b</i>"), QStringLiteral("c")}));
+    EXPECT_EQ(result.records[1].komentar, QStringLiteral("dobře"));
 }
 
 TEST(Import, AikenLinesThatBeginNoQuestionAreSkippedWithTheirLine)
 {
-    const ImportResult result = readContent("A) Question not started\n\nANSWER: Question not started\n\n"
+    const BankContent result = readContent("A) Question not started\n\nANSWER: Question not started\n\n"
                                             "A good question\nA) Correct\nB) Wrong\nC) Also wrong\nANSWER: A\n\n"
                                             "Osiřelý řádek\n\nDruhá otázka\nA)x\nB)y\nC)z\nANSWER: C\n");
-    ASSERT_EQ(result.questions.size(), 2);
-    EXPECT_EQ(result.questions[0].text, QStringLiteral("A good question"));
-    EXPECT_EQ(result.questions[0].line, 5);
-    EXPECT_EQ(result.questions[1].text, QStringLiteral("Druhá otázka"));
-    EXPECT_EQ(answerTexts(result.questions[1]), (QStringList{QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z")}));
-    EXPECT_EQ(result.questions[1].correct, 2);
+    ASSERT_EQ(result.records.size(), 2);
+    EXPECT_EQ(result.records[0].dotaz, QStringLiteral("A good question"));
+    EXPECT_EQ(result.origins[0].line, 5);
+    EXPECT_EQ(result.records[1].dotaz, QStringLiteral("Druhá otázka"));
+    EXPECT_EQ(answerTexts(result.records[1]), (QStringList{QStringLiteral("x"), QStringLiteral("y"), QStringLiteral("z")}));
+    EXPECT_EQ(result.records[1].cspravOdp, 2);
     QStringList skipped;
-    for (const SkippedQuestion &piece : result.skipped)
-        skipped.append(QStringLiteral("%1 %2: %3").arg(piece.line).arg(piece.name, piece.reason));
+    for (const Finding &piece : result.findings)
+        skipped.append(QStringLiteral("%1 %2: %3").arg(piece.line).arg(piece.question, piece.values.value(0)));
     EXPECT_EQ(skipped, (QStringList{QStringLiteral("1 A) Question not started: možnost bez otázky"),
                                     QStringLiteral("3 ANSWER: Question not started: řádek „ANSWER:“ bez možností"),
                                     QStringLiteral("11 Osiřelý řádek: text bez možností a řádku „ANSWER:“")}));
@@ -298,12 +312,12 @@ TEST(Import, EveryLineEndAndUnicodeEncodingGivesTheSameQuestions)
     for (const auto &[lineEnd, utf16] : forms) {
         for (const auto &[text, question] : inputs) {
             const QString written = QString(text).replace('\n', QString::fromLatin1(lineEnd));
-            const ImportResult result = readContent(
+            const BankContent result = readContent(
                 utf16 ? QByteArray(QStringEncoder(*utf16, QStringEncoder::Flag::WriteBom).encode(written)) : written.toUtf8());
-            ASSERT_EQ(result.questions.size(), 1) << written.toStdString();
-            EXPECT_EQ(result.questions[0].text, question);
-            EXPECT_EQ(result.questions[0].answers[1], "osm");
-            EXPECT_EQ(result.questions[0].line, text.startsWith("//") ? 3 : 1);
+            ASSERT_EQ(result.records.size(), 1) << written.toStdString();
+            EXPECT_EQ(result.records[0].dotaz, question);
+            EXPECT_EQ(result.records[0].odp2, "osm");
+            EXPECT_EQ(result.origins[0].line, text.startsWith("//") ? 3 : 1);
         }
     }
 }
@@ -328,9 +342,9 @@ TEST(Import, ReadersSkipAndWarnAsMoodleReads)
         {"::Šipka::Co platí?{=a -> b ~c ~d}\n", {}, 0},
     };
     for (const auto &[content, skipped, warnings] : cases) {
-        const ImportResult result = readContent(content);
+        const BankContent result = readContent(content);
         EXPECT_EQ(skippedLines(result), skipped) << content.constData();
-        EXPECT_EQ(result.warnings.size(), warnings) << content.constData();
+        EXPECT_EQ(ofKind(result, FindingKind::DroppedImage).size(), warnings) << content.constData();
     }
 }
 
