@@ -90,7 +90,7 @@ TEST_F(BankDocumentTest, AddingAndDeletingAreUndoneToTheSameBank)
 
     document.removeQuestions({0, 5, 4, added});
     EXPECT_EQ(model().rowCount(), 6);
-    EXPECT_EQ(model().record(4).cis, 6);
+    EXPECT_EQ(model().record(4).cis, 7);
     document.undoStack()->undo();
     document.undoStack()->undo();
     EXPECT_EQ(model().content().records, before.records);

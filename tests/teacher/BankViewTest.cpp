@@ -31,6 +31,8 @@ protected:
         view = std::make_unique<BankView>();
         view->resize(1200, 700);
         view->show();
+        view->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(view.get()));
     }
 
     // csvBank(9) with CspravOdp 7 in the question numbered 2.
@@ -49,7 +51,7 @@ protected:
 TEST_F(BankViewTest, AFindingInTheListLeadsToItsCellEvenPastTheSearch)
 {
     ASSERT_TRUE(view->open(faultyCsv()));
-    EXPECT_TRUE(view->summary()->text().contains(QLatin1String("Záznamů: 9")));
+    EXPECT_TRUE(view->summary()->text().contains(QStringLiteral("Záznamů: 9")));
     ASSERT_GE(view->findingList()->count(), 1);
     view->setSearch(QStringLiteral("Otázka 5"));
     EXPECT_EQ(view->rows()->rowCount(), 1);
@@ -60,7 +62,7 @@ TEST_F(BankViewTest, AFindingInTheListLeadsToItsCellEvenPastTheSearch)
     EXPECT_EQ(current().row(), 2);
     EXPECT_EQ(current().column(), Column::CspravOdp);
     EXPECT_EQ(view->rows()->rowCount(), 9);
-    EXPECT_TRUE(view->preview()->shownText().contains(QLatin1String("Otázka 2")));
+    EXPECT_TRUE(view->preview()->shownText().contains(QStringLiteral("Otázka 2")));
 }
 
 TEST_F(BankViewTest, TheListFollowsAnEditOnceTheWindowTurns)
@@ -102,10 +104,10 @@ TEST_F(BankViewTest, FailuresAreToldInCzechAndTheBankStays)
     EXPECT_FALSE(view->open(writeFile(QStringLiteral("poskozena.db"), QByteArray(300, '\x01'))));
     EXPECT_FALSE(view->exportTo(writeFile(QStringLiteral("banka.pdf"), {})));
     EXPECT_FALSE(view->saveTo(writeFile(QStringLiteral("soubor"), "x") + QStringLiteral("/test.db")));
-    ASSERT_EQ(messages.size(), 3);
+    ASSERT_EQ(messages.size(), 3) << messages.join(QLatin1Char('|')).toStdString();
     EXPECT_TRUE(messages.at(0).contains(QLatin1String("poskozena.db")));
-    EXPECT_TRUE(messages.at(1).contains(QLatin1String("přípony")));
-    EXPECT_TRUE(messages.at(2).contains(QLatin1String("test.db")));
+    EXPECT_TRUE(messages.at(1).contains(QStringLiteral("přípony")));
+    EXPECT_TRUE(messages.at(2).contains(QLatin1String("soubor")));
     EXPECT_EQ(view->document()->model()->rowCount(), 9);
     EXPECT_TRUE(view->isEnabled());
     EXPECT_FALSE(view->progress()->isVisible());
@@ -114,6 +116,7 @@ TEST_F(BankViewTest, FailuresAreToldInCzechAndTheBankStays)
 TEST_F(BankViewTest, DeleteRemovesTheSelectedRowsAndUndoBringsThemBack)
 {
     ASSERT_TRUE(view->open(faultyCsv()));
+    view->table()->clearSelection();
     view->table()->selectionModel()->select(view->rows()->index(3, 0), QItemSelectionModel::Select);
     view->table()->selectionModel()->select(view->rows()->index(4, 2), QItemSelectionModel::Select);
     view->table()->setFocus();

@@ -37,7 +37,7 @@ AttemptRecord attempt(const QString &person, const QDate &day, const QString &ba
     record.ending = results::Ending::Ended;
     record.minutes = 30;
     record.bank.path = bank;
-    record.bank.table.sha256 = bank == BankA ? QStringLiteral("aa") : QStringLiteral("bb");
+    record.bank.table = {1, record.start, bank == BankA ? QStringLiteral("aa") : QStringLiteral("bb")};
     for (int cis = 0; cis < answers.size(); ++cis) {
         results::AttemptQuestion question;
         question.cis = cis;

@@ -62,7 +62,7 @@ TEST_F(TeacherWindowTest, RecentFilesAreKeptForTheNextStart)
     TeacherWindow again;
     QStringList entries;
     for (QMenu *menu : again.menuBar()->findChildren<QMenu *>()) {
-        if (menu->title() == QLatin1String("&Nedávné soubory"))
+        if (menu->title() == QStringLiteral("&Nedávné soubory"))
             for (QAction *action : menu->actions())
                 entries.append(action->text());
     }
@@ -86,8 +86,8 @@ TEST_F(TeacherWindowTest, AQuestionChosenInTheResultsOpensInTheBankView)
 
 TEST(TeacherCommandLine, AnswersHelpAndVersionOrNamesTheFileToOpen)
 {
-    EXPECT_TRUE(readCommandLine({QStringLiteral("--help")}).answer->startsWith(QLatin1String("Použití: test-znalosti-sprava")));
-    EXPECT_TRUE(readCommandLine({QStringLiteral("x.csv"), QStringLiteral("--version")}).answer->contains(QLatin1String("správa")));
+    EXPECT_TRUE(readCommandLine({QStringLiteral("--help")}).answer->startsWith(QStringLiteral("Použití: test-znalosti-sprava")));
+    EXPECT_TRUE(readCommandLine({QStringLiteral("x.csv"), QStringLiteral("--version")}).answer->contains(QStringLiteral("správa")));
     const StartRequest open = readCommandLine({QStringLiteral("banka.csv"), QStringLiteral("dalsi.csv")});
     EXPECT_FALSE(open.answer);
     EXPECT_EQ(open.file, QStringLiteral("banka.csv"));
