@@ -103,6 +103,7 @@ QWidget *BankView::createContent()
     m_search->setAccessibleName(QStringLiteral("Hledat"));
     m_search->setPlaceholderText(QStringLiteral("text v kterémkoli sloupci"));
     m_search->setClearButtonEnabled(true);
+    m_search->setMinimumWidth(m_search->fontMetrics().horizontalAdvance(m_search->placeholderText()) + 40);
     auto *searchLabel = new QLabel(QStringLiteral("&Hledat:"), m_content);
     searchLabel->setBuddy(m_search);
     m_summary = new QLabel(m_content);
@@ -321,16 +322,22 @@ bool BankView::exportTo(const QString &path)
 
 void BankView::showCheck()
 {
-    const QString text = checkSummary(m_document->check());
+    const bool nothingOpen = m_document->fileName().isEmpty() && m_document->model()->rowCount() == 0;
+    const QString text = nothingOpen ? QStringLiteral("Není otevřena žádná banka: Soubor → Otevřít (Ctrl+O), "
+                                                      "nebo sem soubor přetáhněte.")
+                                     : checkSummary(m_document->check());
     m_summary->setText(text);
     m_summary->setAccessibleName(text);
-    showFindingsList();
+    m_findingList->clear();
+    if (!nothingOpen)
+        showFindingsList();
 }
 
 void BankView::showFindingsList()
 {
-    m_findingList->clear();
     const QList<Finding> all = m_document->findings() + m_document->importFindings();
+    if (all.isEmpty())
+        new QListWidgetItem(QStringLiteral("Kontrola nenašla žádný problém."), m_findingList);
     for (qsizetype i = 0; i < std::min<qsizetype>(all.size(), ListedFindings); ++i) {
         const Finding &finding = all.at(i);
         auto *item = new QListWidgetItem(findingText(finding), m_findingList);

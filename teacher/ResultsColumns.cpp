@@ -88,7 +88,7 @@ QList<QuestionStatisticsModel::Column> questionStatisticsColumns()
         {QStringLiteral("Správná"), [](const QuestionStatistics &q) { return QVariant(answerLetter(q.correctAnswer)); }},
         {QStringLiteral("Losováno"), [](const QuestionStatistics &q) { return QVariant(q.drawn); }, {}, Right,
          QStringLiteral("Kolikrát byla otázka v testu")},
-        {QStringLiteral("Správně"), [](const QuestionStatistics &q) { return QVariant(percentText(q.correctShare())); },
+        {QStringLiteral("Podíl správných"), [](const QuestionStatistics &q) { return QVariant(percentText(q.correctShare())); },
          [](const QuestionStatistics &q) { return QVariant(q.correctShare()); }, Right,
          QStringLiteral("Podíl správných odpovědí (index obtížnosti)")},
         {QStringLiteral("Bez odpovědi"),

@@ -32,7 +32,6 @@
 #include <QScrollArea>
 #include <QSettings>
 #include <QSortFilterProxyModel>
-#include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -175,19 +174,16 @@ QWidget *ResultsView::createTables()
     connect(m_questionTable, &QTableView::activated, this, &ResultsView::openQuestionOfRow);
 
     m_chart = new ShareChart(this);
-    auto *chartArea = new QScrollArea(this);
+    auto *chartArea = new QScrollArea(m_tables);
     chartArea->setObjectName(QStringLiteral("chartArea"));
+    chartArea->setAccessibleName(QStringLiteral("Graf"));
     chartArea->setWidgetResizable(true);
+    chartArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     chartArea->setWidget(m_chart);
-    auto *questions = new QSplitter(Qt::Horizontal, m_tables);
-    questions->setObjectName(QStringLiteral("questionSplitter"));
-    questions->addWidget(m_questionTable);
-    questions->addWidget(chartArea);
-    questions->setStretchFactor(0, 3);
-    questions->setStretchFactor(1, 2);
 
     m_tables->addTab(m_attemptTable, QStringLiteral("Po&kusy"));
-    m_tables->addTab(questions, QStringLiteral("Otá&zky"));
+    m_tables->addTab(m_questionTable, QStringLiteral("Otá&zky"));
+    m_tables->addTab(chartArea, QStringLiteral("&Graf"));
     m_tables->addTab(m_personTable, QStringLiteral("Os&oby"));
     return m_tables;
 }
@@ -298,6 +294,8 @@ void ResultsView::updateStatistics()
     m_questionModel->setRows(m_summary.questions);
     m_personModel->setRows(m_summary.persons);
     m_chart->setQuestions(m_summary.questions);
+    for (QTableView *table : {m_attemptTable, m_questionTable, m_personTable})
+        table->resizeColumnsToContents();
     const int all = static_cast<int>(m_records.attempts.size());
     const int shown = static_cast<int>(m_summary.attempts.size());
     QString text = shown == all ? results::counted(all, QStringLiteral("pokus"), QStringLiteral("pokusy"),

@@ -5,6 +5,7 @@
 
 #include "platform/Guarded.h"
 #include "platform/Messages.h"
+#include "platform/core/ProgramLocation.h"
 #include "teacher/BankView.h"
 #include "teacher/Prompts.h"
 #include "teacher/RecentFiles.h"
@@ -75,6 +76,11 @@ void TeacherWindow::createMenus()
     QMenu *file = menuBar()->addMenu(QStringLiteral("&Soubor"));
     QAction *open = file->addAction(QStringLiteral("&Otevřít…"), this, &TeacherWindow::chooseAndOpen);
     open->setShortcut(QKeySequence::Open);
+    QAction *openProgramBank = file->addAction(QStringLiteral("Otevřít &banku programu"), this, [this] {
+        guarded([this] { openFile(ProgramLocation::bankPath(ProgramLocation::directory())); });
+    });
+    openProgramBank->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O));
+    openProgramBank->setStatusTip(QStringLiteral("Otevře banku, ze které program Test losuje"));
     QMenu *recent = file->addMenu(QStringLiteral("&Nedávné soubory"));
     m_recentFiles = new RecentFiles(recent, this);
     connect(m_recentFiles, &RecentFiles::chosen, this, [this](const QString &path) { openFile(path); });
