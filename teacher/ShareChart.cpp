@@ -69,6 +69,7 @@ void ShareChart::setQuestions(QList<results::QuestionStatistics> questions)
         labels << barLabel(*question, withBank);
     }
     auto *series = new QHorizontalBarSeries;
+    series->setBarWidth(0.8);
     series->append(bars);
     series->setLabelsVisible(true);
     series->setLabelsFormat(QStringLiteral("@value %"));
@@ -76,12 +77,14 @@ void ShareChart::setQuestions(QList<results::QuestionStatistics> questions)
 
     auto *questionsAxis = new QBarCategoryAxis;
     questionsAxis->append(labels);
+    questionsAxis->setTruncateLabels(false);
     auto *shareAxis = new QValueAxis;
     shareAxis->setRange(0, 100);
     shareAxis->setLabelFormat(QStringLiteral("%d %"));
     shareAxis->setTitleText(QStringLiteral("správně (%)"));
     chart->addAxis(questionsAxis, Qt::AlignLeft);
-    chart->addAxis(shareAxis, Qt::AlignBottom);
+    // At the top, where it stays in sight above a long list of bars.
+    chart->addAxis(shareAxis, Qt::AlignTop);
     series->attachAxis(questionsAxis);
     series->attachAxis(shareAxis);
     connect(series, &QAbstractBarSeries::doubleClicked, this,
