@@ -6,7 +6,7 @@
 #include "bankfile/BankFile.h"
 #include "teacher/BankDocument.h"
 #include "teacher/BankView.h"
-#include "teacher/CommandLine.h"
+#include "teacher/StartRequest.h"
 #include "teacher/QuestionTableModel.h"
 #include "teacher/ResultsView.h"
 #include "teacher/TeacherWindow.h"
