@@ -63,6 +63,25 @@ BankDocument::BankDocument(QObject *parent)
         emit checked();
     });
     connect(m_model, &QuestionTableModel::recordsChanged, this, &BankDocument::recordsChanged);
+    // An edit changes values without naming roles; the marks of findings name theirs.
+    connect(m_model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &first, const QModelIndex &last, const QList<int> &roles) {
+                if (roles.isEmpty())
+                    findUnstorable(first.row(), last.row());
+            });
+    connect(m_model, &QAbstractItemModel::rowsInserted, this, [this](const QModelIndex &, int first, int last) {
+        shiftUnstorable(first, last - first + 1);
+        findUnstorable(first, last);
+    });
+    connect(m_model, &QAbstractItemModel::rowsRemoved, this, [this](const QModelIndex &, int first, int last) {
+        for (int row = first; row <= last; ++row)
+            m_unstorable.remove(row);
+        shiftUnstorable(last + 1, first - last - 1);
+    });
+    connect(m_model, &QAbstractItemModel::modelReset, this, [this] {
+        m_unstorable.clear();
+        findUnstorable(0, m_model->rowCount() - 1);
+    });
     connect(m_undoStack, &QUndoStack::cleanChanged, this, [this](bool clean) { emit modificationChanged(!clean); });
     recheck();
 }
@@ -167,6 +186,38 @@ void BankDocument::recheck()
         if (places.insert(findingPlace(warning)).second)
             m_findings.append(warning);
     }
-    m_findings += unstorableTexts(content);
+    for (const QList<Finding> &unstorable : std::as_const(m_unstorable))
+        m_findings += unstorable;
     m_model->setFindings(m_findings);
+}
+
+void BankDocument::findUnstorable(int first, int last)
+{
+    if (last < first)
+        return;
+    const BankContent &content = m_model->content();
+    BankContent rows;
+    rows.records = content.records.mid(first, last - first + 1);
+    if (!content.origins.isEmpty())
+        rows.origins = content.origins.mid(first, last - first + 1);
+    for (int row = first; row <= last; ++row)
+        m_unstorable.remove(row);
+    for (Finding finding : unstorableTexts(rows)) {
+        finding.record += first;
+        m_unstorable[finding.record].append(finding);
+    }
+}
+
+void BankDocument::shiftUnstorable(int from, int by)
+{
+    QMap<int, QList<Finding>> shifted;
+    for (auto row = m_unstorable.cbegin(); row != m_unstorable.cend(); ++row) {
+        QList<Finding> findings = row.value();
+        if (row.key() >= from) {
+            for (Finding &finding : findings)
+                finding.record += by;
+        }
+        shifted.insert(row.key() >= from ? row.key() + by : row.key(), findings);
+    }
+    m_unstorable.swap(shifted);
 }

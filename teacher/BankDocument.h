@@ -7,6 +7,7 @@
 #include "bankfile/BankExport.h"
 #include "bankfile/BankFile.h"
 
+#include <QMap>
 #include <QObject>
 #include <QTimer>
 
@@ -64,6 +65,8 @@ signals:
 private:
     void recordsChanged();
     void recheck();
+    void findUnstorable(int first, int last);
+    void shiftUnstorable(int from, int by);
 
     QUndoStack *m_undoStack;
     QuestionTableModel *m_model;
@@ -72,6 +75,9 @@ private:
     QList<Finding> m_importFindings;
     BankCheck m_check;
     QList<Finding> m_findings;
+    // The texts code page 1250 cannot store, by row: converting every text again would cost each
+    // edit of a big bank most of its time, so only the rows an edit touches are converted.
+    QMap<int, QList<Finding>> m_unstorable;
     bool m_stale = false;
     QTimer m_recheckSoon;
 };

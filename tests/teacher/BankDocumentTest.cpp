@@ -79,6 +79,30 @@ TEST_F(BankDocumentTest, FindingsFollowAnEditItsUndoAndItsRedo)
     EXPECT_EQ(document.undoStack()->count(), 1);
 }
 
+TEST_F(BankDocumentTest, AnUnstorableTextIsMarkedWhereverItsRowMoves)
+{
+    openFaultyBank();
+    const auto unstorableRows = [this] {
+        QList<int> rows;
+        for (const Finding &finding : document.findings()) {
+            if (finding.kind == FindingKind::UnstorableCharacter)
+                rows.append(finding.record);
+        }
+        return rows;
+    };
+    model().setData(model().index(6, Column::Komentar), QStringLiteral("漢字"));
+    EXPECT_EQ(unstorableRows(), QList<int>{6});
+    document.removeQuestions({0, 1});
+    EXPECT_EQ(unstorableRows(), QList<int>{4});
+    document.undoStack()->undo();
+    document.addQuestion();
+    document.removeQuestions({3});
+    EXPECT_EQ(unstorableRows(), QList<int>{5});
+    for (int i = 0; i < 3; ++i)
+        document.undoStack()->undo();
+    EXPECT_TRUE(unstorableRows().isEmpty());
+}
+
 TEST_F(BankDocumentTest, AddingAndDeletingAreUndoneToTheSameBank)
 {
     openFaultyBank();
