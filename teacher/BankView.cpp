@@ -122,9 +122,10 @@ QWidget *BankView::createContent()
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->setSelectionBehavior(QAbstractItemView::SelectItems);
     const int character = m_table->fontMetrics().horizontalAdvance(QLatin1Char('0'));
-    for (auto [column, width] : {std::pair{QuestionTableModel::Cis, 8}, {QuestionTableModel::Skupina, 8},
-                                 {QuestionTableModel::Dotaz, 40}, {QuestionTableModel::Odp1, 16},
-                                 {QuestionTableModel::Odp2, 16}, {QuestionTableModel::Odp3, 16},
+    // Every column in sight at 1366×768, so a jump to a finding need not scroll sideways.
+    for (auto [column, width] : {std::pair{QuestionTableModel::Cis, 6}, {QuestionTableModel::Skupina, 8},
+                                 {QuestionTableModel::Dotaz, 36}, {QuestionTableModel::Odp1, 14},
+                                 {QuestionTableModel::Odp2, 14}, {QuestionTableModel::Odp3, 14},
                                  {QuestionTableModel::CspravOdp, 8}})
         m_table->setColumnWidth(column, width * character);
 
