@@ -5,6 +5,7 @@
 
 #include "app/Unit2.h"
 
+#include "app/AttemptRecording.h"
 #include "app/HeaderControl.h"
 #include "app/PngIconEngine.h"
 #include "bank/QuestionBank.h"
@@ -125,6 +126,7 @@ TForm2::TForm2(QWidget *parent)
     connect(TimerTest, &QTimer::timeout, this, [this] { guarded([this] { TimerTestTimer(); }); });
 
     Table1 = std::make_unique<QuestionBank>();
+    m_recording = std::make_unique<AttemptRecording>();
 
     FormCreate();
 }

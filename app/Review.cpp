@@ -3,6 +3,7 @@
 
 #include "app/Unit2.h"
 
+#include "app/AttemptRecording.h"
 #include "app/HeaderControl.h"
 #include "indicators/AbLED.h"
 #include "testrun/AnswerEvaluation.h"
@@ -50,6 +51,7 @@ void TForm2::EvaluateTest()
     SuccessPercent = evaluation.percent;
     HeaderControl1->setSectionText(StatusSuccessRate, QStringLiteral("úspěšnost: %1%").arg(SuccessPercent));
     Panel11->show();
+    m_recording->finish();
 }
 
 void TForm2::IndicatorClick(int n)

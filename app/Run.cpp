@@ -3,6 +3,7 @@
 
 #include "app/Unit2.h"
 
+#include "app/AttemptRecording.h"
 #include "app/HeaderControl.h"
 #include "indicators/AbLED.h"
 #include "platform/core/Clock.h"
@@ -44,6 +45,8 @@ void TForm2::setIndicatorChecked(int question, bool checked)
 
 void TForm2::BBStestClick()
 {
+    if (!m_recording->prepare(this))
+        return;
     AllAnswered = false;
     // What an earlier test left would show as time elapsed of this one before its first tick.
     RemainingTime = 0;
@@ -67,6 +70,7 @@ void TForm2::BBStestClick()
     CurrentQuestion = 1;
     ShowQuestion(1);
     setIndicatorChecked(1, true);
+    m_recording->begin(Label5->text(), *Table1);
 }
 
 void TForm2::ShowQuestion(int n)
@@ -104,6 +108,7 @@ void TForm2::RecordAnswer()
 {
     Totazka &question = TestQuestions.at(CurrentQuestion);
     question.wspravneodpovezeno = answerResult(question.wodpovezeno, question.wcspravOdp);
+    m_recording->answered(CurrentQuestion);
     const RunStep step = stepAfterAnswer(CurrentQuestion, QuestionCount, AllAnswered);
     CurrentQuestion = step.question;
     AllAnswered = step.allAnswered;
@@ -133,6 +138,7 @@ void TForm2::TimerTestTimer()
         return;
     const std::optional<TDateTime> remaining = remainingTime(Clock::now(), TestEnd);
     if (!remaining) {
+        m_recording->setEnding(results::Ending::TimeUp);
         EndTest();
     } else {
         RemainingTime = *remaining;
@@ -145,6 +151,7 @@ void TForm2::TimerTestTimer()
 
 void TForm2::BBUtestClick()
 {
+    m_recording->setEnding(results::Ending::Ended);
     EndTest();
 }
 

@@ -3,6 +3,7 @@
 
 #include "app/Unit2.h"
 
+#include "app/AttemptRecording.h"
 #include "app/HeaderControl.h"
 #include "app/MaximisedGeometry.h"
 #include "app/ScrollingContent.h"

@@ -17,6 +17,7 @@ class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
 class QTimer;
+class AttemptRecording;
 class QuestionBank;
 struct PrintFormat;
 class TAbLED;
@@ -186,4 +187,6 @@ private:
     QList<TAbLED *> FAbLedList;
     // The bank's groups are counted; the draw reads the numbers itself.
     bool m_bankCounted = false;
+    // The record of the attempt on screen, in the results folder.
+    std::unique_ptr<AttemptRecording> m_recording;
 };

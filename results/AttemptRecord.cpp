@@ -3,6 +3,9 @@
 
 #include "results/AttemptRecord.h"
 
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 
 namespace results {
@@ -37,6 +40,18 @@ std::optional<Ending> endingFromText(const QString &text)
             return name.ending;
     }
     return std::nullopt;
+}
+
+std::optional<FileFacts> readFileFacts(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!hash.addData(&file))
+        return std::nullopt;
+    const QFileInfo info(file);
+    return FileFacts{info.size(), info.lastModified(), QString::fromLatin1(hash.result().toHex())};
 }
 
 int AttemptRecord::answeredCount() const

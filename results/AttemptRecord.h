@@ -28,11 +28,14 @@ struct FileFacts
     bool operator==(const FileFacts &) const = default;
 };
 
+// The size, modification time and SHA-256 of the file; none when it cannot be read.
+std::optional<FileFacts> readFileFacts(const QString &path);
+
 struct BankFacts
 {
     QString path; // test.db
     FileFacts table;
-    std::optional<FileFacts> memo; // test.mb; none when the bank has no memo file
+    std::optional<FileFacts> memo; // test.mb; none when the bank has none
     qint32 recordCount = 0;
     std::array<qint32, 3> quotas{}; // groups 1, 2, 3
     bool operator==(const BankFacts &) const = default;

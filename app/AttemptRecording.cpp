@@ -1,0 +1,172 @@
+// SPDX-FileCopyrightText: 2026 Test znalostí contributors
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/AttemptRecording.h"
+
+#include "app/NameDialog.h"
+#include "app/TestState.h"
+#include "bank/DrawAnalysis.h"
+#include "bank/QuestionBank.h"
+#include "paradox/Memo.h"
+#include "platform/Messages.h"
+#include "platform/core/AppError.h"
+#include "platform/core/Clock.h"
+#include "platform/core/Computer.h"
+#include "platform/core/ProfileFile.h"
+#include "platform/core/ProgramLocation.h"
+#include "results/RecordKeeper.h"
+#include "testrun/AnswerEvaluation.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+
+namespace {
+
+QDateTime clockTime(TDateTime value)
+{
+    return DateTime::toQDateTime(value);
+}
+
+std::optional<qint32> answerIndex(qint32 value)
+{
+    return value >= 0 && value <= 2 ? std::optional<qint32>(value) : std::nullopt;
+}
+
+results::BankFacts bankFacts(const QString &path)
+{
+    results::BankFacts bank;
+    bank.path = QDir::cleanPath(path);
+    bank.table = results::readFileFacts(path).value_or(results::FileFacts{});
+    const QString memo = paradox::Memo::findFor(path);
+    if (!memo.isEmpty())
+        bank.memo = results::readFileFacts(memo);
+    bank.recordCount = BankRecordCount;
+    bank.quotas = {GroupQuota[1], GroupQuota[2], GroupQuota[3]};
+    return bank;
+}
+
+// The group the draw took the number from; 0 when the bank no longer tells, which costs the
+// record a detail and never the test.
+qint32 groupOf(QuestionBank &bank, qint32 number)
+{
+    try {
+        return bank.groupAt(bank.drawAnalysis().recordFor(number));
+    } catch (const AppError &) {
+        return 0;
+    }
+}
+
+// The drawn questions with their groups; the answers are filled in at every save.
+QList<results::AttemptQuestion> drawnQuestions(QuestionBank &bank)
+{
+    QList<results::AttemptQuestion> questions;
+    for (int n = 1; n <= QuestionCount; ++n) {
+        results::AttemptQuestion question;
+        question.cis = SelectedNumbers[n];
+        question.group = groupOf(bank, question.cis);
+        question.correct = answerIndex(TestQuestions[n].wcspravOdp);
+        questions.append(question);
+    }
+    return questions;
+}
+
+results::AttemptCounts countsNow()
+{
+    const EvaluationCounts counts = evaluateAnswers(TestQuestions, QuestionCount);
+    return {counts.correct, counts.wrong, counts.unanswered, counts.percent, evaluationCountsText(counts),
+            QStringLiteral("úspěšnost: %1%").arg(counts.percent)};
+}
+
+QString settingsPath()
+{
+    return SettingsFile ? SettingsFile->path()
+                        : ProgramLocation::dataDirectory(ProgramDir) + QStringLiteral("Test.ini");
+}
+
+}
+
+AttemptRecording::AttemptRecording() = default;
+AttemptRecording::~AttemptRecording() = default;
+
+bool AttemptRecording::prepare(QWidget *parent)
+{
+    m_settings = ResultsSettingsFile::read(settingsPath());
+    m_person = Computer::loginName();
+    if (!m_settings.keep || !m_settings.askName)
+        return true;
+    const std::optional<QString> name = askName(parent);
+    if (!name)
+        return false;
+    m_person = *name;
+    return true;
+}
+
+void AttemptRecording::begin(const QString &overview, QuestionBank &bank)
+{
+    m_record.reset();
+    m_keeper.reset();
+    if (!m_settings.keep)
+        return;
+    results::AttemptRecord record;
+    record.start = clockTime(TestStart);
+    record.computer = Computer::hostName();
+    record.id = results::attemptId(record.computer, record.start, QRandomGenerator::system()->generate());
+    record.programVersion = QStringLiteral(TZ_VERSION);
+    record.minutes = TestMinutes;
+    record.person = m_person;
+    record.bank = bankFacts(BankPath);
+    record.testCode = TestCode;
+    record.overview = overview;
+    record.questions = drawnQuestions(bank);
+    m_record = std::move(record);
+    m_answeredAt = QList<QDateTime>(QuestionCount);
+    m_ending = results::Ending::Unfinished;
+    const QString folder = ResultsSettingsFile::resultsFolder(m_settings, settingsPath(), ProgramDir);
+    m_keeper = std::make_unique<results::RecordKeeper>(
+        folder, ResultsSettingsFile::isPrivateFolder(m_settings, ProgramDir) ? results::FolderPrivacy::Private
+                                                                             : results::FolderPrivacy::Shared);
+    save();
+}
+
+void AttemptRecording::answered(int n)
+{
+    if (!m_record || n < 1 || n > m_answeredAt.size())
+        return;
+    m_answeredAt[n - 1] = clockTime(Clock::now());
+    save();
+}
+
+void AttemptRecording::setEnding(results::Ending ending)
+{
+    m_ending = ending;
+}
+
+void AttemptRecording::finish()
+{
+    if (!m_record)
+        return;
+    m_record->ending = m_ending;
+    m_record->end = clockTime(Clock::now());
+    save();
+    const std::optional<QString> failure =
+        m_keeper->waitUntilWritten(std::chrono::milliseconds(FinishWaitMilliseconds));
+    const QString folder = QDir::toNativeSeparators(m_keeper->folder());
+    m_record.reset();
+    if (failure)
+        Messages::show(QStringLiteral("Výsledek testu se nepodařilo uložit do složky %1: %2. "
+                                      "Test je vyhodnocen jako obvykle.")
+                           .arg(folder, *failure));
+}
+
+void AttemptRecording::save()
+{
+    for (int n = 1; n <= m_record->questions.size(); ++n) {
+        results::AttemptQuestion &question = m_record->questions[n - 1];
+        const Totazka &state = TestQuestions[n];
+        question.evaluation = state.wspravneodpovezeno;
+        question.given = state.wspravneodpovezeno == Unanswered ? std::nullopt : answerIndex(state.wodpovezeno);
+        question.answeredAt = question.given ? m_answeredAt[n - 1] : QDateTime();
+    }
+    m_record->counts = countsNow();
+    m_keeper->save(*m_record);
+}
