@@ -63,6 +63,7 @@ void ShareChart::setQuestions(QList<results::QuestionStatistics> questions)
     // A horizontal chart draws its first category at the bottom: the worst goes in last.
     const bool withBank = severalBanks(m_questions);
     auto *bars = new QBarSet(QStringLiteral("Podíl správných odpovědí"));
+    bars->setLabelColor(palette().color(QPalette::WindowText));
     QStringList labels;
     for (auto question = m_questions.crbegin(); question != m_questions.crend(); ++question) {
         *bars << std::round(question->correctShare() * 100);
@@ -72,6 +73,8 @@ void ShareChart::setQuestions(QList<results::QuestionStatistics> questions)
     series->setBarWidth(0.8);
     series->append(bars);
     series->setLabelsVisible(true);
+    // Beside the bar, so that a question nobody answered rightly shows its 0 % too.
+    series->setLabelsPosition(QAbstractBarSeries::LabelsOutsideEnd);
     series->setLabelsFormat(QStringLiteral("@value %"));
     chart->addSeries(series);
 
