@@ -58,6 +58,8 @@ QDateEdit *makeDateEdit(QWidget *parent, const QString &name)
     edit->setMinimumDate(NoDate);
     edit->setSpecialValueText(QStringLiteral("–"));
     edit->setDate(NoDate);
+    // Its text field takes the focus, so a screen reader asks it for the name.
+    edit->findChild<QLineEdit *>()->setAccessibleName(name);
     return edit;
 }
 

@@ -42,6 +42,7 @@ ShareChart::ShareChart(QWidget *parent)
     setObjectName(QStringLiteral("shareChart"));
     setAccessibleName(QStringLiteral("Graf podílu správných odpovědí"));
     setAccessibleDescription(QStringLiteral("Pruh pro každou otázku, nejhorší nahoře; dvojklik otevře otázku v bance"));
+    viewport()->setAccessibleName(accessibleName());
     setRenderHint(QPainter::Antialiasing);
     chart()->setTitle(QStringLiteral("Podíl správných odpovědí"));
     chart()->legend()->hide();

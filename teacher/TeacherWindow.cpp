@@ -10,6 +10,7 @@
 #include "teacher/Prompts.h"
 #include "teacher/RecentFiles.h"
 #include "teacher/ResultsView.h"
+#include "teacher/TaskProgress.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -20,6 +21,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 
 const QString TeacherWindow::Title = QStringLiteral("Test znalostí – správa");
@@ -60,6 +62,11 @@ TeacherWindow::TeacherWindow(QWidget *parent)
 
     createMenus();
     connect(m_bankView, &BankView::documentChanged, this, &TeacherWindow::updateTitle);
+    // While a bank is read or written only its cancel button answers.
+    connect(m_bankView, &BankView::busy, this, [this](bool running) {
+        menuBar()->setDisabled(running);
+        m_tabs->tabBar()->setDisabled(running);
+    });
     connect(m_bankView, &BankView::status, this,
             [this](const QString &text) { statusBar()->showMessage(text); });
     connect(m_resultsView, &ResultsView::status, this,
@@ -155,6 +162,12 @@ void TeacherWindow::showAbout()
 
 void TeacherWindow::closeEvent(QCloseEvent *event)
 {
+    // A read or write in progress is cancelled first; the window closes when asked again.
+    if (m_bankView->progress()->isRunning()) {
+        m_bankView->progress()->cancel();
+        event->ignore();
+        return;
+    }
     if (!m_bankView->maybeSave()) {
         event->ignore();
         return;

@@ -126,4 +126,23 @@ TEST_F(BankViewTest, DeleteRemovesTheSelectedRowsAndUndoBringsThemBack)
     EXPECT_EQ(view->document()->model()->rowCount(), 9);
 }
 
+TEST(TaskProgressTest, CancelStopsTheWorkAndFinishGivesTheWidgetsBack)
+{
+    QWidget window;
+    auto *blocked = new QWidget(&window);
+    auto *progress = new TaskProgress(&window);
+    window.show();
+    progress->start(QStringLiteral("Čtení"), {blocked});
+    EXPECT_FALSE(blocked->isEnabled());
+    EXPECT_TRUE(progress->isVisible());
+    EXPECT_NO_THROW(progress->advance(1, 2));
+    QTest::mouseClick(progress->findChild<QPushButton *>(QStringLiteral("taskCancel")), Qt::LeftButton);
+    EXPECT_THROW(progress->advance(2, 2), OperationCancelled);
+    progress->finish();
+    EXPECT_TRUE(blocked->isEnabled());
+    EXPECT_FALSE(progress->isVisible());
+    progress->start(QStringLiteral("Zápis"), {});
+    EXPECT_FALSE(progress->cancelled());
+}
+
 }

@@ -8,9 +8,11 @@
 #include "teacher/BankView.h"
 #include "teacher/StartRequest.h"
 #include "teacher/QuestionTableModel.h"
+#include "teacher/ResultsSettingsDialog.h"
 #include "teacher/ResultsView.h"
 #include "teacher/TeacherWindow.h"
 
+#include <QAccessible>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
@@ -82,6 +84,28 @@ TEST_F(TeacherWindowTest, AQuestionChosenInTheResultsOpensInTheBankView)
     EXPECT_EQ(window->bankView()->fileName(), bank);
     const QModelIndex current = window->bankView()->rows()->mapToSource(window->bankView()->table()->currentIndex());
     EXPECT_EQ(window->bankView()->document()->model()->record(current.row()).cis, 7);
+}
+
+// Whatever takes the keyboard's focus tells a screen reader what it is, on both tabs and in the
+// dialog of the program's results settings.
+TEST_F(TeacherWindowTest, EveryControlHasANameForScreenReaders)
+{
+    window->openFile(writeFile(QStringLiteral("otazky.csv"), csvBank(6)));
+    ResultsSettingsDialog dialog({}, QStringLiteral("Test.ini"), QStringLiteral("vysledky/"));
+    QStringList unnamed;
+    for (QWidget *top : {static_cast<QWidget *>(window.get()), static_cast<QWidget *>(&dialog)}) {
+        for (QWidget *widget : top->findChildren<QWidget *>()) {
+            // Hidden tabs count; a combo box's popup is a window of its own.
+            if (widget->focusPolicy() == Qt::NoFocus || widget->window() != top)
+                continue;
+            QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(widget);
+            if (accessible && accessible->text(QAccessible::Name).trimmed().isEmpty())
+                unnamed.append(QString::fromLatin1(widget->metaObject()->className()) + QLatin1Char(' ')
+                               + widget->objectName() + QLatin1Char(' ')
+                               + QString::fromLatin1(widget->parentWidget()->metaObject()->className()));
+        }
+    }
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QStringLiteral(", ")).toStdString();
 }
 
 TEST(TeacherCommandLine, AnswersHelpAndVersionOrNamesTheFileToOpen)
