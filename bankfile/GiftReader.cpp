@@ -228,15 +228,17 @@ private:
         return wrongAnswer ? QString() : QStringLiteral("krátká odpověď");
     }
 
-    // One answer with its marker: "=text", "~text", "~%50%text", each maybe with "#feedback".
+    // One answer with its marker: "=text", "~text", "~%50%text", each maybe with "#feedback". As
+    // in Moodle, a weight follows "~" only: "=%50%text" is a correct answer "%50%text".
     Choice choice(const QString &answer)
     {
         Choice choice;
-        choice.fraction = answer.startsWith(QLatin1Char('=')) ? 100 : 0;
+        const bool correct = answer.startsWith(QLatin1Char('='));
+        choice.fraction = correct ? 100 : 0;
         QString rest = answer.mid(1);
         static const QRegularExpression weight(QStringLiteral(R"(^\s*%(-?[0-9]+(?:\.[0-9]+)?)%)"));
         const QRegularExpressionMatch match = weight.match(rest);
-        if (match.hasMatch()) {
+        if (!correct && match.hasMatch()) {
             choice.fraction = match.captured(1).toDouble();
             rest = rest.mid(match.capturedEnd());
         }

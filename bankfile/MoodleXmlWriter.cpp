@@ -19,7 +19,9 @@ const QString PlainFormat = QStringLiteral("plain_text");
 void writeText(QXmlStreamWriter &xml, const QString &text)
 {
     xml.writeStartElement(QStringLiteral("text"));
-    if (!text.isEmpty())
+    if (text.isEmpty())
+        xml.writeCharacters(text); // "<text></text>", as Moodle writes an empty text
+    else
         xml.writeCDATA(text);
     xml.writeEndElement();
 }

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "CommandLine.h"
+#include "ToolCommand.h"
 
 // The bank commands: each reads its arguments, calls the bank-file library and prints what it
 // returns. They raise the library's AppError and ImportError for main to print.

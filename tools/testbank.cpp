@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "BankCommands.h"
-#include "CommandLine.h"
+#include "ToolCommand.h"
 #include "bankfile/ImportError.h"
 #include "platform/core/AppError.h"
 

@@ -265,7 +265,17 @@ INSTANTIATE_TEST_SUITE_P(
                       BadInput{"<!DOCTYPE quiz [<!ENTITY a \"0123456789\"><!ENTITY b \"&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;\">"
                                "<!ENTITY c \"&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;\"><!ENTITY d \"&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;\">]>\n"
                                "<quiz>&d;</quiz>", 2, "entita"},
-                      BadInput{"\xEF\xBB\xBF \r\n\n", 0, "prázdný"}));
+                      BadInput{"\xEF\xBB\xBF \r\n\n", 0, "prázdný"},
+                      BadInput{"Cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n0,1,Q,A,B,C,K,0\nx,1,Q,A,B,C,K,0\n", 3,
+                               "pole Cis: „x“ není celé číslo"},
+                      BadInput{"Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n1,Q,A,B,C,K,1.5\n", 2, "„1.5“"},
+                      BadInput{"Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n1,Q,A,B,C,K\n", 2, "6 hodnot místo 7"},
+                      BadInput{"Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n1,\"Q\nnový řádek,A,B,C,K,0\n", 2,
+                               "neukončené uvozovky"},
+                      BadInput{"Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n1,\"Q\"x,A,B,C,K,0\n", 2, "za uzavírací"},
+                      BadInput{"Cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar\n", 1, "chybí pole CspravOdp"},
+                      BadInput{"Cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp,Body\n", 1, "neznámé pole „Body“"},
+                      BadInput{"Cis,cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n", 1, "dvakrát"}));
 
 TEST(Import, GiftAnswersAndFeedbackTakeTheFormatTheirPrefixNames)
 {

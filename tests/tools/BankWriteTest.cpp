@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Test znalostí contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// How `build` replaces a bank: killed at any step, through a link, beside a running build, with
-// a memo file alone; and what it warns of.
-#include "tools/Csv.h"
+// How `build` replaces a bank: killed at any step, refused by the system or beside a running build.
+#include "bankfile/Csv.h"
 #include "tools/ToolRun.h"
 
 #include <QDir>
@@ -134,57 +133,6 @@ TEST_F(BankWriteTest, ARefusedBuildLeavesTheOldBankAndSaysWhy)
         EXPECT_EQ(filesIn(folder, QStringLiteral("*.tmp")), QStringList());
         EXPECT_EQ(filesIn(folder, QStringLiteral("*-zaloha*")), QStringList());
     }
-}
-
-TEST_F(BankWriteTest, ALinkIsFollowedAndBothFilesGoBesideItsTarget)
-{
-    ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("real"))));
-    const QString target = path(QStringLiteral("real/bank.db"));
-    ASSERT_EQ(buildBank(QStringLiteral("stara"), target).exitCode, 0);
-    const QString oldBank = dump(target);
-    ASSERT_TRUE(QFile::link(target, path(QStringLiteral("link.db"))));
-
-    const Outcome build = buildBank(QStringLiteral("nova"), path(QStringLiteral("link.db")));
-    ASSERT_EQ(build.exitCode, 0) << qPrintable(build.err);
-    EXPECT_TRUE(QFileInfo(path(QStringLiteral("link.db"))).isSymLink());
-    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("link.mb"))));
-    EXPECT_TRUE(dump(target).contains(QStringLiteral("nova otázka")));
-    EXPECT_EQ(dump(path(QStringLiteral("link.db"))), dump(target));
-    EXPECT_EQ(dump(path(QStringLiteral("real/bank-zaloha.db"))), oldBank) << "the backup has its memo file";
-}
-
-TEST_F(BankWriteTest, AMemoFileWithoutItsTableIsBackedUp)
-{
-    writeFile(path(QStringLiteral("bank.mb")), QByteArray(8192, 'x'));
-    const Outcome build = buildBank(QStringLiteral("nova"), path(QStringLiteral("bank.db")));
-    ASSERT_EQ(build.exitCode, 0) << qPrintable(build.err);
-    EXPECT_EQ(readFile(path(QStringLiteral("bank-zaloha.mb"))), QByteArray(8192, 'x'));
-    EXPECT_TRUE(build.out.contains(QStringLiteral("bank-zaloha.mb"))) << qPrintable(build.out);
-    EXPECT_TRUE(dump(path(QStringLiteral("bank.db"))).contains(QStringLiteral("nova otázka")));
-}
-
-TEST_F(BankWriteTest, AFolderInTheTablesPlaceIsNamedAndNothingIsWritten)
-{
-    ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("bank.db"))));
-    const Outcome build = buildBank(QStringLiteral("nova"), path(QStringLiteral("bank.db")));
-    EXPECT_EQ(build.exitCode, 2);
-    EXPECT_TRUE(build.err.contains(QStringLiteral("je to složka"))) << qPrintable(build.err);
-    EXPECT_EQ(filesIn(m_dir.path(), QStringLiteral("bank*")), QStringList());
-}
-
-TEST_F(BankWriteTest, BuildWarnsOfValuesTheProgramCannotUseAndCountsThem)
-{
-    writeFile(path(QStringLiteral("bad.csv")), "Cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n"
-                                              "0,1,Q0,A,B,C,,3\n"
-                                              "1,7,Q1,A,B,C,,0\n"
-                                              "0,2,Q2,A,B,C,,-1\n"
-                                              "3,3,Q3,A,B,C,,2\n");
-    const Outcome build = runTestbank({QStringLiteral("build"), path(QStringLiteral("bad.csv")), path(QStringLiteral("bad.db"))});
-    EXPECT_EQ(build.exitCode, 0) << qPrintable(build.err);
-    for (const char *expected : {"řádek 2: CspravOdp 3", "řádek 3: Skupina 7", "řádek 4: CspravOdp -1",
-                                 "řádek 4: Cis 0 se opakuje (poprvé na řádku 2)", "Upozornění k hodnotám otázek: 4"})
-        EXPECT_TRUE(build.err.contains(QString::fromUtf8(expected))) << expected << " in " << qPrintable(build.err);
-    EXPECT_FALSE(build.err.contains(QStringLiteral("řádek 5"))) << qPrintable(build.err);
 }
 
 }

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Test znalostí contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "CommandLine.h"
+#include "ToolCommand.h"
 
 #include <QByteArray>
 
