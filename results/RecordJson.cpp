@@ -23,7 +23,7 @@ QJsonValue timeValue(const QDateTime &time)
     const int minutes = std::abs(offset) / 60;
     return time.toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"))
         + QStringLiteral("%1%2:%3")
-              .arg(offset < 0 ? u'-' : u'+')
+              .arg(QChar(offset < 0 ? u'-' : u'+'))
               .arg(minutes / 60, 2, 10, QLatin1Char('0'))
               .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }

@@ -7,6 +7,7 @@
 #include "bank/RandomGenerator.h"
 #include "platform/Beep.h"
 #include "platform/core/Clock.h"
+#include "platform/core/Computer.h"
 #include "platform/Messages.h"
 #include "paradox/Table.h"
 #include "platform/core/ProfileFile.h"
@@ -74,6 +75,7 @@ void WindowFixture::SetUp()
     Beep::setHandler([this] { ++beeps; });
     UrlOpener::setHandler([this](const QUrl &url) { openedUrls.append(url); });
     Clock::setNowForTests([this] { return now; });
+    Computer::setNamesForTests(QStringLiteral("pc-test"), QStringLiteral("zak"));
 }
 
 void WindowFixture::TearDown()
@@ -86,6 +88,7 @@ void WindowFixture::TearDown()
     Beep::setHandler(nullptr);
     UrlOpener::setHandler(nullptr);
     Clock::setNowForTests(nullptr);
+    Computer::setNamesForTests(QString(), QString());
     ProgramLocation::setDirectoryForTests(QString());
     resetProgramState();
 }
