@@ -1,24 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Test znalostí contributors
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "platform/core/QtTranslation.h"
 #include "teacher/StartRequest.h"
 #include "teacher/TeacherWindow.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
 #include <QTimer>
 #include <QTranslator>
 #include <cstdio>
 
 namespace {
-
-void installQtTranslation(QApplication &application, QTranslator &translator)
-{
-    const QString name = QStringLiteral("qtbase_cs");
-    if (translator.load(name, QCoreApplication::applicationDirPath() + QStringLiteral("/translations"))
-        || translator.load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        application.installTranslator(&translator);
-}
 
 StartRequest commandLine(int argc, char *argv[])
 {
