@@ -13,22 +13,6 @@
 
 namespace {
 
-Finding found(FindingSource source, FindingKind kind, const BankContent &content, int record)
-{
-    Finding finding;
-    finding.source = source;
-    finding.kind = kind;
-    finding.record = record;
-    if (record >= 0 && record < content.records.size())
-        finding.cis = content.records[record].cis;
-    if (record >= 0 && record < content.origins.size()) {
-        finding.file = content.origins[record].file;
-        finding.line = content.origins[record].line;
-        finding.question = content.origins[record].name;
-    }
-    return finding;
-}
-
 class BankChecker
 {
 public:
@@ -53,7 +37,7 @@ public:
 private:
     void add(FindingKind kind, int record, const QString &field = QString(), const QStringList &values = {})
     {
-        Finding finding = found(FindingSource::Check, kind, m_content, record);
+        Finding finding = m_content.findingAbout(FindingSource::Check, kind, record);
         finding.field = field;
         finding.values = values;
         m_check.findings.append(finding);
@@ -126,7 +110,7 @@ QList<Finding> valueWarnings(const BankContent &content)
     for (int r = 0; r < content.records.size(); ++r) {
         const BankRecord &record = content.records[r];
         const auto warn = [&](FindingKind kind, const QString &field, const QStringList &values) {
-            Finding finding = found(FindingSource::Build, kind, content, r);
+            Finding finding = content.findingAbout(FindingSource::Build, kind, r);
             finding.field = field;
             finding.values = values;
             warnings.append(finding);

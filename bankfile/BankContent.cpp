@@ -10,3 +10,19 @@ bool BankContent::isReadable(int record) const
             || (finding.kind == FindingKind::UnreadableValue && finding.record == record);
     });
 }
+
+Finding BankContent::findingAbout(FindingSource source, FindingKind kind, int record) const
+{
+    Finding finding;
+    finding.source = source;
+    finding.kind = kind;
+    finding.record = record;
+    if (record >= 0 && record < records.size())
+        finding.cis = records[record].cis;
+    if (record >= 0 && record < origins.size()) {
+        finding.file = origins[record].file;
+        finding.line = origins[record].line;
+        finding.question = origins[record].name;
+    }
+    return finding;
+}

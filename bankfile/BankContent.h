@@ -26,4 +26,7 @@ struct BankContent
 
     // Whether every value of the record was read (no UnreadableValue and no MissingField).
     bool isReadable(int record) const;
+
+    // A finding about the 0-based record (-1 for none), placed by its origin and its Cis.
+    Finding findingAbout(FindingSource source, FindingKind kind, int record) const;
 };

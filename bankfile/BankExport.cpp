@@ -79,11 +79,7 @@ public:
 private:
     void add(FindingKind kind, int record, const QString &field = QString(), const QStringList &values = {})
     {
-        Finding finding;
-        finding.source = FindingSource::Export;
-        finding.kind = kind;
-        finding.record = record;
-        finding.cis = m_content.records[record].cis;
+        Finding finding = m_content.findingAbout(FindingSource::Export, kind, record);
         finding.field = field;
         finding.values = values;
         m_findings.append(finding);

@@ -20,21 +20,6 @@
 
 namespace {
 
-Finding recordFinding(FindingSource source, FindingKind kind, const BankContent &content, int record)
-{
-    Finding finding;
-    finding.source = source;
-    finding.kind = kind;
-    finding.record = record;
-    if (record < content.origins.size()) {
-        const RecordOrigin &origin = content.origins[record];
-        finding.file = origin.file;
-        finding.line = origin.line;
-        finding.question = origin.name;
-    }
-    return finding;
-}
-
 // The first character of the text that the code page cannot store, as a finding; none when it
 // stores all.
 std::optional<Finding> unstorable(const paradox::TextCodec &codec, const BankContent &content, int record,
@@ -47,8 +32,7 @@ std::optional<Finding> unstorable(const paradox::TextCodec &codec, const BankCon
         const char32_t code = characters[i];
         const QString character = QString::fromUcs4(&code, 1);
         if (!codec.encode(character)) {
-            Finding finding = recordFinding(FindingSource::Build, FindingKind::UnstorableCharacter, content, record);
-            finding.cis = content.records[record].cis;
+            Finding finding = content.findingAbout(FindingSource::Build, FindingKind::UnstorableCharacter, record);
             finding.field = field;
             finding.values = {character, QStringLiteral("%1").arg(code, 4, 16, QLatin1Char('0')), QString::number(i + 1)};
             return finding;
@@ -141,9 +125,8 @@ BankContent readBank(const QString &dbPath, Progress &progress)
         try {
             content.records[r] = BankTable::readRecord(table);
         } catch (const AppError &error) {
-            Finding finding;
-            finding.kind = FindingKind::UnreadableValue;
-            finding.record = r;
+            Finding finding = content.findingAbout(FindingSource::Check, FindingKind::UnreadableValue, r);
+            finding.cis.reset(); // its own value may be what does not read
             finding.values = {error.message()};
             content.findings.append(finding);
         }
@@ -200,7 +183,7 @@ WrittenBank writeBank(const BankContent &content, const QString &dbPath, Progres
         try {
             writer.addRecord(BankTable::values(content.records[r]));
         } catch (const paradox::TableError &error) {
-            Finding place = recordFinding(FindingSource::Build, FindingKind::UnreadableValue, content, r);
+            Finding place = content.findingAbout(FindingSource::Build, FindingKind::UnreadableValue, r);
             place.values = {error.message()};
             throw AppError(findingText(place));
         }

@@ -131,9 +131,9 @@ QString checkItem(const Finding &finding)
     case FindingKind::UnreachableRecord:
         return recordPlace(finding);
     case FindingKind::NumberLeadsToLast:
+        return value(finding, 0);
     case FindingKind::AnswerOutOfRange:
-        return finding.kind == FindingKind::AnswerOutOfRange ? QStringLiteral("%1: %2").arg(recordPlace(finding), value(finding, 0))
-                                                              : value(finding, 0);
+        return QStringLiteral("%1: %2").arg(recordPlace(finding), value(finding, 0));
     case FindingKind::EmptyText:
         return QStringLiteral("%1: %2").arg(recordPlace(finding), finding.field);
     default:

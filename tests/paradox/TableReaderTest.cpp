@@ -9,7 +9,7 @@
 #include "paradox/Value.h"
 #include "paradox/TableWriter.h"
 #include "settings/EnforcedPermissions.h"
-#include "tools/Csv.h"
+#include "bankfile/Csv.h"
 
 #include <QCryptographicHash>
 #include <QDir>

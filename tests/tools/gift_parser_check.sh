@@ -32,6 +32,7 @@ Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp
 1,"Co je {x} ~ = # \ :: -> ""uvozovky"" <b>&amp;</b>?
 // druhý řádek",[html] a,"b, c",~d,"Komentář #### {}",1
 3,Příliš žluťoučký kůň úpěl ďábelské ódy?,ano,ne,$CATEGORY: x,,2
+2,Kolik?,%100% celá,%-25% čtvrtina,půl,,2
 CSV
 "$tool" build "$work/special.csv" "$work/special.db" >/dev/null || exit 1
 
