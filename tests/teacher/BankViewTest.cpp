@@ -4,6 +4,7 @@
 #include "TeacherFixture.h"
 
 #include "bankfile/BankFile.h"
+#include "bankfile/FindingText.h"
 #include "teacher/BankDocument.h"
 #include "teacher/BankView.h"
 #include "teacher/QuestionPreview.h"
@@ -77,6 +78,20 @@ TEST_F(BankViewTest, TheListFollowsAnEditOnceTheWindowTurns)
     view->editActions().at(0)->trigger();
     QCoreApplication::processEvents();
     EXPECT_TRUE(firstListed().contains(QLatin1String("CspravOdp")));
+}
+
+TEST_F(BankViewTest, QuestionsAnImportSkippedAreListedWithTheirReasons)
+{
+    QByteArray gift;
+    for (int i = 0; i < 6; ++i)
+        gift += QStringLiteral("::q%1:: Otázka %1 {=ano ~ne ~možná}\n\n").arg(i).toUtf8();
+    gift += "::pravda:: Země je kulatá. {TRUE}\n";
+    ASSERT_TRUE(view->open(writeFile(QStringLiteral("otazky.gift"), gift)));
+    ASSERT_EQ(view->document()->importFindings().size(), 1);
+    EXPECT_EQ(view->document()->importFindings().first().kind, FindingKind::SkippedQuestion);
+    const QString listed = view->findingList()->item(view->findingList()->count() - 1)->text();
+    EXPECT_EQ(listed, findingText(view->document()->importFindings().first()));
+    EXPECT_TRUE(listed.contains(QLatin1String("pravda")));
 }
 
 TEST_F(BankViewTest, UnsavedChangesAreSavedKeptOrLeftAsTheUserAnswers)

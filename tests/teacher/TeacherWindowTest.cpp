@@ -14,6 +14,7 @@
 
 #include <QAccessible>
 #include <QMenu>
+#include <QMimeData>
 #include <QMenuBar>
 #include <QSettings>
 #include <QSortFilterProxyModel>
@@ -51,6 +52,19 @@ TEST_F(TeacherWindowTest, ClosingWithUnsavedChangesAsksAndCancelKeepsTheWindow)
     unsavedAnswer = Prompts::Unsaved::Discard;
     EXPECT_TRUE(window->close());
     EXPECT_EQ(unsavedQuestions.size(), 3);
+}
+
+TEST_F(TeacherWindowTest, AFileDroppedOnTheWindowOpens)
+{
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(writeFile(QStringLiteral("pretazena.csv"), csvBank(6)))});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window.get(), &drop);
+    EXPECT_TRUE(window->bankView()->fileName().endsWith(QLatin1String("pretazena.csv")));
+    EXPECT_EQ(window->bankView()->document()->model()->rowCount(), 6);
 }
 
 TEST_F(TeacherWindowTest, RecentFilesAreKeptForTheNextStart)
