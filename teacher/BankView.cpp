@@ -245,7 +245,6 @@ bool BankView::open(const QString &path)
         m_search->clear();
         m_rows->setFilterFixedString(QString());
         m_table->sortByColumn(-1, Qt::AscendingOrder);
-        m_rows->sort(-1);
         selectRow(0, QuestionTableModel::Dotaz);
         emit status(QStringLiteral("Otevřeno: %1").arg(nativePath(m_document->fileName())));
     }

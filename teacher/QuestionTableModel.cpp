@@ -20,6 +20,7 @@ const QString Headers[] = {QStringLiteral("Cis"), QStringLiteral("Skupina"), QSt
                            QStringLiteral("Správná"), QStringLiteral("Komentář")};
 const QColor BlockingColour(255, 205, 205);
 const QColor WarningColour(255, 240, 190);
+constexpr int ManyRows = 1000;
 
 bool isNumberColumn(int column)
 {
@@ -145,11 +146,15 @@ void QuestionTableModel::setFindings(const QList<Finding> &findings)
             byRow[finding.record].append(finding);
     }
     m_findings.swap(byRow);
-    // Only the rows whose marks change are repainted.
-    QList<int> touched = byRow.keys() + m_findings.keys();
-    for (int row : std::as_const(touched))
-        emit dataChanged(index(row, 0), index(row, ColumnCount - 1),
-                         {Qt::DecorationRole, Qt::ToolTipRole, Qt::BackgroundRole, Qt::AccessibleDescriptionRole});
+    const QList<int> roles{Qt::DecorationRole, Qt::ToolTipRole, Qt::BackgroundRole, Qt::AccessibleDescriptionRole};
+    // The rows whose marks change, one by one while they are few; else all in one signal.
+    const QList<int> touched = byRow.keys() + m_findings.keys();
+    if (touched.size() > ManyRows) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1), roles);
+        return;
+    }
+    for (int row : touched)
+        emit dataChanged(index(row, 0), index(row, ColumnCount - 1), roles);
 }
 
 int QuestionTableModel::rowCount(const QModelIndex &parent) const

@@ -190,7 +190,7 @@ QWidget *ResultsView::createTables()
     return m_tables;
 }
 
-QAction *ResultsView::addAction(const QString &text, const QKeySequence &shortcut, void (ResultsView::*slot)())
+QAction *ResultsView::makeAction(const QString &text, const QKeySequence &shortcut, void (ResultsView::*slot)())
 {
     auto *action = new QAction(text, this);
     action->setShortcut(shortcut);
@@ -201,18 +201,18 @@ QAction *ResultsView::addAction(const QString &text, const QKeySequence &shortcu
 
 void ResultsView::createActions()
 {
-    addAction(QStringLiteral("&Přidat složku výsledků…"), {}, &ResultsView::chooseFolderToAdd);
-    addAction(QStringLiteral("&Načíst znovu"), QKeySequence::Refresh, &ResultsView::reload);
-    addAction(QStringLiteral("&Exportovat výsledky do CSV…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
+    makeAction(QStringLiteral("&Přidat složku výsledků…"), {}, &ResultsView::chooseFolderToAdd);
+    makeAction(QStringLiteral("&Načíst znovu"), QKeySequence::Refresh, &ResultsView::reload);
+    makeAction(QStringLiteral("&Exportovat výsledky do CSV…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E),
               &ResultsView::chooseCsvFile);
-    addAction(QStringLiteral("&Uložit graf…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G),
+    makeAction(QStringLiteral("&Uložit graf…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_G),
               &ResultsView::chooseChartFile);
-    addAction(QStringLiteral("&Tisknout graf…"), QKeySequence::Print, &ResultsView::printChart);
-    addAction(QStringLiteral("Přeskočené &soubory…"), {}, &ResultsView::showSkipped);
+    makeAction(QStringLiteral("&Tisknout graf…"), QKeySequence::Print, &ResultsView::printChart);
+    makeAction(QStringLiteral("Přeskočené &soubory…"), {}, &ResultsView::showSkipped);
     auto *separator = new QAction(this);
     separator->setSeparator(true);
     m_actions.append(separator);
-    addAction(QStringLiteral("Nastavení &výsledků programu…"), {}, &ResultsView::editProgramSettings);
+    makeAction(QStringLiteral("Nastavení &výsledků programu…"), {}, &ResultsView::editProgramSettings);
 }
 
 QString ResultsView::iniPath()

@@ -74,7 +74,7 @@ private:
     QWidget *createFilterRow();
     QWidget *createTables();
     void createActions();
-    QAction *addAction(const QString &text, const QKeySequence &shortcut, void (ResultsView::*slot)());
+    QAction *makeAction(const QString &text, const QKeySequence &shortcut, void (ResultsView::*slot)());
     void chooseFolderToAdd();
     void removeCurrentFolder();
     void chooseCsvFile();

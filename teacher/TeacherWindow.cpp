@@ -139,6 +139,11 @@ void TeacherWindow::showQuestionOfChart(const QString &bankPath, int cis)
     const bool sameBank = QFileInfo(bankPath) == QFileInfo(m_bankView->fileName());
     if (!sameBank && QFileInfo::exists(bankPath) && !openFile(bankPath))
         return;
+    // Records copied from another computer name a bank that is not here: the open one is shown.
+    if (!sameBank && !QFileInfo::exists(bankPath))
+        statusBar()->showMessage(QStringLiteral("Banka %1 tu není; otázka %2 je ukázána v otevřené bance.")
+                                     .arg(QDir::toNativeSeparators(bankPath))
+                                     .arg(cis));
     m_tabs->setCurrentWidget(m_bankView);
     if (!m_bankView->showQuestion(cis))
         statusBar()->showMessage(QStringLiteral("Otázka %1 v otevřené bance není.").arg(cis));
