@@ -10,9 +10,10 @@ CMAKE_FLAGS ?=
 CTEST_ARGS ?=
 
 # What building and running the program needs; what the tests need on top; what only CI's
-# stricter passes (fuzzers, package checks) need on top of that.
+# stricter passes (fuzzers, package checks) need on top of that. Qt Charts' CMake files need
+# Qt OpenGL's, which qt6-charts-dev does not bring along.
 RUN_PACKAGES := cmake make g++ pkg-config ccache \
-	qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-wayland libgl-dev libxcb1-dev \
+	qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-wayland qt6-charts-dev libqt6opengl6-dev libgl-dev libxcb1-dev \
 	libsimpleini-dev libboost-dev libicu-dev fonts-dejavu-core
 CHECK_PACKAGES := $(RUN_PACKAGES) libgtest-dev libgmock-dev libbenchmark-dev \
 	xvfb xauth xdotool x11-utils openbox weston poppler-utils fonts-liberation2 \
@@ -53,9 +54,10 @@ deps-ci: deps-check
 $(BUILD)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD) -DTZ_TESTS=OFF $(CMAKE_FLAGS)
 
-# The program, the bank tool and the sample bank only (and the packaging files install wants).
+# The program, the bank tool, the teacher's window and the sample bank only (and the packaging
+# files install wants).
 build-program: deps $(BUILD)/CMakeCache.txt
-	cmake --build $(BUILD) -j $(JOBS) --target Test testbank sample_bank tz_packaging_files
+	cmake --build $(BUILD) -j $(JOBS) --target Test testbank sprava sample_bank tz_packaging_files
 
 run: build-program
 	cd $(BUILD) && ./Test
@@ -71,7 +73,7 @@ check: build
 bench: deps-check
 	cmake -S . -B $(BUILD) -DTZ_TESTS=ON -DTZ_BENCHMARKS=ON $(CMAKE_FLAGS)
 	cmake --build $(BUILD) -j $(JOBS)
-	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./bench_bank && ./bench_import && QT_QPA_PLATFORM=offscreen ./bench_generation && QT_QPA_PLATFORM=offscreen ./bench_startup && QT_QPA_PLATFORM=offscreen ./bench_results
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ./bench_bank && ./bench_import && QT_QPA_PLATFORM=offscreen ./bench_generation && QT_QPA_PLATFORM=offscreen ./bench_startup && QT_QPA_PLATFORM=offscreen ./bench_results && QT_QPA_PLATFORM=offscreen ./bench_teacher
 
 # make install PREFIX=/opt/test-znalosti
 PREFIX ?= /usr/local

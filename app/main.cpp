@@ -5,24 +5,13 @@
 #include "app/Unit2.h"
 #include "bank/RandomGenerator.h"
 #include "platform/core/Clock.h"
+#include "platform/core/QtTranslation.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTranslator>
 #include <cstdio>
 
 namespace {
-
-// Qt's own Czech texts (standard buttons, the print dialog): from the program's folder when it
-// carries them, else from the system's Qt translations.
-void installQtTranslation(QApplication &application, QTranslator &translator)
-{
-    const QString name = QStringLiteral("qtbase_cs");
-    if (translator.load(name, QCoreApplication::applicationDirPath() + QStringLiteral("/translations"))
-        || translator.load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        application.installTranslator(&translator);
-}
 
 // Before the application object, so that it answers without a display.
 bool answeredCommandLine(int argc, char *argv[])

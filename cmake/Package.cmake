@@ -15,7 +15,7 @@ endif()
 
 # Debian wants these compressed, and without a timestamp so that builds are reproducible.
 set(TZ_GZIPPED)
-foreach(name changelog test-znalosti.1 test-znalosti-banka.1)
+foreach(name changelog test-znalosti.1 test-znalosti-banka.1 test-znalosti-sprava.1)
   set(copy ${CMAKE_BINARY_DIR}/packaging/${name})
   add_custom_command(OUTPUT ${copy}.gz
     COMMAND ${CMAKE_COMMAND} -E copy ${TZ_PACKAGING_DIR}/${name} ${copy}
@@ -30,8 +30,10 @@ install(FILES ${TZ_PACKAGING_DIR}/copyright ${CMAKE_BINARY_DIR}/packaging/change
         DESTINATION ${TZ_DOC_DIR})
 install(FILES ${CMAKE_BINARY_DIR}/packaging/test-znalosti.1.gz
               ${CMAKE_BINARY_DIR}/packaging/test-znalosti-banka.1.gz
+              ${CMAKE_BINARY_DIR}/packaging/test-znalosti-sprava.1.gz
         DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${TZ_PACKAGING_DIR}/cz.test_znalosti.testznalosti.metainfo.xml
+              ${TZ_PACKAGING_DIR}/cz.test_znalosti.sprava.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 set(CPACK_GENERATOR DEB)
@@ -50,10 +52,13 @@ its answer key. The user interface is in Czech.
 
 The bank tool test-znalosti-banka builds a question bank from a CSV table or
 from a Moodle export (Moodle XML, GIFT, Aiken) and checks what the program can
-draw from it.]=])
+draw from it. The teacher's window test-znalosti-sprava does the same in a
+window, where questions are edited with undo and redo, and shows the results
+the program keeps: attempts, statistics per question with a chart, per person.]=])
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The shared libraries (Qt Widgets, Qt Charts, …) are added by dpkg-shlibdeps.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-dejavu-core")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_STRIP_FILES ON)

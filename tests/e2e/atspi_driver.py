@@ -42,15 +42,16 @@ def wait_for(probe, what, timeout=15.0):
 
 
 class Program:
-    """The program started in its own folder, stopped again whatever happens."""
+    """The program (or another executable of its folder) started in its own folder, stopped
+    again whatever happens."""
 
-    def __init__(self, folder, extra_env=None, log=None):
+    def __init__(self, folder, extra_env=None, log=None, executable="Test", arguments=()):
         """log: a file that takes the program's output."""
         env = dict(os.environ)
         env.pop("QT_QPA_PLATFORM", None)
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         env.update(extra_env or {})
-        self.process = subprocess.Popen([os.path.join(folder, "Test")], cwd=folder, env=env,
+        self.process = subprocess.Popen([os.path.join(folder, executable), *arguments], cwd=folder, env=env,
                                         start_new_session=True, stdout=log,
                                         stderr=subprocess.STDOUT if log else None)
         pid_file = os.environ.get("TZ_E2E_PID_FILE")
@@ -75,13 +76,13 @@ class Program:
         return False
 
 
-def find_application(timeout=20.0):
+def find_application(timeout=20.0, name=APP_NAME):
     def probe():
         for app in pyatspi.Registry.getDesktop(0):
-            if app is not None and app.name == APP_NAME:
+            if app is not None and app.name == name:
                 return app
         return None
-    return wait_for(probe, f"application {APP_NAME!r} on the accessibility bus", timeout)
+    return wait_for(probe, f"application {name!r} on the accessibility bus", timeout)
 
 
 def walk(node):
