@@ -150,23 +150,27 @@ QList<Finding> valueWarnings(const BankContent &content)
 {
     QList<Finding> warnings;
     RecordFindings found(content, FindingSource::Build, warnings);
-    QHash<qint32, int> firstWithNumber;
+    const DrawAnalysis analysis(entriesOf(content));
+    const auto count = static_cast<qint32>(content.records.size());
+    // A number the draw can give names its first record already; others are looked up here.
+    QHash<qint32, int> firstOutsideDraw;
     QList<int> repeated;
-    for (int r = 0; r < content.records.size(); ++r) {
+    for (int r = 0; r < count; ++r) {
         const BankRecord &record = content.records[r];
         found.addAnswer(r);
         if (!BankRules::isDrawableGroup(record.skupina))
             found.add(FindingKind::GroupOutOfRange, r, BankTable::Skupina, {QString::number(record.skupina)});
         found.addEmptyTexts(r);
-        const auto first = firstWithNumber.constFind(record.cis);
-        if (first == firstWithNumber.cend()) {
-            firstWithNumber.insert(record.cis, r);
+        const bool drawn = record.cis >= 0 && record.cis < count;
+        const int first = drawn ? analysis.recordFor(record.cis) : firstOutsideDraw.value(record.cis, -1);
+        if (!drawn && first < 0)
+            firstOutsideDraw.insert(record.cis, r);
+        if (first < 0 || first == r)
             continue;
-        }
-        const int firstLine = *first < content.origins.size() ? content.origins[*first].line : *first + 1;
+        const int firstLine = first < content.origins.size() ? content.origins[first].line : first + 1;
         found.add(FindingKind::RepeatedNumber, r, BankTable::Cis, {QString::number(record.cis), QString::number(firstLine)});
         repeated.append(r);
     }
-    found.addNumbering(DrawAnalysis(entriesOf(content)), repeated);
+    found.addNumbering(analysis, repeated);
     return warnings;
 }

@@ -173,10 +173,15 @@ QString programBankPath()
     return ProgramLocation::userBankPath(programDirectory);
 }
 
-WrittenBank writeBank(const BankContent &content, const QString &dbPath, Progress &progress, Backup backup)
+namespace {
+
+// Writes the content's records; with `release`, each record and its origin are emptied once
+// the record is encoded, and their memory serves the encoded records.
+WrittenBank write(BankContent &content, bool release, const QString &dbPath, Progress &progress, Backup backup)
 {
     paradox::TableWriter writer(BankTable::fields());
     const auto count = static_cast<int>(content.records.size());
+    writer.reserve(count);
     for (int r = 0; r < count; ++r) {
         if (r % RecordsPerStep == 0)
             progress.advance(r, count);
@@ -187,6 +192,11 @@ WrittenBank writeBank(const BankContent &content, const QString &dbPath, Progres
             place.values = {error.message()};
             throw AppError(findingText(place));
         }
+        if (release) {
+            content.records[r] = BankRecord();
+            if (r < content.origins.size())
+                content.origins[r] = RecordOrigin();
+        }
     }
     progress.advance(count, count);
     WrittenBank written;
@@ -196,4 +206,17 @@ WrittenBank writeBank(const BankContent &content, const QString &dbPath, Progres
             written.backup = keepBackup(files);
     });
     return written;
+}
+
+}
+
+WrittenBank writeBank(const BankContent &content, const QString &dbPath, Progress &progress, Backup backup)
+{
+    BankContent copy = content; // shares the texts; nothing is released
+    return write(copy, false, dbPath, progress, backup);
+}
+
+WrittenBank writeBank(BankContent &&content, const QString &dbPath, Progress &progress, Backup backup)
+{
+    return write(content, true, dbPath, progress, backup);
 }

@@ -48,3 +48,8 @@ enum class Backup { Keep, Skip };
 // (see unstorableTexts).
 WrittenBank writeBank(const BankContent &content, const QString &dbPath, Progress &progress = noProgress(),
                       Backup backup = Backup::Keep);
+
+// The same, giving up each record's texts and origin once it is encoded, so that a large bank is
+// not held twice; the content keeps its findings.
+WrittenBank writeBank(BankContent &&content, const QString &dbPath, Progress &progress = noProgress(),
+                      Backup backup = Backup::Keep);

@@ -8,6 +8,7 @@
 #include "bankfile/GiftReader.h"
 #include "bankfile/ImportError.h"
 #include "bankfile/InputFormat.h"
+#include "bankfile/InputLines.h"
 #include "bankfile/MoodleXmlReader.h"
 
 #include <QFile>
@@ -36,13 +37,37 @@ QString decodeUtf8(const QString &path, const QByteArray &bytes)
     throw ImportError(path, line, QStringLiteral("text není v kódování UTF-8"));
 }
 
-// One input's questions in whichever format its content shows.
-BankContent readQuestions(QIODevice &device, const QString &name, qint64 sizeLimit)
+// A part of a longer operation: its steps shown within the whole's.
+class PartProgress : public Progress
 {
-    QByteArray bytes = readInput(device, name, sizeLimit);
-    if (bytes.trimmed().isEmpty())
+public:
+    PartProgress(Progress &whole, qint64 offset, qint64 total) : m_whole(whole), m_offset(offset), m_total(total) {}
+    void step(qint64 done, qint64) override { m_whole.step(m_offset + done, m_total); }
+    bool cancelled() const override { return m_whole.cancelled(); }
+
+private:
+    Progress &m_whole;
+    const qint64 m_offset;
+    const qint64 m_total;
+};
+
+// The format of a file read a line at a time, without holding it; the device is left where it was.
+FormatDetector scannedFormat(QIODevice &device, const QString &name, qint64 sizeLimit)
+{
+    const qint64 start = device.pos();
+    DeviceLines lines(device, name, sizeLimit, false, noProgress());
+    FormatDetector detector;
+    QString line;
+    while (lines.next(line) && !detector.take(line)) {
+    }
+    device.seek(start);
+    if (!detector.sawText())
         throw ImportError(name, 0, QStringLiteral("soubor je prázdný"));
-    const InputFormat format = detectInputFormat(bytes);
+    return detector;
+}
+
+BankContent readWhole(QByteArray bytes, InputFormat format, const QString &name)
+{
     if (format == InputFormat::Csv)
         return readCsvBank(bytes, name);
     if (format == InputFormat::Unknown)
@@ -54,11 +79,35 @@ BankContent readQuestions(QIODevice &device, const QString &name, qint64 sizeLim
     return format == InputFormat::Gift ? readGift(name, text) : readAiken(name, text);
 }
 
-void append(BankContent &all, const BankContent &more)
+// One input's questions in whichever format its content shows. A GIFT file is read a line at a
+// time, so that a large one is never held whole beside its questions.
+BankContent readQuestions(QIODevice &device, const QString &name, qint64 sizeLimit, Progress &progress)
 {
+    openInput(device, name);
+    if (!device.isSequential() && !startsAsUtf16(device)) {
+        const FormatDetector scanned = scannedFormat(device, name, sizeLimit);
+        if (scanned.format() == InputFormat::Gift) {
+            DeviceLines lines(device, name, sizeLimit, true, progress);
+            return readGift(name, lines, scanned.giftLines());
+        }
+        return readWhole(readInput(device, name, sizeLimit), scanned.format(), name);
+    }
+    QByteArray bytes = readInput(device, name, sizeLimit);
+    if (bytes.trimmed().isEmpty())
+        throw ImportError(name, 0, QStringLiteral("soubor je prázdný"));
+    const InputFormat format = detectInputFormat(bytes);
+    return readWhole(std::move(bytes), format, name);
+}
+
+void append(BankContent &all, BankContent &&more)
+{
+    if (all.records.isEmpty() && all.findings.isEmpty()) {
+        all = std::move(more);
+        return;
+    }
     all.records += more.records;
     all.origins += more.origins;
-    for (Finding finding : more.findings) {
+    for (Finding finding : std::as_const(more.findings)) {
         if (finding.record >= 0)
             finding.record += static_cast<int>(all.records.size() - more.records.size());
         all.findings.append(finding);
@@ -109,7 +158,8 @@ BankContent importFiles(const QStringList &paths, const ImportOptions &options, 
     for (const QString &path : paths) {
         progress.advance(done, total);
         QFile file(path);
-        append(all, readQuestions(file, path, options.sizeLimit));
+        PartProgress part(progress, done, total);
+        append(all, readQuestions(file, path, options.sizeLimit, part));
         done += sizeOf(path);
     }
     assignGroups(all, options.groups, paths);
@@ -122,10 +172,8 @@ BankContent importFiles(const QStringList &paths, const ImportOptions &options, 
 
 BankContent importInput(QIODevice &device, const QString &name, const ImportOptions &options, Progress &progress)
 {
-    progress.advance(0, 1);
-    BankContent content = readQuestions(device, name, options.sizeLimit);
+    BankContent content = readQuestions(device, name, options.sizeLimit, progress);
     assignGroups(content, options.groups, {name});
     numberTheRest(content);
-    progress.advance(1, 1);
     return content;
 }

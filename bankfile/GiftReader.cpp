@@ -5,17 +5,18 @@
 
 #include "bankfile/HtmlText.h"
 #include "bankfile/ImportError.h"
+#include "bankfile/InputLines.h"
 #include "bankfile/QuestionDraft.h"
 
 #include <QRegularExpression>
 
 namespace {
 
-// A line of the file's text, which outlives the reading.
+// A line of the file and its number.
 struct SourceLine
 {
     int number = 0;
-    QStringView text;
+    QString text;
 };
 
 // Where token starts at or after from, not counting characters escaped with a backslash.
@@ -260,20 +261,23 @@ private:
 class GiftReader
 {
 public:
-    GiftReader(const QString &file, const QString &text) : m_file(file), m_text(text) {}
+    GiftReader(const QString &file, LineSource &lines, qsizetype expected) : m_file(file), m_lines(lines)
+    {
+        m_result.records.reserve(expected);
+        m_result.origins.reserve(expected);
+    }
 
     BankContent read()
     {
-        int number = 0;
-        for (const QStringView line : QStringView(m_text).tokenize(u'\n')) {
-            ++number;
-            const QStringView trimmed = line.trimmed();
+        QString line;
+        while (m_lines.next(line)) {
+            const QStringView trimmed = QStringView(line).trimmed();
             if (trimmed.startsWith(QLatin1String("//")))
                 continue;
             if (trimmed.isEmpty())
                 flush();
             else
-                m_block.append({number, line});
+                m_block.append({m_lines.number(), line});
         }
         flush();
         return m_result;
@@ -284,8 +288,8 @@ private:
     void flush()
     {
         static const QLatin1String categoryTag("$CATEGORY:");
-        if (!m_block.isEmpty() && m_block.first().text.trimmed().startsWith(categoryTag)) {
-            m_category = m_block.first().text.trimmed().mid(categoryTag.size()).trimmed().toString();
+        if (!m_block.isEmpty() && QStringView(m_block.first().text).trimmed().startsWith(categoryTag)) {
+            m_category = QStringView(m_block.first().text).trimmed().mid(categoryTag.size()).trimmed().toString();
             m_block.removeFirst();
         }
         if (!m_block.isEmpty())
@@ -294,7 +298,7 @@ private:
     }
 
     QString m_file;
-    const QString &m_text;
+    LineSource &m_lines;
     QList<SourceLine> m_block;
     QString m_category;
     BankContent m_result;
@@ -302,7 +306,13 @@ private:
 
 }
 
+BankContent readGift(const QString &file, LineSource &lines, qsizetype expected)
+{
+    return GiftReader(file, lines, expected).read();
+}
+
 BankContent readGift(const QString &file, const QString &text)
 {
-    return GiftReader(file, text).read();
+    TextLines lines(text);
+    return readGift(file, lines);
 }

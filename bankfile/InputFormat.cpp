@@ -3,38 +3,73 @@
 
 #include "bankfile/InputFormat.h"
 
-#include <QRegularExpression>
 #include <QString>
 
 namespace {
 
-bool hasLine(const QString &text, const QString &pattern)
+bool isAikenAnswer(QStringView trimmed)
 {
-    return QRegularExpression(pattern, QRegularExpression::MultilineOption).match(text).hasMatch();
+    if (!trimmed.startsWith(QLatin1String("ANSWER:")))
+        return false;
+    const QStringView letter = trimmed.mid(7).trimmed();
+    return letter.size() == 1 && letter[0] >= QLatin1Char('A') && letter[0] <= QLatin1Char('Z');
 }
 
-// A CSV bank names the question and answer fields on its first line, or on the line after
-// Excel's "sep=;".
-bool isCsvHeader(const QString &text)
+// A category line, or an answer block opened outside a comment.
+bool isGiftLine(QStringView line, QStringView trimmed)
 {
-    const int line = text.startsWith(QLatin1String("sep="), Qt::CaseInsensitive) ? 1 : 0;
-    const QString header = text.section(QLatin1Char('\n'), line, line).toLower();
-    return header.contains(QLatin1String("dotaz")) && header.contains(QLatin1String("odp1"));
+    if (trimmed.startsWith(QLatin1String("$CATEGORY:")))
+        return true;
+    if (trimmed.startsWith(QLatin1String("//")))
+        return false;
+    for (qsizetype brace = line.indexOf(QLatin1Char('{')); brace >= 0; brace = line.indexOf(QLatin1Char('{'), brace + 1)) {
+        if (brace == 0 || line[brace - 1] != QLatin1Char('\\'))
+            return true;
+    }
+    return false;
 }
 
+}
+
+bool FormatDetector::take(QStringView line)
+{
+    if (m_decided != InputFormat::Unknown)
+        return true;
+    const QStringView trimmed = line.trimmed();
+    if (!m_sawText && trimmed.isEmpty())
+        return false;
+    const bool first = !m_sawText;
+    m_sawText = true;
+    if (first && trimmed.startsWith(QLatin1Char('<')))
+        m_decided = InputFormat::MoodleXml;
+    else if (first && trimmed.startsWith(QLatin1String("sep="), Qt::CaseInsensitive))
+        m_headerNext = true;
+    else if ((first || m_headerNext) && trimmed.contains(QLatin1String("dotaz"), Qt::CaseInsensitive)
+             && trimmed.contains(QLatin1String("odp1"), Qt::CaseInsensitive))
+        m_decided = InputFormat::Csv;
+    else if (isAikenAnswer(trimmed))
+        m_decided = InputFormat::Aiken;
+    if (!first)
+        m_headerNext = false;
+    if (isGiftLine(line, trimmed))
+        ++m_giftLines;
+    return m_decided != InputFormat::Unknown;
+}
+
+InputFormat FormatDetector::format() const
+{
+    if (m_decided != InputFormat::Unknown)
+        return m_decided;
+    return m_giftLines > 0 ? InputFormat::Gift : InputFormat::Unknown;
 }
 
 InputFormat detectInputFormat(const QByteArray &content)
 {
-    const QString text = QString::fromUtf8(content).remove(QChar(0xFEFF));
-    const QString start = text.trimmed();
-    if (start.startsWith(QLatin1Char('<')))
-        return InputFormat::MoodleXml;
-    if (isCsvHeader(start))
-        return InputFormat::Csv;
-    if (hasLine(text, QStringLiteral(R"(^\s*ANSWER:\s*[A-Z]\s*$)")))
-        return InputFormat::Aiken;
-    if (hasLine(text, QStringLiteral(R"(^\s*\$CATEGORY:)")) || hasLine(text, QStringLiteral(R"(^(?!\s*//).*(?<!\\)\{)")))
-        return InputFormat::Gift;
-    return InputFormat::Unknown;
+    const QString text = QString::fromUtf8(content.startsWith("\xEF\xBB\xBF") ? content.mid(3) : content);
+    FormatDetector detector;
+    for (const QStringView line : QStringView(text).tokenize(u'\n')) {
+        if (detector.take(line))
+            break;
+    }
+    return detector.format();
 }

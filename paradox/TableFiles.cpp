@@ -147,14 +147,20 @@ void TableFiles::writeMemo(const QByteArray &image, const QList<std::pair<qint64
     reachStep(3);
 }
 
-void TableFiles::replaceTable(const QByteArray &bytes)
+void TableFiles::replaceTable(const std::function<QByteArray()> &nextPart)
 {
     struct stat old;
     const mode_t mode = ::stat(encoded(m_tablePath).constData(), &old) == 0 ? (old.st_mode & 07777) : 0666;
     FileDescriptor fd(::open(encoded(m_temporaryPath).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode));
     if (fd.get() < 0)
         fail(m_temporaryPath, errno);
-    const bool written = writeAll(fd.get(), bytes.constData(), bytes.size(), 0) && ::fsync(fd.get()) == 0;
+    bool written = true;
+    qint64 offset = 0;
+    for (QByteArray part = nextPart(); written && !part.isEmpty(); part = nextPart()) {
+        written = writeAll(fd.get(), part.constData(), part.size(), offset);
+        offset += part.size();
+    }
+    written = written && ::fsync(fd.get()) == 0;
     const int reason = errno;
     fd.reset();
     if (!written) {

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <functional>
 #include <optional>
 
 namespace paradox {
@@ -35,8 +36,9 @@ public:
 
     // Writes the chunks (first, count) of `image` into the memo file and syncs it.
     void writeMemo(const QByteArray &image, const QList<std::pair<qint64, qint64>> &chunks);
-    // Replaces the table file whole.
-    void replaceTable(const QByteArray &bytes);
+    // Replaces the table file whole with the parts nextPart gives one after the other until it
+    // gives an empty one, so that a large table need not be held in one piece.
+    void replaceTable(const std::function<QByteArray()> &nextPart);
     // Cuts the memo file to `size` bytes when it is longer: the chunks past it are free.
     void trimMemo(qint64 size);
 

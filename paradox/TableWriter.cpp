@@ -129,8 +129,7 @@ void TableWriter::addRecord(const QList<Value> &values)
 {
     if (values.size() != m_fields.size())
         throwTableError(QStringLiteral("Záznam má %1 hodnot, tabulka má %2 polí.").arg(values.size()).arg(m_fields.size()));
-    const int perBlock = (m_blockSize - BlockHeaderSize) / m_recordSize;
-    if (m_records.size() >= qint64(MaxBlocks) * perBlock)
+    if (m_records.size() >= qint64(MaxBlocks) * recordsPerBlock())
         throwTableError(QStringLiteral("Tabulka nepojme další záznam."));
     QByteArray record;
     record.reserve(m_recordSize);
@@ -139,6 +138,16 @@ void TableWriter::addRecord(const QList<Value> &values)
         record += encodeField(m_fields[i], values[i], m_records.size(), int(record.size()), longMemos);
     m_records.append(record);
     m_longMemos += longMemos;
+}
+
+int TableWriter::recordsPerBlock() const
+{
+    return (m_blockSize - BlockHeaderSize) / m_recordSize;
+}
+
+qsizetype TableWriter::blockCount() const
+{
+    return (m_records.size() + recordsPerBlock() - 1) / recordsPerBlock();
 }
 
 QByteArray TableWriter::encodeText(const FieldDef &field, const Value &value) const
@@ -239,8 +248,7 @@ QByteArray TableWriter::header(const QString &tableName) const
     const qsizetype size = (used + HeaderUnit - 1) / HeaderUnit * HeaderUnit;
     if (size > 0xF800)
         throwTableError(QStringLiteral("Hlavička tabulky by byla příliš velká."));
-    const int perBlock = (m_blockSize - BlockHeaderSize) / m_recordSize;
-    const auto blocks = static_cast<quint16>((m_records.size() + perBlock - 1) / perBlock);
+    const auto blocks = static_cast<quint16>(blockCount());
 
     QByteArray h(size, '\0');
     char *p = h.data();
@@ -272,37 +280,38 @@ QByteArray TableWriter::header(const QString &tableName) const
     return h;
 }
 
-QByteArray TableWriter::dataBlocks(const QList<QByteArray> &records) const
+QByteArray TableWriter::dataBlock(qsizetype b) const
 {
-    const int perBlock = (m_blockSize - BlockHeaderSize) / m_recordSize;
-    const qsizetype blocks = (records.size() + perBlock - 1) / perBlock;
-    QByteArray data(blocks * m_blockSize, '\0');
-    for (qsizetype b = 0; b < blocks; ++b) {
-        char *block = data.data() + b * m_blockSize;
-        const qsizetype first = b * perBlock;
-        const qsizetype count = std::min<qsizetype>(perBlock, records.size() - first);
-        writeLE16(block + NextBlock, static_cast<quint16>(b + 1 < blocks ? b + 2 : 0));
-        writeLE16(block + PreviousBlock, static_cast<quint16>(b));
-        writeLE16(block + LastRecordOffset, static_cast<quint16>((count - 1) * m_recordSize));
-        for (qsizetype r = 0; r < count; ++r)
-            std::memcpy(block + BlockHeaderSize + r * m_recordSize, records[first + r].constData(),
-                        static_cast<size_t>(m_recordSize));
-    }
+    QByteArray data(m_blockSize, '\0');
+    char *block = data.data();
+    const qsizetype first = b * recordsPerBlock();
+    const qsizetype count = std::min<qsizetype>(recordsPerBlock(), m_records.size() - first);
+    writeLE16(block + NextBlock, static_cast<quint16>(b + 1 < blockCount() ? b + 2 : 0));
+    writeLE16(block + PreviousBlock, static_cast<quint16>(b));
+    writeLE16(block + LastRecordOffset, static_cast<quint16>((count - 1) * m_recordSize));
+    for (qsizetype r = 0; r < count; ++r)
+        std::memcpy(block + BlockHeaderSize + r * m_recordSize, m_records[first + r].constData(),
+                    static_cast<size_t>(m_recordSize));
     return data;
 }
 
-void TableWriter::write(const QString &dbPath, const std::function<void(const TableFiles &)> &afterReplacing) const
+void TableWriter::write(const QString &dbPath, const std::function<void(const TableFiles &)> &afterReplacing)
 {
     TableFiles files(dbPath);
-    QList<QByteArray> records = m_records;
     std::optional<MemoSpace> memo;
     if (hasMemoFields()) {
         memo.emplace(files.previousMemo().value_or(QByteArray()), files.previousTable().value_or(QByteArray()));
-        for (const LongMemo &value : m_longMemos)
-            writeLE32(records[value.record].data() + value.leaderOffset, memo->place(value.text));
+        for (const LongMemo &value : std::as_const(m_longMemos))
+            writeLE32(m_records[value.record].data() + value.leaderOffset, memo->place(value.text));
         files.writeMemo(memo->image(), memo->changedChunks());
     }
-    files.replaceTable(header(QFileInfo(files.tablePath()).fileName()) + dataBlocks(records));
+    qsizetype next = -1; // the header, then the data blocks
+    files.replaceTable([&]() {
+        const qsizetype part = next++;
+        if (part < 0)
+            return header(QFileInfo(files.tablePath()).fileName());
+        return part < blockCount() ? dataBlock(part) : QByteArray();
+    });
     if (memo)
         files.trimMemo(memo->neededSize());
     if (afterReplacing)

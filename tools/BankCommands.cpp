@@ -102,7 +102,7 @@ std::optional<int> runBuild(const QStringList &arguments)
     ImportOptions options;
     options.groups = parseGroupChoices(build.groupChoices);
     options.sizeLimit = inputSizeLimit();
-    const BankContent content = importFiles(build.inputs, options);
+    BankContent content = importFiles(build.inputs, options);
     const QList<Finding> problems = ofEffect(content.findings, FindingEffect::Blocks);
     if (!problems.isEmpty()) {
         print(stderr, lines(ofEffect(content.findings, FindingEffect::Warning)) + lines(problems, NamedProblems)
@@ -124,9 +124,10 @@ std::optional<int> runBuild(const QStringList &arguments)
     err += lines(warnings);
     if (!warnings.isEmpty())
         err += QStringLiteral("Upozornění k hodnotám otázek: %1\n").arg(warnings.size());
-    const WrittenBank written = writeBank(content, build.output.isEmpty() ? programBankPath() : build.output);
+    const qsizetype count = content.records.size();
+    const WrittenBank written = writeBank(std::move(content), build.output.isEmpty() ? programBankPath() : build.output);
     print(stderr, err);
-    print(stdout, out + writtenText(written, content.records.size()));
+    print(stdout, out + writtenText(written, count));
     return Success;
 }
 

@@ -105,7 +105,7 @@ TEST_F(BankFileTest, AWriteCancelledOrRefusedLeavesTheOldBank)
 
     BankContent huge = bank(QStringLiteral("nová"));
     huge.records[1].cspravOdp = std::numeric_limits<qint32>::min();
-    huge.origins = {{}, {QStringLiteral("m.csv"), 3}};
+    huge.origins = {{}, {QStringLiteral("m.csv"), QString(), QString(), 3}};
     ASSERT_TRUE(QDir().mkpath(path(QStringLiteral("slozka.db"))));
     const std::pair<QString, QString> refusals[] = {
         {path(QStringLiteral("b.db")), QStringLiteral("Soubor m.csv, řádek 3: Hodnotu „-2147483648“ nelze zapsat do "

@@ -202,4 +202,29 @@ TEST(BankImport, BinaryOrOversizedInputIsRefused)
     }
 }
 
+// A large GIFT file is read a piece at a time: a line end split between two pieces is one line
+// end, the lines keep their numbers, and the reading reports how far it is and can be stopped.
+TEST(BankImport, ALargeGiftFileIsReadInPiecesThatCanBeStopped)
+{
+    constexpr qsizetype Piece = 1024 * 1024;
+    QByteArray gift = "// " + QByteArray(Piece - 4, 'x') + "\r\n";
+    ASSERT_EQ(gift.indexOf('\r'), Piece - 1);
+    for (int n = 0; n < 3; ++n)
+        gift += "::Q" + QByteArray::number(n) + "::Otázka?{=a ~b ~c}\r\n\r\n";
+    const BankContent content = imported(gift);
+    ASSERT_EQ(content.records.size(), 3);
+    EXPECT_EQ(content.origins[2].line, 6);
+
+    class StopAfterFirstPiece : public Progress
+    {
+    public:
+        void step(qint64 done, qint64 total) override { m_steps.append({done, total}); }
+        bool cancelled() const override { return !m_steps.isEmpty(); }
+        QList<std::pair<qint64, qint64>> m_steps;
+    } stop;
+    QBuffer buffer(&gift);
+    EXPECT_THROW(importInput(buffer, QStringLiteral("velky.gift"), {}, stop), OperationCancelled);
+    EXPECT_EQ(stop.m_steps, (QList<std::pair<qint64, qint64>>{{Piece, gift.size()}}));
+}
+
 }

@@ -200,6 +200,8 @@ TEST(Import, FormatIsTakenFromTheContent)
     EXPECT_EQ(detectInputFormat("Otázka {x}?\nA. a\nB. b\nANSWER: A\n"), InputFormat::Aiken);
     EXPECT_EQ(detectInputFormat("// jen {poznámka}\nOtázka{=a ~b ~c}\n"), InputFormat::Gift);
     EXPECT_EQ(detectInputFormat("$CATEGORY: top/Nic\n"), InputFormat::Gift);
+    EXPECT_EQ(detectInputFormat("sep=;\nSkupina;Dotaz;Odp1;Odp2;Odp3;CspravOdp\n"), InputFormat::Csv);
+    EXPECT_EQ(detectInputFormat("Otázka {x}?\nA. a\nB. b\nANSWER: A\nDalší {=a ~b}\n"), InputFormat::Aiken);
     EXPECT_EQ(detectInputFormat("// jen {poznámka}\nprostý text \\{\n"), InputFormat::Unknown);
     EXPECT_EQ(detectInputFormat(""), InputFormat::Unknown);
 }

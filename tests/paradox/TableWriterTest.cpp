@@ -45,7 +45,7 @@ class TableWriterTest : public ::testing::Test
 protected:
     QString path(const QString &name = QStringLiteral("t.db")) const { return m_dir.filePath(name); }
 
-    void openWritten(const paradox::TableWriter &writer)
+    void openWritten(paradox::TableWriter &writer)
     {
         writer.write(path());
         m_table.setTableName(path());
