@@ -77,6 +77,23 @@ results::AttemptCounts countsNow()
             QStringLiteral("úspěšnost: %1%").arg(counts.percent)};
 }
 
+// The record of a test just started, before any answer.
+results::AttemptRecord startedRecord(const QString &person, const QString &overview, QuestionBank &bank)
+{
+    results::AttemptRecord record;
+    record.start = clockTime(TestStart);
+    record.computer = Computer::hostName();
+    record.id = results::attemptId(record.computer, record.start, QRandomGenerator::system()->generate());
+    record.programVersion = QStringLiteral(TZ_VERSION);
+    record.minutes = TestMinutes;
+    record.person = person;
+    record.bank = bankFacts(BankPath);
+    record.testCode = TestCode;
+    record.overview = overview;
+    record.questions = drawnQuestions(bank);
+    return record;
+}
+
 QString settingsPath()
 {
     return SettingsFile ? SettingsFile->path()
@@ -107,18 +124,7 @@ void AttemptRecording::begin(const QString &overview, QuestionBank &bank)
     m_keeper.reset();
     if (!m_settings.keep)
         return;
-    results::AttemptRecord record;
-    record.start = clockTime(TestStart);
-    record.computer = Computer::hostName();
-    record.id = results::attemptId(record.computer, record.start, QRandomGenerator::system()->generate());
-    record.programVersion = QStringLiteral(TZ_VERSION);
-    record.minutes = TestMinutes;
-    record.person = m_person;
-    record.bank = bankFacts(BankPath);
-    record.testCode = TestCode;
-    record.overview = overview;
-    record.questions = drawnQuestions(bank);
-    m_record = std::move(record);
+    m_record = startedRecord(m_person, overview, bank);
     m_answeredAt = QList<QDateTime>(QuestionCount);
     m_ending = results::Ending::Unfinished;
     const QString folder = ResultsSettingsFile::resultsFolder(m_settings, settingsPath(), ProgramDir);

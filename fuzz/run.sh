@@ -9,7 +9,8 @@ build=${1:-build-fuzz}
 seconds=${2:-60}
 here=$(cd "$(dirname "$0")" && pwd)
 corpus=$build/corpus
-mkdir -p "$corpus/fuzz_paradox_table" "$corpus/fuzz_profile_file" "$corpus/fuzz_password" "$corpus/fuzz_question_import"
+mkdir -p "$corpus/fuzz_paradox_table" "$corpus/fuzz_profile_file" "$corpus/fuzz_password" "$corpus/fuzz_question_import" \
+  "$corpus/fuzz_attempt_record"
 
 # A table input is the table's length (4 bytes, little-endian), the table, then its memo file.
 pack_table() {
@@ -34,6 +35,7 @@ fi
 cp "$here"/seeds/*.ini "$corpus/fuzz_profile_file/"
 cp "$here"/seeds/*.wht "$corpus/fuzz_password/" 2>/dev/null || true
 cp "$here"/../tests/bankfile/data/* "$corpus/fuzz_question_import/"
+cp "$here"/seeds/*.json "$corpus/fuzz_attempt_record/"
 
 status=0
 for fuzzer in "$build"/fuzz_*; do

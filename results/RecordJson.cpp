@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -193,19 +194,27 @@ int digits(QByteArrayView text, qsizetype at, qsizetype count)
     return value;
 }
 
+// Within the years the record's own form writes back.
+QDateTime writableTime(const QDateTime &time)
+{
+    return time.isValid() && time.date().year() >= 1 && time.date().year() <= 9999 ? time : QDateTime();
+}
+
 // "2026-03-01T10:15:00+01:00" as the records write it, read without the general parser, which
 // would take most of the time a year of records needs; any other ISO 8601 form goes to it.
 QDateTime isoTime(QByteArrayView text)
 {
     if (text.size() == 25 && text[4] == '-' && text[7] == '-' && text[10] == 'T' && text[13] == ':'
         && text[16] == ':' && (text[19] == '+' || text[19] == '-') && text[22] == ':') {
-        const QDate date(digits(text, 0, 4), digits(text, 5, 2), digits(text, 8, 2));
-        const QTime time(digits(text, 11, 2), digits(text, 14, 2), digits(text, 17, 2));
-        const int offset = (digits(text, 20, 2) * 60 + digits(text, 23, 2)) * 60 * (text[19] == '-' ? -1 : 1);
-        if (date.isValid() && time.isValid() && digits(text, 20, 2) >= 0 && digits(text, 23, 2) >= 0)
-            return QDateTime(date, time, Qt::OffsetFromUTC, offset);
+        const int parts[] = {digits(text, 0, 4),  digits(text, 5, 2),  digits(text, 8, 2), digits(text, 11, 2),
+                             digits(text, 14, 2), digits(text, 17, 2), digits(text, 20, 2), digits(text, 23, 2)};
+        if (std::all_of(std::begin(parts), std::end(parts), [](int part) { return part >= 0; })) {
+            const int offset = (parts[6] * 60 + parts[7]) * 60 * (text[19] == '-' ? -1 : 1);
+            return writableTime(QDateTime(QDate(parts[0], parts[1], parts[2]), QTime(parts[3], parts[4], parts[5]),
+                                          Qt::OffsetFromUTC, offset));
+        }
     }
-    return QDateTime::fromString(QString::fromLatin1(text), Qt::ISODate);
+    return writableTime(QDateTime::fromString(QString::fromLatin1(text), Qt::ISODate));
 }
 
 QDateTime readTime(RecordParse &parse, const Field &field, bool required = false)

@@ -79,6 +79,8 @@ TEST(RecordJson, WhatIsNoRecordSaysWhy)
         {QByteArray(valid).replace("\"formatVersion\":1", "\"formatVersion\":\"1\""), QStringLiteral("verze formátu")},
         {QByteArray(valid).replace("\"start\"", "\"zacatek\""), QStringLiteral("„start“")},
         {QByteArray(valid).replace("\"start\":\"2026", "\"start\":\"x2026"), QStringLiteral("„start“")},
+        {QByteArray(valid).replace("\"start\":\"2026", "\"start\":\"\xcf\xcd\xc9\xcf"), QStringLiteral("„start“")},
+        {QByteArray(valid).replace("\"start\":\"2026", "\"start\":\"0000"), QStringLiteral("„start“")},
         {QByteArray(valid).replace("\"ending\":\"ukončen\"", "\"ending\":\"hotovo\""), QStringLiteral("„ending“")},
         {QByteArray(valid).replace("\"given\":\"C\"", "\"given\":\"D\""), QStringLiteral("„questions[1].given“")},
         {QByteArray(valid).replace("\"evaluation\":2", "\"evaluation\":5"), QStringLiteral("„questions[1].evaluation“")},
