@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QSettings>
 #include <QStandardPaths>
 
 void TeacherFixture::SetUp()
@@ -16,6 +17,9 @@ void TeacherFixture::SetUp()
     QDir(m_dir.path()).mkpath(QStringLiteral("program"));
     ProgramLocation::setDirectoryForTests(programDir());
     QStandardPaths::setTestModeEnabled(true);
+    // Each test its own window settings: ctest runs the tests of this program side by side.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir.filePath(QStringLiteral("settings")));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_dir.filePath(QStringLiteral("settings")));
     Messages::setHandler([this](Messages::Kind, const QString &, const QString &text) { messages.append(text); });
     Prompts::setHandlers({
         [this](const QString &, const QString &) { return chosenFile; },
