@@ -14,4 +14,4 @@ copy_program "${1:?build directory}"
 check_script=${2:-atspi_check.py}
 start_xvfb
 start_session_bus
-timeout -k 5 120 /usr/bin/python3 "$here/$check_script" "$E2E_PROGRAM"
+on_display timeout -k 5 120 /usr/bin/python3 "$here/$check_script" "$E2E_PROGRAM"

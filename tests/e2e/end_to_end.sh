@@ -27,6 +27,6 @@ else
   print_args=(--pdf "$E2E_WORK/test.pdf" --screenshot "$build/e2e/window.png")
 fi
 
-timeout -k 5 120 /usr/bin/python3 "$here/e2e_run.py" "$E2E_PROGRAM" "${print_args[@]}" || exit 1
+on_display timeout -k 5 120 /usr/bin/python3 "$here/e2e_run.py" "$E2E_PROGRAM" "${print_args[@]}" || exit 1
 cmp "$build/test.db" "$E2E_PROGRAM/test.db" || { echo "FAILED: test.db changed"; exit 1; }
 echo "ok: test.db is byte for byte unchanged"

@@ -62,8 +62,9 @@ copy_program() {
 # start_xvfb [WIDTHxHEIGHT]
 start_xvfb() {
   local fifo=$E2E_WORK/display
+  E2E_SCREEN=${1:-1280x1024}
   unset QT_QPA_PLATFORM
-  Xvfb -displayfd 3 -screen 0 "${1:-1280x1024}x24" -nolisten tcp 3>"$fifo" >"$E2E_WORK/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${E2E_SCREEN}x24" -nolisten tcp 3>"$fifo" >>"$E2E_WORK/xvfb.log" 2>&1 &
   E2E_PIDS+=($!)
   for _ in $(seq 100); do
     [ -s "$fifo" ] && break
@@ -78,6 +79,16 @@ start_xvfb() {
     sleep 0.1
   done
   echo "FAILED: display $DISPLAY takes no connections"; exit 1
+}
+
+# on_display COMMAND...: runs the check; a display that went away under the program is no fault
+# of the program, so then the check runs once more on a new display of the same size.
+on_display() {
+  "$@" && return 0
+  xdotool getdisplaygeometry >/dev/null 2>&1 && return 1
+  echo "the display $DISPLAY went away: $(tail -3 "$E2E_WORK/xvfb.log")"
+  start_xvfb "$E2E_SCREEN"
+  "$@"
 }
 
 # A session bus of our own, whose pid is known, so the accessibility bus it activates ends with it.

@@ -20,5 +20,5 @@ cp "$build/test-znalosti-sprava" "$E2E_PROGRAM/"
 start_xvfb 1366x768
 start_session_bus
 mkdir -p "$build/e2e"
-timeout -k 5 140 /usr/bin/python3 "$here/teacher_check.py" "$scenario" "$E2E_PROGRAM" "$E2E_WORK" \
+on_display timeout -k 5 140 /usr/bin/python3 "$here/teacher_check.py" "$scenario" "$E2E_PROGRAM" "$E2E_WORK" \
   "$build/e2e/teacher-$scenario.png"
