@@ -12,8 +12,6 @@
 #include "platform/core/AppError.h"
 #include "platform/core/Clock.h"
 #include "platform/core/Computer.h"
-#include "platform/core/ProfileFile.h"
-#include "platform/core/ProgramLocation.h"
 #include "results/RecordKeeper.h"
 #include "testrun/AnswerEvaluation.h"
 
@@ -94,12 +92,6 @@ results::AttemptRecord startedRecord(const QString &person, const QString &overv
     return record;
 }
 
-QString settingsPath()
-{
-    return SettingsFile ? SettingsFile->path()
-                        : ProgramLocation::dataDirectory(ProgramDir) + QStringLiteral("Test.ini");
-}
-
 }
 
 AttemptRecording::AttemptRecording() = default;
@@ -107,7 +99,7 @@ AttemptRecording::~AttemptRecording() = default;
 
 bool AttemptRecording::prepare(QWidget *parent)
 {
-    m_settings = ResultsSettingsFile::read(settingsPath());
+    m_settings = ResultsSettingsFile::read(ResultsSettingsFile::iniPath(ProgramDir));
     m_person = Computer::loginName();
     if (!m_settings.keep || !m_settings.askName)
         return true;
@@ -127,7 +119,8 @@ void AttemptRecording::begin(const QString &overview, QuestionBank &bank)
     m_record = startedRecord(m_person, overview, bank);
     m_answeredAt = QList<QDateTime>(QuestionCount);
     m_ending = results::Ending::Unfinished;
-    const QString folder = ResultsSettingsFile::resultsFolder(m_settings, settingsPath(), ProgramDir);
+    const QString folder =
+        ResultsSettingsFile::resultsFolder(m_settings, ResultsSettingsFile::iniPath(ProgramDir), ProgramDir);
     m_keeper = std::make_unique<results::RecordKeeper>(
         folder, ResultsSettingsFile::isPrivateFolder(m_settings, ProgramDir) ? results::FolderPrivacy::Private
                                                                              : results::FolderPrivacy::Shared);

@@ -96,7 +96,7 @@ std::optional<Options> parseOptions(const QStringList &arguments, QString &probl
 
 QString defaultFolder(const QString &programDirectory)
 {
-    const QString ini = ProgramLocation::dataDirectory(programDirectory) + QStringLiteral("Test.ini");
+    const QString ini = ResultsSettingsFile::iniPath(programDirectory);
     return ResultsSettingsFile::resultsFolder(ResultsSettingsFile::read(ini), ini, programDirectory);
 }
 
