@@ -91,6 +91,10 @@ std::optional<Options> parseOptions(const QStringList &arguments, QString &probl
             options.folders.append(argument);
         }
     }
+    if (options.filter.from && options.filter.to && *options.filter.from > *options.filter.to) {
+        problem = QStringLiteral("Datum u volby --od je pozdější než datum u volby --do.");
+        return std::nullopt;
+    }
     return options;
 }
 
