@@ -92,6 +92,14 @@ results::AttemptRecord startedRecord(const QString &person, const QString &overv
     return record;
 }
 
+results::FolderKind folderKind(const ResultsSettings &settings)
+{
+    if (!settings.folder.trimmed().isEmpty())
+        return results::FolderKind::Configured;
+    return ResultsSettingsFile::isPrivateFolder(settings, ProgramDir) ? results::FolderKind::Private
+                                                                      : results::FolderKind::Default;
+}
+
 }
 
 AttemptRecording::AttemptRecording() = default;
@@ -121,9 +129,7 @@ void AttemptRecording::begin(const QString &overview, QuestionBank &bank)
     m_ending = results::Ending::Unfinished;
     const QString folder =
         ResultsSettingsFile::resultsFolder(m_settings, ResultsSettingsFile::iniPath(ProgramDir), ProgramDir);
-    m_keeper = std::make_unique<results::RecordKeeper>(
-        folder, ResultsSettingsFile::isPrivateFolder(m_settings, ProgramDir) ? results::FolderPrivacy::Private
-                                                                             : results::FolderPrivacy::Shared);
+    m_keeper = std::make_unique<results::RecordKeeper>(folder, folderKind(m_settings));
     save();
 }
 

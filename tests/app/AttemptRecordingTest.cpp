@@ -122,12 +122,23 @@ TEST_F(AttemptRecordingTest, TheCountdownEndsTheRecordAsTimeUpWithTheUnansweredO
     EXPECT_FALSE(set.attempts[0].questions[1].answeredAt.isValid());
 }
 
-TEST_F(AttemptRecordingTest, UnwritableFolderGivesOneMessageAfterAnIntactEvaluation)
+// A configured folder that cannot be written, or whose parent is gone like an unmounted share.
+struct UnwritableFolder
+{
+    const char *slozka;
+    const char *reason; // %1: the program folder
+};
+
+class UnwritableFolderTest : public AttemptRecordingTest, public ::testing::WithParamInterface<UnwritableFolder>
+{
+};
+
+TEST_P(UnwritableFolderTest, GivesOneMessageAfterAnIntactEvaluationAndMakesNothing)
 {
     const QString locked = programDir() + QStringLiteral("zamceno");
     ASSERT_TRUE(QDir().mkpath(locked));
     ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
-    openWindow(50, 40, 30, "[Vysledky]\nSlozka=zamceno/trida\n");
+    openWindow(50, 40, 30, QByteArray("[Vysledky]\nSlozka=") + GetParam().slozka + '\n');
     click(window->BBGtest);
     {
         // The writer's thread is made by the start and keeps the rights it was made with.
@@ -142,12 +153,21 @@ TEST_F(AttemptRecordingTest, UnwritableFolderGivesOneMessageAfterAnIntactEvaluat
     EXPECT_EQ(TestPhase, PhaseEvaluated);
     ASSERT_EQ(messages.size(), 2);
     EXPECT_EQ(messages[0], EndMessage);
-    EXPECT_EQ(messages[1], QStringLiteral("Výsledek testu se nepodařilo uložit do složky %1/trida/: chybí oprávnění. "
+    EXPECT_EQ(messages[1], QStringLiteral("Výsledek testu se nepodařilo uložit do složky %1%2/: %3. "
                                           "Test je vyhodnocen jako obvykle.")
-                               .arg(locked));
+                               .arg(programDir(), QString::fromUtf8(GetParam().slozka),
+                                    QString::fromUtf8(GetParam().reason).arg(programDir())));
     EXPECT_TRUE(QDir(locked).isEmpty());
+    QStringList made = QDir(programDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    made.sort();
+    EXPECT_EQ(made, (QStringList{QStringLiteral("Test.ini"), QStringLiteral("test.db"), QStringLiteral("test.mb"),
+                                 QStringLiteral("zamceno")}));
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
+
+INSTANTIATE_TEST_SUITE_P(Folders, UnwritableFolderTest,
+                         ::testing::Values(UnwritableFolder{"zamceno/trida", "chybí oprávnění"},
+                                           UnwritableFolder{"chybi/trida", "složka %1chybi neexistuje"}));
 
 TEST_F(AttemptRecordingTest, NameIsAskedBeforeTheCountdownAndRecorded)
 {
