@@ -5,11 +5,7 @@
 
 #include "app/NameDialog.h"
 #include "app/TestState.h"
-#include "bank/DrawAnalysis.h"
-#include "bank/QuestionBank.h"
-#include "paradox/Memo.h"
 #include "platform/Messages.h"
-#include "platform/core/AppError.h"
 #include "platform/core/Clock.h"
 #include "platform/core/Computer.h"
 #include "results/RecordKeeper.h"
@@ -30,38 +26,14 @@ std::optional<qint32> answerIndex(qint32 value)
     return value >= 0 && value <= 2 ? std::optional<qint32>(value) : std::nullopt;
 }
 
-results::BankFacts bankFacts(const QString &path)
-{
-    results::BankFacts bank;
-    bank.path = QDir::cleanPath(path);
-    bank.table = results::readFileFacts(path).value_or(results::FileFacts{});
-    const QString memo = paradox::Memo::findFor(path);
-    if (!memo.isEmpty())
-        bank.memo = results::readFileFacts(memo);
-    bank.recordCount = BankRecordCount;
-    bank.quotas = {GroupQuota[1], GroupQuota[2], GroupQuota[3]};
-    return bank;
-}
-
-// The group the draw took the number from; 0 when the bank no longer tells, which costs the
-// record a detail and never the test.
-qint32 groupOf(QuestionBank &bank, qint32 number)
-{
-    try {
-        return bank.groupAt(bank.drawAnalysis().recordFor(number));
-    } catch (const AppError &) {
-        return 0;
-    }
-}
-
 // The drawn questions with their groups; the answers are filled in at every save.
-QList<results::AttemptQuestion> drawnQuestions(QuestionBank &bank)
+QList<results::AttemptQuestion> drawnQuestions()
 {
     QList<results::AttemptQuestion> questions;
     for (int n = 1; n <= QuestionCount; ++n) {
         results::AttemptQuestion question;
         question.cis = SelectedNumbers[n];
-        question.group = groupOf(bank, question.cis);
+        question.group = SelectedGroups[n];
         question.correct = answerIndex(TestQuestions[n].wcspravOdp);
         questions.append(question);
     }
@@ -76,7 +48,7 @@ results::AttemptCounts countsNow()
 }
 
 // The record of a test just started, before any answer.
-results::AttemptRecord startedRecord(const QString &person, const QString &overview, QuestionBank &bank)
+results::AttemptRecord startedRecord(const QString &person, const QString &overview)
 {
     results::AttemptRecord record;
     record.start = clockTime(TestStart);
@@ -85,10 +57,10 @@ results::AttemptRecord startedRecord(const QString &person, const QString &overv
     record.programVersion = QStringLiteral(TZ_VERSION);
     record.minutes = TestMinutes;
     record.person = person;
-    record.bank = bankFacts(BankPath);
+    record.bank = TestBank;
     record.testCode = TestCode;
     record.overview = overview;
-    record.questions = drawnQuestions(bank);
+    record.questions = drawnQuestions();
     return record;
 }
 
@@ -118,13 +90,13 @@ bool AttemptRecording::prepare(QWidget *parent)
     return true;
 }
 
-void AttemptRecording::begin(const QString &overview, QuestionBank &bank)
+void AttemptRecording::begin(const QString &overview)
 {
     m_record.reset();
     m_keeper.reset();
     if (!m_settings.keep)
         return;
-    m_record = startedRecord(m_person, overview, bank);
+    m_record = startedRecord(m_person, overview);
     m_answeredAt = QList<QDateTime>(QuestionCount);
     m_ending = results::Ending::Unfinished;
     const QString folder =
@@ -161,6 +133,14 @@ void AttemptRecording::finish()
         Messages::show(QStringLiteral("Výsledek testu se nepodařilo uložit do složky %1: %2. "
                                       "Test je vyhodnocen jako obvykle.")
                            .arg(folder, *failure));
+}
+
+void AttemptRecording::abandon()
+{
+    if (!m_record)
+        return;
+    save();
+    m_record.reset();
 }
 
 void AttemptRecording::save()

@@ -122,6 +122,61 @@ TEST_F(AttemptRecordingTest, TheCountdownEndsTheRecordAsTimeUpWithTheUnansweredO
     EXPECT_FALSE(set.attempts[0].questions[1].answeredAt.isValid());
 }
 
+// The bank changes after the draw and the next draw from it is refused: the test drawn before
+// is started and recorded with the bank and the groups it was drawn from.
+TEST_F(AttemptRecordingTest, RecordNamesTheBankOfTheDrawNotTheOneOnDiskAtTheStart)
+{
+    const QList<BankRecord> bank = makeBankRecords(50, 40, 30);
+    openWindow(bank);
+    click(window->BBGtest);
+    const QByteArray drawnSha = sha256Of(programDir() + QStringLiteral("test.db"));
+    writeBank(programDir() + QStringLiteral("test.db"), makeBankRecords(0, 5, 5));
+    click(window->BBGtest);
+    ASSERT_EQ(messages.size(), 1);
+    click(window->BBStest);
+    click(window->BBUtest);
+
+    const results::RecordSet set = records();
+    ASSERT_EQ(set.attempts.size(), 1);
+    const results::AttemptRecord &record = set.attempts[0];
+    EXPECT_EQ(record.bank.table.sha256.toLatin1(), drawnSha);
+    EXPECT_EQ(record.bank.recordCount, 120);
+    ASSERT_EQ(record.questions.size(), 30);
+    for (const results::AttemptQuestion &question : record.questions) {
+        const auto drawn = std::find_if(bank.cbegin(), bank.cend(),
+                                        [&](const BankRecord &r) { return r.cis == question.cis; });
+        ASSERT_NE(drawn, bank.cend()) << question.cis;
+        EXPECT_EQ(question.group, drawn->skupina) << question.cis;
+    }
+}
+
+// A new test drawn during a test leaves the open record as it stood; the new test's answers and
+// evaluation go into no record, and say nothing.
+TEST_F(AttemptRecordingTest, TestDrawnDuringATestLeavesTheOpenRecordUnfinished)
+{
+    openWindow(50, 40, 30);
+    generateAndStart();
+    for (int n = 1; n <= 3; ++n)
+        answerCurrent(true);
+    const QString code = TestCode;
+    click(window->BBGtest);
+    ASSERT_NE(TestCode, code);
+    answerCurrent(false);
+    answerCurrent(false);
+    click(window->BBUtest);
+    EXPECT_EQ(messages, QStringList{EndMessage});
+    // Closing waits for the record still being written.
+    window.reset();
+
+    const results::RecordSet set = records();
+    ASSERT_EQ(set.attempts.size(), 1);
+    EXPECT_EQ(set.attempts[0].ending, results::Ending::Unfinished);
+    EXPECT_EQ(set.attempts[0].testCode, code);
+    EXPECT_EQ(set.attempts[0].answeredCount(), 3);
+    EXPECT_EQ(set.attempts[0].counts.correct, 3);
+    EXPECT_EQ(set.attempts[0].counts.wrong, 0);
+}
+
 // A configured folder that cannot be written, or whose parent is gone like an unmounted share.
 struct UnwritableFolder
 {
