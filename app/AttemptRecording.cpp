@@ -5,15 +5,9 @@
 
 #include "app/NameDialog.h"
 #include "app/TestState.h"
-#include "bank/DrawAnalysis.h"
-#include "bank/QuestionBank.h"
-#include "paradox/Memo.h"
 #include "platform/Messages.h"
-#include "platform/core/AppError.h"
 #include "platform/core/Clock.h"
 #include "platform/core/Computer.h"
-#include "platform/core/ProfileFile.h"
-#include "platform/core/ProgramLocation.h"
 #include "results/RecordKeeper.h"
 #include "testrun/AnswerEvaluation.h"
 
@@ -32,38 +26,14 @@ std::optional<qint32> answerIndex(qint32 value)
     return value >= 0 && value <= 2 ? std::optional<qint32>(value) : std::nullopt;
 }
 
-results::BankFacts bankFacts(const QString &path)
-{
-    results::BankFacts bank;
-    bank.path = QDir::cleanPath(path);
-    bank.table = results::readFileFacts(path).value_or(results::FileFacts{});
-    const QString memo = paradox::Memo::findFor(path);
-    if (!memo.isEmpty())
-        bank.memo = results::readFileFacts(memo);
-    bank.recordCount = BankRecordCount;
-    bank.quotas = {GroupQuota[1], GroupQuota[2], GroupQuota[3]};
-    return bank;
-}
-
-// The group the draw took the number from; 0 when the bank no longer tells, which costs the
-// record a detail and never the test.
-qint32 groupOf(QuestionBank &bank, qint32 number)
-{
-    try {
-        return bank.groupAt(bank.drawAnalysis().recordFor(number));
-    } catch (const AppError &) {
-        return 0;
-    }
-}
-
 // The drawn questions with their groups; the answers are filled in at every save.
-QList<results::AttemptQuestion> drawnQuestions(QuestionBank &bank)
+QList<results::AttemptQuestion> drawnQuestions()
 {
     QList<results::AttemptQuestion> questions;
     for (int n = 1; n <= QuestionCount; ++n) {
         results::AttemptQuestion question;
         question.cis = SelectedNumbers[n];
-        question.group = groupOf(bank, question.cis);
+        question.group = SelectedGroups[n];
         question.correct = answerIndex(TestQuestions[n].wcspravOdp);
         questions.append(question);
     }
@@ -78,7 +48,7 @@ results::AttemptCounts countsNow()
 }
 
 // The record of a test just started, before any answer.
-results::AttemptRecord startedRecord(const QString &person, const QString &overview, QuestionBank &bank)
+results::AttemptRecord startedRecord(const QString &person, const QString &overview)
 {
     results::AttemptRecord record;
     record.start = clockTime(TestStart);
@@ -87,17 +57,19 @@ results::AttemptRecord startedRecord(const QString &person, const QString &overv
     record.programVersion = QStringLiteral(TZ_VERSION);
     record.minutes = TestMinutes;
     record.person = person;
-    record.bank = bankFacts(BankPath);
+    record.bank = TestBank;
     record.testCode = TestCode;
     record.overview = overview;
-    record.questions = drawnQuestions(bank);
+    record.questions = drawnQuestions();
     return record;
 }
 
-QString settingsPath()
+results::FolderKind folderKind(const ResultsSettings &settings)
 {
-    return SettingsFile ? SettingsFile->path()
-                        : ProgramLocation::dataDirectory(ProgramDir) + QStringLiteral("Test.ini");
+    if (!settings.folder.trimmed().isEmpty())
+        return results::FolderKind::Configured;
+    return ResultsSettingsFile::isPrivateFolder(settings, ProgramDir) ? results::FolderKind::Private
+                                                                      : results::FolderKind::Default;
 }
 
 }
@@ -107,7 +79,7 @@ AttemptRecording::~AttemptRecording() = default;
 
 bool AttemptRecording::prepare(QWidget *parent)
 {
-    m_settings = ResultsSettingsFile::read(settingsPath());
+    m_settings = ResultsSettingsFile::read(ResultsSettingsFile::iniPath(ProgramDir));
     m_person = Computer::loginName();
     if (!m_settings.keep || !m_settings.askName)
         return true;
@@ -118,19 +90,18 @@ bool AttemptRecording::prepare(QWidget *parent)
     return true;
 }
 
-void AttemptRecording::begin(const QString &overview, QuestionBank &bank)
+void AttemptRecording::begin(const QString &overview)
 {
     m_record.reset();
     m_keeper.reset();
     if (!m_settings.keep)
         return;
-    m_record = startedRecord(m_person, overview, bank);
+    m_record = startedRecord(m_person, overview);
     m_answeredAt = QList<QDateTime>(QuestionCount);
     m_ending = results::Ending::Unfinished;
-    const QString folder = ResultsSettingsFile::resultsFolder(m_settings, settingsPath(), ProgramDir);
-    m_keeper = std::make_unique<results::RecordKeeper>(
-        folder, ResultsSettingsFile::isPrivateFolder(m_settings, ProgramDir) ? results::FolderPrivacy::Private
-                                                                             : results::FolderPrivacy::Shared);
+    const QString folder =
+        ResultsSettingsFile::resultsFolder(m_settings, ResultsSettingsFile::iniPath(ProgramDir), ProgramDir);
+    m_keeper = std::make_unique<results::RecordKeeper>(folder, folderKind(m_settings));
     save();
 }
 
@@ -162,6 +133,14 @@ void AttemptRecording::finish()
         Messages::show(QStringLiteral("Výsledek testu se nepodařilo uložit do složky %1: %2. "
                                       "Test je vyhodnocen jako obvykle.")
                            .arg(folder, *failure));
+}
+
+void AttemptRecording::abandon()
+{
+    if (!m_record)
+        return;
+    save();
+    m_record.reset();
 }
 
 void AttemptRecording::save()

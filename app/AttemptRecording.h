@@ -12,7 +12,6 @@
 #include <memory>
 #include <optional>
 
-class QuestionBank;
 class QWidget;
 namespace results { class RecordKeeper; }
 
@@ -30,7 +29,7 @@ public:
     // the person cancelled the start.
     bool prepare(QWidget *parent);
     // Right after the start: the new attempt's first record, still "nedokončen".
-    void begin(const QString &overview, QuestionBank &bank);
+    void begin(const QString &overview);
     // After question `n` has been answered and evaluated.
     void answered(int n);
     // How the test is about to end.
@@ -38,6 +37,9 @@ public:
     // After the evaluation: the record completed. When it cannot be kept, one message names the
     // folder and the reason.
     void finish();
+    // A new test replaces the one on screen before its evaluation: the record stays as it
+    // stood, "nedokončen", and nothing more is saved into it. Says nothing, as the draw does.
+    void abandon();
 
     // How long the evaluation waits for a folder that does not answer.
     static constexpr int FinishWaitMilliseconds = 5000;

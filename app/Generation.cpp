@@ -3,6 +3,7 @@
 
 #include "app/Unit2.h"
 
+#include "app/AttemptRecording.h"
 #include "app/HeaderControl.h"
 #include "bank/DrawAnalysis.h"
 #include "bank/DrawRule.h"
@@ -10,14 +11,35 @@
 #include "bank/QuestionBank.h"
 #include "bank/RandomGenerator.h"
 #include "indicators/AbLED.h"
+#include "paradox/Memo.h"
 #include "platform/core/DateTime.h"
 #include "platform/Messages.h"
 #include "platform/core/ProgramLocation.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
+
+namespace {
+
+// Read when the bank is opened, so they are those of the bank the draw reads, and a big bank's
+// hash costs no time at the start of a test.
+results::BankFacts bankFacts(const QString &path, qint32 recordCount, const GroupQuotas &quotas)
+{
+    results::BankFacts bank;
+    bank.path = QDir::cleanPath(path);
+    bank.table = results::readFileFacts(path).value_or(results::FileFacts{});
+    const QString memo = paradox::Memo::findFor(path);
+    if (!memo.isEmpty())
+        bank.memo = results::readFileFacts(memo);
+    bank.recordCount = recordCount;
+    bank.quotas = {quotas.quota[1], quotas.quota[2], quotas.quota[3]};
+    return bank;
+}
+
+}
 
 void TForm2::OpenQuestionBank()
 {
@@ -44,6 +66,7 @@ void TForm2::openBank()
     counts.groupCount = Table1->groupCounts();
     // From the full test size, so a bank opened again is measured as at start-up.
     counts.quotas = computeGroupQuotas(counts.recordCount, counts.groupCount, TestCapacity);
+    counts.facts = bankFacts(BankPath, counts.recordCount, counts.quotas);
     m_openBank = counts;
 
     setWindowTitle(QStringLiteral("Test - ") + ProductTitle);
@@ -56,6 +79,7 @@ void TForm2::takeOverBankCounts(const BankCounts &counts)
     QuestionCount = counts.quotas.questionCount;
     GroupPercent = counts.quotas.percent;
     GroupQuota = counts.quotas.quota;
+    TestBank = counts.facts;
 }
 
 // A bank that changed on disk, or one that was missing and has appeared since, is opened
@@ -107,6 +131,8 @@ void TForm2::BBGtestClick()
     }
     const BankCounts counts = *m_openBank;
     const DrawnTest fresh = Table1->drawTest(counts.quotas.quota, counts.quotas.questionCount, randomBelow);
+    // Before the new test replaces the answers and the count the open record is saved from.
+    m_recording->abandon();
     takeOverBankCounts(counts);
 
     setProgressMaximum(TimeToSeconds(TestDuration));
@@ -129,6 +155,7 @@ void TForm2::BBGtestClick()
         const DrawnQuestion &drawn = fresh.draw.questions[p - 1];
         DrawnGroup = drawn.group;
         SelectedNumbers[p] = drawn.number;
+        SelectedGroups[p] = drawn.group;
         const QString pair = QStringLiteral("%1/%2").arg(drawn.number).arg(drawn.group);
         overview += QLatin1Char(',') + pair + QStringLiteral("  ");
         TestCode += pair + QLatin1Char(' ');

@@ -71,7 +71,7 @@ void TForm2::BBStestClick()
     CurrentQuestion = 1;
     ShowQuestion(1);
     setIndicatorChecked(1, true);
-    m_recording->begin(Label5->text(), *Table1);
+    m_recording->begin(Label5->text());
 }
 
 void TForm2::ShowQuestion(int n)

@@ -6,9 +6,9 @@
 #include "app/Dialogs.h"
 #include "platform/core/DateTime.h"
 #include "platform/core/ProfileFile.h"
-#include "platform/core/ProgramLocation.h"
 #include "settings/HesloT.h"
 #include "settings/Konfigurace.h"
+#include "settings/ResultsSettings.h"
 #include "settings/Settings.h"
 
 #include <QPlainTextEdit>
@@ -20,7 +20,7 @@ const QString KeyPasswordSentinel = QStringLiteral("531864297");
 
 void TForm2::ReadSettings()
 {
-    SettingsFile = std::make_unique<ProfileFile>(ProgramLocation::dataDirectory(ProgramDir) + QStringLiteral("Test.ini"));
+    SettingsFile = std::make_unique<ProfileFile>(ResultsSettingsFile::iniPath(ProgramDir));
     const TestSettings stored = Settings::read(*SettingsFile);
     TestMinutes = stored.testMinutes;
     TestDuration = DateTime::encodeTime(0, TestMinutes, 0, 0);

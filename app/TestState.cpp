@@ -7,6 +7,7 @@
 
 qint32 QuestionCount = 0;
 std::array<qint32, SelectedNumberSlots> SelectedNumbers{};
+std::array<qint32, SelectedNumberSlots> SelectedGroups{};
 std::array<Totazka, QuestionSlots> TestQuestions{};
 QString TestCode;
 qint32 BankRecordCount = 0;
@@ -25,6 +26,7 @@ TDateTime TestEnd = 0;
 TDateTime RemainingTime = 0;
 QString ProgramDir;
 QString BankPath;
+results::BankFacts TestBank;
 std::unique_ptr<ProfileFile> SettingsFile;
 qint32 PrinterLeftMargin = 0;
 qint32 FontSizeIndex = 0;

@@ -7,6 +7,7 @@
 #include "bank/Totazka.h"
 #include "platform/Canvas.h"
 #include "platform/core/DateTime.h"
+#include "results/AttemptRecord.h"
 
 #include <QString>
 #include <array>
@@ -28,6 +29,8 @@ enum TestPhaseValue : qint32 {
 // numbered; slot 0 is never used.
 extern qint32 QuestionCount;
 extern std::array<qint32, SelectedNumberSlots> SelectedNumbers;
+// The group each drawn number came from, as the draw gave it.
+extern std::array<qint32, SelectedNumberSlots> SelectedGroups;
 extern std::array<Totazka, QuestionSlots> TestQuestions;
 extern QString TestCode;
 extern qint32 BankRecordCount;
@@ -46,6 +49,9 @@ extern TDateTime TestEnd;
 extern TDateTime RemainingTime;
 extern QString ProgramDir;
 extern QString BankPath;
+// The bank the test on screen was drawn from, as it was when opened: a bank opened later for a
+// draw that is refused or fails does not change it.
+extern results::BankFacts TestBank;
 extern std::unique_ptr<ProfileFile> SettingsFile;
 extern qint32 PrinterLeftMargin;
 extern qint32 FontSizeIndex;

@@ -163,12 +163,14 @@ private:
     void connectClick(QPushButton *button, void (TForm2::*handler)());
     void fillScreenUnlessMaximised();
 
-    // What the open bank gives a test: its records, its groups and how they share a test.
+    // What the open bank gives a test: its records, its groups, how they share a test, and the
+    // facts a record of the test names the bank by.
     struct BankCounts
     {
         qint32 recordCount = 0;
         std::array<qint32, 4> groupCount{};
         GroupQuotas quotas;
+        results::BankFacts facts;
     };
     // Opens the bank and works its counts out into m_openBank, leaving the test's own alone.
     void openBank();

@@ -6,10 +6,12 @@
 #include "bank/RandomGenerator.h"
 #include "platform/core/Clock.h"
 #include "platform/core/QtTranslation.h"
+#include "results/RecordKeeper.h"
 
 #include <QApplication>
 #include <QTranslator>
 #include <cstdio>
+#include <cstdlib>
 
 namespace {
 
@@ -41,7 +43,18 @@ int main(int argc, char *argv[])
     QTranslator qtTranslation;
     installQtTranslation(application, qtTranslation);
 
-    TForm2 mainWindow;
-    mainWindow.showMaximized();
-    return application.exec();
+    int status = 0;
+    {
+        TForm2 mainWindow;
+        mainWindow.showMaximized();
+        status = application.exec();
+    }
+    // A record still being written into a folder that does not answer: its thread must not
+    // wake into Qt's and the program's statics while exit() destroys them, so the process ends
+    // without destroying them. Nothing of the window is left to save by then.
+    if (results::RecordKeeper::writerStillRunning()) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

@@ -19,7 +19,7 @@ enum class Ending { Unfinished, TimeUp, Ended };
 QString endingText(Ending ending);
 std::optional<Ending> endingFromText(const QString &text);
 
-// One file of the bank as it was when the attempt started.
+// One file of the bank as it was when the test was drawn from it.
 struct FileFacts
 {
     qint64 size = 0;

@@ -3,6 +3,7 @@
 
 #include "results/RecordKeeper.h"
 
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -12,13 +13,14 @@ namespace results {
 struct RecordKeeper::State
 {
     QString folder;
-    FolderPrivacy privacy = FolderPrivacy::Shared;
+    FolderKind kind = FolderKind::Default;
     std::mutex mutex;
     std::condition_variable changed;
     std::optional<AttemptRecord> waiting;
     bool writing = false;
     bool stopping = false;
     std::optional<QString> lastFailure;
+    bool leftRunning = false;
 };
 
 namespace {
@@ -34,7 +36,7 @@ void keepWriting(const std::shared_ptr<RecordKeeper::State> &state)
         state->waiting.reset();
         state->writing = true;
         lock.unlock();
-        const std::optional<QString> failure = writeRecord(state->folder, record, state->privacy);
+        const std::optional<QString> failure = writeRecord(state->folder, record, state->kind);
         lock.lock();
         state->writing = false;
         state->lastFailure = failure;
@@ -44,22 +46,51 @@ void keepWriting(const std::shared_ptr<RecordKeeper::State> &state)
 
 constexpr std::chrono::seconds ClosingWait{2};
 
+// Trivially destructible, so it is still there for a thread that ends after main.
+std::atomic<int> WritersLeftRunning{0};
+
 }
 
-RecordKeeper::RecordKeeper(const QString &folder, FolderPrivacy privacy)
+RecordKeeper::RecordKeeper(const QString &folder, FolderKind kind)
     : m_state(std::make_shared<State>())
 {
     m_state->folder = folder;
-    m_state->privacy = privacy;
-    std::thread([state = m_state] { keepWriting(state); }).detach();
+    m_state->kind = kind;
+    m_thread = std::thread([state = m_state]() mutable {
+        keepWriting(state);
+        bool leftRunning = false;
+        {
+            const std::lock_guard lock(state->mutex);
+            leftRunning = state->leftRunning;
+        }
+        // The shared state goes first: after the count the thread touches nothing at all.
+        state.reset();
+        if (leftRunning)
+            WritersLeftRunning.fetch_sub(1);
+    });
 }
 
+// An idle thread ends at once and is joined; one hung in a write is left to finish on its own.
 RecordKeeper::~RecordKeeper()
 {
     waitUntilWritten(ClosingWait);
-    const std::lock_guard lock(m_state->mutex);
+    std::unique_lock lock(m_state->mutex);
     m_state->stopping = true;
     m_state->changed.notify_all();
+    if (m_state->writing || m_state->waiting) {
+        m_state->leftRunning = true;
+        WritersLeftRunning.fetch_add(1);
+        lock.unlock();
+        m_thread.detach();
+        return;
+    }
+    lock.unlock();
+    m_thread.join();
+}
+
+bool RecordKeeper::writerStillRunning()
+{
+    return WritersLeftRunning.load() > 0;
 }
 
 void RecordKeeper::save(AttemptRecord record)

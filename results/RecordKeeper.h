@@ -10,6 +10,7 @@
 #include <chrono>
 #include <memory>
 #include <optional>
+#include <thread>
 
 namespace results {
 
@@ -19,7 +20,7 @@ namespace results {
 class RecordKeeper
 {
 public:
-    RecordKeeper(const QString &folder, FolderPrivacy privacy);
+    RecordKeeper(const QString &folder, FolderKind kind);
     // Waits a short while for a write under way, then leaves it to finish on its own.
     ~RecordKeeper();
     RecordKeeper(const RecordKeeper &) = delete;
@@ -33,11 +34,17 @@ public:
 
     QString folder() const;
 
+    // Whether a write left to finish on its own is still under way. Such a thread may wake
+    // after main has returned, into statics being destroyed: the program then ends without
+    // destroying them.
+    static bool writerStillRunning();
+
     // What the keeper and its thread share; the thread may outlive the keeper while a write hangs.
     struct State;
 
 private:
     std::shared_ptr<State> m_state;
+    std::thread m_thread;
 };
 
 }

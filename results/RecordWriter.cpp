@@ -62,13 +62,16 @@ void syncFolder(const QString &folder)
     ::close(fd);
 }
 
-std::optional<QString> makeFolder(const QString &folder, FolderPrivacy privacy)
+std::optional<QString> makeFolder(const QString &folder, FolderKind kind)
 {
     if (QFileInfo(folder).isDir())
         return std::nullopt;
     const QString parent = QFileInfo(QDir::cleanPath(folder)).absolutePath();
-    QDir().mkpath(parent);
-    const mode_t mode = privacy == FolderPrivacy::Private ? 0700 : 0777;
+    if (kind != FolderKind::Configured)
+        QDir().mkpath(parent);
+    else if (!QFileInfo::exists(parent))
+        return QStringLiteral("složka %1 neexistuje").arg(QDir::toNativeSeparators(parent));
+    const mode_t mode = kind == FolderKind::Private ? 0700 : 0777;
     if (::mkdir(QFile::encodeName(folder).constData(), mode) != 0 && errno != EEXIST)
         return SystemError::text(errno);
     return std::nullopt;
@@ -105,9 +108,9 @@ QString recordFileName(const AttemptRecord &record)
     return record.id + QStringLiteral(".json");
 }
 
-std::optional<QString> writeRecord(const QString &folder, const AttemptRecord &record, FolderPrivacy privacy)
+std::optional<QString> writeRecord(const QString &folder, const AttemptRecord &record, FolderKind kind)
 {
-    if (const std::optional<QString> failure = makeFolder(folder, privacy))
+    if (const std::optional<QString> failure = makeFolder(folder, kind))
         return failure;
     return writeFileWhole(QDir(folder).filePath(recordFileName(record)), toJson(record));
 }

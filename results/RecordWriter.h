@@ -11,9 +11,11 @@
 
 namespace results {
 
-// A folder made for the user alone (the default folder in the user's data folder) or one that
-// follows the rights of where it is made (umask, the group of a shared folder).
-enum class FolderPrivacy { Shared, Private };
+// How a missing results folder is made. The default folder is made with its parents: beside the
+// program its rights follow the umask and the group of where it is made, in the user's data
+// folder it is the user's alone. A configured folder is made only inside a folder that is there,
+// so a network share that has gone is reported, not stood in for by a local folder nobody reads.
+enum class FolderKind { Default, Private, Configured };
 
 // Writes `bytes` as the file `path` whole: a temporary file beside it, synced, renamed over it,
 // the folder synced. A reader never meets half a file under the final name. The file's rights
@@ -26,6 +28,6 @@ QString recordFileName(const AttemptRecord &record);
 // Makes the folder when missing and writes the record into it whole. Returns the reason (in
 // Czech) when it could not.
 std::optional<QString> writeRecord(const QString &folder, const AttemptRecord &record,
-                                   FolderPrivacy privacy = FolderPrivacy::Shared);
+                                   FolderKind kind = FolderKind::Default);
 
 }

@@ -4,6 +4,7 @@
 #include "results/ResultsReport.h"
 
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
 
@@ -134,9 +135,19 @@ QString personsText(const QList<PersonStatistics> &persons)
     return QStringLiteral("\nOsoby:\n") + alignedTable(rows, {0});
 }
 
-// One field for a spreadsheet: quoted when it holds the separator, a quote or a line break.
+// A spreadsheet runs a cell that begins so as a formula; a number, a negative one too, stays one.
+bool readsAsFormula(const QString &value)
+{
+    static const QRegularExpression Number(QStringLiteral("^[+-]?\\d+([.,]\\d+)?$"));
+    return !value.isEmpty() && QStringLiteral("=+-@\t\r").contains(value.front()) && !Number.match(value).hasMatch();
+}
+
+// One field for a spreadsheet: a would-be formula (names are typed by learners) shown as text,
+// quoted when it holds the separator, a quote or a line break.
 QString csvField(QString value, QChar separator)
 {
+    if (readsAsFormula(value))
+        value.prepend(u'\'');
     if (!value.contains(separator) && !value.contains(u'"') && !value.contains(u'\n') && !value.contains(u'\r'))
         return value;
     return u'"' + value.replace(QStringLiteral("\""), QStringLiteral("\"\"")) + u'"';
@@ -235,7 +246,9 @@ QString skippedText(const RecordSet &set)
     if (count > 0)
         text += pluralForm(count, QStringLiteral("Vynechán"), QStringLiteral("Vynechány"), QStringLiteral("Vynecháno"))
             + u' ' + counted(count, QStringLiteral("soubor"), QStringLiteral("soubory"), QStringLiteral("souborů"))
-            + QStringLiteral(", které nejsou čitelným záznamem pokusu:\n");
+            + pluralForm(count, QStringLiteral(", který není"), QStringLiteral(", které nejsou"),
+                         QStringLiteral(", které nejsou"))
+            + QStringLiteral(" čitelným záznamem pokusu:\n");
     for (const SkippedFile &file : set.skipped)
         text += QStringLiteral("  %1: %2\n").arg(file.path, file.reason);
     if (set.duplicates > 0)

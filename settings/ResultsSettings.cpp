@@ -21,6 +21,11 @@ QString withSeparator(const QString &folder)
 }
 }
 
+QString iniPath(const QString &programDirectory)
+{
+    return ProgramLocation::dataDirectory(programDirectory) + QStringLiteral("Test.ini");
+}
+
 ResultsSettings read(const QString &iniPath)
 {
     const ProfileFile file(iniPath);

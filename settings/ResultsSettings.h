@@ -17,6 +17,10 @@ struct ResultsSettings
 
 namespace ResultsSettingsFile {
 
+// Where the program in `programDirectory` keeps its Test.ini: the one file the program, the
+// command line and the teacher's window all read the section from.
+QString iniPath(const QString &programDirectory);
+
 // The values of the Test.ini at `iniPath`; a missing file or key gives the default, any number
 // but 0 counts as 1.
 ResultsSettings read(const QString &iniPath);

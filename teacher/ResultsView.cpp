@@ -217,7 +217,7 @@ void ResultsView::createActions()
 
 QString ResultsView::iniPath()
 {
-    return ProgramLocation::dataDirectory(ProgramLocation::directory()) + QStringLiteral("Test.ini");
+    return ResultsSettingsFile::iniPath(ProgramLocation::directory());
 }
 
 QString ResultsView::programFolder() const

@@ -91,12 +91,16 @@ std::optional<Options> parseOptions(const QStringList &arguments, QString &probl
             options.folders.append(argument);
         }
     }
+    if (options.filter.from && options.filter.to && *options.filter.from > *options.filter.to) {
+        problem = QStringLiteral("Datum u volby --od je pozdější než datum u volby --do.");
+        return std::nullopt;
+    }
     return options;
 }
 
 QString defaultFolder(const QString &programDirectory)
 {
-    const QString ini = ProgramLocation::dataDirectory(programDirectory) + QStringLiteral("Test.ini");
+    const QString ini = ResultsSettingsFile::iniPath(programDirectory);
     return ResultsSettingsFile::resultsFolder(ResultsSettingsFile::read(ini), ini, programDirectory);
 }
 

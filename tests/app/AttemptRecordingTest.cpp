@@ -122,12 +122,78 @@ TEST_F(AttemptRecordingTest, TheCountdownEndsTheRecordAsTimeUpWithTheUnansweredO
     EXPECT_FALSE(set.attempts[0].questions[1].answeredAt.isValid());
 }
 
-TEST_F(AttemptRecordingTest, UnwritableFolderGivesOneMessageAfterAnIntactEvaluation)
+// The bank changes after the draw and the next draw from it is refused: the test drawn before
+// is started and recorded with the bank and the groups it was drawn from.
+TEST_F(AttemptRecordingTest, RecordNamesTheBankOfTheDrawNotTheOneOnDiskAtTheStart)
+{
+    const QList<BankRecord> bank = makeBankRecords(50, 40, 30);
+    openWindow(bank);
+    click(window->BBGtest);
+    const QByteArray drawnSha = sha256Of(programDir() + QStringLiteral("test.db"));
+    writeBank(programDir() + QStringLiteral("test.db"), makeBankRecords(0, 5, 5));
+    click(window->BBGtest);
+    ASSERT_EQ(messages.size(), 1);
+    click(window->BBStest);
+    click(window->BBUtest);
+
+    const results::RecordSet set = records();
+    ASSERT_EQ(set.attempts.size(), 1);
+    const results::AttemptRecord &record = set.attempts[0];
+    EXPECT_EQ(record.bank.table.sha256.toLatin1(), drawnSha);
+    EXPECT_EQ(record.bank.recordCount, 120);
+    ASSERT_EQ(record.questions.size(), 30);
+    for (const results::AttemptQuestion &question : record.questions) {
+        const auto drawn = std::find_if(bank.cbegin(), bank.cend(),
+                                        [&](const BankRecord &r) { return r.cis == question.cis; });
+        ASSERT_NE(drawn, bank.cend()) << question.cis;
+        EXPECT_EQ(question.group, drawn->skupina) << question.cis;
+    }
+}
+
+// A new test drawn during a test leaves the open record as it stood; the new test's answers and
+// evaluation go into no record, and say nothing.
+TEST_F(AttemptRecordingTest, TestDrawnDuringATestLeavesTheOpenRecordUnfinished)
+{
+    openWindow(50, 40, 30);
+    generateAndStart();
+    for (int n = 1; n <= 3; ++n)
+        answerCurrent(true);
+    const QString code = TestCode;
+    click(window->BBGtest);
+    ASSERT_NE(TestCode, code);
+    answerCurrent(false);
+    answerCurrent(false);
+    click(window->BBUtest);
+    EXPECT_EQ(messages, QStringList{EndMessage});
+    // Closing waits for the record still being written.
+    window.reset();
+
+    const results::RecordSet set = records();
+    ASSERT_EQ(set.attempts.size(), 1);
+    EXPECT_EQ(set.attempts[0].ending, results::Ending::Unfinished);
+    EXPECT_EQ(set.attempts[0].testCode, code);
+    EXPECT_EQ(set.attempts[0].answeredCount(), 3);
+    EXPECT_EQ(set.attempts[0].counts.correct, 3);
+    EXPECT_EQ(set.attempts[0].counts.wrong, 0);
+}
+
+// A configured folder that cannot be written, or whose parent is gone like an unmounted share.
+struct UnwritableFolder
+{
+    const char *slozka;
+    const char *reason; // %1: the program folder
+};
+
+class UnwritableFolderTest : public AttemptRecordingTest, public ::testing::WithParamInterface<UnwritableFolder>
+{
+};
+
+TEST_P(UnwritableFolderTest, GivesOneMessageAfterAnIntactEvaluationAndMakesNothing)
 {
     const QString locked = programDir() + QStringLiteral("zamceno");
     ASSERT_TRUE(QDir().mkpath(locked));
     ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
-    openWindow(50, 40, 30, "[Vysledky]\nSlozka=zamceno/trida\n");
+    openWindow(50, 40, 30, QByteArray("[Vysledky]\nSlozka=") + GetParam().slozka + '\n');
     click(window->BBGtest);
     {
         // The writer's thread is made by the start and keeps the rights it was made with.
@@ -142,12 +208,21 @@ TEST_F(AttemptRecordingTest, UnwritableFolderGivesOneMessageAfterAnIntactEvaluat
     EXPECT_EQ(TestPhase, PhaseEvaluated);
     ASSERT_EQ(messages.size(), 2);
     EXPECT_EQ(messages[0], EndMessage);
-    EXPECT_EQ(messages[1], QStringLiteral("Výsledek testu se nepodařilo uložit do složky %1/trida/: chybí oprávnění. "
+    EXPECT_EQ(messages[1], QStringLiteral("Výsledek testu se nepodařilo uložit do složky %1%2/: %3. "
                                           "Test je vyhodnocen jako obvykle.")
-                               .arg(locked));
+                               .arg(programDir(), QString::fromUtf8(GetParam().slozka),
+                                    QString::fromUtf8(GetParam().reason).arg(programDir())));
     EXPECT_TRUE(QDir(locked).isEmpty());
+    QStringList made = QDir(programDir()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    made.sort();
+    EXPECT_EQ(made, (QStringList{QStringLiteral("Test.ini"), QStringLiteral("test.db"), QStringLiteral("test.mb"),
+                                 QStringLiteral("zamceno")}));
     QFile::setPermissions(locked, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
+
+INSTANTIATE_TEST_SUITE_P(Folders, UnwritableFolderTest,
+                         ::testing::Values(UnwritableFolder{"zamceno/trida", "chybí oprávnění"},
+                                           UnwritableFolder{"chybi/trida", "složka %1chybi neexistuje"}));
 
 TEST_F(AttemptRecordingTest, NameIsAskedBeforeTheCountdownAndRecorded)
 {

@@ -25,6 +25,7 @@ void resetProgramState()
 {
     QuestionCount = 0;
     SelectedNumbers.fill(0);
+    SelectedGroups.fill(0);
     TestQuestions.fill(Totazka());
     TestCode.clear();
     BankRecordCount = 0;
@@ -43,6 +44,7 @@ void resetProgramState()
     RemainingTime = 0;
     ProgramDir.clear();
     BankPath.clear();
+    TestBank = results::BankFacts();
     SettingsFile.reset();
     PrinterLeftMargin = 0;
     FontSizeIndex = 0;

@@ -130,7 +130,7 @@ TEST_F(RecordFolders, RightsFollowTheUmaskAndPrivateFoldersAreTheUsersAlone)
     const mode_t saved = ::umask(027);
     const bool shared = !results::writeRecord(path(QStringLiteral("trida")), finished());
     const bool own = !results::writeRecord(path(QStringLiteral("data/vysledky")), finished(),
-                                           results::FolderPrivacy::Private);
+                                           results::FolderKind::Private);
     ::umask(saved);
     ASSERT_TRUE(shared && own);
     struct stat info{};
@@ -146,8 +146,20 @@ TEST_F(RecordFolders, RightsFollowTheUmaskAndPrivateFoldersAreTheUsersAlone)
 TEST_F(RecordFolders, FailedWriteNamesTheReasonAndLeavesNoFile)
 {
     writeBytes(path(QStringLiteral("soubor")), "x");
-    EXPECT_EQ(results::writeRecord(path(QStringLiteral("soubor/vysledky")), finished()),
-              QStringLiteral("část cesty není složka"));
+    const struct
+    {
+        QString folder;
+        results::FolderKind kind;
+        QString reason;
+    } cases[] = {
+        {QStringLiteral("soubor/vysledky"), results::FolderKind::Default, QStringLiteral("část cesty není složka")},
+        {QStringLiteral("soubor/vysledky"), results::FolderKind::Configured, QStringLiteral("část cesty není složka")},
+        // A share that is gone: its mount point is not filled with local folders.
+        {QStringLiteral("chybi/trida"), results::FolderKind::Configured,
+         QStringLiteral("složka %1 neexistuje").arg(path(QStringLiteral("chybi")))},
+    };
+    for (const auto &[folder, kind, reason] : cases)
+        EXPECT_EQ(results::writeRecord(path(folder), finished(), kind), reason) << folder.toStdString();
     EXPECT_EQ(results::writeFileWhole(path(QStringLiteral("chybi/x.csv")), "x"),
               QStringLiteral("soubor nebo složka neexistuje"));
     EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
@@ -187,7 +199,7 @@ TEST_F(RecordFolders, ReadingListsWhatIsNoRecordAndCountsEachAttemptOnce)
 
 TEST_F(RecordFolders, KeeperWritesTheLatestOfManySaves)
 {
-    results::RecordKeeper keeper(path(QStringLiteral("v")), results::FolderPrivacy::Shared);
+    results::RecordKeeper keeper(path(QStringLiteral("v")), results::FolderKind::Default);
     AttemptRecord record = finished();
     for (int answered = 0; answered < 50; ++answered) {
         record.counts.correct = answered;
@@ -199,7 +211,7 @@ TEST_F(RecordFolders, KeeperWritesTheLatestOfManySaves)
     EXPECT_EQ(set.attempts[0].counts.correct, 49);
 
     writeBytes(path(QStringLiteral("f")), "x");
-    results::RecordKeeper failing(path(QStringLiteral("f/v")), results::FolderPrivacy::Shared);
+    results::RecordKeeper failing(path(QStringLiteral("f/v")), results::FolderKind::Default);
     failing.save(record);
     EXPECT_EQ(failing.waitUntilWritten(std::chrono::seconds(10)), QStringLiteral("část cesty není složka"));
 }

@@ -134,9 +134,21 @@ TEST(Report, CzechPluralForms)
     set.unreadableFolders = {{QStringLiteral("/nikde"), QStringLiteral("soubor nebo složka neexistuje")}};
     EXPECT_EQ(results::skippedText(set),
               QStringLiteral("Složku /nikde nelze číst: soubor nebo složka neexistuje.\n"
-                             "Vynechán 1 soubor, které nejsou čitelným záznamem pokusu:\n"
+                             "Vynechán 1 soubor, který není čitelným záznamem pokusu:\n"
                              "  /v/a.txt: není záznam pokusu Testu znalostí\n"
                              "Stejný pokus nalezen víckrát; 2 další kopie se nepočítají.\n"));
+
+    const struct
+    {
+        int count;
+        const char *line;
+    } skipped[] = {{2, "Vynechány 2 soubory, které nejsou čitelným záznamem pokusu:"},
+                   {5, "Vynecháno 5 souborů, které nejsou čitelným záznamem pokusu:"}};
+    for (const auto &[count, line] : skipped) {
+        results::RecordSet many;
+        many.skipped = QList<results::SkippedFile>(count, set.skipped[0]);
+        EXPECT_TRUE(results::skippedText(many).startsWith(QString::fromUtf8(line) + u'\n')) << count;
+    }
 }
 
 TEST(Report, TextListsAttemptsQuestionsAndPersons)
@@ -174,6 +186,29 @@ TEST(Report, CsvOpensInACzechSpreadsheetOrWithCommas)
     EXPECT_TRUE(commas.contains(",\"Novák; Jan \"\"Honza\"\"\",pc-01,"));
     EXPECT_TRUE(commas.contains(",0,1,A,5,0.6000,0.0000,3,1,1,0.6000,1.0000\r\n"));
     EXPECT_FALSE(commas.contains(';' + QByteArray("Konec")));
+}
+
+TEST(Report, CsvShowsWouldBeFormulasAsTextAndNumbersAsNumbers)
+{
+    const struct
+    {
+        const char *person;
+        const char *field;
+    } cases[] = {
+        {"=HYPERLINK(\"http://x\")", "\"'=HYPERLINK(\"\"http://x\"\")\""},
+        {"+420 777", "'+420 777"},
+        {"-Jan", "'-Jan"},
+        {"@SUM(A1)", "'@SUM(A1)"},
+        {"\tJan", "'\tJan"},
+        {"-12,5", "-12,5"},
+        {"Jan-Novák", "Jan-Novák"},
+    };
+    for (const auto &[person, field] : cases) {
+        QList<AttemptRecord> attempts = classAttempts();
+        attempts[1].person = QString::fromUtf8(person);
+        const QByteArray csv = results::resultsCsv(results::summarise(attempts));
+        EXPECT_TRUE(csv.contains(";" + QByteArray(field) + ";pc-01;")) << person;
+    }
 }
 
 }

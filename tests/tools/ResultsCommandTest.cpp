@@ -48,6 +48,8 @@ TEST_F(ResultsCommandTest, WrongUseNamesTheFaultAndEndsWithTwo)
         {{QStringLiteral("--od")}, "Volba --od potřebuje hodnotu."},
         {{QStringLiteral("--do"), QStringLiteral("31.2.2026")}, "Datum „31.2.2026“ u volby --do neznám"},
         {{QStringLiteral("--rok"), QStringLiteral("2026")}, "Neznámá volba --rok."},
+        {{QStringLiteral("--do"), QStringLiteral("1.3.2026"), QStringLiteral("--od"), QStringLiteral("2026-03-02")},
+         "Datum u volby --od je pozdější než datum u volby --do."},
     };
     for (const auto &[arguments, fault] : cases) {
         const ResultsCommandOutput output = run(arguments);
