@@ -182,10 +182,10 @@ void BankView::createActions()
     };
     m_fileActions.at(1)->setStatusTip(QStringLiteral("Uloží banku tam, kde ji program Test čte"));
 
-    QAction *undo = m_document->undoStack()->createUndoAction(this, QStringLiteral("&Zpět"));
-    undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    QAction *redo = m_document->undoStack()->createRedoAction(this, QStringLiteral("&Znovu"));
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    m_undo = m_document->undoStack()->createUndoAction(this, QStringLiteral("&Zpět"));
+    m_undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    m_redo = m_document->undoStack()->createRedoAction(this, QStringLiteral("&Znovu"));
+    m_redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     QAction *add = makeAction(QStringLiteral("&Přidat otázku"), {QKeySequence(Qt::CTRL | Qt::Key_N)},
                               [this] { addQuestion(); });
     // Delete acts in the table only: in the search box it deletes a letter.
@@ -199,10 +199,10 @@ void BankView::createActions()
     });
     auto *separator = new QAction(this);
     separator->setSeparator(true);
-    m_editActions = {undo, redo, separator, add, remove, find};
+    m_editActions = {m_undo, m_redo, separator, add, remove, find};
     // Their shortcuts work wherever the view stands, in the teacher's window or alone.
     addActions(m_fileActions);
-    addActions({undo, redo, add, find});
+    addActions({m_undo, m_redo, add, find});
 }
 
 QString BankView::fileName() const
@@ -220,6 +220,14 @@ bool BankView::runTask(const QString &what, const std::function<void()> &task)
     if (m_progress->isRunning())
         return false;
     m_progress->start(what, {m_content});
+    // Shortcuts fire while the task lets the window paint: no edit may change the questions it reads.
+    QList<QAction *> paused;
+    for (QAction *action : actions() + m_table->actions()) {
+        if (action->isEnabled()) {
+            action->setEnabled(false);
+            paused.append(action);
+        }
+    }
     emit busy(true);
     bool done = false;
     guarded([&] {
@@ -233,6 +241,11 @@ bool BankView::runTask(const QString &what, const std::function<void()> &task)
         }
     });
     m_progress->finish();
+    for (QAction *action : std::as_const(paused))
+        action->setEnabled(true);
+    // An open replaces the undo history.
+    m_undo->setEnabled(m_document->undoStack()->canUndo());
+    m_redo->setEnabled(m_document->undoStack()->canRedo());
     emit busy(false);
     return done;
 }

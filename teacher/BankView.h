@@ -94,6 +94,8 @@ private:
     QuestionPreview *m_preview = nullptr;
     QListWidget *m_findingList = nullptr;
     TaskProgress *m_progress = nullptr;
+    QAction *m_undo = nullptr;
+    QAction *m_redo = nullptr;
     QList<QAction *> m_fileActions;
     QList<QAction *> m_editActions;
 };

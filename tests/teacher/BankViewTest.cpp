@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QSortFilterProxyModel>
@@ -139,6 +140,26 @@ TEST_F(BankViewTest, DeleteRemovesTheSelectedRowsAndUndoBringsThemBack)
     EXPECT_EQ(view->document()->model()->rowCount(), 7);
     QTest::keyClick(view->table(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(view->document()->model()->rowCount(), 9);
+}
+
+TEST_F(BankViewTest, NoShortcutEditsTheBankWhileItIsSaved)
+{
+    const QString path = QFileInfo(writeFile(QStringLiteral("x"), {})).path() + QStringLiteral("/banka.db");
+    QKeySequence pressed;
+    QObject::connect(view.get(), &BankView::busy, view.get(), [&](bool running) {
+        if (running)
+            QTest::keySequence(view.get(), pressed);
+    });
+    for (const QKeySequence keys : {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_N)}) {
+        ASSERT_TRUE(view->open(faultyCsv()));
+        view->document()->addQuestion();
+        pressed = keys;
+        ASSERT_TRUE(view->saveTo(path));
+        EXPECT_EQ(readBank(path).records.size(), 10) << keys.toString().toStdString();
+        EXPECT_EQ(view->document()->model()->rowCount(), 10) << keys.toString().toStdString();
+        EXPECT_FALSE(view->isModified());
+        EXPECT_TRUE(view->editActions().at(0)->isEnabled());
+    }
 }
 
 TEST(TaskProgressTest, CancelStopsTheWorkAndFinishGivesTheWidgetsBack)
