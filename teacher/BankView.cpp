@@ -81,6 +81,8 @@ BankView::BankView(QWidget *parent)
     connect(&m_searchSoon, &QTimer::timeout, this, [this] { m_rows->setFilterFixedString(m_search->text()); });
     connect(m_search, &QLineEdit::textChanged, &m_searchSoon, qOverload<>(&QTimer::start));
     connect(m_document, &BankDocument::checked, this, &BankView::showCheck);
+    showSaveTarget();
+    connect(m_document, &BankDocument::opened, this, &BankView::showSaveTarget);
     connect(m_document, &BankDocument::opened, this, &BankView::documentChanged);
     connect(m_document, &BankDocument::modificationChanged, this, &BankView::documentChanged);
     connect(m_findingList, &QListWidget::itemActivated, this, &BankView::goToFinding);
@@ -269,7 +271,12 @@ bool BankView::maybeSave()
     if (!isModified())
         return true;
     const QString name = fileName().isEmpty() ? QStringLiteral("Banka") : QFileInfo(fileName()).fileName();
-    switch (Prompts::unsavedChanges(this, QStringLiteral("%1 má neuložené změny. Uložit je?").arg(name))) {
+    // Saving an imported file replaces the bank the program draws from: the question says so.
+    const QString question = m_document->isBankTable()
+        ? QStringLiteral("%1 má neuložené změny. Uložit je?").arg(name)
+        : QStringLiteral("%1 má neuložené změny. Uložit je jako banku programu %2?")
+              .arg(name, nativePath(saveTarget()));
+    switch (Prompts::unsavedChanges(this, question)) {
     case Prompts::Unsaved::Save: return save();
     case Prompts::Unsaved::Discard: return true;
     case Prompts::Unsaved::Cancel: return false;
@@ -277,9 +284,22 @@ bool BankView::maybeSave()
     return false;
 }
 
+QString BankView::saveTarget() const
+{
+    return m_document->isBankTable() ? m_document->fileName() : programBankPath();
+}
+
 bool BankView::save()
 {
-    return m_document->isBankTable() ? saveTo(m_document->fileName()) : saveAsProgramBank();
+    return saveTo(saveTarget());
+}
+
+void BankView::showSaveTarget()
+{
+    QAction *save = m_fileActions.constFirst();
+    save->setText(m_document->isBankTable() ? QStringLiteral("&Uložit") : QStringLiteral("&Uložit do banky programu"));
+    save->setStatusTip(QStringLiteral("Uloží banku do %1").arg(nativePath(saveTarget())));
+    save->setToolTip(save->statusTip());
 }
 
 bool BankView::saveAsProgramBank()

@@ -12,6 +12,7 @@
 #include "teacher/TaskProgress.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -114,6 +115,24 @@ TEST_F(BankViewTest, UnsavedChangesAreSavedKeptOrLeftAsTheUserAnswers)
     EXPECT_EQ(readBank(program).records.size(), 10);
 }
 
+TEST_F(BankViewTest, SavingAnImportedFileSaysItReplacesTheProgramsBank)
+{
+    const QString program = QDir::toNativeSeparators(programDir() + QStringLiteral("test.db"));
+    const QString table = programDir() + QStringLiteral("jina.db");
+    ASSERT_TRUE(view->open(faultyCsv()));
+    ASSERT_TRUE(view->saveTo(table));
+    // An imported file is saved where the program reads its bank, a bank's table in itself.
+    for (const auto &[path, target] : {std::pair{faultyCsv(), program}, {table, QDir::toNativeSeparators(table)}}) {
+        ASSERT_TRUE(view->open(path));
+        view->document()->addQuestion();
+        unsavedQuestions.clear();
+        EXPECT_FALSE(view->maybeSave());
+        ASSERT_EQ(unsavedQuestions.size(), 1);
+        EXPECT_EQ(unsavedQuestions.first().contains(program), target == program) << unsavedQuestions.first().toStdString();
+        EXPECT_TRUE(view->fileActions().first()->statusTip().endsWith(target));
+    }
+}
+
 TEST_F(BankViewTest, FailuresAreToldInCzechAndTheBankStays)
 {
     ASSERT_TRUE(view->open(faultyCsv()));
@@ -150,7 +169,7 @@ TEST_F(BankViewTest, NoShortcutEditsTheBankWhileItIsSaved)
         if (running)
             QTest::keySequence(view.get(), pressed);
     });
-    for (const QKeySequence keys : {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_N)}) {
+    for (const QKeySequence &keys : {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_N)}) {
         ASSERT_TRUE(view->open(faultyCsv()));
         view->document()->addQuestion();
         pressed = keys;
