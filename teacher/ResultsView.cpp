@@ -285,8 +285,8 @@ void ResultsView::fillBankChoice()
     m_bank->addItem(QStringLiteral("všechny banky"), QStringList());
     const auto addBank = [this](const QString &text, const QString &path, const QString &sha256) {
         m_bank->addItem(text, QStringList{path, sha256});
-        m_bank->setItemData(m_bank->count() - 1, QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path), sha256).trimmed(),
-                            Qt::ToolTipRole);
+        const QString toolTip = QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path), sha256);
+        m_bank->setItemData(m_bank->count() - 1, toolTip.trimmed(), Qt::ToolTipRole);
     };
     for (const auto &[path, shas] : versions) {
         addBank(shortBankName(path), path, QString());

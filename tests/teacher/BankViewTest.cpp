@@ -128,7 +128,8 @@ TEST_F(BankViewTest, SavingAnImportedFileSaysItReplacesTheProgramsBank)
         unsavedQuestions.clear();
         EXPECT_FALSE(view->maybeSave());
         ASSERT_EQ(unsavedQuestions.size(), 1);
-        EXPECT_EQ(unsavedQuestions.first().contains(program), target == program) << unsavedQuestions.first().toStdString();
+        const QString &question = unsavedQuestions.first();
+        EXPECT_EQ(question.contains(program), target == program) << question.toStdString();
         EXPECT_TRUE(view->fileActions().first()->statusTip().endsWith(target));
     }
 }
