@@ -15,6 +15,9 @@ bool AttemptFilter::accepts(const AttemptRecord &record) const
         return false;
     if (to && date > *to)
         return false;
+    if ((!bankPath.isEmpty() && record.bank.path != bankPath)
+        || (!bankSha256.isEmpty() && record.bank.table.sha256 != bankSha256))
+        return false;
     if (bank.isEmpty())
         return true;
     return record.bank.path.contains(bank, Qt::CaseInsensitive)

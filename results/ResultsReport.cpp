@@ -3,6 +3,8 @@
 
 #include "results/ResultsReport.h"
 
+#include "results/NumberText.h"
+
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringList>
@@ -14,30 +16,9 @@ namespace {
 
 const QString TimeFormat = QStringLiteral("yyyy-MM-dd HH:mm");
 
-QString answerLetter(const std::optional<qint32> &answer)
-{
-    return answer && *answer >= 0 && *answer <= 2 ? QString(QChar(u'A' + *answer)) : QStringLiteral("–");
-}
-
-QString decimal(double value, int decimals, QChar point)
-{
-    QString text = QString::number(value, 'f', decimals);
-    if (text == QStringLiteral("-0.") + QString(decimals, u'0'))
-        text.remove(0, 1);
-    return text.replace(u'.', point);
-}
-
 QString optionalNumber(const std::optional<qint32> &value)
 {
     return value ? QString::number(*value) : QString();
-}
-
-QString optionalDecimal(const std::optional<double> &value, int decimals, QChar point, bool sign = false)
-{
-    if (!value)
-        return QString();
-    const QString text = decimal(*value, decimals, point);
-    return sign && !text.startsWith(u'-') && text != decimal(0, decimals, point) ? u'+' + text : text;
 }
 
 QString bankName(const QString &path)
@@ -89,32 +70,31 @@ QString attemptsText(const QList<AttemptRecord> &attempts)
         + QStringLiteral(":\n") + alignedTable(rows, {0, 1, 2, 3, 8});
 }
 
-QString percentText(double share)
-{
-    return QStringLiteral("%1 %").arg(std::lround(share * 100));
-}
-
 QStringList questionRow(const QuestionStatistics &question)
 {
     return {QString::number(question.cis), QString::number(question.group), answerLetter(question.correctAnswer),
             QString::number(question.drawn), percentText(question.correctShare()),
             percentText(question.unansweredShare()), QString::number(question.chosen[0]),
             QString::number(question.chosen[1]), QString::number(question.chosen[2]),
-            decimal(question.difficulty(), 2, u','), optionalDecimal(question.discrimination, 2, u',')};
+            optionalDecimal(question.discrimination, 2, u',')};
 }
 
 QString questionsText(const QList<QuestionStatistics> &questions)
 {
+    // The share correct is the classical difficulty index: one column under both names.
     const QStringList header{QStringLiteral("Cis"), QStringLiteral("skup."), QStringLiteral("správná"),
-                             QStringLiteral("vylosována"), QStringLiteral("správně"), QStringLiteral("bez odp."),
-                             QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
-                             QStringLiteral("obtížnost"), QStringLiteral("rozlišení")};
+                             QStringLiteral("vylosována"), QStringLiteral("správně (index obtížnosti)"),
+                             QStringLiteral("bez odp."), QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C"),
+                             QStringLiteral("rozlišení")};
+    const auto sameBank = [](const QuestionStatistics &a, const QuestionStatistics &b) {
+        return a.bankPath == b.bankPath && a.bankSha256 == b.bankSha256;
+    };
     QString text;
     for (qsizetype first = 0; first < questions.size();) {
         const QString bank = questions[first].bankSha256;
         QList<QStringList> rows{header};
         qsizetype next = first;
-        for (; next < questions.size() && questions[next].bankSha256 == bank; ++next)
+        for (; next < questions.size() && sameBank(questions[next], questions[first]); ++next)
             rows.append(questionRow(questions[next]));
         text += QStringLiteral("\nOtázky banky %1 (SHA-256 %2):\n").arg(questions[first].bankPath, bank.left(12))
             + alignedTable(rows, {});
@@ -188,9 +168,10 @@ void appendQuestions(QString &csv, const QList<QuestionStatistics> &questions, Q
     appendCsvRow(csv, {QStringLiteral("Otázky")}, separator);
     appendCsvRow(csv,
                  {QStringLiteral("Banka"), QStringLiteral("SHA-256 banky"), QStringLiteral("Cis"), QStringLiteral("Skupina"),
-                  QStringLiteral("Správná odpověď"), QStringLiteral("Vylosována"), QStringLiteral("Podíl správně"),
-                  QStringLiteral("Podíl neodpovězeno"), QStringLiteral("Zvoleno A"), QStringLiteral("Zvoleno B"),
-                  QStringLiteral("Zvoleno C"), QStringLiteral("Index obtížnosti"), QStringLiteral("Index rozlišení")},
+                  QStringLiteral("Správná odpověď"), QStringLiteral("Vylosována"),
+                  QStringLiteral("Podíl správně (index obtížnosti)"), QStringLiteral("Podíl neodpovězeno"),
+                  QStringLiteral("Zvoleno A"), QStringLiteral("Zvoleno B"), QStringLiteral("Zvoleno C"),
+                  QStringLiteral("Index rozlišení")},
                  separator);
     for (const QuestionStatistics &question : questions)
         appendCsvRow(csv,
@@ -199,7 +180,7 @@ void appendQuestions(QString &csv, const QList<QuestionStatistics> &questions, Q
                       QString::number(question.drawn), decimal(question.correctShare(), 4, point),
                       decimal(question.unansweredShare(), 4, point), QString::number(question.chosen[0]),
                       QString::number(question.chosen[1]), QString::number(question.chosen[2]),
-                      decimal(question.difficulty(), 4, point), optionalDecimal(question.discrimination, 4, point)},
+                      optionalDecimal(question.discrimination, 4, point)},
                      separator);
 }
 

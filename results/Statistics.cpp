@@ -7,6 +7,7 @@
 #include <QMap>
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace results {
 
@@ -137,7 +138,7 @@ QList<QuestionStatistics> questionStatistics(const QList<AttemptRecord> &attempt
     for (const QList<const AttemptRecord *> &bankAttempts : std::as_const(byBank))
         questions += bankQuestions(bankAttempts);
     std::stable_sort(questions.begin(), questions.end(), [](const QuestionStatistics &a, const QuestionStatistics &b) {
-        return a.bankPath != b.bankPath ? a.bankPath < b.bankPath : a.cis < b.cis;
+        return std::tie(a.bankPath, a.bankSha256, a.cis) < std::tie(b.bankPath, b.bankSha256, b.cis);
     });
     return questions;
 }

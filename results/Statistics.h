@@ -26,10 +26,9 @@ struct QuestionStatistics
     int unanswered = 0;
     std::array<int, 3> chosen{}; // how often A, B, C was given; the wrong ones are those not correct
 
-    double correctShare() const; // of the times drawn, 0..1
+    // Of the times drawn, 0 (nobody) to 1 (everybody): the classical difficulty index as well.
+    double correctShare() const;
     double unansweredShare() const;
-    // The classical difficulty index: the share of correct answers, 0 (nobody) to 1 (everybody).
-    double difficulty() const { return correctShare(); }
     // The share correct among the upper 27 % of that bank's attempts by rate minus the share among
     // the lower 27 %, -1..1; none below two attempts, or when one of the groups did not draw it.
     std::optional<double> discrimination;
@@ -51,7 +50,7 @@ struct PersonStatistics
 // The share of an attempt's bank's attempts that form its upper and lower group.
 inline constexpr double DiscriminationGroupShare = 0.27;
 
-// Ordered by bank path, then the number.
+// Ordered by bank path, then its version (SHA-256), then the number.
 QList<QuestionStatistics> questionStatistics(const QList<AttemptRecord> &attempts);
 // Ordered by name.
 QList<PersonStatistics> personStatistics(const QList<AttemptRecord> &attempts);

@@ -24,9 +24,10 @@ void AttemptSelection::setDates(std::optional<QDate> from, std::optional<QDate> 
     changed();
 }
 
-void AttemptSelection::setBank(const QString &bank)
+void AttemptSelection::setBank(const QString &path, const QString &sha256)
 {
-    m_filter.bank = bank;
+    m_filter.bankPath = path;
+    m_filter.bankSha256 = sha256;
     changed();
 }
 

@@ -18,7 +18,8 @@ public:
 
     void setPerson(const QString &person);
     void setDates(std::optional<QDate> from, std::optional<QDate> to);
-    void setBank(const QString &bank);
+    // Exactly this bank's path and, when given, this version of it; an empty path takes every bank.
+    void setBank(const QString &path, const QString &sha256 = QString());
 
     bool accepts(const results::AttemptRecord &record) const;
     // The accepted attempts of the source model, in its order.

@@ -13,6 +13,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QScopeGuard>
 #include <QUndoStack>
 #include <algorithm>
 #include <set>
@@ -119,10 +120,21 @@ WrittenBank BankDocument::saveBank(const QString &dbPath, Progress &progress)
     const QList<Finding> unstorable = unstorableTexts(m_model->content());
     if (!unstorable.isEmpty())
         throw AppError(unstorableMessage(unstorable));
-    const WrittenBank written = writeBank(m_model->content(), dbPath, progress);
+    // The window turns while the bank is written: the questions are written as they stood when
+    // the save began, and an edit made meanwhile stays unsaved.
+    const BankContent snapshot = m_model->content();
+    bool edited = false;
+    const QMetaObject::Connection watch =
+        connect(m_undoStack, &QUndoStack::indexChanged, this, [&edited] { edited = true; });
+    const auto unwatch = qScopeGuard([watch] { disconnect(watch); });
+    const WrittenBank written = writeBank(snapshot, dbPath, progress);
     m_fileName = written.path;
     m_isBankTable = true;
-    m_undoStack->setClean();
+    // After an edit no state on the stack is the file's any more, not even the one opened.
+    if (edited)
+        m_undoStack->resetClean();
+    else
+        m_undoStack->setClean();
     emit opened();
     return written;
 }
@@ -131,7 +143,8 @@ ExportResult BankDocument::exportTo(const QString &path, ExportFormat format, Pr
 {
     ExportOptions options;
     options.format = format;
-    return exportBankFile(m_model->content(), options, path, progress);
+    const BankContent snapshot = m_model->content();
+    return exportBankFile(snapshot, options, path, progress);
 }
 
 const BankCheck &BankDocument::check()

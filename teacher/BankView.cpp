@@ -81,6 +81,8 @@ BankView::BankView(QWidget *parent)
     connect(&m_searchSoon, &QTimer::timeout, this, [this] { m_rows->setFilterFixedString(m_search->text()); });
     connect(m_search, &QLineEdit::textChanged, &m_searchSoon, qOverload<>(&QTimer::start));
     connect(m_document, &BankDocument::checked, this, &BankView::showCheck);
+    showSaveTarget();
+    connect(m_document, &BankDocument::opened, this, &BankView::showSaveTarget);
     connect(m_document, &BankDocument::opened, this, &BankView::documentChanged);
     connect(m_document, &BankDocument::modificationChanged, this, &BankView::documentChanged);
     connect(m_findingList, &QListWidget::itemActivated, this, &BankView::goToFinding);
@@ -182,10 +184,10 @@ void BankView::createActions()
     };
     m_fileActions.at(1)->setStatusTip(QStringLiteral("Uloží banku tam, kde ji program Test čte"));
 
-    QAction *undo = m_document->undoStack()->createUndoAction(this, QStringLiteral("&Zpět"));
-    undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    QAction *redo = m_document->undoStack()->createRedoAction(this, QStringLiteral("&Znovu"));
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    m_undo = m_document->undoStack()->createUndoAction(this, QStringLiteral("&Zpět"));
+    m_undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    m_redo = m_document->undoStack()->createRedoAction(this, QStringLiteral("&Znovu"));
+    m_redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     QAction *add = makeAction(QStringLiteral("&Přidat otázku"), {QKeySequence(Qt::CTRL | Qt::Key_N)},
                               [this] { addQuestion(); });
     // Delete acts in the table only: in the search box it deletes a letter.
@@ -199,10 +201,10 @@ void BankView::createActions()
     });
     auto *separator = new QAction(this);
     separator->setSeparator(true);
-    m_editActions = {undo, redo, separator, add, remove, find};
+    m_editActions = {m_undo, m_redo, separator, add, remove, find};
     // Their shortcuts work wherever the view stands, in the teacher's window or alone.
     addActions(m_fileActions);
-    addActions({undo, redo, add, find});
+    addActions({m_undo, m_redo, add, find});
 }
 
 QString BankView::fileName() const
@@ -220,6 +222,14 @@ bool BankView::runTask(const QString &what, const std::function<void()> &task)
     if (m_progress->isRunning())
         return false;
     m_progress->start(what, {m_content});
+    // Shortcuts fire while the task lets the window paint: no edit may change the questions it reads.
+    QList<QAction *> paused;
+    for (QAction *action : actions() + m_table->actions()) {
+        if (action->isEnabled()) {
+            action->setEnabled(false);
+            paused.append(action);
+        }
+    }
     emit busy(true);
     bool done = false;
     guarded([&] {
@@ -233,6 +243,11 @@ bool BankView::runTask(const QString &what, const std::function<void()> &task)
         }
     });
     m_progress->finish();
+    for (QAction *action : std::as_const(paused))
+        action->setEnabled(true);
+    // An open replaces the undo history.
+    m_undo->setEnabled(m_document->undoStack()->canUndo());
+    m_redo->setEnabled(m_document->undoStack()->canRedo());
     emit busy(false);
     return done;
 }
@@ -256,7 +271,12 @@ bool BankView::maybeSave()
     if (!isModified())
         return true;
     const QString name = fileName().isEmpty() ? QStringLiteral("Banka") : QFileInfo(fileName()).fileName();
-    switch (Prompts::unsavedChanges(this, QStringLiteral("%1 má neuložené změny. Uložit je?").arg(name))) {
+    // Saving an imported file replaces the bank the program draws from: the question says so.
+    const QString question = m_document->isBankTable()
+        ? QStringLiteral("%1 má neuložené změny. Uložit je?").arg(name)
+        : QStringLiteral("%1 má neuložené změny. Uložit je jako banku programu %2?")
+              .arg(name, nativePath(saveTarget()));
+    switch (Prompts::unsavedChanges(this, question)) {
     case Prompts::Unsaved::Save: return save();
     case Prompts::Unsaved::Discard: return true;
     case Prompts::Unsaved::Cancel: return false;
@@ -264,9 +284,22 @@ bool BankView::maybeSave()
     return false;
 }
 
+QString BankView::saveTarget() const
+{
+    return m_document->isBankTable() ? m_document->fileName() : programBankPath();
+}
+
 bool BankView::save()
 {
-    return m_document->isBankTable() ? saveTo(m_document->fileName()) : saveAsProgramBank();
+    return saveTo(saveTarget());
+}
+
+void BankView::showSaveTarget()
+{
+    QAction *save = m_fileActions.constFirst();
+    save->setText(m_document->isBankTable() ? QStringLiteral("&Uložit") : QStringLiteral("&Uložit do banky programu"));
+    save->setStatusTip(QStringLiteral("Uloží banku do %1").arg(nativePath(saveTarget())));
+    save->setToolTip(save->statusTip());
 }
 
 bool BankView::saveAsProgramBank()

@@ -48,6 +48,7 @@ public:
     bool maybeSave();
     // To the bank's table opened, or for an imported file to where the program reads its bank.
     bool save();
+    QString saveTarget() const;
     bool saveAsProgramBank();
     bool saveAs();
     bool saveTo(const QString &dbPath);
@@ -73,6 +74,8 @@ signals:
 
 private:
     void createActions();
+    // The save action names where it writes: an imported file goes to the program's bank.
+    void showSaveTarget();
     QAction *makeAction(const QString &text, const QList<QKeySequence> &shortcuts, const std::function<void()> &slot);
     QWidget *createContent();
     bool runTask(const QString &what, const std::function<void()> &task);
@@ -94,6 +97,8 @@ private:
     QuestionPreview *m_preview = nullptr;
     QListWidget *m_findingList = nullptr;
     TaskProgress *m_progress = nullptr;
+    QAction *m_undo = nullptr;
+    QAction *m_redo = nullptr;
     QList<QAction *> m_fileActions;
     QList<QAction *> m_editActions;
 };

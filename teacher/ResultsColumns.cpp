@@ -3,39 +3,36 @@
 
 #include "teacher/ResultsColumns.h"
 
+#include "results/NumberText.h"
+
 #include <QDir>
 #include <QFileInfo>
-#include <cmath>
 
+using results::answerLetter;
 using results::AttemptRecord;
 using results::PersonStatistics;
+using results::percentText;
 using results::QuestionStatistics;
 
 namespace {
 
 constexpr Qt::Alignment Right = Qt::AlignRight | Qt::AlignVCenter;
 
-QString answerLetter(std::optional<qint32> answer)
-{
-    if (!answer || *answer < 0 || *answer > 2)
-        return QStringLiteral("–");
-    return QString(QChar(u'A' + *answer));
-}
-
 QVariant optionalRate(std::optional<qint32> rate)
 {
     return rate ? QVariant(QStringLiteral("%1 %").arg(*rate)) : QVariant(QStringLiteral("–"));
+}
+
+// A dash for a missing value, the Czech decimal comma, and a sign only where the figure is a change.
+QVariant optionalFigure(std::optional<double> value, int decimals, bool sign = false)
+{
+    return value ? QVariant(results::optionalDecimal(value, decimals, u',', sign)) : QVariant(QStringLiteral("–"));
 }
 
 // Missing values sort before every number.
 QVariant optionalKey(std::optional<double> value)
 {
     return value ? *value : -1e9;
-}
-
-QString signedNumber(double value)
-{
-    return (value > 0 ? QStringLiteral("+") : QString()) + QString::number(value, 'f', 1);
 }
 
 }
@@ -48,9 +45,10 @@ QString shortBankName(const QString &path)
                                                             : folder + QLatin1Char('/') + file.fileName();
 }
 
-QString percentText(double share)
+QString bankVersionName(const QString &path, const QString &sha256)
 {
-    return QStringLiteral("%1 %").arg(std::lround(share * 100));
+    return sha256.isEmpty() ? shortBankName(path)
+                            : QStringLiteral("%1 (%2)").arg(shortBankName(path), sha256.left(ShortSha256));
 }
 
 QList<AttemptModel::Column> attemptColumns()
@@ -82,7 +80,10 @@ QList<QuestionStatisticsModel::Column> questionStatisticsColumns()
         return [answer](const QuestionStatistics &q) { return QVariant(q.chosen.at(answer)); };
     };
     return {
-        {QStringLiteral("Banka"), [](const QuestionStatistics &q) { return QVariant(shortBankName(q.bankPath)); }},
+        {QStringLiteral("Banka"),
+         [](const QuestionStatistics &q) { return QVariant(bankVersionName(q.bankPath, q.bankSha256)); }, {},
+         Qt::AlignLeft | Qt::AlignVCenter,
+         QStringLiteral("Složka a soubor banky a začátek jejího SHA-256: upravená banka je nová verze")},
         {QStringLiteral("Cis"), [](const QuestionStatistics &q) { return QVariant(q.cis); }, {}, Right},
         {QStringLiteral("Skupina"), [](const QuestionStatistics &q) { return QVariant(q.group); }, {}, Right},
         {QStringLiteral("Správná"), [](const QuestionStatistics &q) { return QVariant(answerLetter(q.correctAnswer)); }},
@@ -98,9 +99,7 @@ QList<QuestionStatisticsModel::Column> questionStatisticsColumns()
         {QStringLiteral("B"), chosen(1), {}, Right, QStringLiteral("Kolikrát byla zvolena odpověď B")},
         {QStringLiteral("C"), chosen(2), {}, Right, QStringLiteral("Kolikrát byla zvolena odpověď C")},
         {QStringLiteral("Citlivost"),
-         [](const QuestionStatistics &q) {
-             return q.discrimination ? QVariant(QString::number(*q.discrimination, 'f', 2)) : QVariant(QStringLiteral("–"));
-         },
+         [](const QuestionStatistics &q) { return optionalFigure(q.discrimination, 2); },
          [](const QuestionStatistics &q) { return optionalKey(q.discrimination); }, Right,
          QStringLiteral("Index diskriminace: podíl správných v horních 27 % pokusů minus v dolních 27 %")},
     };
@@ -117,9 +116,7 @@ QList<PersonModel::Column> personColumns()
         {QStringLiteral("Poslední"), [](const PersonStatistics &p) { return optionalRate(p.last); },
          [](const PersonStatistics &p) { return QVariant(p.last.value_or(-1)); }, Right},
         {QStringLiteral("Trend"),
-         [](const PersonStatistics &p) {
-             return p.trend ? QVariant(signedNumber(*p.trend)) : QVariant(QStringLiteral("–"));
-         },
+         [](const PersonStatistics &p) { return optionalFigure(p.trend, 1, true); },
          [](const PersonStatistics &p) { return optionalKey(p.trend); }, Right,
          QStringLiteral("Změna úspěšnosti v procentních bodech na pokus")},
     };

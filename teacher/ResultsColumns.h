@@ -17,5 +17,6 @@ QList<PersonModel::Column> personColumns();
 
 // The bank as a short name: its folder and file ("trida-a/test.db").
 QString shortBankName(const QString &path);
-// A share 0..1 as whole percent ("75 %").
-QString percentText(double share);
+// A version of a bank: its short name and the start of its SHA-256 ("trida-a/test.db (ab12cd34)").
+QString bankVersionName(const QString &path, const QString &sha256);
+inline constexpr int ShortSha256 = 8;

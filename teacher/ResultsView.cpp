@@ -35,6 +35,7 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <map>
 #include <set>
 
 namespace {
@@ -157,8 +158,7 @@ QWidget *ResultsView::createFilterRow()
     connect(m_person, &QLineEdit::textChanged, m_selection, &AttemptSelection::setPerson);
     connect(m_from, &QDateEdit::dateChanged, this, &ResultsView::dateChanged);
     connect(m_to, &QDateEdit::dateChanged, this, &ResultsView::dateChanged);
-    connect(m_bank, &QComboBox::currentIndexChanged, this,
-            [this] { m_selection->setBank(m_bank->currentData().toString()); });
+    connect(m_bank, &QComboBox::currentIndexChanged, this, &ResultsView::bankChosen);
     return row;
 }
 
@@ -272,22 +272,38 @@ void ResultsView::fillFolderList()
     }
 }
 
+// Each bank by its path; a bank edited in between (a new SHA-256 at the same path) also by
+// each of its versions, which its statistics keep apart.
 void ResultsView::fillBankChoice()
 {
-    const QString chosen = m_bank->currentData().toString();
-    std::set<QString> banks;
+    const QVariant chosen = m_bank->currentData();
+    std::map<QString, std::set<QString>> versions;
     for (const results::AttemptRecord &record : std::as_const(m_records.attempts))
-        banks.insert(record.bank.path);
+        versions[record.bank.path].insert(record.bank.table.sha256);
     const QSignalBlocker quiet(m_bank);
     m_bank->clear();
-    m_bank->addItem(QStringLiteral("všechny banky"), QString());
-    for (const QString &bank : banks) {
-        m_bank->addItem(shortBankName(bank), bank);
-        m_bank->setItemData(m_bank->count() - 1, QDir::toNativeSeparators(bank), Qt::ToolTipRole);
+    m_bank->addItem(QStringLiteral("všechny banky"), QStringList());
+    const auto addBank = [this](const QString &text, const QString &path, const QString &sha256) {
+        m_bank->addItem(text, QStringList{path, sha256});
+        const QString toolTip = QStringLiteral("%1\n%2").arg(QDir::toNativeSeparators(path), sha256);
+        m_bank->setItemData(m_bank->count() - 1, toolTip.trimmed(), Qt::ToolTipRole);
+    };
+    for (const auto &[path, shas] : versions) {
+        addBank(shortBankName(path), path, QString());
+        for (const QString &sha256 : shas) {
+            if (shas.size() > 1)
+                addBank(bankVersionName(path, sha256), path, sha256);
+        }
     }
     const int index = m_bank->findData(chosen);
     m_bank->setCurrentIndex(index < 0 ? 0 : index);
-    m_selection->setBank(m_bank->currentData().toString());
+    bankChosen();
+}
+
+void ResultsView::bankChosen()
+{
+    const QStringList bank = m_bank->currentData().toStringList();
+    m_selection->setBank(bank.value(0), bank.value(1));
 }
 
 void ResultsView::updateStatistics()
@@ -325,9 +341,9 @@ void ResultsView::setDates(std::optional<QDate> from, std::optional<QDate> to)
     dateChanged();
 }
 
-void ResultsView::setBank(const QString &bank)
+void ResultsView::setBank(const QString &path, const QString &sha256)
 {
-    m_bank->setCurrentIndex(std::max(0, m_bank->findData(bank)));
+    m_bank->setCurrentIndex(std::max(0, m_bank->findData(QStringList{path, sha256})));
 }
 
 void ResultsView::dateChanged()

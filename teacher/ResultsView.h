@@ -44,11 +44,13 @@ public:
 
     void setPerson(const QString &person);
     void setDates(std::optional<QDate> from, std::optional<QDate> to);
-    void setBank(const QString &bank);
+    // The bank at exactly this path, and of it only this version when one is given.
+    void setBank(const QString &path, const QString &sha256 = QString());
 
     const results::RecordSet &records() const { return m_records; }
     const results::ResultsSummary &summary() const { return m_summary; }
     AttemptSelection *attempts() const { return m_selection; }
+    QSortFilterProxyModel *questions() const { return m_questionSorted; }
     ShareChart *chart() const { return m_chart; }
 
     // Writes the summary as CSV for a spreadsheet; false, after saying why, when it cannot.
@@ -83,6 +85,7 @@ private:
     void showSkipped();
     void fillFolderList();
     void fillBankChoice();
+    void bankChosen();
     void updateStatistics();
     void dateChanged();
     void openQuestionOfRow(const QModelIndex &index);

@@ -20,18 +20,21 @@ namespace {
 
 constexpr int ChartMargins = 110;
 
+// Two versions of one bank count as two: an edited bank keeps its path.
 bool severalBanks(const QList<results::QuestionStatistics> &questions)
 {
-    QSet<QString> banks;
+    QSet<std::pair<QString, QString>> banks;
     for (const results::QuestionStatistics &question : questions)
-        banks.insert(question.bankSha256);
+        banks.insert({question.bankPath, question.bankSha256});
     return banks.size() > 1;
 }
 
+// Unique for each bar: the category axis drops a label it already has, which would shift the
+// labels against the bars.
 QString barLabel(const results::QuestionStatistics &question, bool withBank)
 {
     const QString label = QStringLiteral("otázka %1").arg(question.cis);
-    return withBank ? shortBankName(question.bankPath) + QLatin1Char(' ') + label : label;
+    return withBank ? bankVersionName(question.bankPath, question.bankSha256) + QLatin1Char(' ') + label : label;
 }
 
 }

@@ -66,7 +66,7 @@ TEST(Statistics, QuestionsCountEvaluatedAttemptsOfTheirBank)
         EXPECT_EQ(question.unanswered, expected[i].unanswered) << i;
         EXPECT_EQ(question.chosen, expected[i].chosen) << i;
         EXPECT_EQ(question.discrimination, expected[i].discrimination) << i;
-        EXPECT_DOUBLE_EQ(question.difficulty(), double(expected[i].correct) / expected[i].drawn) << i;
+        EXPECT_DOUBLE_EQ(question.correctShare(), double(expected[i].correct) / expected[i].drawn) << i;
         EXPECT_DOUBLE_EQ(question.unansweredShare(), double(expected[i].unanswered) / expected[i].drawn) << i;
     }
 }
@@ -105,16 +105,47 @@ TEST(Statistics, FilterTakesDatesWhereTakenAndTheBank)
             kept.append(attempt.id);
         return kept.join(u',');
     };
-    EXPECT_EQ(ids({QDate(2026, 3, 3), QDate(2026, 3, 4), {}}), QStringLiteral("a3,a4,a5"));
-    EXPECT_EQ(ids({std::nullopt, QDate(2026, 3, 2), {}}), QStringLiteral("a1,a2"));
-    EXPECT_EQ(ids({QDate(2026, 3, 5), std::nullopt, QStringLiteral("FYZIKA")}), QStringLiteral("a6"));
-    EXPECT_EQ(ids({QDate(2026, 3, 5), std::nullopt, QStringLiteral("AB12CD")}), QStringLiteral("a6"));
-    EXPECT_EQ(ids({std::nullopt, std::nullopt, QStringLiteral("chemie")}), QString());
+    const QString path = QStringLiteral("/skola/fyzika/test.db");
+    const QString sha = attempts[0].bank.table.sha256;
+    const std::optional<QDate> any;
+    // A typed bank is a part of the path or the start of the SHA-256; a chosen one matches whole.
+    const std::pair<results::AttemptFilter, QString> cases[] = {
+        {{QDate(2026, 3, 3), QDate(2026, 3, 4), {}, {}, {}}, QStringLiteral("a3,a4,a5")},
+        {{any, QDate(2026, 3, 2), {}, {}, {}}, QStringLiteral("a1,a2")},
+        {{QDate(2026, 3, 5), any, QStringLiteral("FYZIKA"), {}, {}}, QStringLiteral("a6")},
+        {{QDate(2026, 3, 5), any, QStringLiteral("AB12CD"), {}, {}}, QStringLiteral("a6")},
+        {{any, any, QStringLiteral("chemie"), {}, {}}, QString()},
+        {{QDate(2026, 3, 5), any, {}, path, sha}, QStringLiteral("a6")},
+        {{any, any, {}, QStringLiteral("/fyzika/test.db"), {}}, QString()},
+        {{any, any, {}, path, sha.left(8)}, QString()},
+    };
+    for (const auto &[filter, expected] : cases)
+        EXPECT_EQ(ids(filter), expected) << filter.bank.toStdString() << ' ' << filter.bankPath.toStdString();
 
     // 00:30 in Prague is still the day before in UTC: the date is the one where it was taken.
     AttemptRecord night = attempts[0];
     night.start = pragueTime(10, 0, 30);
-    EXPECT_TRUE((results::AttemptFilter{QDate(2026, 3, 10), QDate(2026, 3, 10), {}}.accepts(night)));
+    EXPECT_TRUE((results::AttemptFilter{QDate(2026, 3, 10), QDate(2026, 3, 10), {}, {}, {}}.accepts(night)));
+}
+
+TEST(Report, TwoVersionsOfABankKeepTheirQuestionsApart)
+{
+    // The bank edited between the attempts: the same path with another SHA-256, started between
+    // the attempts of the first version.
+    QList<AttemptRecord> attempts = classAttempts();
+    AttemptRecord edited = sampleAttempt(QStringLiteral("e1"), QStringLiteral("Eva"), pragueTime(2, 10), Key, Key);
+    edited.bank.table.sha256 = QStringLiteral("ef") + QString(62, u'0');
+    attempts.append(edited);
+
+    const results::ResultsSummary summary = results::summarise(attempts);
+    QStringList order;
+    for (const results::QuestionStatistics &question : summary.questions)
+        order.append(question.bankSha256.left(2) + QString::number(question.cis));
+    EXPECT_EQ(order.join(u' '), QStringLiteral("ab0 ab1 ab2 ab3 ab4 ef0 ef1 ef2 ef3 ef4"));
+    const QString text = results::reportText(summary);
+    EXPECT_EQ(text.count(QStringLiteral("Otázky banky /skola/fyzika/test.db (SHA-256 ab12cd340000)")), 1);
+    EXPECT_EQ(text.count(QStringLiteral("Otázky banky /skola/fyzika/test.db (SHA-256 ef0000000000)")), 1);
+    EXPECT_EQ(text.count(QStringLiteral("Otázky banky")), 2);
 }
 
 TEST(Report, CzechPluralForms)
@@ -161,7 +192,10 @@ TEST(Report, TextListsAttemptsQuestionsAndPersons)
                                              "       80 %  ukončen\n")))
         << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Otázky banky /skola/fyzika/test.db (SHA-256 ab12cd340000):\n")));
-    EXPECT_TRUE(text.contains(QStringLiteral("    0      1        A           5     60 %       0 %  3  1  1       0,60       1,00\n")))
+    EXPECT_TRUE(text.contains(QStringLiteral("  Cis  skup.  správná  vylosována  správně (index obtížnosti)"
+                                             "  bez odp.  A  B  C  rozlišení\n"
+                                             "    0      1        A           5                        60 %"
+                                             "       0 %  3  1  1       1,00\n")))
         << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("  Adam        3            2     100 %     100 %  +20,0\n")))
         << text.toStdString();
@@ -178,13 +212,13 @@ TEST(Report, CsvOpensInACzechSpreadsheetOrWithCommas)
     EXPECT_TRUE(semicolons.contains("2026-03-02 09:00:00;2026-03-02 09:10:00;\"Novák; Jan \"\"Honza\"\"\";pc-01;"));
     EXPECT_TRUE(semicolons.contains("\r\n\r\nOtázky\r\n"));
     EXPECT_TRUE(semicolons.contains("/skola/fyzika/test.db;ab12cd34" + QByteArray(56, '0')
-                                    + ";0;1;A;5;0,6000;0,0000;3;1;1;0,6000;1,0000\r\n"));
+                                    + ";0;1;A;5;0,6000;0,0000;3;1;1;1,0000\r\n"));
     EXPECT_TRUE(semicolons.contains("\r\nAdam;3;2;100;100;20,00\r\n"));
     EXPECT_TRUE(semicolons.contains("\r\nCyril;1;1;60;60;\r\n"));
 
     const QByteArray commas = results::resultsCsv(summary, results::CsvSeparator::Comma);
     EXPECT_TRUE(commas.contains(",\"Novák; Jan \"\"Honza\"\"\",pc-01,"));
-    EXPECT_TRUE(commas.contains(",0,1,A,5,0.6000,0.0000,3,1,1,0.6000,1.0000\r\n"));
+    EXPECT_TRUE(commas.contains(",0,1,A,5,0.6000,0.0000,3,1,1,1.0000\r\n"));
     EXPECT_FALSE(commas.contains(';' + QByteArray("Konec")));
 }
 

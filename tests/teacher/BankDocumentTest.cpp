@@ -142,6 +142,25 @@ TEST_F(BankDocumentTest, SavesWhereTheProgramReadsAndKeepsTheEarlierBank)
     EXPECT_EQ(readBank(target).records.size(), 8);
 }
 
+// Undoes an edit at the first step of a write, as a shortcut taken while the window paints would.
+struct UndoingProgress : Progress
+{
+    QUndoStack *stack;
+    explicit UndoingProgress(QUndoStack *undoStack) : stack(undoStack) {}
+    void step(qint64, qint64) override { stack->undo(); }
+};
+
+TEST_F(BankDocumentTest, AnEditDuringASaveIsNotWrittenAndStaysUnsaved)
+{
+    openFaultyBank();
+    document.addQuestion();
+    UndoingProgress undoing(document.undoStack());
+    document.saveBank(programBankPath(), undoing);
+    EXPECT_EQ(readBank(programBankPath()).records.size(), 10);
+    EXPECT_EQ(model().rowCount(), 9);
+    EXPECT_TRUE(document.isModified());
+}
+
 TEST_F(BankDocumentTest, AFailedSaveLosesNothing)
 {
     openFaultyBank();

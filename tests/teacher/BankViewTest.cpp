@@ -12,7 +12,9 @@
 #include "teacher/TaskProgress.h"
 
 #include <QAction>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QSortFilterProxyModel>
@@ -113,6 +115,25 @@ TEST_F(BankViewTest, UnsavedChangesAreSavedKeptOrLeftAsTheUserAnswers)
     EXPECT_EQ(readBank(program).records.size(), 10);
 }
 
+TEST_F(BankViewTest, SavingAnImportedFileSaysItReplacesTheProgramsBank)
+{
+    const QString program = QDir::toNativeSeparators(programDir() + QStringLiteral("test.db"));
+    const QString table = programDir() + QStringLiteral("jina.db");
+    ASSERT_TRUE(view->open(faultyCsv()));
+    ASSERT_TRUE(view->saveTo(table));
+    // An imported file is saved where the program reads its bank, a bank's table in itself.
+    for (const auto &[path, target] : {std::pair{faultyCsv(), program}, {table, QDir::toNativeSeparators(table)}}) {
+        ASSERT_TRUE(view->open(path));
+        view->document()->addQuestion();
+        unsavedQuestions.clear();
+        EXPECT_FALSE(view->maybeSave());
+        ASSERT_EQ(unsavedQuestions.size(), 1);
+        const QString &question = unsavedQuestions.first();
+        EXPECT_EQ(question.contains(program), target == program) << question.toStdString();
+        EXPECT_TRUE(view->fileActions().first()->statusTip().endsWith(target));
+    }
+}
+
 TEST_F(BankViewTest, FailuresAreToldInCzechAndTheBankStays)
 {
     ASSERT_TRUE(view->open(faultyCsv()));
@@ -139,6 +160,26 @@ TEST_F(BankViewTest, DeleteRemovesTheSelectedRowsAndUndoBringsThemBack)
     EXPECT_EQ(view->document()->model()->rowCount(), 7);
     QTest::keyClick(view->table(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(view->document()->model()->rowCount(), 9);
+}
+
+TEST_F(BankViewTest, NoShortcutEditsTheBankWhileItIsSaved)
+{
+    const QString path = QFileInfo(writeFile(QStringLiteral("x"), {})).path() + QStringLiteral("/banka.db");
+    QKeySequence pressed;
+    QObject::connect(view.get(), &BankView::busy, view.get(), [&](bool running) {
+        if (running)
+            QTest::keySequence(view.get(), pressed);
+    });
+    for (const QKeySequence &keys : {QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_N)}) {
+        ASSERT_TRUE(view->open(faultyCsv()));
+        view->document()->addQuestion();
+        pressed = keys;
+        ASSERT_TRUE(view->saveTo(path));
+        EXPECT_EQ(readBank(path).records.size(), 10) << keys.toString().toStdString();
+        EXPECT_EQ(view->document()->model()->rowCount(), 10) << keys.toString().toStdString();
+        EXPECT_FALSE(view->isModified());
+        EXPECT_TRUE(view->editActions().at(0)->isEnabled());
+    }
 }
 
 TEST(TaskProgressTest, CancelStopsTheWorkAndFinishGivesTheWidgetsBack)

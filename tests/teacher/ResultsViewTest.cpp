@@ -8,12 +8,18 @@
 #include "results/ResultsReport.h"
 #include "settings/ResultsSettings.h"
 #include "teacher/AttemptSelection.h"
+#include "teacher/ResultsColumns.h"
 #include "teacher/ResultsView.h"
 #include "teacher/ShareChart.h"
 
+#include <QAbstractBarSeries>
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
 #include <QDir>
 #include <QFile>
 #include <QPrinter>
+#include <QSortFilterProxyModel>
 #include <QSignalSpy>
 #include <QTimeZone>
 
@@ -144,6 +150,77 @@ TEST_F(ResultsViewTest, TheChartPutsTheWorstQuestionFirstAndADoubleClickAsksForI
     ASSERT_EQ(chosen.size(), 1);
     EXPECT_EQ(chosen.first().at(0).toString(), BankA);
     EXPECT_EQ(chosen.first().at(1).toInt(), 2);
+}
+
+TEST_F(ResultsViewTest, EachVersionOfABankIsChosenAndChartedOnItsOwn)
+{
+    // Bank A edited (another SHA-256 at its path), and another bank whose path ends as A's does.
+    AttemptRecord edited = attempt(QStringLiteral("Olga"), {2026, 4, 1}, BankA, QStringLiteral("CCC"));
+    edited.bank.table.sha256 = QStringLiteral("cc");
+    AttemptRecord elsewhere = attempt(QStringLiteral("Rita"), {2026, 4, 2}, QStringLiteral("/stare") + BankA,
+                                      QStringLiteral("AAA"));
+    elsewhere.bank.table.sha256 = QStringLiteral("dd");
+    const QString folder = QFileInfo(writeFile(QStringLiteral("x"), {})).path();
+    for (const AttemptRecord &record : {edited, elsewhere})
+        ASSERT_FALSE(results::writeRecord(folder, record));
+    view->addFolder(folder);
+
+    const struct
+    {
+        QString path, sha256;
+        QStringList shown;
+    } cases[] = {
+        {BankA, {}, {"Eva", "Jana", "Olga", "Petr"}},
+        {BankA, QStringLiteral("cc"), {"Olga"}},
+        {BankA, QStringLiteral("aa"), {"Eva", "Jana", "Petr"}},
+        {{}, {}, {"Eva", "Jana", "Olga", "Petr", "Rita"}},
+    };
+    for (const auto &c : cases) {
+        view->setBank(c.path, c.sha256);
+        EXPECT_EQ(shownPersons(), c.shown) << c.sha256.toStdString();
+    }
+
+    // A category axis drops a label it has already: each bar needs its own.
+    const auto *chart = view->chart()->chart();
+    const auto *series = qobject_cast<QAbstractBarSeries *>(chart->series().value(0));
+    const auto *axis = qobject_cast<QBarCategoryAxis *>(chart->axes(Qt::Vertical).value(0));
+    ASSERT_TRUE(series && axis);
+    EXPECT_EQ(series->barSets().first()->count(), 9);
+    EXPECT_EQ(axis->count(), 9);
+    QSet<QString> banks;
+    for (int row = 0; row < view->questions()->rowCount(); ++row)
+        banks.insert(view->questions()->index(row, 0).data().toString());
+    EXPECT_EQ(banks.size(), 3);
+}
+
+TEST(ResultsColumnsTest, FiguresHaveADecimalCommaAndASignOnlyForAChange)
+{
+    const auto shown = [](const auto &columns, const QString &header, const auto &row) {
+        for (const auto &column : columns) {
+            if (column.header == header)
+                return column.display(row).toString();
+        }
+        return QStringLiteral("no column ") + header;
+    };
+    const struct
+    {
+        std::optional<double> value;
+        QString trend, discrimination;
+    } cases[] = {
+        {20.0, QStringLiteral("+20,0"), QStringLiteral("20,00")},
+        {0.04, QStringLiteral("0,0"), QStringLiteral("0,04")},
+        {-0.004, QStringLiteral("0,0"), QStringLiteral("0,00")},
+        {-0.6, QStringLiteral("-0,6"), QStringLiteral("-0,60")},
+        {std::nullopt, QStringLiteral("–"), QStringLiteral("–")},
+    };
+    for (const auto &c : cases) {
+        results::PersonStatistics person;
+        person.trend = c.value;
+        results::QuestionStatistics question;
+        question.discrimination = c.value;
+        EXPECT_EQ(shown(personColumns(), QStringLiteral("Trend"), person), c.trend);
+        EXPECT_EQ(shown(questionStatisticsColumns(), QStringLiteral("Citlivost"), question), c.discrimination);
+    }
 }
 
 TEST_F(ResultsViewTest, ExportsTheCsvOfTheCommandLineAndTheChart)
