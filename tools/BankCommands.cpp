@@ -75,7 +75,11 @@ void refuseQuestionFile(const QString &path, const QString &command)
                                                                  {InputFormat::Gift, "soubor GIFT"},
                                                                  {InputFormat::Aiken, "soubor Aiken"}};
     QFile file(path);
-    const InputFormat format = file.open(QIODevice::ReadOnly) ? detectInputFormat(file.read(64 * 1024)) : InputFormat::Unknown;
+    const QByteArray probe = file.open(QIODevice::ReadOnly) ? file.read(64 * 1024) : QByteArray();
+    // A table's header names its fields, which can pass for a text format: binary bytes rule one out.
+    if (probe.contains('\0'))
+        return;
+    const InputFormat format = detectInputFormat(probe);
     for (const auto &[kind, name] : kinds) {
         if (kind == format)
             throw UsageError{QStringLiteral("Soubor %1 je %2, ne tabulka .db pro příkaz %3; tabulku z něj vytvoří "
