@@ -13,6 +13,7 @@
 #include "bankfile/InputFormat.h"
 #include "bankfile/SaveFile.h"
 #include "bankfile/TableDump.h"
+#include "paradox/Memo.h"
 #include "paradox/Table.h"
 #include "platform/core/AppError.h"
 
@@ -98,6 +99,20 @@ BankContent readTable(const QString &path, const QString &command)
     }
 }
 
+// The dump is text: it never goes over a table or a memo file, which it would destroy.
+void refuseTableAsOutput(const QString &output, const QString &table)
+{
+    const QString suffix = QFileInfo(output).suffix();
+    const QString target = QFileInfo(output).canonicalFilePath();
+    const bool tableFile = suffix.compare(QLatin1String("db"), Qt::CaseInsensitive) == 0
+                           || suffix.compare(QLatin1String("mb"), Qt::CaseInsensitive) == 0;
+    const bool sameFile = !target.isEmpty()
+                          && (target == QFileInfo(table).canonicalFilePath()
+                              || target == QFileInfo(paradox::Memo::findFor(table)).canonicalFilePath());
+    if (tableFile || sameFile)
+        throw UsageError{QStringLiteral("Příkaz dump nepíše do tabulky ani do souboru poznámek (%1); zvolte výstup .csv.").arg(output)};
+}
+
 }
 
 std::optional<int> runBuild(const QStringList &arguments)
@@ -166,6 +181,9 @@ std::optional<int> runDump(const QStringList &arguments)
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty() || files.size() > 2)
         throw UsageError{QStringLiteral("Příkaz dump potřebuje tabulku .db, případně výstupní soubor CSV.")};
+    const QString output = files.value(1);
+    if (!output.isEmpty())
+        refuseTableAsOutput(output, files[0]);
     paradox::Table table;
     table.setTableName(files[0]);
     try {
@@ -174,7 +192,6 @@ std::optional<int> runDump(const QStringList &arguments)
         refuseQuestionFile(files[0], QStringLiteral("dump"));
         throw;
     }
-    const QString output = files.value(1);
     const bool forSpreadsheet = parser.isSet(spreadsheet) || output.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
     const TableDump dump = dumpTable(table, forSpreadsheet ? CsvStyle::spreadsheet() : CsvStyle());
     if (output.isEmpty()) {

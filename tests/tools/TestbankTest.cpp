@@ -208,6 +208,16 @@ TEST_F(TestbankTest, DumpPrintsTheTableAndEndsWithItsCode)
         EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBF" "Cis;Skupina;Dotaz;Odp1;Odp2;Odp3;Komentar;CspravOdp\n")) << csv.left(60).constData();
     }
     EXPECT_TRUE(run({"dump", path("memo.db"), path("tabulka.csv")}).out.contains("(pro tabulkový procesor: UTF-8 s BOM"));
+    // Never over a table or a memo file, by its name or through a link.
+    const QByteArray table = readFile(path("memo.db"));
+    QFile::link(path("memo.db"), path("odkaz.csv"));
+    for (const char *output : {"memo.db", "memo.mb", "kopie.DB", "odkaz.csv"}) {
+        const Outcome refused = run({"dump", path("memo.db"), path(output)});
+        EXPECT_EQ(refused.exitCode, 2) << output;
+        EXPECT_TRUE(refused.err.startsWith("Příkaz dump nepíše do tabulky ani do souboru poznámek")) << qPrintable(refused.err);
+    }
+    EXPECT_EQ(readFile(path("memo.db")), table);
+    EXPECT_FALSE(QFileInfo::exists(path("kopie.DB")));
 }
 
 TEST_F(TestbankTest, HelpAndVersionGoToStandardOutput)
