@@ -141,6 +141,13 @@ TEST_F(BankFileTest, AnUndecodableValueIsAFindingOfItsRecord)
     EXPECT_EQ(read.findings[0].record, 1);
     EXPECT_FALSE(read.isReadable(1));
     EXPECT_EQ(read.records[3], records[3]);
+    try {
+        writeBank(read, path(QStringLiteral("kopie.db")));
+        ADD_FAILURE() << "a record that did not read was written empty";
+    } catch (const AppError &error) {
+        EXPECT_TRUE(error.message().startsWith(QStringLiteral("Banka se nezapsala: záznam 2 se nepřečetl ("))) << qPrintable(error.message());
+    }
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("kopie.db"))));
 
     paradox::Table table;
     table.setTableName(path(QStringLiteral("memo.db")));
