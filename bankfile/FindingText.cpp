@@ -86,9 +86,10 @@ QString recordSentence(const Finding &finding)
         return QStringLiteral("otázka se do testu nikdy nedostane, čísla Cis mají jít od 0 do %1; %2")
             .arg(value(finding, 0).toInt() - 1).arg(NumberingRemedy);
     case FindingKind::RepeatedNumber:
-        return QStringLiteral("Cis %1 se opakuje (poprvé %2 %3), otázka se do testu nedostane; %4")
+        return QStringLiteral("Cis %1 se opakuje (poprvé %2 %3)%4; %5")
             .arg(value(finding, 0), finding.file.isEmpty() ? QStringLiteral("v záznamu") : QStringLiteral("na řádku"),
-                 value(finding, 1), NumberingRemedy);
+                 value(finding, 1),
+                 finding.values.size() > 2 ? QString() : QStringLiteral(", otázka se do testu nedostane"), NumberingRemedy);
     default:
         return QString();
     }

@@ -159,6 +159,10 @@ TEST(BankImport, BuildWarnsOfValuesTheProgramCannotUseWithTheirRow)
                            "jít od 0 do 1; " + remedy,
                            "Upozornění: Žádná otázka nemá Cis 1; místo něj se losuje poslední otázka, která tak může být v "
                            "testu vícekrát; " + remedy}));
+    // The last record repeats a number, yet is drawn for the number no record has.
+    const BankContent last = imported("Cis,Skupina,Dotaz,Odp1,Odp2,Odp3,CspravOdp\n0,1,Q,A,B,C,0\n1,1,Q,A,B,C,0\n0,1,Q,A,B,C,0\n");
+    EXPECT_EQ(texts(valueWarnings(last)).value(0),
+              "Upozornění: Soubor banka.csv, řádek 4: Cis 0 se opakuje (poprvé na řádku 2); " + remedy);
 }
 
 // A CSV cell is named by its line and field, a GIFT answer also by its question.
