@@ -44,6 +44,14 @@ QList<Finding> ofEffect(const QList<Finding> &findings, FindingEffect effect)
     return found;
 }
 
+// "… a další problém", "… a další 2 problémy", "… a dalších 5 problémů".
+QString moreProblems(qsizetype count)
+{
+    if (count == 1)
+        return QStringLiteral("… a další problém\n");
+    return (count < 5 ? QStringLiteral("… a další %1 problémy\n") : QStringLiteral("… a dalších %1 problémů\n")).arg(count);
+}
+
 // The findings a line each, at most `limit` of them and then how many more there are.
 QString lines(const QList<Finding> &findings, qsizetype limit = std::numeric_limits<qsizetype>::max())
 {
@@ -51,7 +59,7 @@ QString lines(const QList<Finding> &findings, qsizetype limit = std::numeric_lim
     for (qsizetype i = 0; i < std::min(limit, findings.size()); ++i)
         text += findingLine(findings[i]) + QLatin1Char('\n');
     if (findings.size() > limit)
-        text += QStringLiteral("… a dalších %1 problémů\n").arg(findings.size() - limit);
+        text += moreProblems(findings.size() - limit);
     return text;
 }
 
@@ -124,12 +132,12 @@ std::optional<int> runBuild(const QStringList &arguments)
     BankContent content = importFiles(build.inputs, options);
     const QList<Finding> problems = ofEffect(content.findings, FindingEffect::Blocks);
     if (!problems.isEmpty()) {
-        print(stderr, lines(ofEffect(content.findings, FindingEffect::Warning)) + lines(problems, NamedProblems)
+        print(stderr, lines(ofEffect(content.findings, FindingEffect::Warning), NamedProblems) + lines(problems, NamedProblems)
                           + QStringLiteral("Banka se nezapsala.\n"));
         return Failure;
     }
     const QList<Finding> skipped = ofEffect(content.findings, FindingEffect::LeftOut);
-    QString err = lines(ofEffect(content.findings, FindingEffect::Warning)) + lines(skipped);
+    QString err = lines(ofEffect(content.findings, FindingEffect::Warning), NamedProblems) + lines(skipped);
     QString out = QStringLiteral("Převedeno otázek: %1, vynecháno: %2\n").arg(content.records.size()).arg(skipped.size());
     if (content.records.isEmpty()) {
         print(stderr, err + QStringLiteral("Žádnou otázku nelze převést, banka se nezapsala.\n"));
@@ -140,7 +148,7 @@ std::optional<int> runBuild(const QStringList &arguments)
     if (!unstorable.isEmpty())
         throw AppError(findingText(unstorable.first()));
     const QList<Finding> warnings = valueWarnings(content);
-    err += lines(warnings);
+    err += lines(warnings, NamedProblems);
     if (!warnings.isEmpty())
         err += QStringLiteral("Upozornění k hodnotám otázek: %1\n").arg(warnings.size());
     const qsizetype count = content.records.size();

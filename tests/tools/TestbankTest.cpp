@@ -95,6 +95,9 @@ TEST_F(TestbankTest, BuildPrintsWhatItDidAndEndsWithItsCode)
     writeFile(path("problemy.csv"), "Skupina;Dotaz;Odp1;Odp2;Odp3;CspravOdp;Poznámka\nx;Q;A;B;C;A;\n1;\"a\nb\";A;B;C;B;\n"
                                     "1;Q;A;B;C;D;\n");
     writeFile(path("sipka.csv"), "Skupina;Dotaz;Odp1;Odp2;Odp3;Komentar;CspravOdp\n1;Šipka → vpravo;A;B;C;;0\n");
+    // n rows all numbered 1 give n warnings, 20 of them named.
+    for (const int n : {21, 22, 25})
+        writeFile(path(QString("cis1-%1.csv").arg(n)), "Cis;Skupina;Dotaz;Odp1;Odp2;Odp3;CspravOdp\n" + QByteArray("1;1;Q;A;B;C;0\n").repeated(n));
     const std::tuple<QStringList, QString, int, QStringList, QStringList> cases[] = {
         {{"--skupina", "export.xml=3", "--skupina=Chemie=3", "-s", "biologie=2", importData("export.xml"),
           importData("fyzika.txt"), importData("biologie"), importData("banka.csv")}, QString(), 0,
@@ -114,6 +117,9 @@ TEST_F(TestbankTest, BuildPrintsWhatItDidAndEndsWithItsCode)
         {{importData("biologie"), path("zla.gift")}, QString(), 2, {}, {QString("Soubor %1, řádek 3: ").arg(path("zla.gift"))}},
         {{path("kategorie.gift")}, QString(), 2, {}, {"„a“, „b“, „c“, „d“ (skupinu zvolí volba --skupina JMÉNO=SKUPINA)\n"}},
         {{path("sipka.csv")}, QString(), 2, {}, {"řádek 2, pole Dotaz: znak „→“ (U+2192) na 7. místě textu"}},
+        {{path("cis1-21.csv")}, QString(), 0, {}, {"očísluje\n… a další problém\nUpozornění k hodnotám otázek: 21\n"}},
+        {{path("cis1-22.csv")}, QString(), 0, {}, {"\n… a další 2 problémy\nUpozornění k hodnotám otázek: 22\n"}},
+        {{path("cis1-25.csv")}, QString(), 0, {}, {"\n… a dalších 5 problémů\nUpozornění k hodnotám otázek: 25\n"}},
         {{importData("export.xml")}, "200", 2, {}, {"soubor je větší než 200 B, tak velkou banku nástroj nepřevádí\n"}},
         {{"/dev/zero"}, QString(), 2, {}, {"binární data"}},
     };
