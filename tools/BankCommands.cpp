@@ -145,8 +145,10 @@ std::optional<int> runBuild(const QStringList &arguments)
         return Incomplete;
     }
     const QList<Finding> unstorable = unstorableTexts(content);
-    if (!unstorable.isEmpty())
-        throw AppError(findingText(unstorable.first()));
+    if (!unstorable.isEmpty()) {
+        print(stderr, lines(unstorable, NamedProblems) + QStringLiteral("Banka se nezapsala.\n"));
+        return Failure;
+    }
     const QList<Finding> warnings = valueWarnings(content);
     err += lines(warnings, NamedProblems);
     if (!warnings.isEmpty())

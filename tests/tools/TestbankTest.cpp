@@ -94,7 +94,7 @@ TEST_F(TestbankTest, BuildPrintsWhatItDidAndEndsWithItsCode)
     writeFile(path("hodnoty.csv"), "Cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n0,1,Q0,A,B,C,,3\n0,7,Q1,A,B,C,,0\n");
     writeFile(path("problemy.csv"), "Skupina;Dotaz;Odp1;Odp2;Odp3;CspravOdp;Poznámka\nx;Q;A;B;C;A;\n1;\"a\nb\";A;B;C;B;\n"
                                     "1;Q;A;B;C;D;\n");
-    writeFile(path("sipka.csv"), "Skupina;Dotaz;Odp1;Odp2;Odp3;Komentar;CspravOdp\n1;Šipka → vpravo;A;B;C;;0\n");
+    writeFile(path("sipka.csv"), "Skupina;Dotaz;Odp1;Odp2;Odp3;Komentar;CspravOdp\n1;Šipka → vpravo;A;B;C;;0\n1;Q;A;←;C;;0\n");
     // n rows all numbered 1 give n warnings, 20 of them named.
     for (const int n : {21, 22, 25})
         writeFile(path(QString("cis1-%1.csv").arg(n)), "Cis;Skupina;Dotaz;Odp1;Odp2;Odp3;CspravOdp\n" + QByteArray("1;1;Q;A;B;C;0\n").repeated(n));
@@ -116,7 +116,8 @@ TEST_F(TestbankTest, BuildPrintsWhatItDidAndEndsWithItsCode)
          {"otázka „Pravda“: pravda/nepravda\n", "Žádnou otázku nelze převést, banka se nezapsala.\n"}},
         {{importData("biologie"), path("zla.gift")}, QString(), 2, {}, {QString("Soubor %1, řádek 3: ").arg(path("zla.gift"))}},
         {{path("kategorie.gift")}, QString(), 2, {}, {"„a“, „b“, „c“, „d“ (skupinu zvolí volba --skupina JMÉNO=SKUPINA)\n"}},
-        {{path("sipka.csv")}, QString(), 2, {}, {"řádek 2, pole Dotaz: znak „→“ (U+2192) na 7. místě textu"}},
+        {{path("sipka.csv")}, QString(), 2, {}, {"řádek 2, pole Dotaz: znak „→“ (U+2192) na 7. místě textu",
+                                                 "řádek 3, pole Odp2: znak „←“ (U+2190) na 1. místě textu", "\nBanka se nezapsala.\n"}},
         {{path("cis1-21.csv")}, QString(), 0, {}, {"očísluje\n… a další problém\nUpozornění k hodnotám otázek: 21\n"}},
         {{path("cis1-22.csv")}, QString(), 0, {}, {"\n… a další 2 problémy\nUpozornění k hodnotám otázek: 22\n"}},
         {{path("cis1-25.csv")}, QString(), 0, {}, {"\n… a dalších 5 problémů\nUpozornění k hodnotám otázek: 25\n"}},
