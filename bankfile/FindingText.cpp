@@ -190,11 +190,17 @@ QString checkHeading(FindingKind kind)
     return kind == FindingKind::UnreadableValue ? QStringLiteral("Nečitelné hodnoty (program ohlásí chybu)") : QString();
 }
 
+// The report lists these on one line too, though each is a sentence of its own elsewhere.
+QString reportHeading(FindingKind kind)
+{
+    return kind == FindingKind::AnswerOutOfRange ? QStringLiteral("CspravOdp mimo 0..2") : checkHeading(kind);
+}
+
 QString checkItem(const Finding &finding)
 {
     if (finding.kind == FindingKind::MissingField)
         return finding.field;
-    return QStringLiteral("záznam %1: %2").arg(finding.record + 1).arg(value(finding, 0));
+    return QStringLiteral("%1: %2").arg(recordPlace(finding), value(finding, 0));
 }
 
 // A finding of the check as a sentence of its own.
@@ -226,7 +232,7 @@ QString checkText(const Finding &finding)
 QStringList checkLines(const QList<Finding> &findings)
 {
     const FindingKind kind = findings.first().kind;
-    const QString heading = checkHeading(kind);
+    const QString heading = reportHeading(kind);
     QStringList items;
     for (const Finding &finding : findings)
         items.append(heading.isEmpty() ? checkSentence(finding) : checkItem(finding));
