@@ -10,6 +10,7 @@
 #include "bank/TestSize.h"
 
 #include <QHash>
+#include <QSet>
 
 namespace {
 
@@ -41,7 +42,7 @@ public:
 
     // Records no draw number leads to (but those in `known`, already named), and the numbers
     // that no record has, which draw the last record.
-    void addNumbering(const DrawAnalysis &analysis, const QList<int> &known = {})
+    void addNumbering(const DrawAnalysis &analysis, const QSet<int> &known = {})
     {
         const QString count = QString::number(m_content.records.size());
         for (const int position : analysis.unreachableRecords()) {
@@ -154,7 +155,9 @@ QList<Finding> valueWarnings(const BankContent &content)
     const auto count = static_cast<qint32>(content.records.size());
     // A number the draw can give names its first record already; others are looked up here.
     QHash<qint32, int> firstOutsideDraw;
-    QList<int> repeated;
+    QSet<int> repeated;
+    const QList<int> unreachable = analysis.unreachableRecords();
+    const QSet<int> neverDrawn(unreachable.cbegin(), unreachable.cend());
     for (int r = 0; r < count; ++r) {
         const BankRecord &record = content.records[r];
         found.addAnswer(r);
@@ -168,8 +171,11 @@ QList<Finding> valueWarnings(const BankContent &content)
         if (first < 0 || first == r)
             continue;
         const int firstLine = first < content.origins.size() ? content.origins[first].line : first + 1;
-        found.add(FindingKind::RepeatedNumber, r, BankTable::Cis, {QString::number(record.cis), QString::number(firstLine)});
-        repeated.append(r);
+        QStringList values = {QString::number(record.cis), QString::number(firstLine)};
+        if (!neverDrawn.contains(r))
+            values.append(QStringLiteral("drawn"));
+        found.add(FindingKind::RepeatedNumber, r, BankTable::Cis, values);
+        repeated.insert(r);
     }
     found.addNumbering(analysis, repeated);
     return warnings;

@@ -3,12 +3,16 @@
 
 #include "bankfile/BankContent.h"
 
-bool BankContent::isReadable(int record) const
+QList<bool> BankContent::unreadableRecords() const
 {
-    return std::none_of(findings.cbegin(), findings.cend(), [record](const Finding &finding) {
-        return finding.kind == FindingKind::MissingField
-            || (finding.kind == FindingKind::UnreadableValue && finding.record == record);
-    });
+    QList<bool> unreadable(records.size(), false);
+    for (const Finding &finding : findings) {
+        if (finding.kind == FindingKind::MissingField)
+            unreadable.fill(true);
+        else if (finding.kind == FindingKind::UnreadableValue && finding.record >= 0 && finding.record < unreadable.size())
+            unreadable[finding.record] = true;
+    }
+    return unreadable;
 }
 
 Finding BankContent::findingAbout(FindingSource source, FindingKind kind, int record) const

@@ -24,8 +24,9 @@ struct BankContent
     // skipped and the warnings of the readers.
     QList<Finding> findings;
 
-    // Whether every value of the record was read (no UnreadableValue and no MissingField).
-    bool isReadable(int record) const;
+    // By position, whether a record's values did not all read (an UnreadableValue about it);
+    // every record when a field is missing.
+    QList<bool> unreadableRecords() const;
 
     // A finding about the 0-based record (-1 for none), placed by its origin and its Cis.
     Finding findingAbout(FindingSource source, FindingKind kind, int record) const;

@@ -12,6 +12,7 @@
 #include "bankfile/SaveFile.h"
 
 #include <QFileInfo>
+#include <QHash>
 
 namespace {
 
@@ -57,10 +58,16 @@ public:
     // The records the format takes, each finding about the others and about what Moodle changes.
     QList<BankRecord> records()
     {
+        const QList<bool> unreadable = m_content.unreadableRecords();
+        QHash<int, QList<Finding>> unread;
+        for (const Finding &read : m_content.findings) {
+            if (read.kind == FindingKind::UnreadableValue)
+                unread[read.record].append(read);
+        }
         QList<BankRecord> taken;
         for (int r = 0; r < m_content.records.size(); ++r) {
-            if (!m_content.isReadable(r)) {
-                leaveOutUnreadable(r);
+            if (unreadable[r]) {
+                leaveOutUnreadable(r, unread.value(r));
                 continue;
             }
             const BankRecord record = m_format == ExportFormat::Csv ? m_content.records[r] : forMoodle(m_content.records[r]);
@@ -81,13 +88,11 @@ private:
         m_findings.append(finding);
     }
 
-    void leaveOutUnreadable(int record)
+    void leaveOutUnreadable(int record, const QList<Finding> &unread)
     {
-        for (const Finding &read : m_content.findings) {
-            if (read.record == record && read.kind == FindingKind::UnreadableValue) {
-                add(FindingKind::UnreadableValue, record, read.field, read.values);
-                m_findings.last().cis.reset();
-            }
+        for (const Finding &read : unread) {
+            add(FindingKind::UnreadableValue, record, read.field, read.values);
+            m_findings.last().cis.reset();
         }
     }
 

@@ -175,10 +175,26 @@ QString programBankPath()
 
 namespace {
 
+// A record that did not read is an empty placeholder: written, it would replace its question.
+void refuseUnread(const BankContent &content)
+{
+    requireBankFields(content);
+    std::optional<Finding> first;
+    for (const Finding &finding : content.findings) {
+        if (finding.kind == FindingKind::UnreadableValue && (!first || finding.record < first->record))
+            first = finding;
+    }
+    if (first)
+        throw AppError(QStringLiteral("Banka se nezapsala: záznam %1 se nepřečetl (%2), zapsal by se prázdný.")
+                           .arg(first->record + 1)
+                           .arg(first->values.value(0)));
+}
+
 // Writes the content's records; with `release`, each record and its origin are emptied once
 // the record is encoded, and their memory serves the encoded records.
 WrittenBank write(BankContent &content, bool release, const QString &dbPath, Progress &progress, Backup backup)
 {
+    refuseUnread(content);
     paradox::TableWriter writer(BankTable::fields());
     const auto count = static_cast<int>(content.records.size());
     writer.reserve(count);

@@ -17,6 +17,9 @@
 
 namespace {
 
+// Fewer bytes than any real GIFT question takes; a bank of shorter ones only grows its lists.
+constexpr qint64 MinGiftQuestionBytes = 128;
+
 // The first line that is not UTF-8 is named; finding it takes a second pass only then.
 QString decodeUtf8(const QString &path, const QByteArray &bytes)
 {
@@ -88,7 +91,9 @@ BankContent readQuestions(QIODevice &device, const QString &name, qint64 sizeLim
         const FormatDetector scanned = scannedFormat(device, name, sizeLimit);
         if (scanned.format() == InputFormat::Gift) {
             DeviceLines lines(device, name, sizeLimit, true, progress);
-            return readGift(name, lines, scanned.giftLines());
+            // The lines that look like GIFT are the input's to choose: reserve no more
+            // questions than its size can hold.
+            return readGift(name, lines, std::min<qint64>(scanned.giftLines(), device.size() / MinGiftQuestionBytes));
         }
         return readWhole(readInput(device, name, sizeLimit), scanned.format(), name);
     }

@@ -133,6 +133,15 @@ QChar Csv::detectSeparator(const QString &text)
     return counts[most] > 0 ? candidates[most] : QLatin1Char(',');
 }
 
+std::optional<QChar> Csv::excelSeparator(QStringView firstLine)
+{
+    if (firstLine.size() < 5 || !firstLine.startsWith(QLatin1String("sep="), Qt::CaseInsensitive))
+        return std::nullopt;
+    const QChar separator = firstLine[4];
+    const bool alone = std::all_of(firstLine.begin() + 5, firstLine.end(), [separator](QChar c) { return c == separator || c.isSpace(); });
+    return alone ? std::optional(separator) : std::nullopt;
+}
+
 QString Csv::formatRow(const QStringList &cells, QChar separator)
 {
     QStringList formatted;

@@ -6,6 +6,8 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+#include <optional>
 
 // One CSV row and its number as a spreadsheet shows it: rows count from 1, an empty line is a
 // row too, and a line break inside a cell starts none.
@@ -26,6 +28,9 @@ public:
     // The separator of the first line: whichever of comma, semicolon and tab it holds most
     // often outside quotes; a comma when it holds none.
     static QChar detectSeparator(const QString &text);
+    // The separator that Excel's first line "sep=X" names. A sheet whose first cell holds that
+    // text saves the row's empty cells after it, so separators and white space may follow.
+    static std::optional<QChar> excelSeparator(QStringView firstLine);
     // The cells as one line, each quoted where it must be, with a line end.
     static QString formatRow(const QStringList &cells, QChar separator = QLatin1Char(','));
 };

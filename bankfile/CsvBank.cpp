@@ -29,15 +29,6 @@ QString decoded(const QByteArray &bytes)
     return windows1250.decode(bytes.constData(), bytes.size());
 }
 
-// Excel's first line "sep=;" names the separator and is no row of the sheet.
-std::optional<QChar> excelSeparator(const QString &text)
-{
-    if (text.size() >= 5 && text.startsWith(QLatin1String("sep="), Qt::CaseInsensitive)
-        && (text.size() == 5 || text[5] == QLatin1Char('\n')))
-        return text[4];
-    return std::nullopt;
-}
-
 // CspravOdp as spreadsheets hold it: A, B, C in any case, or the number.
 std::optional<qint32> answerIndex(const QString &cell)
 {
@@ -61,16 +52,18 @@ public:
     BankContent read(const QByteArray &bytes)
     {
         QString text = decoded(bytes);
-        const std::optional<QChar> separator = excelSeparator(text);
+        // Excel's "sep=" line names the separator and is no row of the sheet.
+        const qsizetype firstEnd = text.indexOf(QLatin1Char('\n'));
+        const std::optional<QChar> separator = Csv::excelSeparator(QStringView(text).first(firstEnd < 0 ? text.size() : firstEnd));
         if (separator)
-            text.remove(0, std::min<qsizetype>(6, text.size()));
+            text.remove(0, firstEnd < 0 ? text.size() : firstEnd + 1);
+        m_separator = separator ? *separator : Csv::detectSeparator(text);
         QList<CsvRow> rows;
         try {
-            rows = Csv::parse(text, separator.value_or(Csv::detectSeparator(text)));
+            rows = Csv::parse(text, m_separator);
         } catch (const CsvError &error) {
             throw ImportError(m_file, error.row, error.reason + QStringLiteral("; uvozovky uvnitř textu zdvojte"));
         }
-        m_separator = separator.value_or(Csv::detectSeparator(text));
         if (rows.isEmpty())
             throw ImportError(m_file, 1, QStringLiteral("chybí řádek se jmény sloupců"));
         if (mapHeader(rows.first())) {

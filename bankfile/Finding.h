@@ -18,7 +18,8 @@ enum class FindingKind {
     DroppedImage,        // an embedded image or file left out of the question's texts
     NumberedInOrder,     // several inputs: their Cis numbers are replaced by the order
     UnstorableCharacter, // {character, code point as hex, 1-based position}: not in code page 1250
-    RepeatedNumber,      // {cis, line of the first record with it}
+    RepeatedNumber,      // {cis, line of the first record with it[, "drawn"]}: "drawn" when the record is
+                         // drawn all the same, being the last and drawn for numbers no record has
     // Build: a CSV file's columns and cells, each found in one run
     UnknownColumns,      // {names}: columns of no bank field, left unused
     MissingColumns,      // {names}: bank fields the header lacks (Cis and Komentar may be left out)

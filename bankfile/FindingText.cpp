@@ -86,9 +86,10 @@ QString recordSentence(const Finding &finding)
         return QStringLiteral("otázka se do testu nikdy nedostane, čísla Cis mají jít od 0 do %1; %2")
             .arg(value(finding, 0).toInt() - 1).arg(NumberingRemedy);
     case FindingKind::RepeatedNumber:
-        return QStringLiteral("Cis %1 se opakuje (poprvé %2 %3), otázka se do testu nedostane; %4")
+        return QStringLiteral("Cis %1 se opakuje (poprvé %2 %3)%4; %5")
             .arg(value(finding, 0), finding.file.isEmpty() ? QStringLiteral("v záznamu") : QStringLiteral("na řádku"),
-                 value(finding, 1), NumberingRemedy);
+                 value(finding, 1),
+                 finding.values.size() > 2 ? QString() : QStringLiteral(", otázka se do testu nedostane"), NumberingRemedy);
     default:
         return QString();
     }
@@ -189,11 +190,17 @@ QString checkHeading(FindingKind kind)
     return kind == FindingKind::UnreadableValue ? QStringLiteral("Nečitelné hodnoty (program ohlásí chybu)") : QString();
 }
 
+// The report lists these on one line too, though each is a sentence of its own elsewhere.
+QString reportHeading(FindingKind kind)
+{
+    return kind == FindingKind::AnswerOutOfRange ? QStringLiteral("CspravOdp mimo 0..2") : checkHeading(kind);
+}
+
 QString checkItem(const Finding &finding)
 {
     if (finding.kind == FindingKind::MissingField)
         return finding.field;
-    return QStringLiteral("záznam %1: %2").arg(finding.record + 1).arg(value(finding, 0));
+    return QStringLiteral("%1: %2").arg(recordPlace(finding), value(finding, 0));
 }
 
 // A finding of the check as a sentence of its own.
@@ -225,7 +232,7 @@ QString checkText(const Finding &finding)
 QStringList checkLines(const QList<Finding> &findings)
 {
     const FindingKind kind = findings.first().kind;
-    const QString heading = checkHeading(kind);
+    const QString heading = reportHeading(kind);
     QStringList items;
     for (const Finding &finding : findings)
         items.append(heading.isEmpty() ? checkSentence(finding) : checkItem(finding));

@@ -20,7 +20,7 @@ enum class FindingEffect {
 FindingEffect findingEffect(const Finding &finding);
 
 // The finding in Czech, its place first: "Soubor a.csv, řádek 3: CspravOdp 3 není 0, 1 ani 2, …",
-// "záznam 3 (Cis 2): CspravOdp 3 mimo 0..2", "CspravOdp mimo 0..2: záznam 3 (Cis 2): 3".
+// "záznam 3 (Cis 2): CspravOdp 3 mimo 0..2", "Nečitelné hodnoty (program ohlásí chybu): záznam 3: …".
 QString findingText(const Finding &finding);
 
 // The line the command line prints for it (without the line end): "Upozornění: " or

@@ -110,9 +110,3 @@ QByteArray readInput(QIODevice &device, const QString &name, qint64 sizeLimit)
     }
     return bytes;
 }
-
-QByteArray readInputFile(const QString &path, qint64 sizeLimit)
-{
-    QFile file(path);
-    return readInput(file, path, sizeLimit);
-}

@@ -29,6 +29,3 @@ bool startsAsUtf16(QIODevice &device);
 // cannot be read, is larger than sizeLimit bytes or holds binary data, each found before more
 // than the limit is read.
 QByteArray readInput(QIODevice &device, const QString &name, qint64 sizeLimit);
-
-// The same for the file at path.
-QByteArray readInputFile(const QString &path, qint64 sizeLimit);

@@ -3,6 +3,8 @@
 
 #include "bankfile/InputFormat.h"
 
+#include "bankfile/Csv.h"
+
 #include <QString>
 
 namespace {
@@ -42,7 +44,7 @@ bool FormatDetector::take(QStringView line)
     m_sawText = true;
     if (first && trimmed.startsWith(QLatin1Char('<')))
         m_decided = InputFormat::MoodleXml;
-    else if (first && trimmed.startsWith(QLatin1String("sep="), Qt::CaseInsensitive))
+    else if (first && Csv::excelSeparator(trimmed))
         m_headerNext = true;
     else if ((first || m_headerNext) && trimmed.contains(QLatin1String("dotaz"), Qt::CaseInsensitive)
              && trimmed.contains(QLatin1String("odp1"), Qt::CaseInsensitive))

@@ -13,7 +13,7 @@ constexpr qint64 PieceSize = 1024 * 1024;
 
 }
 
-TextLines::TextLines(const QString &text) : m_text(text)
+TextLines::TextLines(QString text) : m_text(std::move(text))
 {
 }
 

@@ -29,11 +29,11 @@ protected:
 class TextLines : public LineSource
 {
 public:
-    explicit TextLines(const QString &text);
+    explicit TextLines(QString text); // shared, not copied: a temporary may be passed
     bool next(QString &line) override;
 
 private:
-    const QString &m_text;
+    const QString m_text;
     qsizetype m_position = 0;
 };
 

@@ -156,9 +156,16 @@ void TableFiles::replaceTable(const std::function<QByteArray()> &nextPart)
         fail(m_temporaryPath, errno);
     bool written = true;
     qint64 offset = 0;
-    for (QByteArray part = nextPart(); written && !part.isEmpty(); part = nextPart()) {
-        written = writeAll(fd.get(), part.constData(), part.size(), offset);
-        offset += part.size();
+    try {
+        for (QByteArray part = nextPart(); written && !part.isEmpty(); part = nextPart()) {
+            written = writeAll(fd.get(), part.constData(), part.size(), offset);
+            offset += part.size();
+        }
+    } catch (...) {
+        // A part that cannot be made (memory, a value) leaves no half table behind.
+        fd.reset();
+        ::unlink(encoded(m_temporaryPath).constData());
+        throw;
     }
     written = written && ::fsync(fd.get()) == 0;
     const int reason = errno;

@@ -105,9 +105,9 @@ void BankDocument::open(const QString &path, Progress &progress)
     m_undoStack->clear();
     m_fileName = QFileInfo(path).absoluteFilePath();
     m_isBankTable = table;
-    // A table's own read findings come again from the check; an import's are its only record.
+    // A table's read findings stay with its records: the check shows them again and a save
+    // refuses to write the records that did not read. An import's are its only record.
     m_importFindings = table ? QList<Finding>() : content.findings;
-    content.findings.clear();
     m_model->setContent(std::move(content));
     recheck();
     emit opened();

@@ -13,6 +13,7 @@
 #include "bankfile/InputFormat.h"
 #include "bankfile/SaveFile.h"
 #include "bankfile/TableDump.h"
+#include "paradox/Memo.h"
 #include "paradox/Table.h"
 #include "platform/core/AppError.h"
 
@@ -43,6 +44,14 @@ QList<Finding> ofEffect(const QList<Finding> &findings, FindingEffect effect)
     return found;
 }
 
+// "… a další problém", "… a další 2 problémy", "… a dalších 5 problémů".
+QString moreProblems(qsizetype count)
+{
+    if (count == 1)
+        return QStringLiteral("… a další problém\n");
+    return (count < 5 ? QStringLiteral("… a další %1 problémy\n") : QStringLiteral("… a dalších %1 problémů\n")).arg(count);
+}
+
 // The findings a line each, at most `limit` of them and then how many more there are.
 QString lines(const QList<Finding> &findings, qsizetype limit = std::numeric_limits<qsizetype>::max())
 {
@@ -50,7 +59,7 @@ QString lines(const QList<Finding> &findings, qsizetype limit = std::numeric_lim
     for (qsizetype i = 0; i < std::min(limit, findings.size()); ++i)
         text += findingLine(findings[i]) + QLatin1Char('\n');
     if (findings.size() > limit)
-        text += QStringLiteral("… a dalších %1 problémů\n").arg(findings.size() - limit);
+        text += moreProblems(findings.size() - limit);
     return text;
 }
 
@@ -75,7 +84,11 @@ void refuseQuestionFile(const QString &path, const QString &command)
                                                                  {InputFormat::Gift, "soubor GIFT"},
                                                                  {InputFormat::Aiken, "soubor Aiken"}};
     QFile file(path);
-    const InputFormat format = file.open(QIODevice::ReadOnly) ? detectInputFormat(file.read(64 * 1024)) : InputFormat::Unknown;
+    const QByteArray probe = file.open(QIODevice::ReadOnly) ? file.read(64 * 1024) : QByteArray();
+    // A table's header names its fields, which can pass for a text format: binary bytes rule one out.
+    if (probe.contains('\0'))
+        return;
+    const InputFormat format = detectInputFormat(probe);
     for (const auto &[kind, name] : kinds) {
         if (kind == format)
             throw UsageError{QStringLiteral("Soubor %1 je %2, ne tabulka .db pro příkaz %3; tabulku z něj vytvoří "
@@ -94,6 +107,20 @@ BankContent readTable(const QString &path, const QString &command)
     }
 }
 
+// The dump is text: it never goes over a table or a memo file, which it would destroy.
+void refuseTableAsOutput(const QString &output, const QString &table)
+{
+    const QString suffix = QFileInfo(output).suffix();
+    const QString target = QFileInfo(output).canonicalFilePath();
+    const bool tableFile = suffix.compare(QLatin1String("db"), Qt::CaseInsensitive) == 0
+                           || suffix.compare(QLatin1String("mb"), Qt::CaseInsensitive) == 0;
+    const bool sameFile = !target.isEmpty()
+                          && (target == QFileInfo(table).canonicalFilePath()
+                              || target == QFileInfo(paradox::Memo::findFor(table)).canonicalFilePath());
+    if (tableFile || sameFile)
+        throw UsageError{QStringLiteral("Příkaz dump nepíše do tabulky ani do souboru poznámek (%1); zvolte výstup .csv.").arg(output)};
+}
+
 }
 
 std::optional<int> runBuild(const QStringList &arguments)
@@ -105,12 +132,12 @@ std::optional<int> runBuild(const QStringList &arguments)
     BankContent content = importFiles(build.inputs, options);
     const QList<Finding> problems = ofEffect(content.findings, FindingEffect::Blocks);
     if (!problems.isEmpty()) {
-        print(stderr, lines(ofEffect(content.findings, FindingEffect::Warning)) + lines(problems, NamedProblems)
+        print(stderr, lines(ofEffect(content.findings, FindingEffect::Warning), NamedProblems) + lines(problems, NamedProblems)
                           + QStringLiteral("Banka se nezapsala.\n"));
         return Failure;
     }
     const QList<Finding> skipped = ofEffect(content.findings, FindingEffect::LeftOut);
-    QString err = lines(ofEffect(content.findings, FindingEffect::Warning)) + lines(skipped);
+    QString err = lines(ofEffect(content.findings, FindingEffect::Warning), NamedProblems) + lines(skipped);
     QString out = QStringLiteral("Převedeno otázek: %1, vynecháno: %2\n").arg(content.records.size()).arg(skipped.size());
     if (content.records.isEmpty()) {
         print(stderr, err + QStringLiteral("Žádnou otázku nelze převést, banka se nezapsala.\n"));
@@ -118,10 +145,12 @@ std::optional<int> runBuild(const QStringList &arguments)
         return Incomplete;
     }
     const QList<Finding> unstorable = unstorableTexts(content);
-    if (!unstorable.isEmpty())
-        throw AppError(findingText(unstorable.first()));
+    if (!unstorable.isEmpty()) {
+        print(stderr, lines(unstorable, NamedProblems) + QStringLiteral("Banka se nezapsala.\n"));
+        return Failure;
+    }
     const QList<Finding> warnings = valueWarnings(content);
-    err += lines(warnings);
+    err += lines(warnings, NamedProblems);
     if (!warnings.isEmpty())
         err += QStringLiteral("Upozornění k hodnotám otázek: %1\n").arg(warnings.size());
     const qsizetype count = content.records.size();
@@ -162,6 +191,9 @@ std::optional<int> runDump(const QStringList &arguments)
     const QStringList files = parser.positionalArguments();
     if (files.isEmpty() || files.size() > 2)
         throw UsageError{QStringLiteral("Příkaz dump potřebuje tabulku .db, případně výstupní soubor CSV.")};
+    const QString output = files.value(1);
+    if (!output.isEmpty())
+        refuseTableAsOutput(output, files[0]);
     paradox::Table table;
     table.setTableName(files[0]);
     try {
@@ -170,7 +202,6 @@ std::optional<int> runDump(const QStringList &arguments)
         refuseQuestionFile(files[0], QStringLiteral("dump"));
         throw;
     }
-    const QString output = files.value(1);
     const bool forSpreadsheet = parser.isSet(spreadsheet) || output.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive);
     const TableDump dump = dumpTable(table, forSpreadsheet ? CsvStyle::spreadsheet() : CsvStyle());
     if (output.isEmpty()) {

@@ -139,8 +139,15 @@ TEST_F(BankFileTest, AnUndecodableValueIsAFindingOfItsRecord)
     const BankContent read = readBank(path(QStringLiteral("memo.db")));
     ASSERT_EQ(read.findings.size(), 1);
     EXPECT_EQ(read.findings[0].record, 1);
-    EXPECT_FALSE(read.isReadable(1));
+    EXPECT_EQ(read.unreadableRecords(), (QList<bool>{false, true, false, false}));
     EXPECT_EQ(read.records[3], records[3]);
+    try {
+        writeBank(read, path(QStringLiteral("kopie.db")));
+        ADD_FAILURE() << "a record that did not read was written empty";
+    } catch (const AppError &error) {
+        EXPECT_TRUE(error.message().startsWith(QStringLiteral("Banka se nezapsala: záznam 2 se nepřečetl ("))) << qPrintable(error.message());
+    }
+    EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("kopie.db"))));
 
     paradox::Table table;
     table.setTableName(path(QStringLiteral("memo.db")));

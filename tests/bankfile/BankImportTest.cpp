@@ -112,6 +112,20 @@ TEST(BankImport, CsvIsReadAsSpreadsheetsSaveIt)
               QStringList{"Upozornění: Soubor banka.csv, řádek 1: sloupce „Poznámka“, „Body“ nejsou pole banky, nástroj je vynechá"});
 }
 
+// Excel's "sep=" line as sheets save it, with CRLF or the row's empty cells after it: taken
+// alike by the format detection and the reader, which then reads the header below it.
+TEST(BankImport, AnExcelSeparatorLineIsNoRowOfTheSheet)
+{
+    const QByteArray sheet = "Skupina;Dotaz;Odp1;Odp2;Odp3;CspravOdp\n1;Q;A;B;C;A\n";
+    for (const QByteArray &first : {QByteArray("SEP=;\r\n"), QByteArray("sep=;;;;;;\r\n"), QByteArray("sep=; ;\n")}) {
+        const BankContent content = imported(first + sheet);
+        ASSERT_EQ(content.records.size(), 1) << first.constData();
+        EXPECT_EQ(content.records[0].cspravOdp, 0);
+        EXPECT_EQ(content.origins[0].line, 2);
+        EXPECT_TRUE(content.findings.isEmpty()) << qPrintable(texts(content.findings).join('\n'));
+    }
+}
+
 // Every fault of a file at once, each with its spreadsheet row and what to do.
 TEST(BankImport, EveryProblemOfACsvIsFoundWithItsRowAndRemedy)
 {
@@ -159,6 +173,10 @@ TEST(BankImport, BuildWarnsOfValuesTheProgramCannotUseWithTheirRow)
                            "jít od 0 do 1; " + remedy,
                            "Upozornění: Žádná otázka nemá Cis 1; místo něj se losuje poslední otázka, která tak může být v "
                            "testu vícekrát; " + remedy}));
+    // The last record repeats a number, yet is drawn for the number no record has.
+    const BankContent last = imported("Cis,Skupina,Dotaz,Odp1,Odp2,Odp3,CspravOdp\n0,1,Q,A,B,C,0\n1,1,Q,A,B,C,0\n0,1,Q,A,B,C,0\n");
+    EXPECT_EQ(texts(valueWarnings(last)).value(0),
+              "Upozornění: Soubor banka.csv, řádek 4: Cis 0 se opakuje (poprvé na řádku 2); " + remedy);
 }
 
 // A CSV cell is named by its line and field, a GIFT answer also by its question.

@@ -4,6 +4,7 @@
 // Tables written by paradox::TableWriter, read back with paradox::Table and checked against the format.
 #include "platform/core/AppError.h"
 #include "paradox/Table.h"
+#include "paradox/TableFiles.h"
 #include "paradox/TableWriter.h"
 
 #include <QDir>
@@ -286,6 +287,27 @@ TEST_F(TableWriterTest, FailedWriteLeavesTheOldFileWhole)
     paradox::TableWriter second({{QStringLiteral("N"), FieldType::Long, 4}});
     second.addRecord({qint64(2)});
     EXPECT_THROW(second.write(m_dir.filePath(QStringLiteral("chybí/t.db"))), paradox::TableError);
+    EXPECT_EQ(readFile(path()), before);
+}
+
+// A part of the new table that cannot be made leaves the old table and no temporary file.
+TEST_F(TableWriterTest, APartThatCannotBeMadeLeavesNoTemporaryFile)
+{
+    paradox::TableWriter first({{QStringLiteral("N"), FieldType::Long, 4}});
+    first.addRecord({qint64(1)});
+    first.write(path());
+    const QByteArray before = readFile(path());
+    {
+        paradox::TableFiles files(path());
+        int parts = 0;
+        const auto nextPart = [&parts]() -> QByteArray {
+            if (++parts > 1)
+                throw std::bad_alloc();
+            return QByteArray(100, 'x');
+        };
+        EXPECT_THROW(files.replaceTable(nextPart), std::bad_alloc);
+        EXPECT_FALSE(QFileInfo::exists(path(QStringLiteral("t.db.tmp"))));
+    }
     EXPECT_EQ(readFile(path()), before);
 }
 

@@ -94,7 +94,10 @@ TEST_F(TestbankTest, BuildPrintsWhatItDidAndEndsWithItsCode)
     writeFile(path("hodnoty.csv"), "Cis,Skupina,Dotaz,Odp1,Odp2,Odp3,Komentar,CspravOdp\n0,1,Q0,A,B,C,,3\n0,7,Q1,A,B,C,,0\n");
     writeFile(path("problemy.csv"), "Skupina;Dotaz;Odp1;Odp2;Odp3;CspravOdp;Poznámka\nx;Q;A;B;C;A;\n1;\"a\nb\";A;B;C;B;\n"
                                     "1;Q;A;B;C;D;\n");
-    writeFile(path("sipka.csv"), "Skupina;Dotaz;Odp1;Odp2;Odp3;Komentar;CspravOdp\n1;Šipka → vpravo;A;B;C;;0\n");
+    writeFile(path("sipka.csv"), "Skupina;Dotaz;Odp1;Odp2;Odp3;Komentar;CspravOdp\n1;Šipka → vpravo;A;B;C;;0\n1;Q;A;←;C;;0\n");
+    // n rows all numbered 1 give n warnings, 20 of them named.
+    for (const int n : {21, 22, 25})
+        writeFile(path(QString("cis1-%1.csv").arg(n)), "Cis;Skupina;Dotaz;Odp1;Odp2;Odp3;CspravOdp\n" + QByteArray("1;1;Q;A;B;C;0\n").repeated(n));
     const std::tuple<QStringList, QString, int, QStringList, QStringList> cases[] = {
         {{"--skupina", "export.xml=3", "--skupina=Chemie=3", "-s", "biologie=2", importData("export.xml"),
           importData("fyzika.txt"), importData("biologie"), importData("banka.csv")}, QString(), 0,
@@ -113,7 +116,11 @@ TEST_F(TestbankTest, BuildPrintsWhatItDidAndEndsWithItsCode)
          {"otázka „Pravda“: pravda/nepravda\n", "Žádnou otázku nelze převést, banka se nezapsala.\n"}},
         {{importData("biologie"), path("zla.gift")}, QString(), 2, {}, {QString("Soubor %1, řádek 3: ").arg(path("zla.gift"))}},
         {{path("kategorie.gift")}, QString(), 2, {}, {"„a“, „b“, „c“, „d“ (skupinu zvolí volba --skupina JMÉNO=SKUPINA)\n"}},
-        {{path("sipka.csv")}, QString(), 2, {}, {"řádek 2, pole Dotaz: znak „→“ (U+2192) na 7. místě textu"}},
+        {{path("sipka.csv")}, QString(), 2, {}, {"řádek 2, pole Dotaz: znak „→“ (U+2192) na 7. místě textu",
+                                                 "řádek 3, pole Odp2: znak „←“ (U+2190) na 1. místě textu", "\nBanka se nezapsala.\n"}},
+        {{path("cis1-21.csv")}, QString(), 0, {}, {"očísluje\n… a další problém\nUpozornění k hodnotám otázek: 21\n"}},
+        {{path("cis1-22.csv")}, QString(), 0, {}, {"\n… a další 2 problémy\nUpozornění k hodnotám otázek: 22\n"}},
+        {{path("cis1-25.csv")}, QString(), 0, {}, {"\n… a dalších 5 problémů\nUpozornění k hodnotám otázek: 25\n"}},
         {{importData("export.xml")}, "200", 2, {}, {"soubor je větší než 200 B, tak velkou banku nástroj nepřevádí\n"}},
         {{"/dev/zero"}, QString(), 2, {}, {"binární data"}},
     };
@@ -136,13 +143,19 @@ TEST_F(TestbankTest, CheckPrintsTheReportAndEndsWithItsCode)
 {
     writeBank(path("mala.db"), makeBankRecords(0, 5, 5));
     writeFile(path("junk.db"), QByteArray(3000, 'x'));
+    writeFile(path("cut.db"), readFile(TZ_BINARY_DIR "/test.db").left(3000));
     const std::tuple<QString, int, QString, QString> cases[] = {
         {TZ_BINARY_DIR "/test.db", 0, "Otázek v testu: 30\nVýsledek: test lze vylosovat.\n", QString()},
         {path("mala.db"), 1, "Skupina 1 nenaplní kvótu", QString("Z banky %1 nelze vylosovat test.\n").arg(path("mala.db"))},
         {path("junk.db"), 2, QString(), "není čitelná tabulka Paradox"},
         {path("none.db"), 2, QString(), "none.db"},
+        // A table that holds its field names is still reported as the table it is.
+        {path("cut.db"), 2, QString(), "není čitelná tabulka Paradox"},
+        {shared("protected.db"), 2, QString(), "je chráněna heslem"},
     };
     for (const auto &[bank, exitCode, out, err] : cases) {
+        if (!QFileInfo::exists(bank) && bank.startsWith(TZ_SHARED_PARADOX_DIR))
+            continue; // no sample tables here
         const Outcome check = run({"check", bank});
         EXPECT_EQ(check.exitCode, exitCode) << qPrintable(bank);
         EXPECT_TRUE(check.out.contains(out)) << qPrintable(check.out);
@@ -202,6 +215,16 @@ TEST_F(TestbankTest, DumpPrintsTheTableAndEndsWithItsCode)
         EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBF" "Cis;Skupina;Dotaz;Odp1;Odp2;Odp3;Komentar;CspravOdp\n")) << csv.left(60).constData();
     }
     EXPECT_TRUE(run({"dump", path("memo.db"), path("tabulka.csv")}).out.contains("(pro tabulkový procesor: UTF-8 s BOM"));
+    // Never over a table or a memo file, by its name or through a link.
+    const QByteArray table = readFile(path("memo.db"));
+    QFile::link(path("memo.db"), path("odkaz.csv"));
+    for (const char *output : {"memo.db", "memo.mb", "kopie.DB", "odkaz.csv"}) {
+        const Outcome refused = run({"dump", path("memo.db"), path(output)});
+        EXPECT_EQ(refused.exitCode, 2) << output;
+        EXPECT_TRUE(refused.err.startsWith("Příkaz dump nepíše do tabulky ani do souboru poznámek")) << qPrintable(refused.err);
+    }
+    EXPECT_EQ(readFile(path("memo.db")), table);
+    EXPECT_FALSE(QFileInfo::exists(path("kopie.DB")));
 }
 
 TEST_F(TestbankTest, HelpAndVersionGoToStandardOutput)
