@@ -112,8 +112,18 @@ void QuestionTableModel::setValue(int row, int column, const QVariant &value)
     emit recordsChanged();
 }
 
-void QuestionTableModel::insertRecords(int row, const QList<BankRecord> &records, const QList<RecordOrigin> &origins)
+void QuestionTableModel::insertRecords(int row, const QList<BankRecord> &records, const QList<RecordOrigin> &origins,
+                                       const QList<Finding> &readFindings)
 {
+    const int count = static_cast<int>(records.size());
+    for (Finding &finding : m_content.findings) {
+        if (finding.record >= row)
+            finding.record += count;
+    }
+    for (Finding finding : readFindings) {
+        finding.record += row;
+        m_content.findings.append(finding);
+    }
     beginInsertRows({}, row, row + static_cast<int>(records.size()) - 1);
     // Room made once and filled, so a long run costs one move of the rows after it.
     m_content.records.insert(row, records.size(), BankRecord{});
@@ -128,14 +138,28 @@ void QuestionTableModel::insertRecords(int row, const QList<BankRecord> &records
     emit recordsChanged();
 }
 
-void QuestionTableModel::removeRecords(int row, int count)
+QList<Finding> QuestionTableModel::removeRecords(int row, int count)
 {
+    QList<Finding> removed;
+    QList<Finding> kept;
+    for (Finding finding : std::as_const(m_content.findings)) {
+        if (finding.record >= row && finding.record < row + count) {
+            finding.record -= row;
+            removed.append(finding);
+            continue;
+        }
+        if (finding.record >= row + count)
+            finding.record -= count;
+        kept.append(finding);
+    }
+    m_content.findings.swap(kept);
     beginRemoveRows({}, row, row + count - 1);
     m_content.records.remove(row, count);
     if (!m_content.origins.isEmpty())
         m_content.origins.remove(row, count);
     endRemoveRows();
     emit recordsChanged();
+    return removed;
 }
 
 void QuestionTableModel::setFindings(const QList<Finding> &findings)

@@ -35,8 +35,11 @@ public:
     // The stored value: a number for Cis, Skupina and CspravOdp, else the text.
     QVariant value(int row, int column) const;
     void setValue(int row, int column, const QVariant &value);
-    void insertRecords(int row, const QList<BankRecord> &records, const QList<RecordOrigin> &origins);
-    void removeRecords(int row, int count);
+    // The read findings of a table (records that did not read) move with their rows: removing
+    // rows hands theirs back, numbered from the first removed row, and inserting takes them so.
+    void insertRecords(int row, const QList<BankRecord> &records, const QList<RecordOrigin> &origins,
+                       const QList<Finding> &readFindings = {});
+    QList<Finding> removeRecords(int row, int count);
 
     void setFindings(const QList<Finding> &findings);
     QList<Finding> findingsOf(int row) const { return m_findings.value(row); }

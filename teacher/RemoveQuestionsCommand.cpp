@@ -15,7 +15,7 @@ RemoveQuestionsCommand::RemoveQuestionsCommand(QuestionTableModel *model, QList<
     const BankContent &content = model->content();
     for (int row : std::as_const(rows)) {
         if (m_runs.isEmpty() || m_runs.last().row + m_runs.last().records.size() != row)
-            m_runs.append({row, {}, {}});
+            m_runs.append({row, {}, {}, {}});
         m_runs.last().records.append(content.records.at(row));
         m_runs.last().origins.append(content.origins.value(row));
     }
@@ -26,12 +26,12 @@ RemoveQuestionsCommand::RemoveQuestionsCommand(QuestionTableModel *model, QList<
 void RemoveQuestionsCommand::undo()
 {
     for (const Run &run : std::as_const(m_runs))
-        m_model->insertRecords(run.row, run.records, run.origins);
+        m_model->insertRecords(run.row, run.records, run.origins, run.readFindings);
 }
 
 void RemoveQuestionsCommand::redo()
 {
     // From the last, so the rows before keep their places.
-    for (auto run = m_runs.crbegin(); run != m_runs.crend(); ++run)
-        m_model->removeRecords(run->row, static_cast<int>(run->records.size()));
+    for (auto run = m_runs.rbegin(); run != m_runs.rend(); ++run)
+        run->readFindings = m_model->removeRecords(run->row, static_cast<int>(run->records.size()));
 }

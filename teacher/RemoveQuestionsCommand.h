@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "bankfile/Finding.h"
 #include "bankfile/RecordOrigin.h"
 #include "bank/BankRecord.h"
 
@@ -28,6 +29,7 @@ private:
         int row;
         QList<BankRecord> records;
         QList<RecordOrigin> origins;
+        QList<Finding> readFindings;
     };
     QList<Run> m_runs;
 };

@@ -3,6 +3,8 @@
 
 #include "TeacherFixture.h"
 
+#include "BankBuilder.h"
+
 #include "bankfile/BankFile.h"
 #include "bankfile/BankImport.h"
 #include "bankfile/ImportError.h"
@@ -122,6 +124,31 @@ TEST_F(BankDocumentTest, AddingAndDeletingAreUndoneToTheSameBank)
     document.undoStack()->redo();
     document.undoStack()->redo();
     EXPECT_EQ(model().rowCount(), 6);
+}
+
+// A record that did not read keeps its mark through deletions and their undo, so a save never
+// writes it as an empty question; deleting it lets the bank be saved.
+TEST_F(BankDocumentTest, ARecordThatDidNotReadIsNeverSavedWhereverItsRowMoves)
+{
+    QList<BankRecord> records = makeBankRecords(2, 2, 2);
+    records[3].dotaz = QStringLiteral("Dlouhá otázka v souboru poznámek. ").repeated(20);
+    const QString bank = writeFile(QStringLiteral("test.db"), {});
+    writeBank(bank, records);
+    QFile memo(QString(bank).replace(QStringLiteral(".db"), QStringLiteral(".mb")));
+    ASSERT_TRUE(memo.open(QIODevice::ReadWrite) && memo.size() > 4096);
+    memo.seek(4096);
+    memo.write("\x09", 1); // the value's block is of no known type
+    memo.close();
+    document.open(bank, noProgress());
+    const QString copy = writeFile(QStringLiteral("kopie.db"), {});
+
+    document.removeQuestions({0, 3});
+    document.undoStack()->undo();
+    document.removeQuestions({1});
+    EXPECT_THROW(document.saveBank(copy, noProgress()), AppError);
+    document.removeQuestions({2});
+    EXPECT_EQ(document.saveBank(copy, noProgress()).path, copy);
+    EXPECT_EQ(readBank(copy).records.size(), 4);
 }
 
 TEST_F(BankDocumentTest, SavesWhereTheProgramReadsAndKeepsTheEarlierBank)
